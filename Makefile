@@ -1,0 +1,52 @@
+# Front door of the build: every target configures the CMake build folder it
+# needs, so a fresh checkout only ever needs `make demo` and `make check`.
+#
+#   make                 release build into build/
+#   make check           build, then run every test (SANITIZE=1: with ASan and UBSan)
+#   make demo            run the bundled examples
+#   make bench           run the benchmarks (figures only, never a failure)
+#   make install PREFIX=/usr/local
+#
+# COMPILER=clang builds with clang and clang++ instead of the default compilers.
+
+SANITIZE ?= 0
+COMPILER ?=
+PREFIX ?= /usr/local
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+BUILD := build
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
+ifeq ($(SANITIZE),1)
+  BUILD := build-san
+  CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DZEDRA_SANITIZE=ON
+endif
+ifeq ($(COMPILER),clang)
+  BUILD := $(BUILD)-clang
+  CMAKE_FLAGS += -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+endif
+GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
+
+.PHONY: all build check demo bench install clean
+
+all: build
+
+build:
+	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS); \
+	fi
+	cmake --build $(BUILD) -j $(JOBS)
+
+check: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+demo: build
+	sh examples/demo.sh $(BUILD)
+
+bench: build
+	sh bench/run.sh $(BUILD)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+clean:
+	rm -rf build build-san build-clang build-san-clang

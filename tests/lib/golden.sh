@@ -1,0 +1,70 @@
+#!/bin/sh
+# Runs one golden case and compares what it produced with what is expected.
+#
+# usage: golden.sh CASE_DIR SCRATCH_DIR
+#
+# A case folder holds
+#   cmd        shell commands, run by sh in a fresh scratch folder; the tool
+#              paths come from the environment ($KAMRUN, $PGEN, $SGEN, ...)
+#   input/     files copied into the scratch folder before the run (optional)
+#   requires   commands the case needs, one a line; when one is missing the
+#              case is skipped with exit status 77 (optional)
+#   expected/  the files to compare: "stdout", "stderr" and "status" are the
+#              run's own output and exit status, every other name is a file
+#              that the run must have left in the scratch folder
+#
+# With UPDATE=1 the expected files are rewritten from the run instead.
+set -u
+case_dir=$1
+scratch=$2
+
+if [ -f "$case_dir/requires" ]; then
+  while read -r tool; do
+    [ -z "$tool" ] && continue
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "skipped: '$tool' is not installed"
+      exit 77
+    fi
+  done < "$case_dir/requires"
+fi
+
+rm -rf "$scratch"
+mkdir -p "$scratch/run"
+[ -d "$case_dir/input" ] && cp -R "$case_dir/input/." "$scratch/run/"
+(cd "$scratch/run" && sh "$case_dir/cmd" >"$scratch/stdout" 2>"$scratch/stderr" </dev/null)
+echo $? >"$scratch/status"
+
+if [ "${UPDATE:-0}" = 1 ]; then
+  mkdir -p "$case_dir/expected"
+  for name in stdout stderr status; do
+    cp "$scratch/$name" "$case_dir/expected/$name"
+  done
+  for file in "$case_dir"/expected/*; do
+    name=$(basename "$file")
+    case $name in stdout|stderr|status) continue ;; esac
+    cp "$scratch/run/$name" "$file"
+  done
+  echo "updated $case_dir/expected"
+  exit 0
+fi
+
+failed=0
+for file in "$case_dir"/expected/*; do
+  name=$(basename "$file")
+  case $name in
+    stdout|stderr|status) actual=$scratch/$name ;;
+    *) actual=$scratch/run/$name ;;
+  esac
+  if [ ! -f "$actual" ]; then
+    echo "missing output file: $name"
+    failed=1
+  elif ! diff -u "$file" "$actual"; then
+    echo "differs: $name"
+    failed=1
+  fi
+done
+if [ $failed -ne 0 ]; then
+  echo "--- stdout of the run:"; cat "$scratch/stdout"
+  echo "--- stderr of the run:"; cat "$scratch/stderr"
+fi
+exit $failed
