@@ -42,10 +42,17 @@ boolean i_retract = false;
 /* One source line as the listing shows it. */
 struct i_line {
   long number;                          /* line number, from 1 */
-  long column;                          /* characters of the line echoed so far */
   int prefix_len;                       /* length of "%3d " */
   int copy_len;                         /* used part of copy */
+  long beyond;                          /* characters echoed behind a full copy */
   char copy[i_line_copy_max + 1];       /* "%3d " and the first characters */
+};
+
+/* Bits of echo_state; while none is set, a character is echoed at once. */
+enum {
+  i_at_line_start = 1,                  /* the last character echoed was a newline */
+  i_message_written = 2,                /* a message interrupted the line */
+  i_rewound = 4                         /* the look-ahead is out of the listing */
 };
 
 /* Everything the runtime keeps between calls; i_init resets it. */
@@ -81,9 +88,8 @@ static struct i_runtime {
   /* the line being read, and those begun within the current lexeme */
   struct i_line lines[i_line_ring];
   unsigned cur;                         /* index of the current line in lines */
-  boolean at_line_start;
-  boolean message_written;
-  boolean rewound;
+  struct i_line *line;                  /* lines + cur */
+  unsigned echo_state;                  /* i_at_line_start, ... below */
 
   /* message text */
   char *msg_buf;

@@ -157,11 +157,6 @@ static int i_refill(void)
   return i_rt.in_buf[i_rt.in_pos++];
 }
 
-static int i_read_char(void)
-{
-  return i_rt.in_pos < i_rt.in_len ? i_rt.in_buf[i_rt.in_pos++] : i_refill();
-}
-
 /* Forgets everything of a previous run. */
 static void i_reset(void)
 {
@@ -173,7 +168,8 @@ static void i_reset(void)
   free(i_rt.msg_buf);
   memset(&i_rt, 0, sizeof i_rt);
   i_rt.end = i_rt.cut = -1;
-  i_rt.at_line_start = true;
+  i_rt.line = &i_rt.lines[0];
+  i_rt.echo_state = i_at_line_start;
   i_look_ahead = -1;
   i_ch = 0;
   i_retract = false;

@@ -123,7 +123,7 @@ static void i_listing_message(const char *prefix, const char *text, size_t len)
 {
   i_lst_write(prefix, strlen(prefix));
   i_lst_write(text, len);
-  i_rt.message_written = true;
+  i_rt.echo_state |= i_message_written;
   i_rt.barrier = i_lst_offset();
 }
 
@@ -132,17 +132,17 @@ static void i_listing_message(const char *prefix, const char *text, size_t len)
    after them stays; the line is then repeated when reading goes on. */
 static void i_listing_rewind(int from)
 {
-  if (!i_rt.listing || i_rt.rewound)
+  if (!i_rt.listing || (i_rt.echo_state & i_rewound))
     return;
   if (from >= 0 && from < i_rt.lex_len) {
     long long target = i_rt.echo_at[from];
     if (target <= i_rt.barrier) {
       target = i_rt.barrier;
-      i_rt.message_written = true;
+      i_rt.echo_state |= i_message_written;
     }
     i_lst_truncate(target);
   }
-  i_rt.rewound = true;
+  i_rt.echo_state |= i_rewound;
 }
 
 /* Writes "%3d " with NUMBER into OUT and gives its length. */
@@ -162,20 +162,40 @@ static int i_line_prefix(char *out, long number)
   return len;
 }
 
+/* Characters of LINE echoed so far. */
+static long i_line_column(const struct i_line *line)
+{
+  return line->copy_len - line->prefix_len + line->beyond;
+}
+
+/* Makes LINE hold its first COLUMN characters. */
+static void i_line_set_column(struct i_line *line, long column)
+{
+  long room = i_line_copy_max - line->prefix_len;
+  line->copy_len = line->prefix_len + (int)(column < room ? column : room);
+  line->beyond = column < room ? 0 : column - room;
+}
+
+/* Makes entry INDEX of the ring the current line. */
+static void i_line_select(unsigned index)
+{
+  i_rt.cur = index % i_line_ring;
+  i_rt.line = &i_rt.lines[i_rt.cur];
+}
+
 /* Begins the next source line: its number goes to the listing and starts
    its line copy.  The previous line stays in the ring for retraction. */
-static struct i_line *i_line_start(void)
+static void i_line_start(void)
 {
-  long number = i_rt.lines[i_rt.cur].number + 1;
-  i_rt.cur = (i_rt.cur + 1) % i_line_ring;
-  struct i_line *line = &i_rt.lines[i_rt.cur];
+  long number = i_rt.line->number + 1;
+  i_line_select(i_rt.cur + 1);
+  struct i_line *line = i_rt.line;
   line->number = number;
-  line->column = 0;
+  line->beyond = 0;
   line->prefix_len = i_line_prefix(line->copy, number);
   line->copy_len = line->prefix_len;
   i_lst_write(line->copy, (size_t)line->copy_len);
-  i_rt.at_line_start = false;
-  return line;
+  i_rt.echo_state &= ~(unsigned)i_at_line_start;
 }
 
 /* After a message: the line read so far is written again on a fresh line,
@@ -186,7 +206,7 @@ static void i_line_repeat(const struct i_line *line)
   i_lst_put('\n');
   long long start = i_lst_offset();
   i_lst_write(line->copy, (size_t)line->copy_len);
-  long column = line->column;
+  long column = i_line_column(line);
   for (int j = i_rt.lex_len - 2; j >= 0 && i_lexeme[j] != '\n' && column > 0; j--) {
     column--;
     if (line->prefix_len + column < line->copy_len)
@@ -194,28 +214,40 @@ static void i_line_repeat(const struct i_line *line)
   }
 }
 
-/* Echoes the character C, the last one of the lexeme buffer. */
-static void i_echo(int c)
+/* Before the echo of a character: the newline after a message, and the
+   number of a new line or the repetition of the interrupted one. */
+static void i_echo_prepare(void)
 {
-  struct i_line *line = &i_rt.lines[i_rt.cur];
-  if (i_rt.message_written) {
+  if (i_rt.echo_state & i_message_written) {
     i_lst_put('\n');
-    if (!i_rt.at_line_start)
-      i_line_repeat(line);
+    if (!(i_rt.echo_state & i_at_line_start))
+      i_line_repeat(i_rt.line);
   }
-  if (i_rt.at_line_start)
-    line = i_line_start();
-  i_rt.message_written = false;
-  i_rt.rewound = false;
-  i_rt.echo_at[i_rt.lex_len - 1] = i_lst_offset();
-  i_lst_put((char)c);
+  if (i_rt.echo_state & i_at_line_start)
+    i_line_start();
+  i_rt.echo_state = 0;
+}
+
+/* Echoes the character C, the lexeme character at index K.  This runs for
+   every character read, so the usual case takes no branch but the newline
+   test. */
+static inline void i_echo(int c, int k)
+{
+  if (i_rt.echo_state)
+    i_echo_prepare();
+  i_rt.echo_at[k] = i_lst_offset();
+  if (i_rt.lst_used == i_rt.lst_cap)
+    i_lst_make_room(1);
+  i_rt.lst_buf[i_rt.lst_used++] = (char)c;
   if (c == '\n') {
-    i_rt.at_line_start = true;
-  } else {
-    if (line->copy_len < i_line_copy_max)
-      line->copy[line->copy_len++] = (char)c;
-    line->column++;
+    i_rt.echo_state = i_at_line_start;
+    return;
   }
+  struct i_line *line = i_rt.line;
+  if (line->copy_len < i_line_copy_max)
+    line->copy[line->copy_len++] = (char)c;
+  else
+    line->beyond++;
 }
 
 /* Undoes the line bookkeeping of the N characters CHARS (in reading order)
@@ -223,14 +255,15 @@ static void i_echo(int c)
    and line copy of the line they started on are restored. */
 static void i_lines_give_back(const unsigned char *chars, int n)
 {
+  long column = i_line_column(i_rt.line);
   for (int k = n - 1; k >= 0; k--) {
-    if (k > 0 && chars[k - 1] == '\n')
-      i_rt.cur = (i_rt.cur + i_line_ring - 1) % i_line_ring;
-    else if (chars[k] != '\n' && i_rt.lines[i_rt.cur].column > 0)
-      i_rt.lines[i_rt.cur].column--;
+    if (k > 0 && chars[k - 1] == '\n') {
+      i_line_select(i_rt.cur + i_line_ring - 1);
+      column = i_line_column(i_rt.line);
+    } else if (chars[k] != '\n' && column > 0) {
+      column--;
+    }
   }
-  struct i_line *line = &i_rt.lines[i_rt.cur];
-  long used = line->prefix_len + line->column;
-  line->copy_len = used < i_line_copy_max ? (int)used : i_line_copy_max;
-  i_rt.at_line_start = false;
+  i_line_set_column(i_rt.line, column);
+  i_rt.echo_state &= ~(unsigned)i_at_line_start;
 }

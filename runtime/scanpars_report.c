@@ -159,8 +159,8 @@ static void i_screen_message(int code, const char *text, size_t len)
     fwrite(text, 1, len, stdout);
     return;
   }
-  if (code < i_msg_free_text && i_rt.file_name && i_rt.lines[i_rt.cur].number >= 1)
-    fprintf(stderr, "%s:%ld: ", i_rt.file_name, i_rt.lines[i_rt.cur].number);
+  if (code < i_msg_free_text && i_rt.file_name && i_rt.line->number >= 1)
+    fprintf(stderr, "%s:%ld: ", i_rt.file_name, i_rt.line->number);
   fwrite(text, 1, len, stderr);
   fputc('\n', stderr);
 }

@@ -56,24 +56,29 @@ static void i_lexeme_overflow(void)
   i_rt.lex_len = 1;
 }
 
+/* The next input character when the buffer is used up, EOF at the end or
+   when no input is open (the scan then ends with i_EndOfFile). */
+static int i_next_slow(void)
+{
+  return i_rt.input && i_rt.listing ? i_refill() : EOF;
+}
+
 void i_next_character(void)
 {
   if (i_ch == EOF)
     return;
-  if (!i_rt.input || !i_rt.listing) {
-    i_ch = EOF;                         /* nothing to read: end the scan */
-    return;
-  }
-  int c = i_read_char();
+  int c = i_rt.in_pos < i_rt.in_len ? i_rt.in_buf[i_rt.in_pos++] : i_next_slow();
   i_ch = c;
+  int k = i_rt.lex_len;
   if (c == EOF) {
-    i_lexeme[i_rt.lex_len] = '\0';
+    i_lexeme[k] = '\0';
     return;
   }
-  i_lexeme[i_rt.lex_len++] = (char)c;
-  i_lexeme[i_rt.lex_len] = '\0';
-  i_echo(c);
-  if (i_rt.lex_len == i_lexeme_size - 1)
+  i_lexeme[k] = (char)c;
+  i_lexeme[k + 1] = '\0';
+  i_rt.lex_len = k + 1;
+  i_echo(c, k);
+  if (k + 1 == i_lexeme_size - 1)
     i_lexeme_overflow();
 }
 
@@ -81,7 +86,8 @@ void i_could_accept(int token)
 {
   if (token != i_look_ahead) {
     i_look_ahead = token;
-    i_report(i_msg_scanner_test, "Scanner could recognize %s", i_token_name(token));
+    if (i_rt.scanner_test)
+      i_report(i_msg_scanner_test, "Scanner could recognize %s", i_token_name(token));
   }
   /* The token is what was read before the current character (all of it at
      the end of the input). */
@@ -107,7 +113,7 @@ void i_get_lexeme(void)
   i_lexeme[cut] = '\0';
   if (i_look_ahead < 0)
     i_report(i_msg_unknown_token, i_lexeme);
-  else
+  else if (i_rt.scanner_test)
     i_report(i_msg_scanner_test, "Scanner recognized %s, lexeme = '%s'",
              i_token_name(i_look_ahead), i_lexeme);
 }
@@ -129,7 +135,8 @@ int i_lookup(const char *lexeme)
   if (low == 0 || strcmp(i_keywords[low - 1].rhs, lexeme) != 0)
     return 0;
   int token = i_keywords[low - 1].lhs;
-  i_report(i_msg_scanner_test, "Scanner found keyword %s (derived from %s)",
+  if (i_rt.scanner_test)
+    i_report(i_msg_scanner_test, "Scanner found keyword %s (derived from %s)",
            i_token_name(token), i_token_name(i_look_ahead));
   i_look_ahead = token;
   return 1;
