@@ -159,10 +159,53 @@ static void i_screen_message(int code, const char *text, size_t len)
     fwrite(text, 1, len, stdout);
     return;
   }
-  if (code < i_msg_free_text && i_rt.file_name && i_rt.line->number >= 1)
+  if (code < i_msg_free_text && i_rt.file_name && i_rt.line && i_rt.line->number >= 1)
     fprintf(stderr, "%s:%ld: ", i_rt.file_name, i_rt.line->number);
   fwrite(text, 1, len, stderr);
   fputc('\n', stderr);
+}
+
+/* "Error: " or "Warning: " for CODE, counting the errors it stands for. */
+static const char *i_message_class(int code)
+{
+  if (code < i_msg_first_warning) {
+    i_rt.errors++;
+    return "Error: ";
+  }
+  if (code < i_msg_free_text) {
+    if (i_is_syntax_warning(code))
+      i_rt.errors++;
+    return "Warning: ";
+  }
+  return "";
+}
+
+/* The complete text of message CODE with ARGS. */
+static size_t i_message_text(const char **text, int code, va_list args)
+{
+  const char *prefix = i_message_class(code);
+  const char *suffix = code == i_msg_errors && i_rt.errors > 0 ? ", cannot continue." : "";
+  if (code < 0 || code >= i_msg_count)
+    return i_format_args(text, prefix, suffix, "Unknown message number %d", code);
+  boolean free_format = code == i_msg_free_text || code == i_msg_parser_test ||
+                        code == i_msg_scanner_test;
+  const char *format = free_format ? va_arg(args, const char *) : i_messages[code];
+  return i_format(text, prefix, suffix, format ? format : "", args);
+}
+
+/* Puts the message into the listing, in front of the look-ahead; gives 1
+   when the report ends there (the test messages). */
+static int i_listing_report(int code, const char *text, size_t len)
+{
+  boolean test = code == i_msg_parser_test || code == i_msg_scanner_test;
+  i_listing_rewind(i_lookahead_start());
+  if (code < i_msg_free_text)
+    i_listing_message("\n*** ", text, len);
+  else if (test)
+    i_listing_message("\n", text, len);
+  else
+    i_listing_message("", "", 0);
+  return test;
 }
 
 void i_report(int code, ...)
@@ -170,45 +213,17 @@ void i_report(int code, ...)
   if ((code == i_msg_parser_test && !i_rt.parser_test) ||
       (code == i_msg_scanner_test && !i_rt.scanner_test))
     return;
-
   va_list args;
   va_start(args, code);
-  boolean known = code >= 0 && code < i_msg_count;
-  boolean free_format = code == i_msg_free_text || code == i_msg_parser_test ||
-                        code == i_msg_scanner_test;
-  const char *format = free_format ? va_arg(args, const char *) : known ? i_messages[code] : "";
-  if (!format)
-    format = "";
-  const char *prefix = "";
-  if (code < i_msg_first_warning) {
-    prefix = "Error: ";
-    i_rt.errors++;
-  } else if (code < i_msg_free_text) {
-    prefix = "Warning: ";
-    if (i_is_syntax_warning(code))
-      i_rt.errors++;
-  }
-  const char *suffix = code == i_msg_errors && i_rt.errors > 0 ? ", cannot continue." : "";
   const char *text;
-  size_t len = known ? i_format(&text, prefix, suffix, format, args)
-                     : i_format_args(&text, prefix, suffix, "Unknown message number %d", code);
+  size_t len = i_message_text(&text, code, args);
   va_end(args);
-
-  if (code == i_ENOSTATE && i_rt.lex_len > 0) {
-    /* The rejected character is skipped: it belongs to no token. */
+  if (code == i_ENOSTATE && i_rt.lex_len > 0 && i_rt.cut < 0) {
+    /* The scanner rejects the character just read: it belongs to no token. */
     i_lexeme[--i_rt.lex_len] = '\0';
   }
-  if (i_rt.listing) {
-    i_listing_rewind(i_lookahead_start());
-    if (code < i_msg_free_text)
-      i_listing_message("\n*** ", text, len);
-    else if (code == i_msg_parser_test || code == i_msg_scanner_test)
-      i_listing_message("\n", text, len);
-    else
-      i_listing_message("", "", 0);
-    if (code == i_msg_parser_test || code == i_msg_scanner_test)
-      return;
-  }
+  if (i_rt.listing && i_listing_report(code, text, len))
+    return;
   i_screen_message(code, text, len);
   if (code == i_ENOMEM)
     i_fatal_exit();

@@ -128,4 +128,20 @@ TEST(Conversions, DefaultActionsGiveNeutralValues)
   EXPECT_EQ(value, 0.0);
 }
 
+TEST(Report, WorksBeforeAnyInputIsOpen)
+{
+  testing::internal::CaptureStderr();
+  i_report(31, "early");
+  i_report(51, "none");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Error: Identifier 'early' not found\n- input file     : none\n");
+}
+
+TEST(Scanner, ReadsNothingWithoutInput)
+{
+  i_ch = 0;
+  i_next_character();
+  EXPECT_EQ(i_ch, EOF);
+}
+
 } // namespace
