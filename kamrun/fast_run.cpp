@@ -1,0 +1,294 @@
+// Untraced execution: the program is pre-decoded into an array of fast
+// instructions, and common pairs of instructions are fused into one. Each
+// fast case does the work only when it cannot fail; everything else (every
+// error, every traced or rare instruction) is handed to step(), which
+// executes that one instruction with its full checks and messages.
+#include "arith.h"
+#include "machine.h"
+#include "opcodes.h"
+
+namespace kam {
+namespace {
+
+enum FastOp : std::uint8_t {
+  F_SLOW,  // executed by step()
+  F_TRAP,  // tracing starts here: leave the fast loop
+  F_NOOP, F_LDCON, F_LDVAR, F_STVAR, F_POP, F_JUMP, F_JIFF, F_JIFT,
+  F_ADD, F_SUB, F_MUL, F_AND, F_OR, F_EQ, F_NE, F_LT, F_LE, F_GT, F_GE,
+  // fused pairs
+  F_LDVAR_LDVAR, F_LDVAR_LDCON, F_LDCON_STVAR,
+  F_ADD_STVAR, F_SUB_STVAR, F_MUL_STVAR,
+  F_EQ_JIFF, F_NE_JIFF, F_LT_JIFF, F_LE_JIFF, F_GT_JIFF, F_GE_JIFF,
+};
+
+FastOp binary_fast_op(int op) {
+  switch (op) {
+    case ADD: return F_ADD;
+    case SUB: return F_SUB;
+    case MUL: return F_MUL;
+    case AND: return F_AND;
+    case OR: return F_OR;
+    case EQ: return F_EQ;
+    case NE: return F_NE;
+    case LT: return F_LT;
+    case LE: return F_LE;
+    case GT: return F_GT;
+    case GE: return F_GE;
+    default: return F_SLOW;
+  }
+}
+
+FastOp fused_compare_jiff(int op) {
+  switch (op) {
+    case EQ: return F_EQ_JIFF;
+    case NE: return F_NE_JIFF;
+    case LT: return F_LT_JIFF;
+    case LE: return F_LE_JIFF;
+    case GT: return F_GT_JIFF;
+    case GE: return F_GE_JIFF;
+    default: return F_SLOW;
+  }
+}
+
+FastOp fused_binary_stvar(int op) {
+  switch (op) {
+    case ADD: return F_ADD_STVAR;
+    case SUB: return F_SUB_STVAR;
+    case MUL: return F_MUL_STVAR;
+    default: return F_SLOW;
+  }
+}
+
+bool valid_level(std::int32_t sn) { return sn >= 1 && sn <= max_level; }
+
+}  // namespace
+
+// Builds fast_ for the current program. The instruction at trap_index (if
+// any) becomes a trap, and no fused pair reaches over it.
+void Machine::decode(int trap_index) {
+  const auto& code = program_.code;
+  const int halt = program_.halt_index;
+  fast_.assign(code.size(), FastInstruction{});
+  // A jump target is taken over only when the jump cannot fail there.
+  const auto target_of = [&](std::int32_t label) {
+    const int target = program_.label_target(label);
+    return target >= 0 && target <= halt ? target : no_instruction;
+  };
+  // Only instructions before the last halt run here, so the next IC of a
+  // sequential step is always in range.
+  for (int i = 0; i < halt && i < static_cast<int>(code.size()); ++i) {
+    const Instruction& in = code[static_cast<std::size_t>(i)];
+    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
+    out.a = in.args[0];
+    out.b = in.args[1];
+    switch (in.op) {
+      case NOOP: out.op = F_NOOP; break;
+      case LDCON: out.op = F_LDCON; break;
+      case POP: out.op = F_POP; break;
+      case LDVAR: out.op = valid_level(in.args[0]) ? F_LDVAR : F_SLOW; break;
+      case STVAR: out.op = valid_level(in.args[0]) ? F_STVAR : F_SLOW; break;
+      case JUMP: case JIFF: case JIFT:
+        out.target = target_of(in.args[0]);
+        out.op = out.target == no_instruction ? F_SLOW
+                 : in.op == JUMP              ? F_JUMP
+                 : in.op == JIFF              ? F_JIFF
+                                              : F_JIFT;
+        break;
+      default: out.op = binary_fast_op(in.op); break;
+    }
+  }
+  for (int i = 0; i + 1 < halt && i + 1 < static_cast<int>(code.size()); ++i) {
+    if (i + 1 == trap_index) continue;
+    const Instruction& first = code[static_cast<std::size_t>(i)];
+    const FastInstruction& second = fast_[static_cast<std::size_t>(i + 1)];
+    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
+    FastOp fused = F_SLOW;
+    if (out.op == F_LDVAR && second.op == F_LDVAR) fused = F_LDVAR_LDVAR;
+    else if (out.op == F_LDVAR && second.op == F_LDCON) fused = F_LDVAR_LDCON;
+    else if (out.op == F_LDCON && second.op == F_STVAR) fused = F_LDCON_STVAR;
+    else if (second.op == F_STVAR) fused = fused_binary_stvar(first.op);
+    else if (second.op == F_JIFF) fused = fused_compare_jiff(first.op);
+    if (fused == F_SLOW) continue;
+    out.op = fused;
+    out.c = second.a;
+    out.d = second.b;
+    out.target = second.target;
+  }
+  if (trap_index >= 0 && trap_index < static_cast<int>(fast_.size()))
+    fast_[static_cast<std::size_t>(trap_index)].op = F_TRAP;
+}
+
+// The word of variable (sn, dpl) when the segment check passes; sn is
+// known to be 1..15.
+inline std::int32_t* Machine::fast_variable(std::int32_t* mem, std::uint32_t size,
+                                            std::int32_t sn, std::int32_t dpl) const {
+  const std::uint32_t address = static_cast<std::uint32_t>(display_[static_cast<std::size_t>(sn)]);
+  if (address < header_words || address >= size) return nullptr;
+  const std::int32_t length = mem[address - 3];
+  if (dpl < 0 || dpl >= length || address + static_cast<std::uint32_t>(dpl) >= size) return nullptr;
+  return mem + address + dpl;
+}
+
+Machine::FastEnd Machine::run_fast(long long& budget) {
+  std::int32_t* st = stack_.data();
+  int sp = sp_;
+  int ic = ic_;
+  std::int32_t* mem = mem_.data();
+  auto size = static_cast<std::uint32_t>(mem_.size());
+  const FastInstruction* code = fast_.data();
+
+#define KAM_BINARY(fast, op)                                  \
+  case fast:                                                  \
+    if (sp < 2) break;                                        \
+    st[sp - 2] = plain_binary(op, st[sp - 2], st[sp - 1]);    \
+    --sp;                                                     \
+    ++ic;                                                     \
+    continue;
+#define KAM_BINARY_STVAR(fast, op)                                        \
+  case fast: {                                                            \
+    std::int32_t* var = fast_variable(mem, size, f.c, f.d);               \
+    if (sp < 2 || var == nullptr) break;                                  \
+    *var = plain_binary(op, st[sp - 2], st[sp - 1]);                      \
+    sp -= 2;                                                              \
+    ic += 2;                                                              \
+    continue;                                                             \
+  }
+#define KAM_COMPARE_JIFF(fast, op)                                            \
+  case fast:                                                                  \
+    if (sp < 2) break;                                                        \
+    sp -= 2;                                                                  \
+    ic = plain_binary(op, st[sp], st[sp + 1]) != 0 ? ic + 2 : f.target;      \
+    --budget;                                                                 \
+    continue;
+
+  for (;;) {
+    const FastInstruction& f = code[ic];
+    switch (f.op) {
+      case F_NOOP:
+        ++ic;
+        continue;
+      case F_LDCON:
+        if (sp >= stack_size) break;
+        st[sp++] = f.a;
+        ++ic;
+        continue;
+      case F_LDVAR: {
+        const std::int32_t* var = fast_variable(mem, size, f.a, f.b);
+        if (var == nullptr || sp >= stack_size) break;
+        st[sp++] = *var;
+        ++ic;
+        continue;
+      }
+      case F_STVAR: {
+        std::int32_t* var = fast_variable(mem, size, f.a, f.b);
+        if (var == nullptr || sp < 1) break;
+        *var = st[--sp];
+        ++ic;
+        continue;
+      }
+      case F_POP:
+        if (sp < 1) break;
+        --sp;
+        ++ic;
+        continue;
+      case F_JUMP:
+        if (--budget < 0) break;
+        ic = f.target;
+        continue;
+      case F_JIFF:
+      case F_JIFT:
+        if (sp < 1 || --budget < 0) break;
+        --sp;
+        ic = (st[sp] != 0) == (f.op == F_JIFT) ? f.target : ic + 1;
+        continue;
+      KAM_BINARY(F_ADD, ADD)
+      KAM_BINARY(F_SUB, SUB)
+      KAM_BINARY(F_MUL, MUL)
+      KAM_BINARY(F_AND, AND)
+      KAM_BINARY(F_OR, OR)
+      KAM_BINARY(F_EQ, EQ)
+      KAM_BINARY(F_NE, NE)
+      KAM_BINARY(F_LT, LT)
+      KAM_BINARY(F_LE, LE)
+      KAM_BINARY(F_GT, GT)
+      KAM_BINARY(F_GE, GE)
+      case F_LDVAR_LDVAR: {
+        const std::int32_t* first = fast_variable(mem, size, f.a, f.b);
+        const std::int32_t* second = fast_variable(mem, size, f.c, f.d);
+        if (first == nullptr || second == nullptr || sp > stack_size - 2) break;
+        st[sp] = *first;
+        st[sp + 1] = *second;
+        sp += 2;
+        ic += 2;
+        continue;
+      }
+      case F_LDVAR_LDCON: {
+        const std::int32_t* var = fast_variable(mem, size, f.a, f.b);
+        if (var == nullptr || sp > stack_size - 2) break;
+        st[sp] = *var;
+        st[sp + 1] = f.c;
+        sp += 2;
+        ic += 2;
+        continue;
+      }
+      case F_LDCON_STVAR: {
+        std::int32_t* var = fast_variable(mem, size, f.c, f.d);
+        if (var == nullptr || sp >= stack_size) break;
+        *var = f.a;
+        ic += 2;
+        continue;
+      }
+      KAM_BINARY_STVAR(F_ADD_STVAR, ADD)
+      KAM_BINARY_STVAR(F_SUB_STVAR, SUB)
+      KAM_BINARY_STVAR(F_MUL_STVAR, MUL)
+      KAM_COMPARE_JIFF(F_EQ_JIFF, EQ)
+      KAM_COMPARE_JIFF(F_NE_JIFF, NE)
+      KAM_COMPARE_JIFF(F_LT_JIFF, LT)
+      KAM_COMPARE_JIFF(F_LE_JIFF, LE)
+      KAM_COMPARE_JIFF(F_GT_JIFF, GT)
+      KAM_COMPARE_JIFF(F_GE_JIFF, GE)
+      case F_TRAP:
+        sp_ = sp;
+        ic_ = ic;
+        return FastEnd::Trap;
+      default:
+        break;
+    }
+    // The instruction at ic goes through the reference step.
+    sp_ = sp;
+    ic_ = ic;
+    if (--budget < 0) return FastEnd::OutOfBudget;
+    if (!step()) return FastEnd::Stopped;
+    sp = sp_;
+    ic = ic_;
+    mem = mem_.data();
+    size = static_cast<std::uint32_t>(mem_.size());
+  }
+#undef KAM_BINARY
+#undef KAM_BINARY_STVAR
+#undef KAM_COMPARE_JIFF
+}
+
+RunEnd Machine::run(std::uint32_t trace_flags, int start, long long budget) {
+  try {
+    if (trace_flags != 0 && start <= 1) {
+      tracer_.enable(trace_flags);
+    } else {
+      decode(trace_flags != 0 ? start : no_instruction);
+      const FastEnd end = run_fast(budget);
+      if (end == FastEnd::OutOfBudget) return RunEnd::OutOfBudget;
+      if (end == FastEnd::Stopped) return RunEnd::Stopped;
+      tracer_.enable(trace_flags);
+    }
+    while (step())
+      if (--budget < 0) return RunEnd::OutOfBudget;
+    return RunEnd::Stopped;
+  } catch (const QuitRequest&) {
+    return RunEnd::Quit;
+  } catch (const TerminalUnavailable&) {
+    report(Msg::FileUnreadable, {tracer_.terminal_name()});
+    return RunEnd::NoTerminal;
+  }
+}
+
+}  // namespace kam
