@@ -19,7 +19,30 @@ enum FastOp : std::uint8_t {
   F_LDVAR_LDVAR, F_LDVAR_LDCON, F_LDCON_STVAR,
   F_ADD_STVAR, F_SUB_STVAR, F_MUL_STVAR,
   F_EQ_JIFF, F_NE_JIFF, F_LT_JIFF, F_LE_JIFF, F_GT_JIFF, F_GE_JIFF,
+  // fused quadruples: "x := y op z" and the loop test "if not (y cmp z) goto"
+  F_LVLV_ADD_ST, F_LVLV_SUB_ST, F_LVLV_MUL_ST,
+  F_LVLC_ADD_ST, F_LVLC_SUB_ST, F_LVLC_MUL_ST,
+  F_LVLV_EQ_JIFF, F_LVLV_NE_JIFF, F_LVLV_LT_JIFF, F_LVLV_LE_JIFF, F_LVLV_GT_JIFF, F_LVLV_GE_JIFF,
+  F_LVLC_EQ_JIFF, F_LVLC_NE_JIFF, F_LVLC_LT_JIFF, F_LVLC_LE_JIFF, F_LVLC_GT_JIFF, F_LVLC_GE_JIFF,
 };
+
+// The fused quadruple for a fused load pair followed by a fused second
+// pair, or F_SLOW.
+FastOp fused_quadruple(int loads, int rest) {
+  const bool two_vars = loads == F_LDVAR_LDVAR;
+  switch (rest) {
+    case F_ADD_STVAR: return two_vars ? F_LVLV_ADD_ST : F_LVLC_ADD_ST;
+    case F_SUB_STVAR: return two_vars ? F_LVLV_SUB_ST : F_LVLC_SUB_ST;
+    case F_MUL_STVAR: return two_vars ? F_LVLV_MUL_ST : F_LVLC_MUL_ST;
+    case F_EQ_JIFF: return two_vars ? F_LVLV_EQ_JIFF : F_LVLC_EQ_JIFF;
+    case F_NE_JIFF: return two_vars ? F_LVLV_NE_JIFF : F_LVLC_NE_JIFF;
+    case F_LT_JIFF: return two_vars ? F_LVLV_LT_JIFF : F_LVLC_LT_JIFF;
+    case F_LE_JIFF: return two_vars ? F_LVLV_LE_JIFF : F_LVLC_LE_JIFF;
+    case F_GT_JIFF: return two_vars ? F_LVLV_GT_JIFF : F_LVLC_GT_JIFF;
+    case F_GE_JIFF: return two_vars ? F_LVLV_GE_JIFF : F_LVLC_GE_JIFF;
+    default: return F_SLOW;
+  }
+}
 
 FastOp binary_fast_op(int op) {
   switch (op) {
@@ -114,6 +137,19 @@ void Machine::decode(int trap_index) {
     out.d = second.b;
     out.target = second.target;
   }
+  // Two fused pairs in a row make a quadruple when the second pair does not
+  // hold the trap (the pairs themselves never reach over it).
+  for (int i = 0; i + 2 < static_cast<int>(fast_.size()); ++i) {
+    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
+    const FastInstruction& rest = fast_[static_cast<std::size_t>(i + 2)];
+    if ((out.op != F_LDVAR_LDVAR && out.op != F_LDVAR_LDCON) || i + 2 == trap_index) continue;
+    const FastOp fused = fused_quadruple(out.op, rest.op);
+    if (fused == F_SLOW) continue;
+    out.op = fused;
+    out.e = rest.c;
+    out.f = rest.d;
+    out.target = rest.target;
+  }
   if (trap_index >= 0 && trap_index < static_cast<int>(fast_.size()))
     fast_[static_cast<std::size_t>(trap_index)].op = F_TRAP;
 }
@@ -160,6 +196,29 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     ic = plain_binary(op, st[sp], st[sp + 1]) != 0 ? ic + 2 : f.target;      \
     --budget;                                                                 \
     continue;
+
+// The second operand of a quadruple: a variable (c, d) or the constant c.
+#define KAM_SECOND_VAR const std::int32_t* second = fast_variable(mem, size, f.c, f.d)
+#define KAM_SECOND_CON const std::int32_t constant = f.c, *second = &constant
+#define KAM_QUAD_STVAR(fast, load_second, op)                                 \
+  case fast: {                                                              \
+    const std::int32_t* first = fast_variable(mem, size, f.a, f.b);         \
+    load_second;                                                            \
+    std::int32_t* var = fast_variable(mem, size, f.e, f.f);                 \
+    if (!first || !second || !var || sp > stack_size - 2) break;            \
+    *var = plain_binary(op, *first, *second);                               \
+    ic += 4;                                                                \
+    continue;                                                               \
+  }
+#define KAM_QUAD_JIFF(fast, load_second, op)                                  \
+  case fast: {                                                              \
+    const std::int32_t* first = fast_variable(mem, size, f.a, f.b);         \
+    load_second;                                                            \
+    if (!first || !second || sp > stack_size - 2) break;                    \
+    ic = plain_binary(op, *first, *second) != 0 ? ic + 4 : f.target;        \
+    --budget;                                                               \
+    continue;                                                               \
+  }
 
   for (;;) {
     const FastInstruction& f = code[ic];
@@ -247,6 +306,24 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       KAM_COMPARE_JIFF(F_LE_JIFF, LE)
       KAM_COMPARE_JIFF(F_GT_JIFF, GT)
       KAM_COMPARE_JIFF(F_GE_JIFF, GE)
+      KAM_QUAD_STVAR(F_LVLV_ADD_ST, KAM_SECOND_VAR, ADD)
+      KAM_QUAD_STVAR(F_LVLV_SUB_ST, KAM_SECOND_VAR, SUB)
+      KAM_QUAD_STVAR(F_LVLV_MUL_ST, KAM_SECOND_VAR, MUL)
+      KAM_QUAD_STVAR(F_LVLC_ADD_ST, KAM_SECOND_CON, ADD)
+      KAM_QUAD_STVAR(F_LVLC_SUB_ST, KAM_SECOND_CON, SUB)
+      KAM_QUAD_STVAR(F_LVLC_MUL_ST, KAM_SECOND_CON, MUL)
+      KAM_QUAD_JIFF(F_LVLV_EQ_JIFF, KAM_SECOND_VAR, EQ)
+      KAM_QUAD_JIFF(F_LVLV_NE_JIFF, KAM_SECOND_VAR, NE)
+      KAM_QUAD_JIFF(F_LVLV_LT_JIFF, KAM_SECOND_VAR, LT)
+      KAM_QUAD_JIFF(F_LVLV_LE_JIFF, KAM_SECOND_VAR, LE)
+      KAM_QUAD_JIFF(F_LVLV_GT_JIFF, KAM_SECOND_VAR, GT)
+      KAM_QUAD_JIFF(F_LVLV_GE_JIFF, KAM_SECOND_VAR, GE)
+      KAM_QUAD_JIFF(F_LVLC_EQ_JIFF, KAM_SECOND_CON, EQ)
+      KAM_QUAD_JIFF(F_LVLC_NE_JIFF, KAM_SECOND_CON, NE)
+      KAM_QUAD_JIFF(F_LVLC_LT_JIFF, KAM_SECOND_CON, LT)
+      KAM_QUAD_JIFF(F_LVLC_LE_JIFF, KAM_SECOND_CON, LE)
+      KAM_QUAD_JIFF(F_LVLC_GT_JIFF, KAM_SECOND_CON, GT)
+      KAM_QUAD_JIFF(F_LVLC_GE_JIFF, KAM_SECOND_CON, GE)
       case F_TRAP:
         sp_ = sp;
         ic_ = ic;
@@ -267,6 +344,10 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 #undef KAM_BINARY
 #undef KAM_BINARY_STVAR
 #undef KAM_COMPARE_JIFF
+#undef KAM_SECOND_VAR
+#undef KAM_SECOND_CON
+#undef KAM_QUAD_STVAR
+#undef KAM_QUAD_JIFF
 }
 
 RunEnd Machine::run(std::uint32_t trace_flags, int start, long long budget) {

@@ -61,7 +61,7 @@ class Machine {
   // One entry of the pre-decoded program; op is a FastOp (fast_run.cpp).
   struct FastInstruction {
     std::uint8_t op = 0;
-    std::int32_t a = 0, b = 0, c = 0, d = 0;
+    std::int32_t a = 0, b = 0, c = 0, d = 0, e = 0, f = 0;
     int target = 0;
   };
   enum class FastEnd { Stopped, Trap, OutOfBudget };

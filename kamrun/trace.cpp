@@ -49,12 +49,12 @@ void Tracer::segment(std::int32_t sn, std::int32_t stat, std::int32_t dyn,
 
 void Tracer::wait() {
   if (!wants(TraceInteractive)) return;
+  std::fflush(out_);  // the user sees each line before the wait
   if (!terminal_) {
     std::fputs("Hit Enter to continue or Q to stop\n", err_);
     terminal_.reset(std::fopen(terminal_name_, "r"));
     if (!terminal_) throw TerminalUnavailable{};
   }
-  std::fflush(out_);
   if (std::getc(terminal_.get()) == 'Q') throw QuitRequest{};
 }
 
