@@ -134,6 +134,15 @@ TEST(Machine, FastAndTracedExecutionAgree) {
       "crseg 1 1\nldcon 1\nldcon 2\nadd\nstvar 1 9\nhalt\n.\n1: 1\n.\n",
       // empty stack in a fused compare and jump
       "ldcon 1\nlt\njiff 1\n1: halt\n.\n",
+      // fused quadruples: the loop test, "x := y + z" and "x := y - 1",
+      // each also failing in its last part
+      "crseg 1 1\nldcon 3\nstvar 1 0\n1: ldvar 1 1\nldvar 1 0\nlt\njiff 2\nldvar 1 2\nldvar 1 1\n"
+      "add\nstvar 1 2\nldvar 1 1\nldcon 1\nadd\nstvar 1 1\njump 1\n2: ldvar 1 2\nwrint\npop\n"
+      "ldvar 1 0\nldcon 1\nsub\nstvar 1 7\ndlseg\nhalt\n.\n1: 3\n.\n",
+      "crseg 1 1\nldvar 1 0\nldvar 1 0\nmul\nstvar 2 0\nhalt\n.\n1: 1\n.\n",
+      // a quadruple with 99 words on the stack overflows at its second load
+      "crseg 1 1\n1: ldcon 1\nldvar 1 0\nldcon 98\nge\njiff 2\nldvar 1 0\nldcon 1\nadd\nstvar 1 0\n"
+      "jump 1\n2: ldvar 1 0\nldvar 1 0\nadd\nstvar 1 0\nhalt\n.\n1: 1\n.\n",
       // wrap-around in the fused path
       "crseg 1 1\nldcon 2147483647\nstvar 1 0\nldvar 1 0\nldcon 1\nadd\nstvar 1 0\n"
       "ldvar 1 0\nwrint\npop\ndlseg\nhalt\n.\n1: 1\n.\n",
