@@ -158,11 +158,14 @@ void Machine::decode(int trap_index) {
 // known to be 1..15.
 inline std::int32_t* Machine::fast_variable(std::int32_t* mem, std::uint32_t size,
                                             std::int32_t sn, std::int32_t dpl) const {
-  const std::uint32_t address = static_cast<std::uint32_t>(display_[static_cast<std::size_t>(sn)]);
-  if (address < header_words || address >= size) return nullptr;
-  const std::int32_t length = mem[address - 3];
-  if (dpl < 0 || dpl >= length || address + static_cast<std::uint32_t>(dpl) >= size) return nullptr;
-  return mem + address + dpl;
+  // Unsigned compares fold the lower and upper bounds into one test each:
+  // 4 <= address < size, 0 <= dpl < length, and the word inside the space.
+  const auto address = static_cast<std::uint32_t>(display_[static_cast<std::size_t>(sn)]);
+  if (address - header_words >= size - header_words) return nullptr;
+  const auto length = static_cast<std::uint32_t>(mem[address - 3]);
+  const auto displacement = static_cast<std::uint32_t>(dpl);
+  if (displacement >= length || displacement >= size - address) return nullptr;
+  return mem + address + displacement;
 }
 
 Machine::FastEnd Machine::run_fast(long long& budget) {
@@ -172,6 +175,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   std::int32_t* mem = mem_.data();
   auto size = static_cast<std::uint32_t>(mem_.size());
   const FastInstruction* code = fast_.data();
+  // Taken from the budget at every jump (and at every slow step), so that
+  // a loop cannot run for ever; kept in a register while the loop runs.
+  long long remaining = budget;
 
 #define KAM_BINARY(fast, op)                                  \
   case fast:                                                  \
@@ -191,10 +197,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   }
 #define KAM_COMPARE_JIFF(fast, op)                                            \
   case fast:                                                                  \
-    if (sp < 2) break;                                                        \
+    if (sp < 2 || --remaining < 0) break;                                     \
     sp -= 2;                                                                  \
     ic = plain_binary(op, st[sp], st[sp + 1]) != 0 ? ic + 2 : f.target;      \
-    --budget;                                                                 \
     continue;
 
 // The second operand of a quadruple: a variable (c, d) or the constant c.
@@ -214,9 +219,8 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   case fast: {                                                              \
     const std::int32_t* first = fast_variable(mem, size, f.a, f.b);         \
     load_second;                                                            \
-    if (!first || !second || sp > stack_size - 2) break;                    \
+    if (!first || !second || sp > stack_size - 2 || --remaining < 0) break; \
     ic = plain_binary(op, *first, *second) != 0 ? ic + 4 : f.target;        \
-    --budget;                                                               \
     continue;                                                               \
   }
 
@@ -251,12 +255,12 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
         ++ic;
         continue;
       case F_JUMP:
-        if (--budget < 0) break;
+        if (--remaining < 0) break;
         ic = f.target;
         continue;
       case F_JIFF:
       case F_JIFT:
-        if (sp < 1 || --budget < 0) break;
+        if (sp < 1 || --remaining < 0) break;
         --sp;
         ic = (st[sp] != 0) == (f.op == F_JIFT) ? f.target : ic + 1;
         continue;
@@ -327,6 +331,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       case F_TRAP:
         sp_ = sp;
         ic_ = ic;
+        budget = remaining;
         return FastEnd::Trap;
       default:
         break;
@@ -334,7 +339,11 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     // The instruction at ic goes through the reference step.
     sp_ = sp;
     ic_ = ic;
-    if (--budget < 0) return FastEnd::OutOfBudget;
+    // A fast case that stopped at an empty budget took one without using it.
+    if (remaining < 0 || --remaining < 0) {
+      budget = 0;
+      return FastEnd::OutOfBudget;
+    }
     if (!step()) return FastEnd::Stopped;
     sp = sp_;
     ic = ic_;

@@ -164,8 +164,13 @@ TEST(Machine, TracingStartsAtTheChosenInstruction) {
 }
 
 TEST(Machine, BudgetEndsEndlessLoops) {
-  const auto result = run("1: jump 1\nhalt\n.\n", kamtest::RunSettings().with_budget(1000));
-  EXPECT_EQ(result.end, kam::RunEnd::OutOfBudget);
+  const auto settings = kamtest::RunSettings().with_budget(1000);
+  EXPECT_EQ(run("1: jump 1\nhalt\n.\n", settings).end, kam::RunEnd::OutOfBudget);
+  // a loop of one fused load-compare-jump
+  EXPECT_EQ(run("crseg 1 1\n1: ldvar 1 0\nldcon 5\ngt\njiff 1\nhalt\n.\n1: 1\n.\n", settings).end,
+            kam::RunEnd::OutOfBudget);
+  EXPECT_EQ(run("1: ldcon 1\nldcon 2\ngt\njiff 1\nhalt\n.\n", settings).end,
+            kam::RunEnd::OutOfBudget);
 }
 
 }  // namespace
