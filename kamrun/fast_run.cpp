@@ -154,18 +154,50 @@ void Machine::decode(int trap_index) {
     fast_[static_cast<std::size_t>(trap_index)].op = F_TRAP;
 }
 
-// The word of variable (sn, dpl) when the segment check passes; sn is
-// known to be 1..15.
-inline std::int32_t* Machine::fast_variable(std::int32_t* mem, std::uint32_t size,
-                                            std::int32_t sn, std::int32_t dpl) const {
+// The address of variable (sn, dpl) when the segment check passes; a word
+// to be stored into must not be a segment header. sn is known to be 1..15.
+bool Machine::fast_variable(std::int32_t sn, std::int32_t dpl, bool store,
+                            std::uint32_t& address) const {
   // Unsigned compares fold the lower and upper bounds into one test each:
-  // 4 <= address < size, 0 <= dpl < length, and the word inside the space.
-  const auto address = static_cast<std::uint32_t>(display_[static_cast<std::size_t>(sn)]);
-  if (address - header_words >= size - header_words) return nullptr;
-  const auto length = static_cast<std::uint32_t>(mem[address - 3]);
+  // 4 <= base < size, 0 <= dpl < length, and the word inside the space.
+  const auto size = static_cast<std::uint32_t>(mem_.size());
+  const auto base = static_cast<std::uint32_t>(display_[static_cast<std::size_t>(sn)]);
+  if (base - header_words >= size - header_words) return false;
+  const auto length = static_cast<std::uint32_t>(mem_[base - 3]);
   const auto displacement = static_cast<std::uint32_t>(dpl);
-  if (displacement >= length || displacement >= size - address) return nullptr;
-  return mem + address + displacement;
+  if (displacement >= length || displacement >= size - base) return false;
+  address = base + displacement;
+  return !store || header_map_[address] == 0;
+}
+
+// Checks the variables of a fast instruction for the current layout and
+// keeps their addresses in its slots; false sends it to step().
+bool Machine::validate(FastInstruction& f) const {
+  bool ok = false;
+  switch (f.op) {
+    case F_LDVAR: case F_LDVAR_LDCON: case F_LVLC_EQ_JIFF: case F_LVLC_NE_JIFF:
+    case F_LVLC_LT_JIFF: case F_LVLC_LE_JIFF: case F_LVLC_GT_JIFF: case F_LVLC_GE_JIFF:
+      ok = fast_variable(f.a, f.b, false, f.slot[0]);
+      break;
+    case F_STVAR:
+      ok = fast_variable(f.a, f.b, true, f.slot[0]);
+      break;
+    case F_LDCON_STVAR: case F_ADD_STVAR: case F_SUB_STVAR: case F_MUL_STVAR:
+      ok = fast_variable(f.c, f.d, true, f.slot[0]);
+      break;
+    case F_LVLC_ADD_ST: case F_LVLC_SUB_ST: case F_LVLC_MUL_ST:
+      ok = fast_variable(f.a, f.b, false, f.slot[0]) && fast_variable(f.e, f.f, true, f.slot[1]);
+      break;
+    case F_LVLV_ADD_ST: case F_LVLV_SUB_ST: case F_LVLV_MUL_ST:
+      ok = fast_variable(f.a, f.b, false, f.slot[0]) && fast_variable(f.c, f.d, false, f.slot[1]) &&
+           fast_variable(f.e, f.f, true, f.slot[2]);
+      break;
+    default:  // the two loads of F_LDVAR_LDVAR and F_LVLV_*_JIFF
+      ok = fast_variable(f.a, f.b, false, f.slot[0]) && fast_variable(f.c, f.d, false, f.slot[1]);
+      break;
+  }
+  if (ok) f.version = layout_version_;
+  return ok;
 }
 
 Machine::FastEnd Machine::run_fast(long long& budget) {
@@ -173,12 +205,14 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   int sp = sp_;
   int ic = ic_;
   std::int32_t* mem = mem_.data();
-  auto size = static_cast<std::uint32_t>(mem_.size());
-  const FastInstruction* code = fast_.data();
+  std::uint64_t version = layout_version_;
+  FastInstruction* code = fast_.data();
   // Taken from the budget at every jump (and at every slow step), so that
   // a loop cannot run for ever; kept in a register while the loop runs.
   long long remaining = budget;
 
+// The variables of f checked for this layout, else on to step().
+#define KAM_CHECKED if (f.version != version && !validate(f)) break
 #define KAM_BINARY(fast, op)                                  \
   case fast:                                                  \
     if (sp < 2) break;                                        \
@@ -187,45 +221,39 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     ++ic;                                                     \
     continue;
 #define KAM_BINARY_STVAR(fast, op)                                        \
-  case fast: {                                                            \
-    std::int32_t* var = fast_variable(mem, size, f.c, f.d);               \
-    if (sp < 2 || var == nullptr) break;                                  \
-    *var = plain_binary(op, st[sp - 2], st[sp - 1]);                      \
+  case fast:                                                              \
+    if (sp < 2) break;                                                    \
+    KAM_CHECKED;                                                          \
+    mem[f.slot[0]] = plain_binary(op, st[sp - 2], st[sp - 1]);            \
     sp -= 2;                                                              \
     ic += 2;                                                              \
-    continue;                                                             \
-  }
+    continue;
 #define KAM_COMPARE_JIFF(fast, op)                                            \
   case fast:                                                                  \
     if (sp < 2 || --remaining < 0) break;                                     \
     sp -= 2;                                                                  \
     ic = plain_binary(op, st[sp], st[sp + 1]) != 0 ? ic + 2 : f.target;      \
     continue;
-
-// The second operand of a quadruple: a variable (c, d) or the constant c.
-#define KAM_SECOND_VAR const std::int32_t* second = fast_variable(mem, size, f.c, f.d)
-#define KAM_SECOND_CON const std::int32_t constant = f.c, *second = &constant
-#define KAM_QUAD_STVAR(fast, load_second, op)                                 \
-  case fast: {                                                              \
-    const std::int32_t* first = fast_variable(mem, size, f.a, f.b);         \
-    load_second;                                                            \
-    std::int32_t* var = fast_variable(mem, size, f.e, f.f);                 \
-    if (!first || !second || !var || sp > stack_size - 2) break;            \
-    *var = plain_binary(op, *first, *second);                               \
+// The second operand of a quadruple: a variable (slot 1) or the constant c.
+#define KAM_QUAD_STVAR(fast, second, result_slot, op)                         \
+  case fast:                                                                \
+    if (sp > stack_size - 2) break;                                         \
+    KAM_CHECKED;                                                            \
+    mem[f.slot[result_slot]] = plain_binary(op, mem[f.slot[0]], second);    \
     ic += 4;                                                                \
-    continue;                                                               \
-  }
-#define KAM_QUAD_JIFF(fast, load_second, op)                                  \
-  case fast: {                                                              \
-    const std::int32_t* first = fast_variable(mem, size, f.a, f.b);         \
-    load_second;                                                            \
-    if (!first || !second || sp > stack_size - 2 || --remaining < 0) break; \
-    ic = plain_binary(op, *first, *second) != 0 ? ic + 4 : f.target;        \
-    continue;                                                               \
-  }
+    continue;
+#define KAM_QUAD_JIFF(fast, second, op)                                       \
+  case fast:                                                                \
+    if (sp > stack_size - 2) break;                                         \
+    KAM_CHECKED;                                                            \
+    if (--remaining < 0) break;                                             \
+    ic = plain_binary(op, mem[f.slot[0]], second) != 0 ? ic + 4 : f.target; \
+    continue;
+#define KAM_VAR mem[f.slot[1]]
+#define KAM_CON f.c
 
   for (;;) {
-    const FastInstruction& f = code[ic];
+    FastInstruction& f = code[ic];
     switch (f.op) {
       case F_NOOP:
         ++ic;
@@ -235,20 +263,18 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
         st[sp++] = f.a;
         ++ic;
         continue;
-      case F_LDVAR: {
-        const std::int32_t* var = fast_variable(mem, size, f.a, f.b);
-        if (var == nullptr || sp >= stack_size) break;
-        st[sp++] = *var;
+      case F_LDVAR:
+        if (sp >= stack_size) break;
+        KAM_CHECKED;
+        st[sp++] = mem[f.slot[0]];
         ++ic;
         continue;
-      }
-      case F_STVAR: {
-        std::int32_t* var = fast_variable(mem, size, f.a, f.b);
-        if (var == nullptr || sp < 1) break;
-        *var = st[--sp];
+      case F_STVAR:
+        if (sp < 1) break;
+        KAM_CHECKED;
+        mem[f.slot[0]] = st[--sp];
         ++ic;
         continue;
-      }
       case F_POP:
         if (sp < 1) break;
         --sp;
@@ -275,32 +301,28 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       KAM_BINARY(F_LE, LE)
       KAM_BINARY(F_GT, GT)
       KAM_BINARY(F_GE, GE)
-      case F_LDVAR_LDVAR: {
-        const std::int32_t* first = fast_variable(mem, size, f.a, f.b);
-        const std::int32_t* second = fast_variable(mem, size, f.c, f.d);
-        if (first == nullptr || second == nullptr || sp > stack_size - 2) break;
-        st[sp] = *first;
-        st[sp + 1] = *second;
+      case F_LDVAR_LDVAR:
+        if (sp > stack_size - 2) break;
+        KAM_CHECKED;
+        st[sp] = mem[f.slot[0]];
+        st[sp + 1] = mem[f.slot[1]];
         sp += 2;
         ic += 2;
         continue;
-      }
-      case F_LDVAR_LDCON: {
-        const std::int32_t* var = fast_variable(mem, size, f.a, f.b);
-        if (var == nullptr || sp > stack_size - 2) break;
-        st[sp] = *var;
+      case F_LDVAR_LDCON:
+        if (sp > stack_size - 2) break;
+        KAM_CHECKED;
+        st[sp] = mem[f.slot[0]];
         st[sp + 1] = f.c;
         sp += 2;
         ic += 2;
         continue;
-      }
-      case F_LDCON_STVAR: {
-        std::int32_t* var = fast_variable(mem, size, f.c, f.d);
-        if (var == nullptr || sp >= stack_size) break;
-        *var = f.a;
+      case F_LDCON_STVAR:
+        if (sp >= stack_size) break;
+        KAM_CHECKED;
+        mem[f.slot[0]] = f.a;
         ic += 2;
         continue;
-      }
       KAM_BINARY_STVAR(F_ADD_STVAR, ADD)
       KAM_BINARY_STVAR(F_SUB_STVAR, SUB)
       KAM_BINARY_STVAR(F_MUL_STVAR, MUL)
@@ -310,24 +332,24 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       KAM_COMPARE_JIFF(F_LE_JIFF, LE)
       KAM_COMPARE_JIFF(F_GT_JIFF, GT)
       KAM_COMPARE_JIFF(F_GE_JIFF, GE)
-      KAM_QUAD_STVAR(F_LVLV_ADD_ST, KAM_SECOND_VAR, ADD)
-      KAM_QUAD_STVAR(F_LVLV_SUB_ST, KAM_SECOND_VAR, SUB)
-      KAM_QUAD_STVAR(F_LVLV_MUL_ST, KAM_SECOND_VAR, MUL)
-      KAM_QUAD_STVAR(F_LVLC_ADD_ST, KAM_SECOND_CON, ADD)
-      KAM_QUAD_STVAR(F_LVLC_SUB_ST, KAM_SECOND_CON, SUB)
-      KAM_QUAD_STVAR(F_LVLC_MUL_ST, KAM_SECOND_CON, MUL)
-      KAM_QUAD_JIFF(F_LVLV_EQ_JIFF, KAM_SECOND_VAR, EQ)
-      KAM_QUAD_JIFF(F_LVLV_NE_JIFF, KAM_SECOND_VAR, NE)
-      KAM_QUAD_JIFF(F_LVLV_LT_JIFF, KAM_SECOND_VAR, LT)
-      KAM_QUAD_JIFF(F_LVLV_LE_JIFF, KAM_SECOND_VAR, LE)
-      KAM_QUAD_JIFF(F_LVLV_GT_JIFF, KAM_SECOND_VAR, GT)
-      KAM_QUAD_JIFF(F_LVLV_GE_JIFF, KAM_SECOND_VAR, GE)
-      KAM_QUAD_JIFF(F_LVLC_EQ_JIFF, KAM_SECOND_CON, EQ)
-      KAM_QUAD_JIFF(F_LVLC_NE_JIFF, KAM_SECOND_CON, NE)
-      KAM_QUAD_JIFF(F_LVLC_LT_JIFF, KAM_SECOND_CON, LT)
-      KAM_QUAD_JIFF(F_LVLC_LE_JIFF, KAM_SECOND_CON, LE)
-      KAM_QUAD_JIFF(F_LVLC_GT_JIFF, KAM_SECOND_CON, GT)
-      KAM_QUAD_JIFF(F_LVLC_GE_JIFF, KAM_SECOND_CON, GE)
+      KAM_QUAD_STVAR(F_LVLV_ADD_ST, KAM_VAR, 2, ADD)
+      KAM_QUAD_STVAR(F_LVLV_SUB_ST, KAM_VAR, 2, SUB)
+      KAM_QUAD_STVAR(F_LVLV_MUL_ST, KAM_VAR, 2, MUL)
+      KAM_QUAD_STVAR(F_LVLC_ADD_ST, KAM_CON, 1, ADD)
+      KAM_QUAD_STVAR(F_LVLC_SUB_ST, KAM_CON, 1, SUB)
+      KAM_QUAD_STVAR(F_LVLC_MUL_ST, KAM_CON, 1, MUL)
+      KAM_QUAD_JIFF(F_LVLV_EQ_JIFF, KAM_VAR, EQ)
+      KAM_QUAD_JIFF(F_LVLV_NE_JIFF, KAM_VAR, NE)
+      KAM_QUAD_JIFF(F_LVLV_LT_JIFF, KAM_VAR, LT)
+      KAM_QUAD_JIFF(F_LVLV_LE_JIFF, KAM_VAR, LE)
+      KAM_QUAD_JIFF(F_LVLV_GT_JIFF, KAM_VAR, GT)
+      KAM_QUAD_JIFF(F_LVLV_GE_JIFF, KAM_VAR, GE)
+      KAM_QUAD_JIFF(F_LVLC_EQ_JIFF, KAM_CON, EQ)
+      KAM_QUAD_JIFF(F_LVLC_NE_JIFF, KAM_CON, NE)
+      KAM_QUAD_JIFF(F_LVLC_LT_JIFF, KAM_CON, LT)
+      KAM_QUAD_JIFF(F_LVLC_LE_JIFF, KAM_CON, LE)
+      KAM_QUAD_JIFF(F_LVLC_GT_JIFF, KAM_CON, GT)
+      KAM_QUAD_JIFF(F_LVLC_GE_JIFF, KAM_CON, GE)
       case F_TRAP:
         sp_ = sp;
         ic_ = ic;
@@ -348,15 +370,16 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     sp = sp_;
     ic = ic_;
     mem = mem_.data();
-    size = static_cast<std::uint32_t>(mem_.size());
+    version = layout_version_;
   }
+#undef KAM_CHECKED
 #undef KAM_BINARY
 #undef KAM_BINARY_STVAR
 #undef KAM_COMPARE_JIFF
-#undef KAM_SECOND_VAR
-#undef KAM_SECOND_CON
 #undef KAM_QUAD_STVAR
 #undef KAM_QUAD_JIFF
+#undef KAM_VAR
+#undef KAM_CON
 }
 
 RunEnd Machine::run(std::uint32_t trace_flags, int start, long long budget) {

@@ -59,10 +59,14 @@ class Machine {
 
  private:
   // One entry of the pre-decoded program; op is a FastOp (fast_run.cpp).
+  // The variables it uses are checked once per layout version; slot holds
+  // their checked addresses while version equals layout_version_.
   struct FastInstruction {
     std::uint8_t op = 0;
     std::int32_t a = 0, b = 0, c = 0, d = 0, e = 0, f = 0;
     int target = 0;
+    std::uint64_t version = 0;
+    std::uint32_t slot[3] = {0, 0, 0};
   };
   enum class FastEnd { Stopped, Trap, OutOfBudget };
 
@@ -108,8 +112,16 @@ class Machine {
 
   void decode(int trap_index);
   FastEnd run_fast(long long& budget);
-  std::int32_t* fast_variable(std::int32_t* mem, std::uint32_t size, std::int32_t sn,
-                              std::int32_t dpl) const;
+  bool fast_variable(std::int32_t sn, std::int32_t dpl, bool store, std::uint32_t& address) const;
+  bool validate(FastInstruction& instruction) const;
+
+  // Every change that can make a checked variable address invalid (display,
+  // segment lengths and headers, the size of the address space) moves the
+  // layout version on.
+  void layout_changed() { ++layout_version_; }
+  void stored(std::size_t address) {
+    if (header_map_[address] != 0) layout_changed();
+  }
 
   Program program_;
   Reporter& reporter_;
@@ -127,6 +139,8 @@ class Machine {
   std::array<std::int32_t, level_count> display_{};
   int csn_ = 0;
   std::vector<std::int32_t> mem_;
+  std::vector<std::uint8_t> header_map_;  // 1 for each segment header word
+  std::uint64_t layout_version_ = 1;
   std::vector<FastInstruction> fast_;
 };
 

@@ -100,6 +100,7 @@ bool Machine::putmemr(std::int64_t sn, std::int64_t dpl, std::int32_t value) {
   const auto address = var_address(sn, dpl);
   if (!address) return false;
   mem_[static_cast<std::size_t>(*address)] = value;
+  stored(static_cast<std::size_t>(*address));
   trace_segment();
   return true;
 }
@@ -119,6 +120,7 @@ bool Machine::putmema(std::int32_t value, std::int64_t address) {
     return false;
   }
   mem_[static_cast<std::size_t>(address)] = value;
+  stored(static_cast<std::size_t>(address));
   trace_segment();
   return true;
 }

@@ -19,9 +19,13 @@ bool Machine::grow(std::int64_t words, const char* who) {
     report(Msg::NotEnoughMemory, {who});
     return false;
   }
+  const std::size_t old_size = mem_.size();
   try {
     mem_.resize(static_cast<std::size_t>(size), 0);
+    header_map_.resize(static_cast<std::size_t>(size), 0);
   } catch (const std::bad_alloc&) {
+    mem_.resize(old_size);
+    header_map_.resize(old_size);
     report(Msg::NotEnoughMemory, {who});
     return false;
   }
@@ -63,6 +67,8 @@ bool Machine::crseg(std::int64_t sn, std::int64_t index) {
   mem_[header + 1] = length;
   mem_[header + 2] = display_[static_cast<std::size_t>(sn - 1)];
   mem_[header + 3] = display_[static_cast<std::size_t>(csn_)];
+  for (std::size_t word = header; word < header + header_words; ++word) header_map_[word] = 1;
+  layout_changed();
   csn_ = static_cast<int>(sn);
   display_[static_cast<std::size_t>(sn)] = static_cast<std::int32_t>(header + header_words);
   trace_segment();
@@ -70,6 +76,7 @@ bool Machine::crseg(std::int64_t sn, std::int64_t index) {
 }
 
 bool Machine::dlseg() {
+  layout_changed();
   const std::int32_t address = display_[static_cast<std::size_t>(csn_)];
   if (address < header_words) {
     report(Msg::DlsegNoSegment);
@@ -94,6 +101,7 @@ bool Machine::dlseg() {
     return false;
   }
   mem_.resize(static_cast<std::size_t>(address - header_words));
+  header_map_.resize(mem_.size());
   trace_segment();
   return true;
 }
@@ -157,6 +165,7 @@ bool Machine::descr(std::int64_t sn, std::int64_t dpl, std::int64_t dimensions) 
       !putmemr(sn, dpl, static_cast<std::int32_t>(dimensions)) || !grow(size, "descr"))
     return false;
   mem_[length_word] += static_cast<std::int32_t>(size);
+  layout_changed();
   return true;
 }
 

@@ -155,6 +155,28 @@ TEST(Machine, FastAndTracedExecutionAgree) {
   }
 }
 
+// Checked variable addresses are reused by the fast loop only while the
+// segment layout stays the same: a length word overwritten through stind,
+// or a header word reached through a stretched segment, must be noticed.
+TEST(Machine, HeaderWordsOverwrittenAtRunTime) {
+  // Each loop runs its first instruction twice, the layout changing between.
+  const std::string shrink =
+      "crseg 1 1\ncrseg 2 2\n1: ldcon 8\nstvar 2 2\nldvar 2 0\njift 2\nldcon 1\nstvar 2 0\n"
+      "varaddr 2 0\nldcon -3\nadd\nldcon 1\nstind\npop\njump 1\n2: dlseg\ndlseg\nhalt\n"
+      ".\n1: 1\n2: 3\n.\n";
+  const std::string stretch =
+      "crseg 1 1\ncrseg 2 1\ncrseg 3 1\n1: ldvar 3 0\npop\nldvar 2 0\njift 2\nvaraddr 2 0\n"
+      "ldcon -3\nadd\nldcon 10\nstind\npop\nldcon 0\nstvar 2 2\nldcon 1\nstvar 2 0\njump 1\n"
+      "2: halt\n.\n1: 1\n.\n";
+  for (const auto& program : {shrink, stretch}) {
+    const auto fast = run(program);
+    const auto traced = run(program, kamtest::RunSettings().traced(kam::TraceStack));
+    EXPECT_EQ(fast.messages, traced.messages);
+    EXPECT_NE(fast.messages.find("Displacement outside of specified segment"), std::string::npos)
+        << fast.messages;
+  }
+}
+
 TEST(Machine, TracingStartsAtTheChosenInstruction) {
   const std::string program =
       "crseg 1 1\nldvar 1 0\nldvar 1 0\nadd\nstvar 1 0\ndlseg\nhalt\n.\n1: 1\n.\n";
