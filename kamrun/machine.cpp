@@ -166,11 +166,4 @@ bool Machine::pop(std::int32_t& value) {
   return true;
 }
 
-bool Machine::pop_count(std::int64_t& count) {
-  std::int32_t value;
-  if (!pop(value)) return false;
-  count = value;
-  return true;
-}
-
 }  // namespace kam

@@ -80,7 +80,7 @@ class Machine {
 
   bool push(std::int32_t value);
   bool pop(std::int32_t& value);
-  bool pop_count(std::int64_t& count);
+  bool pop_word_count(std::int64_t sn, std::int64_t dpl, std::int64_t& count, bool& whole_array);
 
   std::optional<std::int64_t> var_address(std::int64_t sn, std::int64_t dpl);
   bool getmemr(std::int64_t sn, std::int64_t dpl, std::int32_t& value);

@@ -180,12 +180,8 @@ bool Machine::ixdpl_descriptor(std::int64_t sn, std::int64_t dpl, std::int64_t& 
 // eqn/nen: compares the top n words with the n words below them.
 bool Machine::compare_n(std::int64_t sn, std::int64_t dpl, bool negate) {
   std::int64_t count;
-  if (!pop_count(count)) return false;
-  if (count == 0) {
-    std::int32_t size;
-    if (!getmemr(sn, dpl + 2, size)) return false;
-    count = size;
-  }
+  bool whole_array;
+  if (!pop_word_count(sn, dpl, count, whole_array)) return false;
   count = std::max<std::int64_t>(count, 0);
   if (2 * count > sp_) {
     report(Msg::Empty, {"stack"});
@@ -200,16 +196,28 @@ bool Machine::compare_n(std::int64_t sn, std::int64_t dpl, bool negate) {
   return push(equal != negate);
 }
 
-// The word count and first displacement of ldnvar/stnvar: an explicit
-// count n at dpl, or with n = 0 the array described at dpl.
+// Pops the word count n of a block instruction; n = 0 stands for the
+// number of elements of the array described at dpl.
+bool Machine::pop_word_count(std::int64_t sn, std::int64_t dpl, std::int64_t& count,
+                             bool& whole_array) {
+  std::int32_t value;
+  if (!pop(value)) return false;
+  whole_array = value == 0;
+  if (whole_array && !getmemr(sn, dpl + 2, value)) return false;
+  count = value;
+  return true;
+}
+
+// The word count and first displacement of ldnvar/stnvar: n words at dpl,
+// or the elements of the array described at dpl.
 bool Machine::block_start(std::int64_t sn, std::int64_t dpl, std::int64_t& count,
                           std::int64_t& start) {
-  if (!pop_count(count)) return false;
+  bool whole_array;
+  if (!pop_word_count(sn, dpl, count, whole_array)) return false;
   start = dpl;
-  if (count != 0) return true;
-  std::int32_t size, first;
-  if (!getmemr(sn, dpl + 2, size) || !getmemr(sn, dpl + 1, first)) return false;
-  count = size;
+  if (!whole_array) return true;
+  std::int32_t first;
+  if (!getmemr(sn, dpl + 1, first)) return false;
   start = first;
   return true;
 }
@@ -236,12 +244,8 @@ bool Machine::stnvar(std::int64_t sn, std::int64_t dpl) {
 
 bool Machine::popn(std::int64_t sn, std::int64_t dpl) {
   std::int64_t count;
-  if (!pop_count(count)) return false;
-  if (count == 0) {
-    std::int32_t size;
-    if (!getmemr(sn, dpl + 2, size)) return false;
-    count = size;
-  }
+  bool whole_array;
+  if (!pop_word_count(sn, dpl, count, whole_array)) return false;
   for (std::int64_t i = 0; i < count; ++i) {
     std::int32_t ignored;
     if (!pop(ignored)) return false;
