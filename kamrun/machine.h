@@ -58,7 +58,7 @@ class Machine {
   const Program& program() const { return program_; }
 
  private:
-  // One entry of the pre-decoded program; op is a FastOp (fast_run.cpp).
+  // One entry of the pre-decoded program; op is a FastOp (fast_ops.h).
   // The variables it uses are checked once per layout version; slot holds
   // their checked addresses while version equals layout_version_.
   struct FastInstruction {
