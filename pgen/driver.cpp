@@ -1,0 +1,170 @@
+#include "pgen/driver.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "common/diagnostics.h"
+#include "common/files.h"
+#include "common/parser_declarations.h"
+#include "common/parser_includes.h"
+#include "common/parser_reader.h"
+#include "common/parser_resolve.h"
+#include "common/scpatype.h"
+#include "common/spec_source.h"
+#include "common/symtab.h"
+#include "pgen/options.h"
+#include "pgen/parsact.h"
+#include "pgen/parsattr.h"
+#include "pgen/symbol_listing.h"
+
+namespace zedra {
+
+namespace {
+
+constexpr const char* kBanner = "ZEDRA parser generator v2.8";
+constexpr int kMaxExitStatus = 255;
+
+// The state of one pgen run.
+class PgenRun {
+ public:
+  PgenRun()
+      : symbols_(diagnostics_),
+        types_(symbols_),
+        declarations_(diagnostics_, symbols_, types_,
+                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        source_(diagnostics_) {}
+
+  int run(int argc, char** argv);
+
+ private:
+  bool enter_command_line_modules(int argc, char** argv);
+  void read_specification(InputFile& input);
+  bool complete_declarations();
+  void analyse_and_generate();
+  int finish();
+
+  Diagnostics diagnostics_;
+  SymbolTable symbols_;
+  TypeTable types_;
+  PgenOptions options_;
+  ParserDeclarations declarations_;
+  SpecSource source_;
+};
+
+int PgenRun::run(int argc, char** argv) {
+  std::printf("%s\n", kBanner);
+  InputFile input;
+  if (!open_input(diagnostics_, Tool::Pgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
+  if (!enter_command_line_modules(argc, argv)) return 1;
+  diagnostics_.reset_error_count();
+  if (!diagnostics_.open_listing(diagnostics_.module_name())) return finish();
+  read_specification(input);
+  if (diagnostics_.error_count() == 0) {
+    if (!complete_declarations()) {
+      diagnostics_.close_listing();
+      diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+      return 1;
+    }
+    if (diagnostics_.error_count() == 0) analyse_and_generate();
+  }
+  diagnostics_.close_listing();
+  return finish();
+}
+
+// Every argument after the specification names an action module; its text
+// from the last "." on is cut off.
+bool PgenRun::enter_command_line_modules(int argc, char** argv) {
+  for (int i = 2; i < argc; ++i) {
+    std::string name = argv[i];
+    std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    if (!declarations_.add_command_line_module(name)) return false;
+  }
+  return true;
+}
+
+void PgenRun::read_specification(InputFile& input) {
+  diagnostics_.start_echo();
+  source_.restart(input.stream());
+  read_parser_specification(source_, declarations_);
+  diagnostics_.stop_echo();
+  diagnostics_.listing().raw("\n\n");
+}
+
+// The predefined types, the include files and the resolution of the
+// specification's own declarations. False when an include file failed.
+bool PgenRun::complete_declarations() {
+  build_pgen_predefined_types(types_, symbols_);
+  symbols_.set_reserved_test(true);
+  const std::string file_name = diagnostics_.file_name();
+  int failed = read_includes(declarations_, source_);
+  diagnostics_.set_file_name(file_name);
+  declarations_.clear_include_queue();
+  if (failed) return false;
+  resolve_declarations(declarations_, own_scope(declarations_));
+  return true;
+}
+
+// Parser constants are only ever passed by name; each must have a type.
+void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& declarations) {
+  for (const DeclarationLayer* layer : {&declarations.own, &declarations.imported})
+    for (const auto& constant : layer->constants)
+      if (!constant->type) {
+        diagnostics.set_line(constant->line);
+        diagnostics.report(59, "Parser constant", *constant->name);
+      }
+  diagnostics.set_line(0);
+}
+
+void PgenRun::analyse_and_generate() {
+  diagnostics_.set_line(0);
+  if (!declarations_.root_set()) diagnostics_.report(23);
+  Listing& listing = diagnostics_.listing();
+  if (options_.has(kOptListNames)) symbols_.dump(listing.stream());
+  if (options_.has(kOptListSymbols)) list_all_symbols(listing, declarations_);
+  if (options_.has(kOptListActions)) list_parser_actions(listing, declarations_.actions);
+  write_action_modules(diagnostics_, declarations_.actions);
+  check_constant_types(diagnostics_, declarations_);
+  // The grammar analyses, the rule listing and the generation of the parser
+  // follow here once the analyses exist; the attribute table stands where
+  // the analyses put it, after the grammar tests.
+  if (diagnostics_.error_count() != 0) return;
+  if (options_.has(kOptListAttributes)) list_parser_attributes(listing, declarations_.own.attributes);
+}
+
+// The summary line; the exit status is the error count, kept below 256 so
+// that a multiple of 256 errors does not read as success.
+int PgenRun::finish() {
+  diagnostics_.set_line(0);
+  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  return std::min(diagnostics_.error_count(), kMaxExitStatus);
+}
+
+void print_usage() {
+  std::printf(
+      "%s\n"
+      "usage: pgen [specification[.inp]] [action-module ...]\n"
+      "  Reads the parser specification (standard input without a name) and\n"
+      "  writes <module>.lst and, when missing, <action-module>.h and .c.\n"
+      "  --help     this text\n"
+      "  --version  the banner\n",
+      kBanner);
+}
+
+}  // namespace
+
+int run_pgen(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    print_usage();
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("%s\n", kBanner);
+    return 0;
+  }
+  return PgenRun().run(argc, argv);
+}
+
+}  // namespace zedra
