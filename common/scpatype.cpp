@@ -90,4 +90,16 @@ void TypeTable::types_free(bool all) {
   reset_current();
 }
 
+void build_pgen_predefined_types(TypeTable& types, SymbolTable& symbols) {
+  const bool reserved_test = symbols.reserved_test();
+  symbols.set_reserved_test(false);  // "char" is a C keyword
+  types.build_into(TypeTable::Layer::Predefined);
+  types.type_new("boolean");
+  types.type_value_new("true");
+  types.type_value_new("false");
+  for (const char* name : {"char", "integer", "real", "string"}) types.type_new(name);
+  types.build_into(TypeTable::Layer::Own);
+  symbols.set_reserved_test(reserved_test);
+}
+
 }  // namespace zedra

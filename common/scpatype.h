@@ -76,4 +76,9 @@ class TypeTable {
   bool has_current_value_ = false;
 };
 
+// Builds the five predefined types in pgen's order (boolean with true and
+// false, char, integer, real, string) into the predefined layer, with the
+// reserved-word test off, and returns to building the own layer.
+void build_pgen_predefined_types(TypeTable& types, SymbolTable& symbols);
+
 }  // namespace zedra
