@@ -45,13 +45,17 @@ ResolutionScope new_declarations(ParserDeclarations& declarations, const LayerMa
   return scope;
 }
 
-int read_include(ParserDeclarations& declarations, SpecSource& source, const LocatedName& entry) {
+// Failures to open the file or to add its module are reported at the
+// INCLUDE section of the specification (`spec_name` and the entry's line);
+// only what is read from the file carries the include file's name.
+int read_include(ParserDeclarations& declarations, SpecSource& source, const LocatedName& entry,
+                 const std::string& spec_name) {
   Diagnostics& diagnostics = declarations.diagnostics();
+  diagnostics.set_file_name(spec_name);
   diagnostics.set_line(entry.line);
   std::string opened;
   FilePtr file = open_include(diagnostics, entry.name, opened);
   if (!file) return 1;
-  diagnostics.set_file_name(opened);
 
   declarations.build_imported(true);
   ActionModule* module =
@@ -60,6 +64,7 @@ int read_include(ParserDeclarations& declarations, SpecSource& source, const Loc
   const DeclarationLayer& layer = declarations.imported;
   LayerMark mark{layer.constants.size(), layer.attributes.size(), layer.rules.rules.size()};
 
+  diagnostics.set_file_name(opened);
   diagnostics.set_line(1);
   source.restart(file.get());
   declarations.set_include_depth(1);
@@ -73,9 +78,10 @@ int read_include(ParserDeclarations& declarations, SpecSource& source, const Loc
 }  // namespace
 
 int read_includes(ParserDeclarations& declarations, SpecSource& source) {
+  const std::string spec_name = declarations.diagnostics().file_name();
   int result = 0;
   for (const LocatedName& entry : declarations.include_queue()) {
-    result = read_include(declarations, source, entry);
+    result = read_include(declarations, source, entry, spec_name);
     if (result != 0) break;
   }
   declarations.build_imported(false);
