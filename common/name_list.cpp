@@ -4,16 +4,6 @@
 
 namespace zedra {
 
-NameList::NameList(const NameList& other) : names_(other.names_) { rebuild_index(); }
-
-NameList& NameList::operator=(const NameList& other) {
-  if (this != &other) {
-    names_ = other.names_;
-    rebuild_index();
-  }
-  return *this;
-}
-
 void NameList::rebuild_index() {
   index_.clear();
   if (names_.size() <= kIndexThreshold) return;
@@ -39,8 +29,12 @@ bool NameList::add(std::string_view name) {
 bool NameList::remove(std::string_view name) {
   const auto found = std::find(names_.begin(), names_.end(), name);
   if (found == names_.end()) return false;
-  names_.erase(found);  // moves names: the index must follow
-  rebuild_index();
+  // The index goes first: `name` may be a view of the stored name itself.
+  if (names_.size() > kIndexThreshold + 1)
+    index_.erase(index_.find(name));
+  else
+    index_.clear();
+  names_.erase(found);
   return true;
 }
 

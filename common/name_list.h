@@ -5,26 +5,21 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 namespace zedra {
 
 class NameList {
-  // Names are kept with the front of the list at the back of the deque, so
-  // adding at the front never moves the other names.
-  using Store = std::deque<std::string>;
+  // Names are kept with the front of the list at the back of the vector, so
+  // that adding at the front is cheap. An empty list allocates nothing.
+  using Store = std::vector<std::string>;
 
  public:
   using const_iterator = Store::const_reverse_iterator;
-
-  NameList() = default;
-  NameList(const NameList& other);
-  NameList& operator=(const NameList& other);
-  NameList(NameList&&) noexcept = default;
-  NameList& operator=(NameList&&) noexcept = default;
 
   // Puts `name` at the front unless it is present; true when it was added.
   bool add(std::string_view name);
@@ -59,7 +54,11 @@ class NameList {
   void rebuild_index();
 
   Store names_;
-  std::unordered_set<std::string_view> index_;  // filled above the threshold
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  std::unordered_set<std::string, Hash, std::equal_to<>> index_;  // kept while the list is above the threshold
 };
 
 }  // namespace zedra

@@ -130,5 +130,12 @@ TEST(NameList, CrossingTheIndexThresholdKeepsMembership) {
   EXPECT_TRUE(list.empty());
 }
 
+TEST(NameList, RemovingANameGivenByTheListItself) {
+  NameList list;
+  for (int i = 0; i < 12; ++i) list.add(test::numbered("long_name_beyond_small_buffer_", i));
+  while (!list.empty()) ASSERT_TRUE(list.remove(list.front()));
+  EXPECT_FALSE(list.contains("long_name_beyond_small_buffer_0"));
+}
+
 }  // namespace
 }  // namespace zedra

@@ -29,15 +29,7 @@ class TypeTableTest : public ::testing::Test {
     for (const TypeValue& value : type->values) names.push_back(*value.name);
     return names;
   }
-  // The predefined layer as pgen builds it.
-  void build_predefined() {
-    types.build_into(TypeTable::Layer::Predefined);
-    types.type_new("boolean");
-    types.type_value_new("true");
-    types.type_value_new("false");
-    for (const char* name : {"char", "integer", "real", "string"}) types.type_new(name);
-    types.build_into(TypeTable::Layer::Own);
-  }
+  void build_predefined() { build_pgen_predefined_types(types, symbols); }
 };
 
 using Names = std::vector<std::string>;
@@ -107,6 +99,18 @@ TEST_F(TypeTableTest, ImportedTypesAppendAcrossIncludeFiles) {
   EXPECT_EQ(type_names(TypeTable::Layer::Imported), (Names{"first", "second"}));
   EXPECT_EQ(value_names(types.type_find("first")), (Names{"f1", "f2"}));
   EXPECT_EQ(type_names(TypeTable::Layer::Own), (Names{"mine", "mine2"}));
+}
+
+TEST_F(TypeTableTest, PgenPredefinedTypesAreBuiltWithTheReservedTestOff) {
+  types.type_new("own");
+  symbols.set_reserved_test(true);
+  build_predefined();
+  EXPECT_TRUE(symbols.reserved_test());
+  EXPECT_EQ(screen.text(), "");
+  EXPECT_EQ(value_names(types.type_find("boolean")), (Names{"true", "false"}));
+  EXPECT_EQ(type_names(TypeTable::Layer::Own), (Names{"own"}));
+  types.type_new("own2");  // the own layer goes on behind its last type
+  EXPECT_EQ(type_names(TypeTable::Layer::Own), (Names{"own", "own2"}));
 }
 
 TEST_F(TypeTableTest, PredefinedCharNeedsTheReservedTestOff) {
