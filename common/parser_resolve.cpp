@@ -48,6 +48,7 @@ class Resolver {
     return found == index.end() ? nullptr : found->second;
   }
   bool is_terminal(const std::string& name) const { return terminals_.count(name) != 0; }
+  bool is_associated(const ParserAttribute& attribute, const std::string& symbol);
   void undefined(int line, const char* what, const std::string& name, const std::string& owner_kind,
                  const std::string& owner) {
     diagnostics_.set_line(line);
@@ -73,6 +74,9 @@ class Resolver {
   Index<ParserAttribute> attributes_;
   Index<const ParserConstant> constants_;
   std::unordered_set<std::string_view> terminals_;
+  // The associated symbols of the attributes used in calls, for lookups
+  // that stay fast when an attribute belongs to thousands of symbols.
+  std::unordered_map<const ParserAttribute*, std::unordered_set<std::string_view>> associations_;
   // Occurrence counters of the symbols of the rule being resolved.
   std::unordered_map<std::string_view, int> occurrences_;
   Rule* rule_ = nullptr;
@@ -89,6 +93,13 @@ void Resolver::build_indexes() {
     for (const auto& constant : layer->constants) constants_.emplace(*constant->name, constant.get());
     for (const LocatedName& terminal : layer->terminals) terminals_.insert(terminal.name);
   }
+}
+
+bool Resolver::is_associated(const ParserAttribute& attribute, const std::string& symbol) {
+  auto [entry, added] = associations_.try_emplace(&attribute);
+  if (added)
+    for (const AssociatedSymbol& associated : attribute.symbols) entry->second.insert(associated.name);
+  return entry->second.count(symbol) != 0;
 }
 
 void Resolver::resolve_constant(ParserConstant& constant) {
@@ -203,7 +214,7 @@ void Resolver::bind_symbol_attribute(const ActionCall& call, Argument& argument,
     diagnostics_.report(35, "(Non)Terminal", argument.symbol, "rule", rule_->name);
     return;
   }
-  if (!attribute->is_associated_with(argument.symbol)) {
+  if (!is_associated(*attribute, argument.symbol)) {
     diagnostics_.report(14, argument.name, "(non)terminal", argument.symbol);
   } else {
     argument.kind = ArgumentKind::Attribute;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <unordered_map>
 
 
 namespace zedra {
@@ -30,21 +31,31 @@ constexpr std::array<Keyword, 25> kKeywords{{
     {"OF", kTokOf, true},
 }};
 
-bool is_lower_form(std::string_view word, std::string_view keyword) {
-  if (word.size() != keyword.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i)
-    if (word[i] != keyword[i] - 'A' + 'a') return false;
-  return true;
+std::string lower_form(std::string_view keyword) {
+  std::string word(keyword);
+  for (char& c : word) c = static_cast<char>(c - 'A' + 'a');
+  return word;
+}
+
+// Every accepted spelling with its code.
+const std::unordered_map<std::string, int>& keyword_spellings() {
+  static const std::unordered_map<std::string, int> spellings = [] {
+    std::unordered_map<std::string, int> table;
+    for (const Keyword& keyword : kKeywords) {
+      table.emplace(std::string(keyword.word), keyword.code);
+      if (keyword.lower_case_too) table.emplace(lower_form(keyword.word), keyword.code);
+    }
+    return table;
+  }();
+  return spellings;
 }
 
 }  // namespace
 
 int parser_keyword(const std::string& word) {
-  for (const Keyword& keyword : kKeywords) {
-    if (word == keyword.word) return keyword.code;
-    if (keyword.lower_case_too && is_lower_form(word, keyword.word)) return keyword.code;
-  }
-  return kTokIdent;
+  const auto& spellings = keyword_spellings();
+  auto found = spellings.find(word);
+  return found == spellings.end() ? kTokIdent : found->second;
 }
 
 Token ParserScanner::next() {

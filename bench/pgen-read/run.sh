@@ -1,0 +1,42 @@
+#!/bin/sh
+# Reading speed of pgen: generates a parser specification of 5000 rules
+# (with locals, nested groups, CHAIN/LIST/PACK and action calls whose
+# arguments need resolving) and times reading, resolving and listing it.
+# usage: run.sh BUILD_DIR BENCH_DIR
+set -e
+build=$1
+pgen=$build/pgen/pgen
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+awk -v rules=5000 'BEGIN {
+  print "DEFINITIONS benchacts."
+  printf "TERMINALS tListSep, tPackLeft, tPackRight"
+  for (i = 0; i < 200; i++) printf ", t%d", i
+  print "."
+  print "TYPES kind = (kOne, kTwo, kThree)."
+  print "CONSTANTS limit : integer."
+  print "ACTIONS"
+  print "  work(IN n : integer; IN k : kind; OUT r : integer)."
+  print "  note(IN s : string)."
+  print "ATTRIBUTES"
+  print "  total : integer GLOBAL."
+  printf "  val : integer SYN OF t0"
+  for (i = 0; i < rules; i++) printf ", r%d", i
+  print "."
+  print "RULES"
+  for (i = 0; i < rules; i++) {
+    n = (i + 1) % rules; m = (i * 7 + 3) % rules
+    printf "  r%d (LOCAL x : integer) :\n", i
+    printf "      t%d r%d work(val of r%d, kTwo, x) { t%d | r%d work(limit, kOne, val of r%d) } CLOS\n", i % 200, n, n, (i + 1) % 200, m, i
+    printf "    | t%d CHAIN t%d note(\"rule %d\") | r%d LIST OPTION | t%d PACK.\n", (i + 2) % 200, (i + 3) % 200, i, n, (i + 4) % 200
+  }
+  print "ROOT r0."
+}' > bench.inp
+lines=$(wc -l < bench.inp)
+start=$(date +%s.%N)
+"$pgen" bench.inp > out.txt || true
+end=$(date +%s.%N)
+tail -1 out.txt
+awk -v s="$start" -v e="$end" -v l="$lines" \
+  'BEGIN { printf "pgen read+resolve: 5000 rules, %d lines in %.3f s\n", l, e - s }'
