@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/name_list.h"
+
 namespace zedra {
 
 struct TypeRecord;
@@ -32,6 +34,8 @@ struct Primary {
   const Rule* rule = nullptr;    // the nonterminal's rule after resolution
   std::unique_ptr<Group> group;  // nested group
   int empty = kFalse;
+  // Sets of the LL(1) analysis.
+  NameList first, last, follow;
 };
 
 enum class SecondaryKind : int { Plain = 0, Option = 1, Seq = 2, Clos = 3, Chain = 4 };
@@ -43,6 +47,9 @@ struct Secondary {
   std::unique_ptr<Secondary> operand;    // Option, Seq, Clos, Chain: the wrapped secondary
   int empty = kFalse;
   int termination = 0;
+  // Sets of the LL(1) analysis; `dirset` only for a CHAIN: the tokens on
+  // which the chain loop continues.
+  NameList first, last, follow, dirset;
 };
 
 enum class ArgumentKind : int {
@@ -86,10 +93,12 @@ struct Alternative {
   ItemList items;
   int empty = kFalse;
   int termination = 0;
+  NameList first, last, follow, dirset;  // sets of the LL(1) analysis
 };
 
 struct Group {
   std::vector<Alternative> alternatives;
+  NameList dirset;  // union of the alternatives' DIRSETs
 };
 
 struct Local {
@@ -108,6 +117,7 @@ struct Rule {
   int reduction = 0;
   int termination = 0;
   int empty = kFalse;
+  NameList first, last, follow;  // sets of the LL(1) analysis
   int occurrences = 0;  // numbering counter while one rule is resolved
 
   const Local* find_local(const std::string& local_name) const;
