@@ -14,9 +14,16 @@
 #include "common/scpatype.h"
 #include "common/spec_source.h"
 #include "common/symtab.h"
+#include "pgen/avlbtest.h"
+#include "pgen/ll1_conflicts.h"
+#include "pgen/ll1test.h"
 #include "pgen/options.h"
 #include "pgen/parsact.h"
 #include "pgen/parsattr.h"
+#include "pgen/parsgen.h"
+#include "pgen/rchbtest.h"
+#include "pgen/reachability.h"
+#include "pgen/rule_listing.h"
 #include "pgen/symbol_listing.h"
 
 namespace zedra {
@@ -43,6 +50,7 @@ class PgenRun {
   void read_specification(InputFile& input);
   bool complete_declarations();
   void analyse_and_generate();
+  void test_rule(Rule& rule, bool is_root);
   int finish();
 
   Diagnostics diagnostics_;
@@ -127,11 +135,31 @@ void PgenRun::analyse_and_generate() {
   if (options_.has(kOptListActions)) list_parser_actions(listing, declarations_.actions);
   write_action_modules(diagnostics_, declarations_.actions);
   check_constant_types(diagnostics_, declarations_);
-  // The grammar analyses, the rule listing and the generation of the parser
-  // follow here once the analyses exist; the attribute table stands where
-  // the analyses put it, after the grammar tests.
+  check_attribute_declarations(diagnostics_, declarations_);
+  diagnostics_.set_line(0);
   if (diagnostics_.error_count() != 0) return;
+  RuleList& rules = declarations_.own.rules;
+  test_reduction(diagnostics_, rules);
+  test_termination(diagnostics_, rules);
+  if (diagnostics_.error_count() != 0) return;
+  Ll1Analysis(rules, closure_terminals(declarations_)).compute_all();
+  release_unlisted_sets(rules, options_.has(kOptFirst), options_.has(kOptLast), options_.has(kOptFollow));
+  // Scanner attributes arrive as attributes of terminals and are counted
+  // with the parser attributes, so they have no mark of their own to clear.
   if (options_.has(kOptListAttributes)) list_parser_attributes(listing, declarations_.own.attributes);
+  for (auto& rule : rules.rules) test_rule(*rule, rule.get() == rules.rules.front().get());
+  if (options_.has(kOptDependencies)) check_attributes_used(diagnostics_, declarations_);
+  if (diagnostics_.error_count() == 0 && options_.has(kOptParser)) generate_parser(diagnostics_, declarations_, options_);
+}
+
+// The listing of one rule and the tests that run rule by rule.
+void PgenRun::test_rule(Rule& rule, bool is_root) {
+  list_rule(diagnostics_.listing(), options_, rule, is_root);
+  if (options_.has(kOptLl1Test)) test_ll1_conflicts(diagnostics_, rule);
+  if (options_.has(kOptDependencies)) {
+    test_reachability(diagnostics_, rule);
+    test_rule_availability(diagnostics_, declarations_, rule);
+  }
 }
 
 // The summary line; the exit status is the error count, kept below 256 so
