@@ -104,6 +104,8 @@ class Reader {
   ParserDeclarations& decl_;
   Token token_;
   bool have_token_ = false;
+  // While the ROOT clause is read, ROOT is the rule being defined.
+  bool in_root_clause_ = false;
 };
 
 void Reader::specification() {
@@ -288,6 +290,7 @@ void Reader::locals_part() {
 }
 
 void Reader::root_clause() {
+  in_root_clause_ = true;
   ItemList before;
   std::string start;
   int start_line = 0;
@@ -304,6 +307,7 @@ void Reader::root_clause() {
   ItemList after;
   while (peek() == kTokIdent) after.push_back(action_call(take().text));
   expect('.');
+  in_root_clause_ = false;
   decl_.set_root(std::move(before), std::move(start), start_line, std::move(after));
 }
 
@@ -460,7 +464,10 @@ Argument Reader::argument() {
   if (peek() != kTokOf) return argument;
   take();
   argument.symbol = ident();
-  const Rule* rule = decl_.current_rule();
+  // Without a number, the rule being defined names its own instance (0) and
+  // every other symbol its first occurrence; in the ROOT clause that holds
+  // for the last rule declared too.
+  const Rule* rule = in_root_clause_ ? &decl_.root() : decl_.current_rule();
   argument.number = rule && rule->name == argument.symbol ? 0 : 1;
   if (peek() == '#') {
     take();
