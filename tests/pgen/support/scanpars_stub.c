@@ -1,6 +1,7 @@
 /* A stand-in for the runtime of generated compilers, enough to run a
    generated parser in the tests: the "source program" is a file of token
-   names separated by white space, the scanner reads one name per token, and
+   names separated by white space, the scanner reads one name per token
+   (written name=text, the text after "=" is the token's lexeme), and
    every report goes to standard output with the number of the token it
    happened at. A test links it with its generated parser and a file that
    defines the token names (i_token_names, "End of file" first, ended by 0)
@@ -33,18 +34,20 @@ int i_finish(void) {
 }
 
 void i_next_token(void) {
+  char word[256];
+  char *text;
   ++token_number;
-  if (fscanf(input, "%255s", i_lexeme) != 1) {
+  if (fscanf(input, "%255s", word) != 1) {
     i_lexeme[0] = '\0';
     i_look_ahead = 0;
     return;
   }
-  for (int token = 1; i_token_names[token]; ++token)
-    if (strcmp(i_token_names[token], i_lexeme) == 0) {
-      i_look_ahead = token;
-      return;
-    }
+  text = strchr(word, '=');
+  if (text) *text++ = '\0';
+  strcpy(i_lexeme, text ? text : word);
   i_look_ahead = -1;
+  for (int token = 1; i_token_names[token]; ++token)
+    if (strcmp(i_token_names[token], word) == 0) i_look_ahead = token;
 }
 
 void i_report(int code, ...) {
