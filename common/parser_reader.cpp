@@ -71,6 +71,13 @@ class Reader {
     diagnostics_.report(26, "parse error", token_.matched.empty() ? "end of file" : token_.matched);
     throw Stop{kReadFailed};
   }
+  // The "{" in hand opens a group inside `levels` open groups: stop when the
+  // stack of the table-driven reader would overflow.
+  void check_stack(std::size_t levels) {
+    if (kBaseStackEntries + kEntriesPerGroupLevel * levels < kMaxStackEntries) return;
+    diagnostics_.report(26, "parser stack overflow", token_.matched);
+    throw Stop{kReadStackOverflow};
+  }
   void expect(int code) {
     if (peek() != code) syntax_error();
     take();
@@ -342,11 +349,8 @@ std::unique_ptr<Group> Reader::alternatives() {
         break;
       }
       case '{':
+        check_stack(frames.size());
         take();
-        if (kBaseStackEntries + kEntriesPerGroupLevel * frames.size() >= kMaxStackEntries) {
-          diagnostics_.report(26, "parser stack overflow", "{");
-          throw Stop{kReadStackOverflow};
-        }
         frames.emplace_back();
         break;
       case '|':
@@ -396,11 +400,8 @@ bool Reader::continue_secondary(std::vector<GroupFrame>& frames, ItemList items)
       case kTokChain: {
         take();
         if (peek() == '{') {
+          check_stack(frames.size());
           take();
-          if (kBaseStackEntries + kEntriesPerGroupLevel * frames.size() >= kMaxStackEntries) {
-            diagnostics_.report(26, "parser stack overflow", "{");
-            throw Stop{kReadStackOverflow};
-          }
           GroupFrame separator;
           separator.is_separator = true;
           separator.chained = std::move(items);
