@@ -85,6 +85,7 @@ Token ParserScanner::next() {
       return token;
     } else {
       token.code = source_.get();
+      if (token.code == 0) token.code = kTokNulByte;
       token.text = std::string(1, static_cast<char>(c));
     }
     token.matched = token.text;

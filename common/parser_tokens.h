@@ -11,6 +11,9 @@ namespace zedra {
 // the end of the text is 0.
 enum ParserToken : int {
   kTokEnd = 0,
+  // A NUL byte of the text: a token that no production accepts, so that it
+  // cannot pass for the end of the text (code 0) and hide what follows.
+  kTokNulByte = 257,
   kTokIdent = 258,
   kTokString,
   kTokNumber,

@@ -125,6 +125,13 @@ TEST_F(ScannerTest, TextEndsInsideCommentOrLiteral) {
   EXPECT_EQ(tokens[0].text, "a");
 }
 
+TEST_F(ScannerTest, NulByteIsNotTheEndOfTheText) {
+  auto tokens = scan(std::string("a\0b", 3));
+  ASSERT_EQ(tokens.size(), 3u);
+  EXPECT_EQ(tokens[1].code, kTokNulByte);
+  EXPECT_EQ(tokens[2].text, "b");
+}
+
 TEST_F(ScannerTest, SingleCharactersAndBlanks) {
   auto tokens = scan(" \t\r.,=():;|{}#\n");
   std::string codes;
