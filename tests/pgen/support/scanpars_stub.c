@@ -97,4 +97,4 @@ void i_integer(integer *value) { *value = 0; }
 void i_boolean(boolean *value) { *value = false; }
 void i_char(char *value) { *value = '\0'; }
 void i_real(real *value) { *value = 0.0; }
-void i_string(string *value) { (*value)[0] = '\0'; }
+void i_string(string *value) { *value = ""; }

@@ -12,7 +12,7 @@
 
 typedef int integer;
 typedef enum { false, true } boolean;
-typedef char string[256];
+typedef char *string;
 typedef double real;
 
 /* One byte per token: set when the parser may resume at that token. */

@@ -119,3 +119,13 @@ void default_opcode(opcode *op)
 {
 
 } /* default_opcode */
+
+void set_op(opcode given, opcode *op)
+{
+
+} /* set_op */
+
+void next_level(integer lvl, integer *deeper)
+{
+
+} /* next_level */

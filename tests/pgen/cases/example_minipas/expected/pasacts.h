@@ -24,3 +24,5 @@ void start_program(string name, integer limit);
 void finish_program(string title);
 void default_vtype(vtype *t);
 void default_opcode(opcode *op);
+void set_op(opcode given, opcode *op);
+void next_level(integer lvl, integer *deeper);
