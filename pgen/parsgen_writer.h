@@ -20,7 +20,6 @@ class ParserWriter {
  public:
   ParserWriter(CodeWriter& code, const ParserDeclarations& declarations, bool error_recovery);
 
-  CodeWriter& code() { return code_; }
   bool error_recovery() const { return error_recovery_; }
   // The terminals of the specification and then of the include files, each
   // added in list order (so the set lists them in reverse).
