@@ -1,5 +1,7 @@
 #include "pgen/rule_listing.h"
 
+#include <cstdint>
+
 #include "common/listing.h"
 #include "pgen/ll1_conflicts.h"
 #include "pgen/options.h"
@@ -43,7 +45,7 @@ class RulePrinter {
   void end_line_if_needed() {
     if (!line_start_) line_end();
   }
-  void set_line(const char* label, const NameList& set) {
+  void set_line(const std::string& label, const NameList& set) {
     list_set(listing_, label, set);
     line_start_ = true;
   }
@@ -54,13 +56,15 @@ class RulePrinter {
   void primary(const Primary& primary, int indent);
   void secondary_sets(const Secondary& secondary);
   void primary_sets(const Primary& primary);
+  void element_sets(const std::string& what, int empty, const NameList& first, const NameList& last,
+                    const NameList& follow, const NameList* dirset);
   void call(const ActionCall& call, int indent);
   void indentation(int width) { listing_.raw_printf("%*s", width, ""); }
   void line_end() {
     listing_.raw("\n");
     line_start_ = true;
   }
-  void set_line_if(std::uint32_t option, const char* label, const NameList& set) {
+  void set_line_if(std::uint32_t option, const std::string& label, const NameList& set) {
     if (!options_.has(option)) return;
     end_line_if_needed();
     set_line(label, set);
@@ -102,14 +106,21 @@ void RulePrinter::items(const Alternative& alternative, int indent) {
 }
 
 void RulePrinter::secondary_sets(const Secondary& secondary) {
+  element_sets("secondary", secondary.empty, secondary.first, secondary.last, secondary.follow, &secondary.dirset);
+}
+
+// The sets of a secondary or primary ("what"): EMPTY after a line end, the
+// others each on a line of its own.
+void RulePrinter::element_sets(const std::string& what, int empty, const NameList& first, const NameList& last,
+                               const NameList& follow, const NameList* dirset) {
   if (options_.has(kOptEmptyRules)) {
-    listing_.raw_printf("\nEMPTY(secondary) =%s", tristate_line(secondary.empty));
+    listing_.raw_printf("\nEMPTY(%s) =%s", what.c_str(), tristate_line(empty));
     line_start_ = true;
   }
-  set_line_if(kOptFirst, "FIRST(secondary) =", secondary.first);
-  set_line_if(kOptLast, "LAST(secondary) =", secondary.last);
-  set_line_if(kOptFollow, "FOLLOW(secondary) =", secondary.follow);
-  set_line_if(kOptDirset, "DIRSET(secondary) =", secondary.dirset);
+  set_line_if(kOptFirst, "FIRST(" + what + ") =", first);
+  set_line_if(kOptLast, "LAST(" + what + ") =", last);
+  set_line_if(kOptFollow, "FOLLOW(" + what + ") =", follow);
+  if (dirset) set_line_if(kOptDirset, "DIRSET(" + what + ") =", *dirset);
 }
 
 void RulePrinter::call(const ActionCall& call, int indent) {
@@ -154,13 +165,7 @@ void RulePrinter::primary(const Primary& primary, int indent) {
 }
 
 void RulePrinter::primary_sets(const Primary& primary) {
-  if (options_.has(kOptEmptyRules)) {
-    listing_.raw_printf("\nEMPTY(primary) =%s", tristate_line(primary.empty));
-    line_start_ = true;
-  }
-  set_line_if(kOptFirst, "FIRST(primary) =", primary.first);
-  set_line_if(kOptLast, "LAST(primary) =", primary.last);
-  set_line_if(kOptFollow, "FOLLOW(primary) =", primary.follow);
+  element_sets("primary", primary.empty, primary.first, primary.last, primary.follow, nullptr);
 }
 
 void list_locals(Listing& listing, Rule& rule) {
