@@ -126,6 +126,9 @@ void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& de
   diagnostics.set_line(0);
 }
 
+// The grammar tests and the LL(1) sets need an error-free specification;
+// the action-module files and the requested symbol lists come first in any
+// case. The parser is written only when no test reported an error.
 void PgenRun::analyse_and_generate() {
   diagnostics_.set_line(0);
   if (!declarations_.root_set()) diagnostics_.report(23);
