@@ -50,7 +50,7 @@ struct AvailabilityRun : test::FrontEnd {
 // one that reads one, and a default action for synthesised attributes.
 const char* const kHead =
     "DEFINITIONS acts.\n"
-    "TERMINALS a, b, c.\n"
+    "TERMINALS a, b, c, tListSep.\n"
     "ACTIONS set(OUT v : integer). get(IN v : integer). d(OUT v : integer).\n";
 
 std::string spec(const std::string& attributes, const std::string& rules, const std::string& root) {
@@ -282,17 +282,12 @@ TEST(AvailabilityFlows, SeqKeepsWhatItsOperandSetsAndClosDoesNot) {
 }
 
 TEST(AvailabilityFlows, ListCarriesSynthesisedAttributesOfItsElements) {
+  const char* const attributes = "s : integer SYN OF e WITH DEFAULT d.";
   AvailabilityRun run;
-  run.run("DEFINITIONS acts.\nTERMINALS a, tListSep.\n"
-          "ACTIONS get(IN v : integer). d(OUT v : integer).\n"
-          "ATTRIBUTES s : integer SYN OF e WITH DEFAULT d.\n"
-          "RULES r : e LIST get(s OF e).\n e : a d(s OF e).\nROOT r.\n");
+  run.run(spec(attributes, "r : e LIST get(s OF e).\n e : a d(s OF e).", "r"));
   EXPECT_EQ(run.diagnostics.error_count(), 0) << run.output();
   AvailabilityRun optional;
-  optional.run("DEFINITIONS acts.\nTERMINALS a, tListSep.\n"
-               "ACTIONS get(IN v : integer). d(OUT v : integer).\n"
-               "ATTRIBUTES s : integer SYN OF e WITH DEFAULT d.\n"
-               "RULES r : e LIST OPTION get(s OF e).\n e : a d(s OF e).\nROOT r.\n");
+  optional.run(spec(attributes, "r : e LIST OPTION get(s OF e).\n e : a d(s OF e).", "r"));
   EXPECT_THAT(optional.output(), HasSubstr("attribute 's of e#1' in call 'get' not (always) evaluated"));
 }
 
