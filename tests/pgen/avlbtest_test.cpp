@@ -319,6 +319,16 @@ TEST(AvailabilityFlows, RootSetsTheStartSymbolsInheritedAttributes) {
   EXPECT_THAT(missing.output(), HasSubstr("Rule 'ROOT': inherited attribute 'i of r#1' not (always) available"));
 }
 
+TEST(AvailabilityFlows, TheRulesOwnInstanceDiffersFromItsRecursiveOccurrence) {
+  AvailabilityRun set;
+  set.run(spec("i : integer INH OF r.", "r : a get(i OF r) | b set(i OF r#1) r.", "set(i OF r) r"));
+  EXPECT_EQ(set.diagnostics.error_count(), 0) << set.output();
+  AvailabilityRun own;
+  own.run(spec("i : integer INH OF r.", "r : a get(i OF r) | b set(i OF r) r.", "set(i OF r) r"));
+  EXPECT_THAT(own.output(), HasSubstr("attribute 'i of r#0' in call 'set' evaluated more than once"));
+  EXPECT_THAT(own.output(), HasSubstr("Rule 'r': inherited attribute 'i of r#1' not (always) available"));
+}
+
 TEST(AvailabilityFlows, RootClauseNamesTheStartSymbolsInstanceEvenForTheLastRule) {
   // In the ROOT clause ROOT is the rule being defined, so "i OF r" is the
   // start symbol's instance r#1 although r was the last rule declared.
