@@ -53,7 +53,8 @@ void AvailabilitySet::add_all(const AvailabilitySet& source) {
 
 void AvailabilitySet::intersect(const AvailabilitySet& other) {
   if (&other == this) return;
-  std::erase_if(elements_, [&](const AttributeInstance& element) { return !other.contains(element); });
+  std::erase_if(elements_,
+                [&](const AttributeInstance& element) { return !other.contains(element); });
 }
 
 std::string AvailabilitySet::text() const {

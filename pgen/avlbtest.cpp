@@ -12,7 +12,8 @@ namespace {
 // The own attribute list first, then the imported one.
 template <class Visit>
 void for_each_attribute(const ParserDeclarations& declarations, Visit visit) {
-  for (const AttributeList* list : {&declarations.own.attributes, &declarations.imported.attributes})
+  for (const AttributeList* list :
+       {&declarations.own.attributes, &declarations.imported.attributes})
     for (const auto& attribute : *list) visit(*attribute);
 }
 
@@ -201,7 +202,8 @@ void RuleTest::check_synthesised(const AvailabilitySet& out) {
 // symbols it parses, and its locals.
 void RuleTest::check_usage(const AvailabilitySet& out) {
   for (const Local& local : rule_.locals)
-    if (!local.used) diagnostics_.report(84, format("Rule '%s': local", rule_.name.c_str()), local.name);
+    if (!local.used)
+      diagnostics_.report(84, format("Rule '%s': local", rule_.name.c_str()), local.name);
   for (const AttributeInstance& instance : out) {
     if (instance.uses != 0) continue;
     if (instance.is_local()) {
@@ -221,7 +223,8 @@ void RuleTest::check_usage(const AvailabilitySet& out) {
 
 // The record behind a resolved argument, whose use count the test keeps.
 ParserAttribute* RuleTest::writable(const ParserAttribute* attribute) {
-  for (const AttributeList* list : {&declarations_.own.attributes, &declarations_.imported.attributes})
+  for (const AttributeList* list :
+       {&declarations_.own.attributes, &declarations_.imported.attributes})
     for (const auto& candidate : *list)
       if (candidate.get() == attribute) return candidate.get();
   return nullptr;
@@ -239,7 +242,8 @@ void RuleTest::list_set(const char* label, const AvailabilitySet& set) {
 
 void check_attribute_declarations(Diagnostics& diagnostics,
                                   const ParserDeclarations& declarations) {
-  for (const auto& attribute : declarations.own.attributes) check_attribute(diagnostics, *attribute, true);
+  for (const auto& attribute : declarations.own.attributes)
+    check_attribute(diagnostics, *attribute, true);
   for (const auto& attribute : declarations.imported.attributes)
     check_attribute(diagnostics, *attribute, false);
   const auto& rules = declarations.own.rules.rules;

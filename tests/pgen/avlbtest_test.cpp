@@ -1,12 +1,12 @@
 // The attribute availability test, run on specifications read and resolved
 // by the real front end: declaration checks, the flow of attribute values
 // through rule bodies, the usage warnings and the closing check.
+#include "pgen/avlbtest.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-
 #include "pgen/availability_set.h"
-#include "pgen/avlbtest.h"
 #include "pgen_test_support.h"
 
 namespace zedra {
@@ -120,14 +120,15 @@ TEST(AvailabilitySet, IntersectionKeepsTheFirstSetsOrderAndCounts) {
 TEST(AvailabilityDeclarations, SynthesisedWithoutDefaultAction) {
   AvailabilityRun run;
   run.run(spec("s : integer SYN OF r.", "r : a set(s OF r).", "r"));
-  EXPECT_THAT(run.output(), HasSubstr("test.inp:4: Error: Parser attribute 's': no default action\n"));
+  EXPECT_THAT(run.output(),
+              HasSubstr("test.inp:4: Error: Parser attribute 's': no default action\n"));
   EXPECT_EQ(run.diagnostics.error_count(), 1);
 }
 
 TEST(AvailabilityDeclarations, MissingTypesAndSymbols) {
   AvailabilityRun run;
-  ASSERT_EQ(run.read_and_resolve(spec("v : nosuchtype GLOBAL.",
-                                      "r (LOCAL x : nothing) : a get(x).", "r")),
+  ASSERT_EQ(run.read_and_resolve(
+                spec("v : nosuchtype GLOBAL.", "r (LOCAL x : nothing) : a get(x).", "r")),
             kReadAccepted);
   run.declarations.own.attributes.front()->line = 0;  // no position: shorter text
   auto inherited = std::make_unique<ParserAttribute>();
@@ -140,7 +141,9 @@ TEST(AvailabilityDeclarations, MissingTypesAndSymbols) {
   const std::string out = run.output();
   EXPECT_THAT(out, HasSubstr("\nError: Parser attribute 'v': no type specified\n"));
   EXPECT_THAT(out, HasSubstr("test.inp:7: Error: Parser attribute 'lonely': no type specified\n"));
-  EXPECT_THAT(out, HasSubstr("test.inp:7: Error: Parser attribute 'lonely': no associated non-terminals\n"));
+  EXPECT_THAT(
+      out,
+      HasSubstr("test.inp:7: Error: Parser attribute 'lonely': no associated non-terminals\n"));
   EXPECT_THAT(out, HasSubstr("test.inp:5: Error: Local attribute 'x' of 'r': no type specified\n"));
   // Imported attributes need no default action.
   EXPECT_THAT(out, Not(HasSubstr("'lonely': no default")));
@@ -148,11 +151,13 @@ TEST(AvailabilityDeclarations, MissingTypesAndSymbols) {
 
 TEST(AvailabilityDeclarations, LocalHidingAnAttribute) {
   AvailabilityRun run;
-  ASSERT_EQ(run.read_and_resolve(kHead + std::string("RULES r (LOCAL g : integer) : a set(g) get(g).\n"
-                                                     "ATTRIBUTES g : integer GLOBAL.\nROOT r.\n")),
-            kReadAccepted);
+  ASSERT_EQ(
+      run.read_and_resolve(kHead + std::string("RULES r (LOCAL g : integer) : a set(g) get(g).\n"
+                                               "ATTRIBUTES g : integer GLOBAL.\nROOT r.\n")),
+      kReadAccepted);
   run.check_all();
-  EXPECT_THAT(run.output(), HasSubstr("test.inp:4: Error: Rule 'r': local 'g' hides a non-local attribute\n"));
+  EXPECT_THAT(run.output(),
+              HasSubstr("test.inp:4: Error: Rule 'r': local 'g' hides a non-local attribute\n"));
 }
 
 // ---------------------------------------------------------------- rules
@@ -161,14 +166,15 @@ TEST(AvailabilityRules, InheritedAttributeNotSetBeforeTheSymbol) {
   AvailabilityRun run;
   run.run(spec("i : integer INH OF x. s : integer SYN OF r WITH DEFAULT d.",
                "r : set(s OF r) x set(i OF x). x : b get(i OF x).", "r"));
-  EXPECT_THAT(run.output(),
-              HasSubstr("Error: Rule 'r': inherited attribute 'i of x#1' not (always) available\n"));
-  EXPECT_THAT(run.listing_text(),
-              HasSubstr("*** Error: Rule 'r': inherited attribute 'i of x#1' not (always) available\n"
-                        "*** availability set= s of r#0\n"));
+  EXPECT_THAT(
+      run.output(),
+      HasSubstr("Error: Rule 'r': inherited attribute 'i of x#1' not (always) available\n"));
+  EXPECT_THAT(
+      run.listing_text(),
+      HasSubstr("*** Error: Rule 'r': inherited attribute 'i of x#1' not (always) available\n"
+                "*** availability set= s of r#0\n"));
   // Setting it after the symbol is too late, and is then never read.
-  EXPECT_THAT(run.output(),
-              Not(HasSubstr("Error: Rule 'x'")));
+  EXPECT_THAT(run.output(), Not(HasSubstr("Error: Rule 'x'")));
 }
 
 TEST(AvailabilityRules, InheritedAttributeSetBeforeTheSymbolPasses) {
@@ -181,8 +187,9 @@ TEST(AvailabilityRules, InheritedAttributeSetBeforeTheSymbolPasses) {
 TEST(AvailabilityRules, SynthesisedAttributeSetOnlyInsideAnOption) {
   AvailabilityRun run;
   run.run(spec("s : integer SYN OF r WITH DEFAULT d.", "r : a { b set(s OF r) } OPTION.", "r"));
-  EXPECT_THAT(run.output(),
-              HasSubstr("Error: Rule 'r': synthesised attribute 's of r#0' not (always) available\n"));
+  EXPECT_THAT(
+      run.output(),
+      HasSubstr("Error: Rule 'r': synthesised attribute 's of r#0' not (always) available\n"));
   EXPECT_THAT(run.listing_text(), HasSubstr("*** availability set = \n"));
 }
 
@@ -193,7 +200,8 @@ TEST(AvailabilityRules, SynthesisedAttributeOnEveryOrOnlyOneAlternative) {
 
   AvailabilityRun one;
   one.run(spec("s : integer SYN OF r WITH DEFAULT d.", "r : a set(s OF r) | b.", "r"));
-  EXPECT_THAT(one.output(), HasSubstr("Rule 'r': synthesised attribute 's of r#0' not (always) available"));
+  EXPECT_THAT(one.output(),
+              HasSubstr("Rule 'r': synthesised attribute 's of r#0' not (always) available"));
   EXPECT_EQ(one.diagnostics.error_count(), 1);
 }
 
@@ -202,7 +210,9 @@ TEST(AvailabilityRules, SettingAnInstanceTwiceWarnsButALocalMayBeSetAgain) {
   run.run(spec("s : integer SYN OF r WITH DEFAULT d.",
                "r (LOCAL n : integer) : a set(s OF r) set(n) set(n) get(n) set(s OF r).", "r"));
   const std::string out = run.output();
-  EXPECT_THAT(out, HasSubstr("Warning: Rule 'r': attribute 's of r#0' in call 'set' evaluated more than once\n"));
+  EXPECT_THAT(
+      out, HasSubstr(
+               "Warning: Rule 'r': attribute 's of r#0' in call 'set' evaluated more than once\n"));
   EXPECT_THAT(out, Not(HasSubstr("attribute 'n' in call")));
   EXPECT_THAT(run.listing_text(),
               HasSubstr("evaluated more than once\n*** availability set= n, s of r#0\n"));
@@ -212,10 +222,12 @@ TEST(AvailabilityRules, SettingAnInstanceTwiceWarnsButALocalMayBeSetAgain) {
 TEST(AvailabilityRules, ReadingALocalBeforeItIsSet) {
   AvailabilityRun run;
   run.run(spec("", "r (LOCAL n : integer) : a get(n) set(n).", "r"));
-  EXPECT_THAT(run.output(), HasSubstr("Error: Rule 'r': attribute 'n' in call 'get' not (always) evaluated\n"));
+  EXPECT_THAT(run.output(),
+              HasSubstr("Error: Rule 'r': attribute 'n' in call 'get' not (always) evaluated\n"));
   EXPECT_THAT(run.listing_text(), HasSubstr("not (always) evaluated\n*** availability set= \n"));
   // Set afterwards but not read after that.
-  EXPECT_THAT(run.output(), HasSubstr("Warning: Rule 'r': local 'n' (is set but) not (always) used\n"));
+  EXPECT_THAT(run.output(),
+              HasSubstr("Warning: Rule 'r': local 'n' (is set but) not (always) used\n"));
 }
 
 TEST(AvailabilityRules, UsageWarnings) {
@@ -224,9 +236,15 @@ TEST(AvailabilityRules, UsageWarnings) {
                "r (LOCAL never : integer) : a.", "set(i OF r) r"));
   const std::string out = run.output();
   // A terminal's synthesised attribute that nobody reads.
-  EXPECT_THAT(out, HasSubstr("Warning: Rule 'r': synthesised attribute 't of a#1' (is set but) not (always) used\n"));
+  EXPECT_THAT(
+      out,
+      HasSubstr(
+          "Warning: Rule 'r': synthesised attribute 't of a#1' (is set but) not (always) used\n"));
   // The rule's own inherited attribute, never read.
-  EXPECT_THAT(out, HasSubstr("Warning: Rule 'r': inherited attribute 'i of r#0' (is set but) not (always) used\n"));
+  EXPECT_THAT(
+      out,
+      HasSubstr(
+          "Warning: Rule 'r': inherited attribute 'i of r#0' (is set but) not (always) used\n"));
   EXPECT_THAT(out, HasSubstr("Warning: Rule 'r': local attribute 'never' is never used\n"));
   // The closing check: attributes that no call names.
   EXPECT_THAT(out, HasSubstr("Warning: Parser attribute 't' is never used\n"));
@@ -266,9 +284,11 @@ TEST(AvailabilityFlows, ChainSeparatorSeesTheOperandButGuaranteesNothing) {
   const std::string out = run.output();
   EXPECT_THAT(out, Not(HasSubstr("'i of x#2' not")));
   EXPECT_THAT(out, HasSubstr("Rule 'r': inherited attribute 'i of x#1' not (always) available\n"));
-  EXPECT_THAT(run.listing_text(), HasSubstr("not (always) available\n*** availability set= s of x#2, i of x#2\n"));
+  EXPECT_THAT(run.listing_text(),
+              HasSubstr("not (always) available\n*** availability set= s of x#2, i of x#2\n"));
   EXPECT_THAT(out, Not(HasSubstr("'s of x#2' in call")));
-  EXPECT_THAT(out, HasSubstr("Rule 'r': attribute 's of x#1' in call 'get' not (always) evaluated\n"));
+  EXPECT_THAT(out,
+              HasSubstr("Rule 'r': attribute 's of x#1' in call 'get' not (always) evaluated\n"));
 }
 
 TEST(AvailabilityFlows, SeqKeepsWhatItsOperandSetsAndClosDoesNot) {
@@ -288,7 +308,8 @@ TEST(AvailabilityFlows, ListCarriesSynthesisedAttributesOfItsElements) {
   EXPECT_EQ(run.diagnostics.error_count(), 0) << run.output();
   AvailabilityRun optional;
   optional.run(spec(attributes, "r : e LIST OPTION get(s OF e).\n e : a d(s OF e).", "r"));
-  EXPECT_THAT(optional.output(), HasSubstr("attribute 's of e#1' in call 'get' not (always) evaluated"));
+  EXPECT_THAT(optional.output(),
+              HasSubstr("attribute 's of e#1' in call 'get' not (always) evaluated"));
 }
 
 TEST(AvailabilityFlows, NestedGroupsIntersectTheirAlternatives) {
@@ -316,7 +337,8 @@ TEST(AvailabilityFlows, UsesInsideAGroupCountForTheEnclosingRule) {
 TEST(AvailabilityFlows, RootSetsTheStartSymbolsInheritedAttributes) {
   AvailabilityRun missing;
   missing.run(spec("i : integer INH OF r.", "r : a get(i OF r).", "r"));
-  EXPECT_THAT(missing.output(), HasSubstr("Rule 'ROOT': inherited attribute 'i of r#1' not (always) available"));
+  EXPECT_THAT(missing.output(),
+              HasSubstr("Rule 'ROOT': inherited attribute 'i of r#1' not (always) available"));
 }
 
 TEST(AvailabilityFlows, TheRulesOwnInstanceDiffersFromItsRecursiveOccurrence) {
@@ -325,8 +347,10 @@ TEST(AvailabilityFlows, TheRulesOwnInstanceDiffersFromItsRecursiveOccurrence) {
   EXPECT_EQ(set.diagnostics.error_count(), 0) << set.output();
   AvailabilityRun own;
   own.run(spec("i : integer INH OF r.", "r : a get(i OF r) | b set(i OF r) r.", "set(i OF r) r"));
-  EXPECT_THAT(own.output(), HasSubstr("attribute 'i of r#0' in call 'set' evaluated more than once"));
-  EXPECT_THAT(own.output(), HasSubstr("Rule 'r': inherited attribute 'i of r#1' not (always) available"));
+  EXPECT_THAT(own.output(),
+              HasSubstr("attribute 'i of r#0' in call 'set' evaluated more than once"));
+  EXPECT_THAT(own.output(),
+              HasSubstr("Rule 'r': inherited attribute 'i of r#1' not (always) available"));
 }
 
 TEST(AvailabilityFlows, RootClauseNamesTheStartSymbolsInstanceEvenForTheLastRule) {
