@@ -23,11 +23,6 @@ constexpr std::size_t kMaxStackEntries = 10000;
 constexpr std::size_t kBaseStackEntries = 8;
 constexpr std::size_t kEntriesPerGroupLevel = 2;
 
-// Thrown to unwind the reader after a syntax error was reported.
-struct Stop {
-  int result;
-};
-
 // A group being read, with the alternative being built in it. A group that
 // is the separator of a CHAIN leaves the chained items with its parent.
 struct GroupFrame {
@@ -42,14 +37,7 @@ class Reader {
   Reader(SpecSource& source, ParserDeclarations& declarations)
       : diagnostics_(declarations.diagnostics()), scanner_(source), decl_(declarations) {}
 
-  int run() {
-    try {
-      specification();
-      return kReadAccepted;
-    } catch (const Stop& stop) {
-      return stop.result;
-    }
-  }
+  int run() { return specification() ? kReadAccepted : result_; }
 
  private:
   // Tokens are scanned only when the grammar needs to look at them, so a
@@ -67,255 +55,270 @@ class Reader {
     have_token_ = false;
     return std::move(token_);
   }
-  [[noreturn]] void syntax_error() {
+  // Reports the token in hand as not accepted; reading ends (false).
+  bool syntax_error() {
     diagnostics_.report(26, "parse error", token_.matched.empty() ? "end of file" : token_.matched);
-    throw Stop{kReadFailed};
+    result_ = kReadFailed;
+    return false;
   }
-  // The "{" in hand opens a group inside `levels` open groups: stop when the
-  // stack of the table-driven reader would overflow.
-  void check_stack(std::size_t levels) {
-    if (kBaseStackEntries + kEntriesPerGroupLevel * levels < kMaxStackEntries) return;
+  // The "{" in hand opens a group inside `levels` open groups: false when
+  // the stack of the table-driven reader would overflow.
+  bool check_stack(std::size_t levels) {
+    if (kBaseStackEntries + kEntriesPerGroupLevel * levels < kMaxStackEntries) return true;
     diagnostics_.report(26, "parser stack overflow", token_.matched);
-    throw Stop{kReadStackOverflow};
+    result_ = kReadStackOverflow;
+    return false;
   }
-  void expect(int code) {
-    if (peek() != code) syntax_error();
+  bool expect(int code) {
+    if (peek() != code) return syntax_error();
     take();
+    return true;
   }
-  std::string ident() {
-    if (peek() != kTokIdent) syntax_error();
-    return take().text;
+  bool ident(std::string& name) {
+    if (peek() != kTokIdent) return syntax_error();
+    name = take().text;
+    return true;
   }
 
-  void specification();
-  void section();
-  Names name_list();
-  LocatedNames located_names();
-  void type_declaration();
-  void constant_declaration();
-  void action_declaration();
-  void formal_group();
-  void attribute_declaration();
-  void rule_declaration();
-  void locals_part();
-  void root_clause();
+  // Each production gives false when reading must end; the reason has been
+  // reported and `result_` holds the reader's result.
+  bool specification();
+  bool section();
+  template <class Declaration>
+  bool declarations(Declaration declaration);
+  bool name_list(Names& names);
+  bool located_names(LocatedNames& names);
+  bool type_declaration();
+  bool constant_declaration();
+  bool action_declaration();
+  bool formal_group();
+  bool attribute_declaration();
+  bool rule_declaration();
+  bool locals_part();
+  bool root_clause();
   int operator_part();
-  std::unique_ptr<Group> alternatives();
+  bool alternatives(std::unique_ptr<Group>& body);
   bool continue_secondary(std::vector<GroupFrame>& frames, ItemList items);
-  void close_group(std::vector<GroupFrame>& frames);
-  Item action_call(std::string name);
-  Argument argument();
+  bool close_group(std::vector<GroupFrame>& frames);
+  bool action_call(std::string name, Item& item);
+  bool argument(Argument& argument);
 
   Diagnostics& diagnostics_;
   ParserScanner scanner_;
   ParserDeclarations& decl_;
   Token token_;
   bool have_token_ = false;
+  int result_ = kReadAccepted;
   // While the ROOT clause is read, ROOT is the rule being defined.
   bool in_root_clause_ = false;
 };
 
-void Reader::specification() {
+bool Reader::specification() {
   if (peek() == kTokOptions) {
     take();
-    Names names = name_list();
-    expect('.');
+    Names names;
+    if (!name_list(names) || !expect('.')) return false;
     decl_.apply_options(names);
   }
   if (peek() == kTokDefinitions) {
     take();
-    Names names = name_list();
-    expect('.');
+    Names names;
+    if (!name_list(names) || !expect('.')) return false;
     decl_.add_definition_modules(names);
   }
-  section();
-  while (peek() != kTokEnd) section();
+  do
+    if (!section()) return false;
+  while (peek() != kTokEnd);
+  return true;
 }
 
-void Reader::section() {
+bool Reader::section() {
   switch (peek()) {
     case kTokInclude: {
       take();
-      LocatedNames names = located_names();
-      expect('.');
+      LocatedNames names;
+      if (!located_names(names) || !expect('.')) return false;
       decl_.queue_includes(std::move(names));
-      return;
+      return true;
     }
     case kTokTerminals: {
       take();
-      LocatedNames names = located_names();
-      expect('.');
+      LocatedNames names;
+      if (!located_names(names) || !expect('.')) return false;
       decl_.add_terminals(std::move(names));
-      return;
+      return true;
     }
     case kTokTypes:
-      take();
-      do type_declaration();
-      while (peek() == kTokIdent);
-      return;
+      return declarations([this] { return type_declaration(); });
     case kTokConstants:
-      take();
-      do constant_declaration();
-      while (peek() == kTokIdent);
-      return;
+      return declarations([this] { return constant_declaration(); });
     case kTokActions:
-      take();
-      do action_declaration();
-      while (peek() == kTokIdent);
-      return;
+      return declarations([this] { return action_declaration(); });
     case kTokAttributes:
-      take();
-      do attribute_declaration();
-      while (peek() == kTokIdent);
-      return;
+      return declarations([this] { return attribute_declaration(); });
     case kTokRules:
-      take();
-      do rule_declaration();
-      while (peek() == kTokIdent);
-      return;
+      return declarations([this] { return rule_declaration(); });
     case kTokRoot:
       take();
-      root_clause();
-      return;
+      return root_clause();
     default:
-      syntax_error();
+      return syntax_error();
   }
 }
 
-Names Reader::name_list() {
-  Names names{ident()};
-  while (peek() == ',') {
-    take();
-    names.push_back(ident());
-  }
-  return names;
+// A section keyword followed by one or more declarations, each of which
+// starts with an identifier.
+template <class Declaration>
+bool Reader::declarations(Declaration declaration) {
+  take();
+  do
+    if (!declaration()) return false;
+  while (peek() == kTokIdent);
+  return true;
 }
 
-LocatedNames Reader::located_names() {
-  LocatedNames names;
+bool Reader::name_list(Names& names) {
   for (;;) {
-    std::string name = ident();
-    names.push_back({std::move(name), diagnostics_.line()});
-    if (peek() != ',') return names;
+    std::string name;
+    if (!ident(name)) return false;
+    names.push_back(std::move(name));
+    if (peek() != ',') return true;
     take();
   }
 }
 
-void Reader::type_declaration() {
-  std::string name = ident();
+bool Reader::located_names(LocatedNames& names) {
+  for (;;) {
+    std::string name;
+    if (!ident(name)) return false;
+    names.push_back({std::move(name), diagnostics_.line()});
+    if (peek() != ',') return true;
+    take();
+  }
+}
+
+bool Reader::type_declaration() {
+  std::string name;
+  if (!ident(name)) return false;
   Names values;
   if (peek() == '=') {
     take();
-    expect('(');
-    values = name_list();
-    expect(')');
+    if (!expect('(') || !name_list(values) || !expect(')')) return false;
   }
-  expect('.');
+  if (!expect('.')) return false;
   decl_.declare_type(name, values);
+  return true;
 }
 
-void Reader::constant_declaration() {
-  Names names = name_list();
-  expect(':');
-  std::string type_name = ident();
-  expect('.');
+bool Reader::constant_declaration() {
+  Names names;
+  std::string type_name;
+  if (!name_list(names) || !expect(':') || !ident(type_name) || !expect('.')) return false;
   decl_.declare_constants(names, type_name);
+  return true;
 }
 
-void Reader::action_declaration() {
-  decl_.declare_action(ident());
-  expect('(');
+bool Reader::action_declaration() {
+  std::string name;
+  if (!ident(name)) return false;
+  decl_.declare_action(name);
+  if (!expect('(')) return false;
   if (peek() != ')') {
-    formal_group();
+    if (!formal_group()) return false;
     while (peek() == ';') {
       take();
-      formal_group();
+      if (!formal_group()) return false;
     }
   }
-  expect(')');
-  expect('.');
+  return expect(')') && expect('.');
 }
 
-void Reader::formal_group() {
+bool Reader::formal_group() {
   Direction direction = Direction::In;
   if (peek() == kTokOut)
     direction = Direction::Out;
   else if (peek() != kTokIn)
-    syntax_error();
+    return syntax_error();
   take();
-  Names names = name_list();
-  expect(':');
-  std::string type_name = ident();
+  Names names;
+  std::string type_name;
+  if (!name_list(names) || !expect(':') || !ident(type_name)) return false;
   decl_.add_formals(direction, names, type_name);
+  return true;
 }
 
-void Reader::attribute_declaration() {
-  std::string name = ident();
-  expect(':');
-  std::string type_name = ident();
+bool Reader::attribute_declaration() {
+  std::string name;
+  std::string type_name;
+  if (!ident(name) || !expect(':') || !ident(type_name)) return false;
   decl_.declare_attribute(name, type_name);
   int kind = peek();
-  if (kind != kTokGlobal && kind != kTokInh && kind != kTokSyn) syntax_error();
+  if (kind != kTokGlobal && kind != kTokInh && kind != kTokSyn) return syntax_error();
   take();
   if (kind == kTokGlobal) {
     decl_.set_attribute_kind(AttributeKind::Global, {}, {});
   } else {
-    expect(kTokOf);
-    Names symbols = name_list();
+    Names symbols;
+    if (!expect(kTokOf) || !name_list(symbols)) return false;
     std::string default_action;
     if (kind == kTokSyn && peek() == kTokWith) {
       take();
-      expect(kTokDefault);
-      default_action = ident();
+      if (!expect(kTokDefault) || !ident(default_action)) return false;
     }
     decl_.set_attribute_kind(kind == kTokInh ? AttributeKind::Inherited : AttributeKind::Synthesised,
                              symbols, std::move(default_action));
   }
-  expect('.');
+  return expect('.');
 }
 
-void Reader::rule_declaration() {
-  decl_.declare_rule(ident());
-  if (peek() == '(') locals_part();
-  expect(':');
-  std::unique_ptr<Group> body = alternatives();
+bool Reader::rule_declaration() {
+  std::string name;
+  if (!ident(name)) return false;
+  decl_.declare_rule(name);
+  if (peek() == '(' && !locals_part()) return false;
+  std::unique_ptr<Group> body;
+  if (!expect(':') || !alternatives(body)) return false;
   decl_.set_rule_body(std::move(body));
+  return true;
 }
 
-void Reader::locals_part() {
+bool Reader::locals_part() {
   take();
-  expect(kTokLocal);
+  if (!expect(kTokLocal)) return false;
   for (;;) {
-    Names names = name_list();
-    expect(':');
-    std::string type_name = ident();
+    Names names;
+    std::string type_name;
+    if (!name_list(names) || !expect(':') || !ident(type_name)) return false;
     decl_.add_locals(names, type_name);
     if (peek() != ';') break;
     take();
   }
-  expect(')');
+  return expect(')');
 }
 
-void Reader::root_clause() {
+bool Reader::root_clause() {
   in_root_clause_ = true;
   ItemList before;
   std::string start;
   int start_line = 0;
   for (;;) {
-    std::string name = ident();
+    std::string name;
+    if (!ident(name)) return false;
     int line = diagnostics_.line();
     if (peek() != '(') {
       start = std::move(name);
       start_line = line;
       break;
     }
-    before.push_back(action_call(std::move(name)));
+    if (!action_call(std::move(name), before.emplace_back())) return false;
   }
   ItemList after;
-  while (peek() == kTokIdent) after.push_back(action_call(take().text));
-  expect('.');
+  while (peek() == kTokIdent)
+    if (!action_call(take().text, after.emplace_back())) return false;
+  if (!expect('.')) return false;
   in_root_clause_ = false;
   decl_.set_root(std::move(before), std::move(start), start_line, std::move(after));
+  return true;
 }
 
 int Reader::operator_part() {
@@ -330,7 +333,7 @@ int Reader::operator_part() {
 // The alternatives of a rule body up to and including the closing ".".
 // Nested groups are read with an explicit stack of frames, so the depth of
 // nesting is bounded only by the parse stack limit.
-std::unique_ptr<Group> Reader::alternatives() {
+bool Reader::alternatives(std::unique_ptr<Group>& body) {
   std::vector<GroupFrame> frames(1);
   for (;;) {
     GroupFrame& frame = frames.back();
@@ -339,17 +342,17 @@ std::unique_ptr<Group> Reader::alternatives() {
         std::string name = take().text;
         int line = diagnostics_.line();
         if (peek() == '(') {
-          frame.alternative.items.push_back(action_call(std::move(name)));
+          if (!action_call(std::move(name), frame.alternative.items.emplace_back())) return false;
           break;
         }
         auto primary = make_name_primary(std::move(name), line);
         ItemList items;
         items.push_back(make_secondary(std::move(primary), operator_part()));
-        continue_secondary(frames, std::move(items));
+        if (!continue_secondary(frames, std::move(items))) return false;
         break;
       }
       case '{':
-        check_stack(frames.size());
+        if (!check_stack(frames.size())) return false;
         take();
         frames.emplace_back();
         break;
@@ -359,48 +362,48 @@ std::unique_ptr<Group> Reader::alternatives() {
         frame.alternative = Alternative{};
         break;
       case '}':
-        if (frames.size() == 1) syntax_error();
+        if (frames.size() == 1) return syntax_error();
         take();
-        close_group(frames);
+        if (!close_group(frames)) return false;
         break;
       case '.':
-        if (frames.size() > 1) syntax_error();
+        if (frames.size() > 1) return syntax_error();
         take();
         frame.group->alternatives.push_back(std::move(frame.alternative));
-        return std::move(frame.group);
+        body = std::move(frame.group);
+        return true;
       default:
-        syntax_error();
+        return syntax_error();
     }
   }
 }
 
 // A nested group is complete: it becomes the primary of a new secondary, or
 // the separator of the CHAIN that waits for it.
-void Reader::close_group(std::vector<GroupFrame>& frames) {
+bool Reader::close_group(std::vector<GroupFrame>& frames) {
   GroupFrame done = std::move(frames.back());
   frames.pop_back();
   done.group->alternatives.push_back(std::move(done.alternative));
   auto primary = make_group_primary(std::move(done.group));
   if (done.is_separator) {
     make_chain(done.chained, std::move(primary));
-    continue_secondary(frames, std::move(done.chained));
-    return;
+    return continue_secondary(frames, std::move(done.chained));
   }
   ItemList items;
   items.push_back(make_secondary(std::move(primary), operator_part()));
-  continue_secondary(frames, std::move(items));
+  return continue_secondary(frames, std::move(items));
 }
 
 // Applies the CHAIN, LIST and PACK operators that follow a secondary and
-// appends its items to the alternative. Gives true when a group opened as a
-// CHAIN separator, which takes the items along until it is closed.
+// appends its items to the alternative. A group that opens as a CHAIN
+// separator takes the items along until it is closed.
 bool Reader::continue_secondary(std::vector<GroupFrame>& frames, ItemList items) {
   for (;;) {
     switch (peek()) {
       case kTokChain: {
         take();
         if (peek() == '{') {
-          check_stack(frames.size());
+          if (!check_stack(frames.size())) return false;
           take();
           GroupFrame separator;
           separator.is_separator = true;
@@ -408,7 +411,8 @@ bool Reader::continue_secondary(std::vector<GroupFrame>& frames, ItemList items)
           frames.push_back(std::move(separator));
           return true;
         }
-        std::string name = ident();
+        std::string name;
+        if (!ident(name)) return false;
         make_chain(items, make_name_primary(std::move(name), diagnostics_.line()));
         break;
       }
@@ -426,25 +430,26 @@ bool Reader::continue_secondary(std::vector<GroupFrame>& frames, ItemList items)
       }
       default:
         for (Item& item : items) frames.back().alternative.items.push_back(std::move(item));
-        return false;
+        return true;
     }
   }
 }
 
-Item Reader::action_call(std::string name) {
-  expect('(');
+bool Reader::action_call(std::string name, Item& item) {
+  if (!expect('(')) return false;
   auto call = std::make_unique<ActionCall>();
   call->name = std::move(name);
   if (peek() != ')') {
-    call->arguments.push_back(argument());
+    if (!argument(call->arguments.emplace_back())) return false;
     while (peek() == ',') {
       take();
-      call->arguments.push_back(argument());
+      if (!argument(call->arguments.emplace_back())) return false;
     }
   }
-  expect(')');
+  if (!expect(')')) return false;
   call->line = diagnostics_.line();
-  return make_call_item(std::move(call));
+  item = make_call_item(std::move(call));
+  return true;
 }
 
 int instance_number(const std::string& digits) {
@@ -454,17 +459,16 @@ int instance_number(const std::string& digits) {
   return error == std::errc() ? value : INT_MAX;
 }
 
-Argument Reader::argument() {
-  Argument argument;
+bool Reader::argument(Argument& argument) {
   if (peek() == kTokNumber || peek() == kTokString) {
     argument.kind = ArgumentKind::Literal;
     argument.name = take().text;
-    return argument;
+    return true;
   }
-  argument.name = ident();
-  if (peek() != kTokOf) return argument;
+  if (!ident(argument.name)) return false;
+  if (peek() != kTokOf) return true;
   take();
-  argument.symbol = ident();
+  if (!ident(argument.symbol)) return false;
   // Without a number, the rule being defined names its own instance (0) and
   // every other symbol its first occurrence; in the ROOT clause that holds
   // for the last rule declared too.
@@ -472,10 +476,10 @@ Argument Reader::argument() {
   argument.number = rule && rule->name == argument.symbol ? 0 : 1;
   if (peek() == '#') {
     take();
-    if (peek() != kTokNumber) syntax_error();
+    if (peek() != kTokNumber) return syntax_error();
     argument.number = instance_number(take().text);
   }
-  return argument;
+  return true;
 }
 
 }  // namespace
