@@ -124,5 +124,27 @@ TEST_F(GenParserTest, TwoOccurrencesOfAnAttributedSymbol) {
   EXPECT_TRUE(contains(text, "  p_expr(&v_01expr, i_markers, i_EndOfFile, -1);\n")) << text;
 }
 
+// A failed nested group replays its first alternative: its calls, and the
+// default values of the symbols it always parses (a SEQ's and a CHAIN's
+// operand, a nested group's first alternative), none for OPTION and CLOS
+// operands or a CHAIN's separator.
+TEST_F(GenParserTest, SemanticRecoveryReplaysTheFirstAlternative) {
+  const std::string text = generate(
+      "DEFINITIONS m.\nTERMINALS a, b, c, d.\n"
+      "ACTIONS zero(OUT v : integer). note().\n"
+      "ATTRIBUTES v : integer SYN OF a, b, c WITH DEFAULT zero.\n"
+      "RULES r : { note() a SEQ b OPTION { c } CLOS c CHAIN b { a | d } | d }.\n"
+      "ROOT r.\n");
+  EXPECT_TRUE(contains(text,
+                       "  else {\n"
+                       "    i_report(i_WGRPINS);\n"
+                       "    note();\n"
+                       "    zero(&v_01a.v);\n"
+                       "    zero(&v_02c.v);\n"
+                       "    zero(&v_02a.v);\n"
+                       "  }\n"))
+      << text;
+}
+
 }  // namespace
 }  // namespace zedra
