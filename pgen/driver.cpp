@@ -1,6 +1,7 @@
 #include "pgen/driver.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -145,8 +146,14 @@ void PgenRun::analyse_and_generate() {
   test_reduction(diagnostics_, rules);
   test_termination(diagnostics_, rules);
   if (diagnostics_.error_count() != 0) return;
-  Ll1Analysis(rules, closure_terminals(declarations_)).compute_all();
-  release_unlisted_sets(rules, options_.has(kOptFirst), options_.has(kOptLast), options_.has(kOptFollow));
+  // The sets are read only by the LL(1) test, the set listings and the
+  // parser; when none of them is selected they are not computed at all.
+  constexpr std::uint32_t kSetReaders =
+      kOptLl1Test | kOptParser | kOptEmptyRules | kOptFirst | kOptLast | kOptFollow | kOptDirset;
+  if ((options_.mask() & kSetReaders) != 0) {
+    Ll1Analysis(rules, closure_terminals(declarations_)).compute_all();
+    release_unlisted_sets(rules, options_.has(kOptFirst), options_.has(kOptLast), options_.has(kOptFollow));
+  }
   // Scanner attributes arrive as attributes of terminals and are counted
   // with the parser attributes, so they have no mark of their own to clear.
   if (options_.has(kOptListAttributes)) list_parser_attributes(listing, declarations_.own.attributes);

@@ -1,6 +1,8 @@
 #include "pgen/ll1test.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <functional>
 #include <utility>
 
@@ -385,13 +387,18 @@ std::vector<std::string> closure_terminals(const ParserDeclarations& declaration
 }
 
 Ll1Analysis::Ll1Analysis(RuleList& rules, const std::vector<std::string>& terminals) : rules_(rules) {
-  std::size_t rank = 0;
   for (const auto& rule : rules_.rules) {
     rule_by_name_.emplace(rule->name, rule.get());
-    closure_rank_.emplace(rule->name, rank++);
+    add_rank(rule->name);
   }
-  for (const std::string& terminal : terminals) closure_rank_.emplace(terminal, rank++);
-  closure_rank_.emplace(kEndOfFile, rank);
+  for (const std::string& terminal : terminals) add_rank(terminal);
+  add_rank(kEndOfFile);
+}
+
+// Ranks are given in closure order; a name listed twice keeps its first.
+void Ll1Analysis::add_rank(const std::string& name) {
+  auto [entry, added] = closure_rank_.emplace(name, rank_names_.size());
+  if (added) rank_names_.push_back(&entry->first);
 }
 
 Rule* Ll1Analysis::rule_named(std::string_view name) const {
@@ -422,25 +429,41 @@ void Ll1Analysis::compute_empty() {
     if (rule->body) settle_group(*rule->body);
 }
 
+// Warshall's closure: for every rule K in list order, every rule I whose
+// set names K receives the names of K's set that the closure carries, in
+// the closure's order. Membership is kept in one bit row per rule (a bit
+// per rank), and the names each row gains are recorded in the order they
+// are added, so the sets end in the order that adding them one by one
+// gives, without a pass over every name for every pair of rules.
 void Ll1Analysis::close_over_rules(SetOf set) {
-  std::vector<std::pair<std::size_t, const std::string*>> carried;
-  for (auto& k : rules_.rules) {
-    // The names of K's set that the closure carries, in the closure's order.
-    carried.clear();
-    for (const std::string& name : (*k).*set) {
+  const std::size_t rule_count = rules_.rules.size();
+  const std::size_t words = (rank_names_.size() + 63) / 64;
+  std::vector<std::uint64_t> rows(rule_count * words, 0);
+  for (std::size_t i = 0; i < rule_count; ++i)
+    for (const std::string& name : (*rules_.rules[i]).*set) {
       auto rank = closure_rank_.find(name);
-      if (rank != closure_rank_.end()) carried.emplace_back(rank->second, &name);
+      if (rank != closure_rank_.end()) rows[i * words + rank->second / 64] |= std::uint64_t{1} << (rank->second % 64);
     }
-    if (carried.empty()) continue;
-    std::sort(carried.begin(), carried.end());
-    std::vector<std::string> names;
-    names.reserve(carried.size());
-    for (const auto& entry : carried) names.push_back(*entry.second);
-    for (auto& i : rules_.rules) {
-      NameList& target = (*i).*set;
-      if (!target.contains(k->name)) continue;
-      for (const std::string& name : names) target.add(name);
+  std::vector<std::vector<std::size_t>> added(rule_count);
+  std::vector<std::uint64_t> carried(words);
+  for (std::size_t k = 0; k < rule_count; ++k) {
+    std::copy_n(rows.begin() + static_cast<std::ptrdiff_t>(k * words), words, carried.begin());
+    const std::size_t k_word = k / 64;  // rule K's own rank is k
+    const std::uint64_t k_bit = std::uint64_t{1} << (k % 64);
+    for (std::size_t i = 0; i < rule_count; ++i) {
+      std::uint64_t* row = &rows[i * words];
+      if ((row[k_word] & k_bit) == 0) continue;
+      for (std::size_t w = 0; w < words; ++w) {
+        std::uint64_t fresh = carried[w] & ~row[w];
+        row[w] |= fresh;
+        for (; fresh != 0; fresh &= fresh - 1)
+          added[i].push_back(w * 64 + static_cast<std::size_t>(std::countr_zero(fresh)));
+      }
     }
+  }
+  for (std::size_t i = 0; i < rule_count; ++i) {
+    NameList& target = (*rules_.rules[i]).*set;
+    for (std::size_t rank : added[i]) target.add(*rank_names_[rank]);
   }
 }
 

@@ -41,6 +41,7 @@ class Ll1Analysis {
  private:
   using SetOf = NameList Rule::*;
   Rule* rule_named(std::string_view name) const;
+  void add_rank(const std::string& name);
   // Adds to the set of every rule I that names a rule K the names of K's
   // set, rule by rule in list order (Warshall's closure).
   void close_over_rules(SetOf set);
@@ -49,7 +50,9 @@ class Ll1Analysis {
   std::unordered_map<std::string_view, Rule*> rule_by_name_;
   // The order in which the closure adds names: rules, terminals, then the
   // end-of-file token, which a rule may name explicitly.
+  // The rule at position k of the list has rank k.
   std::unordered_map<std::string, std::size_t> closure_rank_;
+  std::vector<const std::string*> rank_names_;
 };
 
 // Empties the sets that neither a selected listing nor the parser generator
