@@ -140,6 +140,28 @@ TEST(Ll1Sets, ClosureCarriesFirstSetsThroughMutualRecursion) {
   for (const char* name : {"a", "b", "c"}) EXPECT_EQ(name_set(g.rule(name).first), (NameSet{"y", "z"})) << name;
 }
 
+TEST(Ll1Sets, ClosureReachesAcrossManyRulesAndTerminals) {
+  // r0 -> r1 -> ... -> r79, each also starting with a terminal of its own:
+  // more names than one word of membership bits holds.
+  const int count = 80;
+  std::string text = "TERMINALS t0";
+  for (int i = 1; i < count; ++i) text += ", " + test::numbered("t", i);
+  text += ".\nRULES\n";
+  for (int i = 0; i < count; ++i) {
+    text += test::numbered("  r", i) + " : " + test::numbered("t", i);
+    if (i + 1 < count) text += " | " + test::numbered("r", i + 1);
+    text += ".\n";
+  }
+  text += "ROOT r0.\n";
+  Analysed g(text);
+  for (int i = 0; i < count; i += 13) {
+    NameSet expected;
+    for (int j = i; j < count; ++j) expected.insert(test::numbered("t", j));
+    EXPECT_EQ(name_set(g.rule(test::numbered("r", i)).first), expected) << i;
+    EXPECT_EQ(name_set(g.rule(test::numbered("r", i)).last).count("t79"), 1u) << i;
+  }
+}
+
 TEST(Ll1Sets, ChainSetsAndFollowOfTheOperand) {
   Analysed g(
       "TERMINALS id, comma, semi.\n"
