@@ -1,0 +1,93 @@
+// The diagnostics of one generator run: the reporting of catalogue messages
+// (screen and listing), the error count, the position (file name and line)
+// put in front of reports, the module name, the installation directory, the
+// listing and the echo of the source text into it.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "common/cformat.h"
+#include "common/listing.h"
+#include "common/messages.h"
+
+namespace zedra {
+
+class Diagnostics {
+ public:
+  // Reports go to `screen` (the generators use standard output).
+  explicit Diagnostics(std::FILE* screen = stdout) : screen_(screen) {}
+  Diagnostics(const Diagnostics&) = delete;
+  Diagnostics& operator=(const Diagnostics&) = delete;
+
+  // Reports message `number` with printf arguments for its catalogue text;
+  // std::string arguments may be passed as they are. For 73 the first
+  // argument is the format. Errors get "Error: " and are counted, warnings
+  // get "Warning: "; 77 gets ", cannot continue." when errors were counted.
+  // Reports other than 73-80 go into an open listing behind "*** " and carry
+  // "file:line: " on the screen when the current line is 1 or more.
+  // Message 49 ends the program with status 1.
+  template <class... Args>
+  void report(int number, const Args&... args) {
+    report_printf(number, detail::c_arg(args)...);
+  }
+  // The C-variadic form of `report`: the arguments must be C values.
+  void report_printf(int number, ...);
+
+  // Message 49 with the source line and module of the failing allocation;
+  // ends the program with exit status 1.
+  [[noreturn]] void out_of_memory(int source_line, const char* source_module);
+
+  int error_count() const { return error_count_; }
+  void reset_error_count() { error_count_ = 0; }
+
+  // The position put in front of reports; a line below 1 means none.
+  const std::string& file_name() const { return file_name_; }
+  void set_file_name(std::string name) { file_name_ = std::move(name); }
+  int line() const { return line_; }
+  void set_line(int line) { line_ = line; }
+
+  // The module name names the listing and the generated files.
+  const std::string& module_name() const { return module_name_; }
+  void set_module_name(std::string name) { module_name_ = std::move(name); }
+
+  // Include files are searched below "<installation directory>/include".
+  const std::string& installation_directory() const { return installation_directory_; }
+  void set_installation_directory(std::string dir) { installation_directory_ = std::move(dir); }
+
+  // Opens "<module>.lst" (report 32 on failure, 76 on success).
+  bool open_listing(const std::string& module);
+  // Writes a line end and closes the listing; nothing when none is open.
+  void close_listing() { listing_.close(); }
+  Listing& listing() { return listing_; }
+
+  // The echo of the source text into the listing while the specification
+  // itself is read. `start_echo` sets the current line to 1 and writes the
+  // first line number ("\n%3d "); `stop_echo` ends the echo.
+  void start_echo();
+  void stop_echo() { echo_ = false; }
+  bool echoing() const { return echo_ && listing_.is_open(); }
+  // Copies one consumed character into the listing while echoing.
+  void echo(char c) {
+    if (echoing()) listing_.raw_char(c);
+  }
+  // A line end was read: the current line advances, and while echoing the
+  // number of the new line ("\n%3d ") is written in place of the line end.
+  void next_line();
+
+  std::FILE* screen() const { return screen_; }
+
+ private:
+  void deliver(int number, const std::string& message);
+
+  std::FILE* screen_;
+  int error_count_ = 0;
+  std::string file_name_;
+  int line_ = 0;
+  std::string module_name_;
+  std::string installation_directory_;
+  Listing listing_;
+  bool echo_ = false;
+};
+
+}  // namespace zedra

@@ -1,0 +1,64 @@
+// A list of distinct names in a fixed order: a new name goes to the front.
+// pgen uses these lists as the sets of its grammar analyses; their element
+// order is the order of listings and generated code, so it is part of the
+// output. An index beside the list keeps membership tests fast.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace zedra {
+
+class NameList {
+  // Names are kept with the front of the list at the back of the vector, so
+  // that adding at the front is cheap. An empty list allocates nothing.
+  using Store = std::vector<std::string>;
+
+ public:
+  using const_iterator = Store::const_reverse_iterator;
+
+  // Puts `name` at the front unless it is present; true when it was added.
+  bool add(std::string_view name);
+  bool contains(std::string_view name) const;
+  // Removes `name`; true when it was present.
+  bool remove(std::string_view name);
+  void clear();
+
+  // Empties this list and adds the names of `source` in its order, so the
+  // copy holds them in reverse order. Nothing when `source` is this list.
+  void copy_from(const NameList& source);
+  // Adds every name of `other`, in its order.
+  void add_all(const NameList& other);
+  // target := copy of a, then every name of b added in order. With target
+  // being a, the names of b are added to a.
+  static void unite(NameList& target, const NameList& a, const NameList& b);
+
+  // Every name of this list is in `other`.
+  bool is_subset_of(const NameList& other) const;
+  // No name of `other` is in this list.
+  bool is_disjoint_from(const NameList& other) const;
+
+  std::size_t size() const { return names_.size(); }
+  bool empty() const { return names_.empty(); }
+  // Iteration in list order (newest first).
+  const_iterator begin() const { return names_.rbegin(); }
+  const_iterator end() const { return names_.rend(); }
+  const std::string& front() const { return names_.back(); }
+
+ private:
+  static constexpr std::size_t kIndexThreshold = 8;
+  void rebuild_index();
+
+  Store names_;
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  std::unordered_set<std::string, Hash, std::equal_to<>> index_;  // kept while the list is above the threshold
+};
+
+}  // namespace zedra

@@ -1,0 +1,96 @@
+#include "common/parser_tokens.h"
+
+#include <array>
+#include <string_view>
+#include <unordered_map>
+
+
+namespace zedra {
+
+namespace {
+
+struct Keyword {
+  std::string_view word;
+  int code;
+  bool lower_case_too;
+};
+
+constexpr std::array<Keyword, 25> kKeywords{{
+    {"OPTIONS", kTokOptions, false},     {"DEFINITIONS", kTokDefinitions, false},
+    {"TERMINALS", kTokTerminals, false}, {"TYPES", kTokTypes, false},
+    {"CONSTANTS", kTokConstants, false}, {"ACTIONS", kTokActions, false},
+    {"IN", kTokIn, true},                {"OUT", kTokOut, true},
+    {"INCLUDE", kTokInclude, false},     {"ATTRIBUTES", kTokAttributes, false},
+    {"GLOBAL", kTokGlobal, true},        {"INH", kTokInh, true},
+    {"SYN", kTokSyn, true},              {"WITH", kTokWith, true},
+    {"DEFAULT", kTokDefault, true},      {"RULES", kTokRules, false},
+    {"LOCAL", kTokLocal, true},          {"CHAIN", kTokChain, true},
+    {"LIST", kTokList, true},            {"PACK", kTokPack, true},
+    {"CLOS", kTokClos, true},            {"OPTION", kTokOption, true},
+    {"SEQ", kTokSeq, true},              {"ROOT", kTokRoot, false},
+    {"OF", kTokOf, true},
+}};
+
+std::string lower_form(std::string_view keyword) {
+  std::string word(keyword);
+  for (char& c : word) c = static_cast<char>(c - 'A' + 'a');
+  return word;
+}
+
+// Every accepted spelling with its code.
+const std::unordered_map<std::string, int>& keyword_spellings() {
+  static const std::unordered_map<std::string, int> spellings = [] {
+    std::unordered_map<std::string, int> table;
+    for (const Keyword& keyword : kKeywords) {
+      table.emplace(std::string(keyword.word), keyword.code);
+      if (keyword.lower_case_too) table.emplace(lower_form(keyword.word), keyword.code);
+    }
+    return table;
+  }();
+  return spellings;
+}
+
+}  // namespace
+
+int parser_keyword(const std::string& word) {
+  const auto& spellings = keyword_spellings();
+  auto found = spellings.find(word);
+  return found == spellings.end() ? kTokIdent : found->second;
+}
+
+Token ParserScanner::next() {
+  for (;;) {
+    Token token;
+    int c = source_.peek();
+    if (c == SpecSource::kEnd) return token;
+    if (source_.at_comment()) {
+      source_.skip_comment();
+      continue;
+    }
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+      source_.get();
+      continue;
+    }
+    if (is_letter(c)) {
+      while (is_letter(source_.peek()) || is_digit(source_.peek()) || source_.peek() == '_')
+        token.text += static_cast<char>(source_.get());
+      token.code = parser_keyword(token.text);
+    } else if (is_digit(c)) {
+      while (is_digit(source_.peek())) token.text += static_cast<char>(source_.get());
+      token.code = kTokNumber;
+    } else if (c == '\'' || c == '"') {
+      if (!source_.read_quoted(token.text)) return Token{};  // the text ended inside
+      token.code = kTokString;
+      token.matched = std::string(1, static_cast<char>(c));
+      return token;
+    } else {
+      token.code = source_.get();
+      if (token.code == 0) token.code = kTokNulByte;
+      token.text = std::string(1, static_cast<char>(c));
+    }
+    token.matched = token.text;
+    return token;
+  }
+}
+
+}  // namespace zedra

@@ -1,0 +1,68 @@
+#include "common/spec_source.h"
+
+#include <utility>
+
+#include "common/diagnostics.h"
+
+namespace zedra {
+
+void SpecSource::restart(std::FILE* in) {
+  std::string text;
+  char buffer[1 << 16];
+  std::size_t count;
+  while ((count = std::fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, count);
+  restart(std::move(text));
+}
+
+void SpecSource::restart(std::string text) {
+  text_ = std::move(text);
+  position_ = 0;
+}
+
+int SpecSource::get() {
+  if (at_end()) return kEnd;
+  char c = text_[position_++];
+  if (c == '\n')
+    diagnostics_.next_line();
+  else
+    diagnostics_.echo(c);
+  return static_cast<unsigned char>(c);
+}
+
+void SpecSource::skip_comment() {
+  get();  // '('
+  get();  // '*'
+  while (!at_end()) {
+    if (peek() == '*' && peek(1) == ')') {
+      get();
+      get();
+      return;
+    }
+    get();
+  }
+}
+
+bool SpecSource::read_quoted(std::string& literal) {
+  int quote = get();
+  literal.assign(1, static_cast<char>(quote));
+  for (;;) {
+    int c = peek();
+    if (c == kEnd) return false;
+    if (c == '\\' && peek(1) == quote) {
+      literal += static_cast<char>(get());
+      literal += static_cast<char>(get());
+      continue;
+    }
+    if (c == '\n') {
+      // Reported at the line that ends; the literal goes on on the next.
+      diagnostics_.report(19);
+      get();
+      continue;
+    }
+    get();
+    literal += static_cast<char>(c);
+    if (c == quote) return true;
+  }
+}
+
+}  // namespace zedra

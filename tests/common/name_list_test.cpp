@@ -1,0 +1,141 @@
+// Name lists: element order (new names in front, copies reversed) and the
+// set operations that the grammar analyses rely on.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/name_list.h"
+#include "test_support.h"
+
+namespace zedra {
+namespace {
+
+std::vector<std::string> names(const NameList& list) { return {list.begin(), list.end()}; }
+
+NameList make(std::initializer_list<const char*> added) {
+  NameList list;
+  for (const char* name : added) list.add(name);
+  return list;
+}
+
+using Names = std::vector<std::string>;
+
+TEST(NameList, NewNamesGoToTheFrontWithoutDuplicates) {
+  NameList list;
+  EXPECT_TRUE(list.add("a"));
+  EXPECT_TRUE(list.add("b"));
+  EXPECT_FALSE(list.add("a"));
+  EXPECT_TRUE(list.add("c"));
+  EXPECT_EQ(names(list), (Names{"c", "b", "a"}));
+  EXPECT_EQ(list.front(), "c");
+  EXPECT_EQ(list.size(), 3u);
+}
+
+TEST(NameList, ComparisonIsExact) {
+  NameList list = make({"Expr"});
+  EXPECT_TRUE(list.contains("Expr"));
+  EXPECT_FALSE(list.contains("expr"));
+  EXPECT_FALSE(list.contains("Exp"));
+  EXPECT_TRUE(list.add("expr"));
+}
+
+TEST(NameList, CopyReversesTheOrder) {
+  const NameList source = make({"a", "b", "c"});  // c b a
+  NameList target = make({"x"});
+  target.copy_from(source);
+  EXPECT_EQ(names(target), (Names{"a", "b", "c"}));
+  target.copy_from(target);
+  EXPECT_EQ(names(target), (Names{"a", "b", "c"}));
+}
+
+TEST(NameList, UnionCopiesTheFirstAndAddsTheSecond) {
+  const NameList a = make({"a", "b"});       // b a
+  const NameList b = make({"c", "a", "d"});  // d a c
+  NameList target;
+  NameList::unite(target, a, b);
+  EXPECT_EQ(names(target), (Names{"c", "d", "a", "b"}));
+}
+
+TEST(NameList, UnionIntoTheFirstOperandAddsOnly) {
+  NameList a = make({"a", "b"});             // b a
+  const NameList b = make({"c", "a", "d"});  // d a c
+  NameList::unite(a, a, b);
+  EXPECT_EQ(names(a), (Names{"c", "d", "b", "a"}));
+}
+
+TEST(NameList, UnionIntoTheSecondOperandKeepsItsNames) {
+  const NameList a = make({"a", "b"});  // b a
+  NameList b = make({"c", "a"});        // a c
+  NameList::unite(b, a, b);
+  EXPECT_EQ(names(b), (Names{"c", "a", "b"}));
+}
+
+TEST(NameList, SubsetAndDisjoint) {
+  const NameList small = make({"a", "b"});
+  const NameList large = make({"b", "c", "a"});
+  const NameList other = make({"x", "y"});
+  const NameList empty;
+  EXPECT_TRUE(small.is_subset_of(large));
+  EXPECT_FALSE(large.is_subset_of(small));
+  EXPECT_TRUE(empty.is_subset_of(small));
+  EXPECT_TRUE(small.is_disjoint_from(other));
+  EXPECT_FALSE(small.is_disjoint_from(large));
+  EXPECT_TRUE(empty.is_disjoint_from(empty));
+}
+
+TEST(NameList, RemoveAndClear) {
+  NameList list = make({"a", "b", "c"});
+  EXPECT_TRUE(list.remove("b"));
+  EXPECT_FALSE(list.remove("b"));
+  EXPECT_EQ(names(list), (Names{"c", "a"}));
+  list.clear();
+  EXPECT_TRUE(list.empty());
+  EXPECT_FALSE(list.contains("a"));
+}
+
+TEST(NameList, LargeListsKeepOrderAndMembership) {
+  NameList list;
+  for (int i = 0; i < 1000; ++i) list.add(test::numbered("n", i));
+  for (int i = 0; i < 1000; i += 2) EXPECT_FALSE(list.add(test::numbered("n", i)));
+  EXPECT_EQ(list.size(), 1000u);
+  EXPECT_EQ(list.front(), "n999");
+  EXPECT_TRUE(list.remove("n500"));
+  EXPECT_FALSE(list.contains("n500"));
+  EXPECT_TRUE(list.contains("n501"));
+  NameList copy;
+  copy.copy_from(list);
+  EXPECT_EQ(copy.front(), "n0");
+  EXPECT_TRUE(copy.contains("n999"));
+  NameList assigned = copy;
+  EXPECT_TRUE(assigned.contains("n42"));
+  EXPECT_FALSE(assigned.add("n42"));
+  NameList moved = std::move(assigned);
+  EXPECT_TRUE(moved.contains("n43"));
+  EXPECT_TRUE(moved.is_subset_of(list));
+  EXPECT_TRUE(list.is_subset_of(moved));
+}
+
+TEST(NameList, CrossingTheIndexThresholdKeepsMembership) {
+  NameList list;
+  for (int i = 0; i < 20; ++i) {
+    list.add(test::numbered("s", i));
+    for (int j = 0; j <= i; ++j) ASSERT_TRUE(list.contains(test::numbered("s", j))) << i << j;
+    ASSERT_FALSE(list.contains(test::numbered("s", i + 1)));
+  }
+  for (int i = 19; i >= 0; --i) {
+    ASSERT_TRUE(list.remove(test::numbered("s", i)));
+    for (int j = 0; j < i; ++j) ASSERT_TRUE(list.contains(test::numbered("s", j)));
+  }
+  EXPECT_TRUE(list.empty());
+}
+
+TEST(NameList, RemovingANameGivenByTheListItself) {
+  NameList list;
+  for (int i = 0; i < 12; ++i) list.add(test::numbered("long_name_beyond_small_buffer_", i));
+  while (!list.empty()) ASSERT_TRUE(list.remove(list.front()));
+  EXPECT_FALSE(list.contains("long_name_beyond_small_buffer_0"));
+}
+
+}  // namespace
+}  // namespace zedra

@@ -1,0 +1,3 @@
+
+void none(void);
+void both(integer a1, boolean *a2, char a3);

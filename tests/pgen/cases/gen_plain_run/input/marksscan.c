@@ -1,0 +1,3 @@
+#include "marksscan.h"
+
+char *i_token_names[]= { "End of file", "a", "b", 0 };

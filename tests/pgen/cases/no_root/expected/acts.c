@@ -1,0 +1,6 @@
+#include "acts.h"
+
+void f(void)
+{
+
+} /* f */

@@ -1,0 +1,11 @@
+#include "calcacts.h"
+
+void push(integer v)
+{
+
+} /* push */
+
+void add(void)
+{
+
+} /* add */

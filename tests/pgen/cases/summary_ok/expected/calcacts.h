@@ -1,0 +1,3 @@
+
+void push(integer v);
+void add(void);
