@@ -11,9 +11,10 @@
 # program buffered before the process ends.
 	.set	_exit, kam_exit
 
-# call: remember where to go on (the word behind the return label), jump.
+# call: remember where to go on (the word behind the return label holds
+# that address), jump.
 .macro xcall return_label, target
-	pushl	$\return_label
+	pushl	\return_label
 	call	kam_ascall
 	addl	$4, %esp
 	jmp	\target

@@ -4,7 +4,8 @@
  *
  *     gcc -m32 -I DIR -o prog prog.s DIR/kamsupport.c
  *
- * where DIR holds this file, rts.h and extmac.s.  The translated code keeps
+ * where DIR holds this file, rts.h and extmac.s.  For a program translated
+ * by k2a, which has a main of its own, define KAM_SUPPORT_FOR_K2A.  The translated code keeps
  * the evaluation stack on the processor stack; the routines below are
  * called from it with that stack in any alignment, so every C entry point
  * realigns the stack for the C library.  The machine itself (segments,
@@ -14,20 +15,23 @@
 #error "kamsupport.c belongs to 32-bit programs: compile it with -m32"
 #endif
 
+#ifndef KAM_SUPPORT_FOR_K2A
 #define RTS_STRING_TABLE _StringTab
+#endif
 #include "rts.h"
 
 #include <signal.h>
 
 #define ENTRY(name) __asm__(name) __attribute__((force_align_arg_pointer, used))
 
-/* The address just above the evaluation stack (set by main). */
+/* The address just above the evaluation stack (set by main); unknown in
+   k2a programs, whose stack then has no bottom for the checks. */
 int32_t *kam_stack_base;
 
 /* Words on the evaluation stack whose top word is at top. */
 static struct rts_view kam_view(int32_t *top)
 {
-  struct rts_view view = { top, kam_stack_base - top, 0, 0 };
+  struct rts_view view = { top, kam_stack_base ? kam_stack_base - top : INT32_MAX, 0, 0 };
   return view;
 }
 
@@ -43,6 +47,7 @@ void kam_start(void)
   signal(SIGFPE, kam_division_fault);
 }
 
+#ifndef KAM_SUPPORT_FOR_K2A
 /* The program's entry: the words that the translated code pushes below this
    frame form the evaluation stack; "halt" ends the program. */
 __asm__(
@@ -51,9 +56,13 @@ __asm__(
   "main:\n"
   "\tmovl\t%esp, kam_stack_base\n"
   "\tcall\tkam_start\n"
-  "\tjmp\t_main\n"
-  /* abs_: replaces the top word by its absolute value; the caller then
-     drops one word, so one more is left below the return address. */
+  "\tjmp\t_main\n");
+#endif
+
+/* abs_: replaces the top word by its absolute value; the caller then drops
+   one word, so one more is left below the return address. */
+__asm__(
+  "\t.text\n"
   "\t.globl _abs\n"
   "_abs:\n"
   "\tpopl\t%ecx\n"
@@ -193,15 +202,15 @@ void kam_ldnvar_fill(int32_t *room, int count)
     room[count - 1 - i] = getmemr(kam_block_load.sn, kam_block_load.start + i);
 }
 
-/* Calls: the return stack holds the address of the word behind each
-   return label, which holds the address where execution goes on. */
+/* Calls: the return stack holds the code addresses where execution goes
+   on after each return_. */
 
-void kam_ascall(int32_t return_word) ENTRY("kam_ascall");
-void kam_ascall(int32_t return_word)
+void kam_ascall(int32_t return_address) ENTRY("kam_ascall");
+void kam_ascall(int32_t return_address)
 {
   if (rts.rsp >= rts_stack_size)
     rts_error("%s overflow, (stack size: %d)", "return stack", rts_stack_size);
-  rts.return_addresses[rts.rsp++] = return_word;
+  rts.return_addresses[rts.rsp++] = return_address;
 }
 
 int32_t kam_asreturn(void) ENTRY("_asreturn_");
@@ -209,7 +218,7 @@ int32_t kam_asreturn(void)
 {
   if (rts.rsp <= 0)
     rts_error("Empty %s", "return stack");
-  return *(const int32_t *)(uintptr_t)rts.return_addresses[--rts.rsp];
+  return rts.return_addresses[--rts.rsp];
 }
 
 /* Input and output. */
