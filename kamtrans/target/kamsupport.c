@@ -31,7 +31,7 @@ int32_t *kam_stack_base;
 /* Words on the evaluation stack whose top word is at top. */
 static struct rts_view kam_view(int32_t *top)
 {
-  struct rts_view view = { top, kam_stack_base ? kam_stack_base - top : INT32_MAX, 0, 0 };
+  struct rts_view view = { top, NULL, kam_stack_base ? kam_stack_base - top : INT32_MAX, 0 };
   return view;
 }
 

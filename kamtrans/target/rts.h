@@ -47,16 +47,25 @@ enum {
 /* Offsets of the header words below a segment's first data word. */
 enum { rts_hdr_sn = 4, rts_hdr_length = 3, rts_hdr_stat = 2, rts_hdr_dyn = 1 };
 
+/* The machine's state. The stack words, the stack pointer and the display
+   have types of their own, different from the words of the address space,
+   so that the compiler knows a store into a variable leaves them alone and
+   can keep them in registers. */
+static long long rts_stack[rts_stack_size];  /* wrapped 32-bit values */
+static long rts_sp;
+static int32_t *rts_mem;                /* the address space */
+static long rts_size, rts_capacity;
+static long rts_display[rts_max_level + 1];
+static long rts_csn;
+/* The length word of the segment that each display entry names, kept
+   beside the address space so that a variable access needs no load from
+   it; refreshed whenever a header word or the display may have changed. */
+static long rts_length[rts_max_level + 1];
+
 static struct rts_machine {
-  int32_t stack[rts_stack_size];
-  int sp;
   jmp_buf returns[rts_stack_size];      /* k2c: where each return_ goes */
   int32_t return_addresses[rts_stack_size]; /* k2s: return points */
   int rsp;
-  int32_t display[rts_max_level + 1];
-  int csn;
-  int32_t *mem;                         /* the address space */
-  int64_t size, capacity;
   char **strings;                       /* strings read at run time */
   int string_count;
   int errors;                           /* messages that did not stop the run */
@@ -64,8 +73,14 @@ static struct rts_machine {
 
 #if defined(__GNUC__)
 #define RTS_UNUSED __attribute__((unused))
+#define RTS_COLD __attribute__((cold, noinline))
+#define RTS_HOT __attribute__((always_inline, unused))
+#define RTS_LIKELY(condition) __builtin_expect(!!(condition), 1)
 #else
 #define RTS_UNUSED
+#define RTS_COLD
+#define RTS_HOT
+#define RTS_LIKELY(condition) (condition)
 #endif
 
 static RTS_UNUSED void rts_vreport(const char *format, va_list args)
@@ -77,7 +92,7 @@ static RTS_UNUSED void rts_vreport(const char *format, va_list args)
 }
 
 /* A run-time error: the message, then the end of the run. */
-static RTS_UNUSED _Noreturn void rts_error(const char *format, ...)
+static RTS_UNUSED RTS_COLD _Noreturn void rts_error(const char *format, ...)
 {
   va_list args;
   va_start(args, format);
@@ -105,25 +120,25 @@ static RTS_UNUSED void rts_warning(const char *format, ...)
     atexit(rts_exit_status);
 }
 
-static inline int32_t rts_wrap(rts_value value)
+static inline RTS_HOT int32_t rts_wrap(rts_value value)
 {
   return (int32_t)(uint32_t)(unsigned long long)value;
 }
 
 /* Evaluation stack. */
 
-static inline int push(rts_value value)
+static inline RTS_HOT int push(rts_value value)
 {
-  if (rts.sp >= rts_stack_size)
+  if (rts_sp >= rts_stack_size)
     rts_error("%s overflow, (stack size: %d)", "stack", rts_stack_size);
-  return rts.stack[rts.sp++] = rts_wrap(value);
+  return rts_stack[rts_sp++] = rts_wrap(value);
 }
 
-static inline rts_value pop(void)
+static inline RTS_HOT rts_value pop(void)
 {
-  if (rts.sp <= 0)
+  if (rts_sp <= 0)
     rts_error("Empty %s", "stack");
-  return rts.stack[--rts.sp];
+  return rts_stack[--rts_sp];
 }
 
 static inline RTS_UNUSED void swap(void)
@@ -136,21 +151,21 @@ static inline RTS_UNUSED void swap(void)
 /* A stack seen from its top, so that the routines that take several words
    serve the C stack above and the processor stack of k2s programs alike. */
 struct rts_view {
-  int32_t *base;
+  int32_t *top;                         /* processor stack: top word first */
+  long long *bottom;                    /* C stack: bottom word first */
   int64_t depth;                        /* words on the stack */
   int64_t taken;                        /* words popped through the view */
-  int downward;                         /* 1: top is base[depth-1]; 0: base[0] */
 };
 
 static RTS_UNUSED struct rts_view rts_c_stack(void)
 {
-  struct rts_view view = { rts.stack, rts.sp, 0, 1 };
+  struct rts_view view = { NULL, rts_stack, rts_sp, 0 };
   return view;
 }
 
 static RTS_UNUSED int32_t rts_view_word(const struct rts_view *view, int64_t from_top)
 {
-  return view->downward ? view->base[view->depth - 1 - from_top] : view->base[from_top];
+  return view->top ? view->top[from_top] : (int32_t)view->bottom[view->depth - 1 - from_top];
 }
 
 static RTS_UNUSED int32_t rts_view_pop(struct rts_view *view)
@@ -163,36 +178,45 @@ static RTS_UNUSED int32_t rts_view_pop(struct rts_view *view)
 /* The C stack after words were popped through a view of it. */
 static RTS_UNUSED void rts_c_stack_done(const struct rts_view *view)
 {
-  rts.sp -= (int)view->taken;
+  rts_sp -= (int)view->taken;
 }
 
 /* Address space. */
 
-static RTS_UNUSED int64_t rts_var_address(rts_value sn, rts_value dpl)
+static RTS_UNUSED void rts_refresh_lengths(void)
+{
+  for (int level = 0; level <= rts_max_level; ++level) {
+    long address = rts_display[level];
+    rts_length[level] = address >= rts_header_words && address - rts_hdr_length < rts_size
+                      ? rts_mem[address - rts_hdr_length] : 0;
+  }
+}
+
+static inline RTS_HOT int64_t rts_var_address(rts_value sn, rts_value dpl)
 {
   if (sn < 1 || sn > rts_max_level)
     rts_error("Segment number %d out of range: 1..%d", (int)rts_wrap(sn), rts_max_level);
-  int64_t address = rts.display[sn];
-  if (address == rts.size)
+  int64_t address = rts_display[sn];
+  if (address == rts_size)
     rts_error("Referring to segment %d which has length 0", (int)sn);
-  if (address < rts_header_words || address > rts.size)
+  if (address < rts_header_words || address > rts_size)
     rts_error("Segment %d unknown", (int)sn);
-  int64_t length = rts.mem[address - rts_hdr_length];
-  if (dpl < 0 || dpl >= length || address + dpl >= rts.size)
+  int64_t length = rts_length[sn];
+  if (dpl < 0 || dpl >= length || address + dpl >= rts_size)
     rts_error("Displacement outside of specified segment");
   return address + dpl;
 }
 
-static RTS_UNUSED int getmemr(rts_value sn, rts_value dpl)
+static inline RTS_HOT int getmemr(rts_value sn, rts_value dpl)
 {
   if (sn == 0 && dpl == 0)
     return 0;
-  return rts.mem[rts_var_address(sn, dpl)];
+  return rts_mem[rts_var_address(sn, dpl)];
 }
 
-static RTS_UNUSED void putmemr(rts_value sn, rts_value dpl, rts_value value)
+static inline RTS_HOT void putmemr(rts_value sn, rts_value dpl, rts_value value)
 {
-  rts.mem[rts_var_address(sn, dpl)] = rts_wrap(value);
+  rts_mem[rts_var_address(sn, dpl)] = rts_wrap(value);
 }
 
 static RTS_UNUSED int varaddr(rts_value sn, rts_value dpl)
@@ -200,48 +224,49 @@ static RTS_UNUSED int varaddr(rts_value sn, rts_value dpl)
   return (int)rts_var_address(sn, dpl);
 }
 
-static RTS_UNUSED int64_t rts_absolute(rts_value address)
+static inline RTS_HOT int64_t rts_absolute(rts_value address)
 {
-  if (address < rts_header_words || address >= rts.size)
+  if (address < rts_header_words || address >= rts_size)
     rts_error("Referring outside of address space");
   return address;
 }
 
-static RTS_UNUSED int getmema(rts_value address)
+static inline RTS_HOT int getmema(rts_value address)
 {
-  return rts.mem[rts_absolute(address)];
+  return rts_mem[rts_absolute(address)];
 }
 
-static RTS_UNUSED void putmema(rts_value value, rts_value address)
+static inline RTS_HOT void putmema(rts_value value, rts_value address)
 {
-  rts.mem[rts_absolute(address)] = rts_wrap(value);
+  rts_mem[rts_absolute(address)] = rts_wrap(value);
+  rts_refresh_lengths();  /* the word may be a segment's length */
 }
 
 /* Adds words (zero) at the end of the address space. */
 static RTS_UNUSED void rts_grow(int64_t words, const char *who)
 {
-  if (words < 0 || rts.size + words > RTS_MEMORY_LIMIT)
+  if (words < 0 || rts_size + words > RTS_MEMORY_LIMIT)
     rts_error("%s: not enough memory", who);
-  int64_t needed = rts.size + words;
-  if (needed > rts.capacity) {
-    int64_t capacity = rts.capacity ? rts.capacity : 1024;
+  int64_t needed = rts_size + words;
+  if (needed > rts_capacity) {
+    int64_t capacity = rts_capacity ? rts_capacity : 1024;
     while (capacity < needed)
       capacity *= 2;
-    int32_t *grown = realloc(rts.mem, (size_t)capacity * sizeof *grown);
+    int32_t *grown = realloc(rts_mem, (size_t)capacity * sizeof *grown);
     if (!grown)
       rts_error("%s: not enough memory", who);
-    rts.mem = grown;
-    rts.capacity = capacity;
+    rts_mem = grown;
+    rts_capacity = capacity;
   }
-  memset(rts.mem + rts.size, 0, (size_t)words * sizeof *rts.mem);
-  rts.size = needed;
+  memset(rts_mem + rts_size, 0, (size_t)words * sizeof *rts_mem);
+  rts_size = needed;
 }
 
 /* Whether the segment at address is the last one in the address space. */
 static RTS_UNUSED int rts_is_last_segment(int64_t address)
 {
-  return address >= rts_header_words && address <= rts.size &&
-         address + rts.mem[address - rts_hdr_length] == rts.size;
+  return address >= rts_header_words && address <= rts_size &&
+         address + rts_mem[address - rts_hdr_length] == rts_size;
 }
 
 /* Creates a segment of level sn with length words of data. */
@@ -249,14 +274,15 @@ static RTS_UNUSED void crseg(rts_value sn, rts_value length)
 {
   if (sn < 1 || sn > rts_max_level)
     rts_error("Segment number %d out of range: 1..%d", (int)rts_wrap(sn), rts_max_level);
-  int64_t header = rts.size;
+  int64_t header = rts_size;
   rts_grow(length + rts_header_words, "crseg");
-  rts.mem[header] = (int32_t)sn;
-  rts.mem[header + 1] = (int32_t)length;
-  rts.mem[header + 2] = rts.display[sn - 1];
-  rts.mem[header + 3] = rts.display[rts.csn];
-  rts.csn = (int)sn;
-  rts.display[sn] = (int32_t)(header + rts_header_words);
+  rts_mem[header] = (int32_t)sn;
+  rts_mem[header + 1] = (int32_t)length;
+  rts_mem[header + 2] = rts_display[sn - 1];
+  rts_mem[header + 3] = rts_display[rts_csn];
+  rts_csn = (int)sn;
+  rts_display[sn] = (int32_t)(header + rts_header_words);
+  rts_refresh_lengths();
 }
 
 /* The display after deleting a segment that was not created from its
@@ -266,38 +292,39 @@ static RTS_UNUSED void rts_restore_display(int64_t dyn, int64_t own_address)
   int64_t limit = own_address - rts_header_words;
   if (dyn < rts_header_words || dyn > limit)
     rts_error("Segmentation violation");
-  int caller_level = rts.mem[dyn - rts_hdr_sn];
+  int caller_level = rts_mem[dyn - rts_hdr_sn];
   if (caller_level < 1 || caller_level > rts_max_level)
     rts_error("Segmentation violation");
   int64_t at = dyn;
-  for (int level = caller_level; level >= rts.csn; --level) {
-    rts.display[level] = (int32_t)at;
+  for (int level = caller_level; level >= rts_csn; --level) {
+    rts_display[level] = (int32_t)at;
     if (at < rts_header_words || at > limit)
       rts_error("Segmentation violation");
-    at = rts.mem[at - rts_hdr_stat];
+    at = rts_mem[at - rts_hdr_stat];
   }
-  rts.csn = caller_level;
+  rts_csn = caller_level;
 }
 
 /* Deletes the current segment, which must be the last one. */
 static RTS_UNUSED void dlseg(void)
 {
-  int64_t address = rts.display[rts.csn];
+  int64_t address = rts_display[rts_csn];
   if (address < rts_header_words)
     rts_error("dlseg: no current segment");
   if (!rts_is_last_segment(address))
     rts_error("Segmentation violation");
-  int32_t stat = rts.mem[address - rts_hdr_stat];
-  int32_t dyn = rts.mem[address - rts_hdr_dyn];
+  int32_t stat = rts_mem[address - rts_hdr_stat];
+  int32_t dyn = rts_mem[address - rts_hdr_dyn];
   if (stat == dyn) {
-    if (rts.csn < 1)
+    if (rts_csn < 1)
       rts_error("dlseg: no more segments too delete");
-    rts.display[rts.csn] = 0;
-    --rts.csn;
+    rts_display[rts_csn] = 0;
+    --rts_csn;
   } else {
     rts_restore_display(dyn, address);
   }
-  rts.size = address - rts_header_words;
+  rts_size = address - rts_header_words;
+  rts_refresh_lengths();
 }
 
 /* Builds the descriptor of an array of n dimensions at (sn, dpl), taking
@@ -319,10 +346,11 @@ static RTS_UNUSED void rts_descr(struct rts_view *stack, rts_value sn, rts_value
     putmemr(sn, dpl + 2 * k + 1, low);
     putmemr(sn, dpl + 2 * k, size);
   }
-  putmemr(sn, dpl + 1, rts.mem[address - rts_hdr_length]);
+  putmemr(sn, dpl + 1, rts_mem[address - rts_hdr_length]);
   putmemr(sn, dpl, n);
   rts_grow(size, "descr");
-  rts.mem[address - rts_hdr_length] += (int32_t)size;
+  rts_mem[address - rts_hdr_length] += (int32_t)size;
+  rts_refresh_lengths();
 }
 
 static RTS_UNUSED void descr(rts_value sn, rts_value dpl, rts_value n)
