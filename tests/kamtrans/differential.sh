@@ -83,8 +83,9 @@ case $m32 in
   none) echo "note: k2s programs were not built: $(cat "$scratch/m32.log")" ;;
 esac
 echo "$count programs compared"
-# Every instruction runs in some program that both translators translate.
-if [ $m32 = run ]; then
+# Every instruction runs in some program that both translators translate
+# (checked for the example programs, which use all of them).
+if [ $m32 = run ] && [ "${KAMTRANS_ALL_INSTRUCTIONS:-0}" = 1 ]; then
   used=$(sort -u "$scratch/k2s.used" | wc -l)
   [ "$used" -eq 50 ] || { echo "k2s programs use $used different instructions, not 50"; failed=1; }
 fi
