@@ -3,6 +3,7 @@
 #include "backend.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 #include <string>
 #include <vector>
