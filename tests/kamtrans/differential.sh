@@ -24,6 +24,11 @@ fi
 
 failed=0
 count=0
+# The support library of k2s programs is the same for all of them.
+if [ $m32 != none ] && ! gcc -m32 -c -I"$ZEDRA_TARGET_DIR" -o "$scratch/kamsupport.o" \
+     "$ZEDRA_TARGET_DIR/kamsupport.c"; then
+  echo "kamsupport.c does not build"; exit 1
+fi
 # The interpreter names file and line in its run-time messages; a translated
 # program knows neither.
 plain_messages() { sed 's/^[^ ]*:[0-9][0-9]*: KAM error: /KAM error: /' "$1"; }
@@ -68,7 +73,7 @@ for dir in "$@"; do
     work=$scratch/$name.k2s
     mkdir -p "$work"
     if ! (cd "$work" && "$FEED_K2S" "$program" >/dev/null &&
-          gcc -m32 -no-pie -I"$ZEDRA_TARGET_DIR" -o prog "$name.s" "$ZEDRA_TARGET_DIR/kamsupport.c" 2>"$work/build.log"); then
+          gcc -m32 -no-pie -I"$ZEDRA_TARGET_DIR" -o prog "$name.s" "$scratch/kamsupport.o" 2>"$work/build.log"); then
       echo "$name: k2s translation does not build"; cat "$work/build.log"; failed=1
     elif [ $m32 = run ]; then
       sed -n '/^\./q; /^#/d; s/^[0-9]*: *//; p' "$program" | awk '{ print $1 }' >>"$scratch/k2s.used"
