@@ -15,12 +15,14 @@
 #error "kamsupport.c belongs to 32-bit programs: compile it with -m32"
 #endif
 
+#define _GNU_SOURCE  /* the registers of a faulting instruction */
 #ifndef KAM_SUPPORT_FOR_K2A
 #define RTS_STRING_TABLE _StringTab
 #endif
 #include "rts.h"
 
 #include <signal.h>
+#include <ucontext.h>
 
 #define ENTRY(name) __asm__(name) __attribute__((force_align_arg_pointer, used))
 
@@ -35,16 +37,33 @@ static struct rts_view kam_view(int32_t *top)
   return view;
 }
 
-static void kam_division_fault(int signal_number)
+/* The translated dvi and mdl divide by %ebx with "idivl %ebx" (2 bytes).
+   A zero divisor is the machine's error; the smallest number divided by -1
+   wraps around in the machine, so that case is completed here: quotient
+   the smallest number, remainder 0, and the program goes on. */
+static void kam_division_fault(int signal_number, siginfo_t *info, void *context)
 {
   (void)signal_number;
+  (void)info;
+  greg_t *registers = ((ucontext_t *)context)->uc_mcontext.gregs;
+  const unsigned char *code = (const unsigned char *)registers[REG_EIP];
+  if (registers[REG_EBX] == -1 && code[0] == 0xf7 && code[1] == 0xfb) {
+    registers[REG_EAX] = INT32_MIN;
+    registers[REG_EDX] = 0;
+    registers[REG_EIP] += 2;
+    return;
+  }
   rts_error("dvi: division by zero");
 }
 
 void kam_start(void) ENTRY("kam_start");
 void kam_start(void)
 {
-  signal(SIGFPE, kam_division_fault);
+  struct sigaction action;
+  memset(&action, 0, sizeof action);
+  action.sa_sigaction = kam_division_fault;
+  action.sa_flags = SA_SIGINFO;
+  sigaction(SIGFPE, &action, NULL);
 }
 
 #ifndef KAM_SUPPORT_FOR_K2A
