@@ -1,0 +1,165 @@
+// The back-end shared by k2s, k2c and k2a: it turns the reader's calls into
+// the program file and the two table files, using the target's texts.
+#include "backend.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "opcodes.h"
+#include "output_file.h"
+#include "target.h"
+
+namespace kamtrans {
+namespace {
+
+constexpr int string_list_limit = 250;  // strings kept for the address table
+constexpr int msg_string_table_full = 36;
+constexpr int msg_out_of_memory = 27;
+
+// Everything one translation keeps between the reader's calls.
+struct Translation {
+  std::string module = "kam";
+  OutputFile program;
+  OutputFile lengths;
+  OutputFile strings;
+  int call_counter = 1;
+  std::vector<std::string> string_list;
+  bool string_list_full = false;
+};
+
+Translation& translation() {
+  static Translation state;
+  return state;
+}
+
+const char* text(const char* operand) { return operand ? operand : ""; }
+
+// The program file name: the module name without its last extension.
+std::string program_name(const std::string& module, const char* extension) {
+  std::string stem = module;
+  const auto slash = stem.find_last_of('/');
+  if (slash != std::string::npos) stem.erase(0, slash + 1);
+  const auto dot = stem.find_last_of('.');
+  if (dot != std::string::npos) stem.erase(dot);
+  return stem + extension;
+}
+
+// The template of opcode with the operand texts in the target's order.
+std::string instruction_text(const Target& target, int opcode, const char* first,
+                             const char* second, const char* third) {
+  const char* format = target.templates[static_cast<std::size_t>(opcode)];
+  if (target.operand_order == OperandOrder::ForStackCalls) {
+    switch (opcode) {
+      case kam::CALL: {
+        const int counter = translation().call_counter++;
+        return format_text(format, counter, text(first), counter);
+      }
+      case kam::CRSEG: case kam::LDVAR: case kam::STVAR: case kam::VARADDR:
+        // pushed for a call in reverse order
+        return format_text(format, text(second), text(first));
+      case kam::LDXVAR: case kam::STXVAR: case kam::XVARADDR:
+        return format_text(format, text(first), text(second), text(first));
+      default:
+        break;
+    }
+  }
+  return format_text(format, text(first), text(second), text(third));
+}
+
+void store_string(Translation& state, const char* lexeme) {
+  if (static_cast<int>(state.string_list.size()) >= string_list_limit) {
+    if (!state.string_list_full) i_report(msg_string_table_full, string_list_limit);
+    state.string_list_full = true;
+    return;
+  }
+  try {
+    state.string_list.emplace_back(text(lexeme));
+  } catch (const std::bad_alloc&) {
+    i_report(msg_out_of_memory, __LINE__, __FILE__);
+    std::exit(1);  // the reporter ends the run; this is its fallback
+  }
+  state.strings.printf("\t.long LC%d\n", static_cast<int>(state.string_list.size()) - 1);
+}
+
+}  // namespace
+}  // namespace kamtrans
+
+using kamtrans::translation;
+using kamtrans::translator_target;
+using kamtrans::OutputFile;
+
+extern "C" void backend_set_module(const char* module_name) {
+  translation().module = module_name ? module_name : "";
+}
+
+extern "C" void begin_code(void) {
+  auto& state = translation();
+  const std::string name =
+      kamtrans::program_name(state.module, translator_target.program_extension);
+  std::printf("- generating     : %s\n", name.c_str());
+  std::fflush(stdout);
+  state.program = OutputFile(name, OutputFile::Failure::Program);
+  state.program.printf(translator_target.prologue, translator_target.length_file,
+                       translator_target.string_file);
+}
+
+extern "C" void emit_label(const char* number) {
+  translation().program.printf(translator_target.label, kamtrans::text(number));
+}
+
+extern "C" void emit_instruction(int opcode, const char* first, const char* second,
+                                 const char* third) {
+  if (opcode < 0 || opcode >= kamtrans::opcode_count) return;
+  translation().program.write(
+      kamtrans::instruction_text(translator_target, opcode, first, second, third));
+}
+
+extern "C" void end_code(void) {
+  auto& state = translation();
+  state.program.write(translator_target.code_end);
+  state.program.close();
+}
+
+extern "C" void begin_lengths(void) {
+  translation().lengths = OutputFile(translator_target.length_file, OutputFile::Failure::Table);
+}
+
+extern "C" void emit_length(const char* index, const char* value) {
+  translation().lengths.printf(translator_target.length_entry, kamtrans::text(index),
+                               kamtrans::text(value));
+}
+
+extern "C" void end_lengths(void) { translation().lengths.close(); }
+
+extern "C" void begin_strings(void) {
+  auto& state = translation();
+  state.strings = OutputFile(translator_target.string_file, OutputFile::Failure::Table);
+  state.strings.write(translator_target.strings_begin);
+}
+
+extern "C" void emit_string(const char* /* number: strings are numbered by order */,
+                            const char* lexeme) {
+  auto& state = translation();
+  if (translator_target.string_style == kamtrans::StringStyle::AddressTable)
+    kamtrans::store_string(state, lexeme);
+  else
+    state.strings.printf("\t%s,\n", kamtrans::text(lexeme));
+}
+
+extern "C" void end_strings(void) {
+  auto& state = translation();
+  if (translator_target.string_style == kamtrans::StringStyle::AddressTable) {
+    state.strings.write("\t.long 0\n.text\n");
+    for (std::size_t i = 0; i < state.string_list.size(); ++i)
+      state.strings.printf("LC%d:\n\t.asciz %s\n", static_cast<int>(i),
+                           state.string_list[i].c_str());
+    state.strings.printf("\t.align 2\n.equ STRTABSIZE, %d\n",
+                         static_cast<int>(state.string_list.size()));
+  } else {
+    state.strings.write(translator_target.strings_end);
+  }
+  state.strings.close();
+}

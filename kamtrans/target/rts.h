@@ -1,0 +1,597 @@
+/*
+ * rts.h - run-time support of programs translated by k2c (and the core of
+ * the support library of k2s programs).
+ *
+ * It holds the KAM machine apart from its instruction loop: the evaluation
+ * stack, the return stack of jump buffers, the display and the address space
+ * of segments, array descriptors and indexing, and the read and write
+ * routines.  Every check reports as the interpreter does ("KAM error: ..."
+ * on standard error) and ends the program with exit status 2.
+ *
+ * Arithmetic never overflows in C: pop() delivers a wide value, so the sum,
+ * difference and product of two words are exact, and push() wraps the result
+ * around to 32 bits as the machine does.
+ *
+ * Include it once per program, before the string table, which defines
+ * StringTab (the name can be changed with RTS_STRING_TABLE).
+ */
+#ifndef zedra_rts_h
+#define zedra_rts_h
+
+#include <ctype.h>
+#include <setjmp.h>
+#include <stdarg.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#ifndef RTS_STRING_TABLE
+#define RTS_STRING_TABLE StringTab
+#endif
+extern char *RTS_STRING_TABLE[];
+
+/* A word on its way through an expression: wide enough for exact results. */
+typedef long long rts_value;
+
+enum {
+  rts_stack_size = 100,
+  rts_max_level = 15,
+  rts_header_words = 4,
+  rts_string_limit = 200
+};
+
+/* The largest address space, in words. */
+#define RTS_MEMORY_LIMIT ((int64_t)1 << 26)
+
+/* Offsets of the header words below a segment's first data word. */
+enum { rts_hdr_sn = 4, rts_hdr_length = 3, rts_hdr_stat = 2, rts_hdr_dyn = 1 };
+
+/* The machine's state. The stack words, the stack pointer and the display
+   have types of their own, different from the words of the address space,
+   so that the compiler knows a store into a variable leaves them alone and
+   can keep them in registers. */
+static long long rts_stack[rts_stack_size];  /* wrapped 32-bit values */
+static long rts_sp;
+static int32_t *rts_mem;                /* the address space */
+static long rts_size, rts_capacity;
+static long rts_display[rts_max_level + 1];
+static long rts_csn;
+/* The length word of the segment that each display entry names, kept
+   beside the address space so that a variable access needs no load from
+   it; refreshed whenever a header word or the display may have changed. */
+static long rts_length[rts_max_level + 1];
+
+static struct rts_machine {
+  jmp_buf returns[rts_stack_size];      /* k2c: where each return_ goes */
+  int32_t return_addresses[rts_stack_size]; /* k2s: return points */
+  int rsp;
+  char **strings;                       /* strings read at run time */
+  int string_count;
+  int errors;                           /* messages that did not stop the run */
+} rts;
+
+#if defined(__GNUC__)
+#define RTS_UNUSED __attribute__((unused))
+#define RTS_COLD __attribute__((cold, noinline))
+#define RTS_HOT __attribute__((always_inline, unused))
+#define RTS_LIKELY(condition) __builtin_expect(!!(condition), 1)
+#else
+#define RTS_UNUSED
+#define RTS_COLD
+#define RTS_HOT
+#define RTS_LIKELY(condition) (condition)
+#endif
+
+static RTS_UNUSED void rts_vreport(const char *format, va_list args)
+{
+  fflush(stdout);
+  fputs("KAM error: ", stderr);
+  vfprintf(stderr, format, args);
+  fputc('\n', stderr);
+}
+
+/* A run-time error: the message, then the end of the run. */
+static RTS_UNUSED RTS_COLD _Noreturn void rts_error(const char *format, ...)
+{
+  va_list args;
+  va_start(args, format);
+  rts_vreport(format, args);
+  va_end(args);
+  exit(2);
+}
+
+static RTS_UNUSED void rts_exit_status(void)
+{
+  if (rts.errors > 0) {
+    fflush(NULL);
+    _Exit(2);
+  }
+}
+
+/* A message after which the run goes on; the exit status still tells. */
+static RTS_UNUSED void rts_warning(const char *format, ...)
+{
+  va_list args;
+  va_start(args, format);
+  rts_vreport(format, args);
+  va_end(args);
+  if (rts.errors++ == 0)
+    atexit(rts_exit_status);
+}
+
+static inline RTS_HOT int32_t rts_wrap(rts_value value)
+{
+  return (int32_t)(uint32_t)(unsigned long long)value;
+}
+
+/* Evaluation stack. */
+
+static inline RTS_HOT int push(rts_value value)
+{
+  if (rts_sp >= rts_stack_size)
+    rts_error("%s overflow, (stack size: %d)", "stack", rts_stack_size);
+  return rts_stack[rts_sp++] = rts_wrap(value);
+}
+
+static inline RTS_HOT rts_value pop(void)
+{
+  if (rts_sp <= 0)
+    rts_error("Empty %s", "stack");
+  return rts_stack[--rts_sp];
+}
+
+static inline RTS_UNUSED void swap(void)
+{
+  rts_value b = pop(), a = pop();
+  push(b);
+  push(a);
+}
+
+/* A stack seen from its top, so that the routines that take several words
+   serve the C stack above and the processor stack of k2s programs alike. */
+struct rts_view {
+  int32_t *top;                         /* processor stack: top word first */
+  long long *bottom;                    /* C stack: bottom word first */
+  int64_t depth;                        /* words on the stack */
+  int64_t taken;                        /* words popped through the view */
+};
+
+static RTS_UNUSED struct rts_view rts_c_stack(void)
+{
+  struct rts_view view = { NULL, rts_stack, rts_sp, 0 };
+  return view;
+}
+
+static RTS_UNUSED int32_t rts_view_word(const struct rts_view *view, int64_t from_top)
+{
+  return view->top ? view->top[from_top] : (int32_t)view->bottom[view->depth - 1 - from_top];
+}
+
+static RTS_UNUSED int32_t rts_view_pop(struct rts_view *view)
+{
+  if (view->taken >= view->depth)
+    rts_error("Empty %s", "stack");
+  return rts_view_word(view, view->taken++);
+}
+
+/* The C stack after words were popped through a view of it. */
+static RTS_UNUSED void rts_c_stack_done(const struct rts_view *view)
+{
+  rts_sp -= (int)view->taken;
+}
+
+/* Address space. */
+
+static RTS_UNUSED void rts_refresh_lengths(void)
+{
+  for (int level = 0; level <= rts_max_level; ++level) {
+    long address = rts_display[level];
+    rts_length[level] = address >= rts_header_words && address - rts_hdr_length < rts_size
+                      ? rts_mem[address - rts_hdr_length] : 0;
+  }
+}
+
+static inline RTS_HOT int64_t rts_var_address(rts_value sn, rts_value dpl)
+{
+  if (sn < 1 || sn > rts_max_level)
+    rts_error("Segment number %d out of range: 1..%d", (int)rts_wrap(sn), rts_max_level);
+  int64_t address = rts_display[sn];
+  if (address == rts_size)
+    rts_error("Referring to segment %d which has length 0", (int)sn);
+  if (address < rts_header_words || address > rts_size)
+    rts_error("Segment %d unknown", (int)sn);
+  int64_t length = rts_length[sn];
+  if (dpl < 0 || dpl >= length || address + dpl >= rts_size)
+    rts_error("Displacement outside of specified segment");
+  return address + dpl;
+}
+
+static inline RTS_HOT int getmemr(rts_value sn, rts_value dpl)
+{
+  if (sn == 0 && dpl == 0)
+    return 0;
+  return rts_mem[rts_var_address(sn, dpl)];
+}
+
+static inline RTS_HOT void putmemr(rts_value sn, rts_value dpl, rts_value value)
+{
+  rts_mem[rts_var_address(sn, dpl)] = rts_wrap(value);
+}
+
+static RTS_UNUSED int varaddr(rts_value sn, rts_value dpl)
+{
+  return (int)rts_var_address(sn, dpl);
+}
+
+static inline RTS_HOT int64_t rts_absolute(rts_value address)
+{
+  if (address < rts_header_words || address >= rts_size)
+    rts_error("Referring outside of address space");
+  return address;
+}
+
+static inline RTS_HOT int getmema(rts_value address)
+{
+  return rts_mem[rts_absolute(address)];
+}
+
+static inline RTS_HOT void putmema(rts_value value, rts_value address)
+{
+  rts_mem[rts_absolute(address)] = rts_wrap(value);
+  rts_refresh_lengths();  /* the word may be a segment's length */
+}
+
+/* Adds words (zero) at the end of the address space. */
+static RTS_UNUSED void rts_grow(int64_t words, const char *who)
+{
+  if (words < 0 || rts_size + words > RTS_MEMORY_LIMIT)
+    rts_error("%s: not enough memory", who);
+  int64_t needed = rts_size + words;
+  if (needed > rts_capacity) {
+    int64_t capacity = rts_capacity ? rts_capacity : 1024;
+    while (capacity < needed)
+      capacity *= 2;
+    int32_t *grown = realloc(rts_mem, (size_t)capacity * sizeof *grown);
+    if (!grown)
+      rts_error("%s: not enough memory", who);
+    rts_mem = grown;
+    rts_capacity = capacity;
+  }
+  memset(rts_mem + rts_size, 0, (size_t)words * sizeof *rts_mem);
+  rts_size = needed;
+}
+
+/* Whether the segment at address is the last one in the address space. */
+static RTS_UNUSED int rts_is_last_segment(int64_t address)
+{
+  return address >= rts_header_words && address <= rts_size &&
+         address + rts_mem[address - rts_hdr_length] == rts_size;
+}
+
+/* Creates a segment of level sn with length words of data. */
+static RTS_UNUSED void crseg(rts_value sn, rts_value length)
+{
+  if (sn < 1 || sn > rts_max_level)
+    rts_error("Segment number %d out of range: 1..%d", (int)rts_wrap(sn), rts_max_level);
+  int64_t header = rts_size;
+  rts_grow(length + rts_header_words, "crseg");
+  rts_mem[header] = (int32_t)sn;
+  rts_mem[header + 1] = (int32_t)length;
+  rts_mem[header + 2] = rts_display[sn - 1];
+  rts_mem[header + 3] = rts_display[rts_csn];
+  rts_csn = (int)sn;
+  rts_display[sn] = (int32_t)(header + rts_header_words);
+  rts_refresh_lengths();
+}
+
+/* The display after deleting a segment that was not created from its
+   static parent: the caller's chain of static links. */
+static RTS_UNUSED void rts_restore_display(int64_t dyn, int64_t own_address)
+{
+  int64_t limit = own_address - rts_header_words;
+  if (dyn < rts_header_words || dyn > limit)
+    rts_error("Segmentation violation");
+  int caller_level = rts_mem[dyn - rts_hdr_sn];
+  if (caller_level < 1 || caller_level > rts_max_level)
+    rts_error("Segmentation violation");
+  int64_t at = dyn;
+  for (int level = caller_level; level >= rts_csn; --level) {
+    rts_display[level] = (int32_t)at;
+    if (at < rts_header_words || at > limit)
+      rts_error("Segmentation violation");
+    at = rts_mem[at - rts_hdr_stat];
+  }
+  rts_csn = caller_level;
+}
+
+/* Deletes the current segment, which must be the last one. */
+static RTS_UNUSED void dlseg(void)
+{
+  int64_t address = rts_display[rts_csn];
+  if (address < rts_header_words)
+    rts_error("dlseg: no current segment");
+  if (!rts_is_last_segment(address))
+    rts_error("Segmentation violation");
+  int32_t stat = rts_mem[address - rts_hdr_stat];
+  int32_t dyn = rts_mem[address - rts_hdr_dyn];
+  if (stat == dyn) {
+    if (rts_csn < 1)
+      rts_error("dlseg: no more segments too delete");
+    rts_display[rts_csn] = 0;
+    --rts_csn;
+  } else {
+    rts_restore_display(dyn, address);
+  }
+  rts_size = address - rts_header_words;
+  rts_refresh_lengths();
+}
+
+/* Builds the descriptor of an array of n dimensions at (sn, dpl), taking
+   the bounds from the stack, and adds the elements to segment sn. */
+static RTS_UNUSED void rts_descr(struct rts_view *stack, rts_value sn, rts_value dpl, rts_value n)
+{
+  int64_t address = rts_var_address(sn, dpl) - dpl;
+  if (!rts_is_last_segment(address))
+    rts_error("Segmentation violation");
+  int64_t size = 1;
+  for (int64_t k = n; k >= 1; --k) {
+    int32_t high = rts_view_pop(stack);
+    int32_t low = rts_view_pop(stack);
+    if (high < low)
+      rts_error("descr: upper bound smaller than lower bound");
+    size *= (int64_t)high - low + 1;
+    if (size > RTS_MEMORY_LIMIT)
+      rts_error("%s: not enough memory", "descr");
+    putmemr(sn, dpl + 2 * k + 1, low);
+    putmemr(sn, dpl + 2 * k, size);
+  }
+  putmemr(sn, dpl + 1, rts_mem[address - rts_hdr_length]);
+  putmemr(sn, dpl, n);
+  rts_grow(size, "descr");
+  rts_mem[address - rts_hdr_length] += (int32_t)size;
+  rts_refresh_lengths();
+}
+
+static RTS_UNUSED void descr(rts_value sn, rts_value dpl, rts_value n)
+{
+  struct rts_view stack = rts_c_stack();
+  rts_descr(&stack, sn, dpl, n);
+  rts_c_stack_done(&stack);
+}
+
+/* Index arithmetic saturates far outside every segment, so that a wild
+   index is reported, never wrapped into range. */
+#define RTS_SATURATION ((int64_t)1 << 50)
+
+static RTS_UNUSED int64_t rts_saturate(int64_t value)
+{
+  return value < -RTS_SATURATION ? -RTS_SATURATION
+       : value > RTS_SATURATION ? RTS_SATURATION : value;
+}
+
+static RTS_UNUSED int64_t rts_saturating_mul(int64_t a, int64_t b)
+{
+  a = rts_saturate(a);
+  b = rts_saturate(b);
+  if (a != 0 && (b > RTS_SATURATION / (a < 0 ? -a : a) || b < -RTS_SATURATION / (a < 0 ? -a : a)))
+    return (a < 0) != (b < 0) ? -RTS_SATURATION : RTS_SATURATION;
+  return rts_saturate(a * b);
+}
+
+/* The displacement of an indexed element; pops the selector and the index
+   words (with their bounds when the selector is not negative). */
+static RTS_UNUSED int64_t rts_ixdpl(struct rts_view *stack, rts_value sn, rts_value dpl)
+{
+  int32_t selector = rts_view_pop(stack);
+  int64_t total = 0;
+  if (selector >= 0) {
+    int64_t stride = 1;
+    for (int32_t k = 0; k < selector; ++k) {
+      int32_t index = rts_view_pop(stack);
+      int32_t low = rts_view_pop(stack);
+      total = rts_saturate(total + rts_saturating_mul((int64_t)index - low, stride));
+      int32_t extent = rts_view_pop(stack);
+      stride = extent;
+      if (index < low || index >= (int64_t)low + extent)
+        rts_error("Index out of bounds");
+    }
+    return rts_saturate(total + dpl);
+  }
+  int64_t base = getmemr(sn, dpl + 1);
+  int64_t dimensions = getmemr(sn, dpl);
+  int64_t stride = 1;
+  for (int64_t j = dimensions; j >= 1; --j) {
+    int32_t index = rts_view_pop(stack);
+    int64_t low = getmemr(sn, dpl + 2 * j + 1);
+    int64_t offset = rts_saturating_mul(index - low, stride);
+    total = rts_saturate(total + offset);
+    int64_t size = getmemr(sn, dpl + 2 * j);
+    if (offset < 0 || offset > size - stride)
+      rts_error("Index out of bounds");
+    stride = size;
+  }
+  return rts_saturate(total + base);
+}
+
+/* A displacement beyond 32 bits lies outside every segment either way; it
+   is held at the nearest 32-bit limit so that it stays outside. */
+static RTS_UNUSED int32_t rts_clamp_word(int64_t value)
+{
+  return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : (int32_t)value;
+}
+
+static RTS_UNUSED int ixdpl(rts_value sn, rts_value dpl)
+{
+  struct rts_view stack = rts_c_stack();
+  int32_t displacement = rts_clamp_word(rts_ixdpl(&stack, sn, dpl));
+  rts_c_stack_done(&stack);
+  return displacement;
+}
+
+/* 1 when the top n words equal the n words below them; removes all 2n.
+   n = 0 stands for the size of the array described at (sn, dpl). */
+static RTS_UNUSED int rts_eqn(struct rts_view *stack, rts_value n, rts_value sn, rts_value dpl)
+{
+  int64_t count = n == 0 ? getmemr(sn, dpl + 2) : n;
+  if (count < 0)
+    count = 0;
+  if (2 * count > stack->depth - stack->taken)
+    rts_error("Empty %s", "stack");
+  int equal = 1;
+  for (int64_t i = 0; i < count && equal; ++i)
+    equal = rts_view_word(stack, stack->taken + i) == rts_view_word(stack, stack->taken + count + i);
+  stack->taken += 2 * count;
+  return equal;
+}
+
+static RTS_UNUSED int eqn(rts_value n, rts_value sn, rts_value dpl)
+{
+  struct rts_view stack = rts_c_stack();
+  int equal = rts_eqn(&stack, n, sn, dpl);
+  rts_c_stack_done(&stack);
+  return equal;
+}
+
+/* Operators with a check of their own. */
+
+static inline RTS_UNUSED rts_value rts_abs(rts_value value)
+{
+  return value < 0 ? -value : value;
+}
+#undef abs
+#define abs(value) rts_abs(value)
+
+static RTS_UNUSED rts_value rts_divide(rts_value a, rts_value b, int modulus)
+{
+  if (modulus && b < 0)
+    rts_error("mdl: negative modulus");
+  if (b == 0)
+    rts_error("dvi: division by zero");
+  return modulus ? a % b : a / b;  /* exact in 64 bits, wrapped by push */
+}
+
+static inline RTS_UNUSED rts_value dvi(rts_value a, rts_value b) { return rts_divide(a, b, 0); }
+static inline RTS_UNUSED rts_value mdl(rts_value a, rts_value b) { return rts_divide(a, b, 1); }
+
+/* Calls: k2c keeps a jump buffer per active call. */
+
+static RTS_UNUSED void ccall(jmp_buf *caller)
+{
+  if (rts.rsp >= rts_stack_size)
+    rts_error("%s overflow, (stack size: %d)", "return stack", rts_stack_size);
+  memcpy(rts.returns[rts.rsp++], *caller, sizeof(jmp_buf));
+}
+
+static RTS_UNUSED void creturn_(jmp_buf *target)
+{
+  if (rts.rsp <= 0)
+    rts_error("Empty %s", "return stack");
+  memcpy(*target, rts.returns[--rts.rsp], sizeof(jmp_buf));
+}
+
+/* Input: every read takes one whole line. */
+
+static RTS_UNUSED char *rts_read_line(void)
+{
+  static char *line;
+  static size_t capacity;
+  size_t length = 0;
+  int c;
+  fflush(stdout);  /* a prompt shows before the read */
+  do {
+    c = getchar();
+    if (length + 2 > capacity) {
+      size_t grown_capacity = capacity ? 2 * capacity : 256;
+      char *grown = realloc(line, grown_capacity);
+      if (!grown)
+        rts_error("%s: not enough memory", "read");
+      line = grown;
+      capacity = grown_capacity;
+    }
+    if (c != EOF)
+      line[length++] = (char)c;
+  } while (c != EOF && c != '\n');
+  line[length] = '\0';
+  return line;
+}
+
+static RTS_UNUSED int rdbool(void)
+{
+  return toupper((unsigned char)rts_read_line()[0]) == 'T';
+}
+
+static RTS_UNUSED int rdchar(void)
+{
+  return (signed char)rts_read_line()[0];
+}
+
+/* Like atoi, but a number beyond 32 bits is held at the nearest limit. */
+static RTS_UNUSED int rdint(void)
+{
+  const char *p = rts_read_line();
+  while (isspace((unsigned char)*p))
+    ++p;
+  int negative = *p == '-';
+  if (*p == '+' || *p == '-')
+    ++p;
+  int64_t value = 0;
+  for (; isdigit((unsigned char)*p); ++p)
+    if ((value = value * 10 + (*p - '0')) > RTS_SATURATION)
+      value = RTS_SATURATION;
+  return rts_clamp_word(negative ? -value : value);
+}
+
+/* Adds the next input line as a string constant; its number, or 0 when the
+   table is full. */
+static RTS_UNUSED int rdstring(rts_value table_size)
+{
+  char *line = rts_read_line();
+  size_t length = strlen(line);
+  if (length > 0 && line[length - 1] == '\n')
+    line[--length] = '\0';
+  if (table_size + rts.string_count >= rts_string_limit) {
+    rts_warning("Cannot handle more than %d string constants", rts_string_limit);
+    return 0;
+  }
+  char **grown = realloc(rts.strings, (size_t)(rts.string_count + 1) * sizeof *grown);
+  char *copy = malloc(length + 1);
+  if (!grown || !copy)
+    rts_error("%s: not enough memory", "rdstring");
+  memcpy(copy, line, length + 1);
+  rts.strings = grown;
+  rts.strings[rts.string_count++] = copy;
+  return (int)(table_size + rts.string_count);
+}
+
+/* Output: the value stays on the stack; the routines only write. */
+
+static RTS_UNUSED void wrbool(rts_value value)
+{
+  fputs(value != 0 ? "true\n" : "false\n", stdout);
+}
+
+static RTS_UNUSED void wrchar(rts_value value)
+{
+  printf("%c\n", (unsigned char)value);
+}
+
+static RTS_UNUSED void wrint(rts_value value)
+{
+  printf("%d\n", (int)value);
+}
+
+static RTS_UNUSED void wrstring(rts_value table_size, rts_value number)
+{
+  const char *text = NULL;
+  if (number >= 1 && number <= table_size)
+    text = RTS_STRING_TABLE[number - 1];
+  else if (number > table_size && number <= table_size + rts.string_count)
+    text = rts.strings[number - table_size - 1];
+  if (text)
+    printf("%s\n", text);
+  else
+    fputs("wrstring: unknown string??\n", stdout);
+}
+
+#endif

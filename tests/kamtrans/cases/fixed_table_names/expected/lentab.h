@@ -1,0 +1,2 @@
+#define SEGLEN1 9
+#define SEGLEN2 8

@@ -1,0 +1,2 @@
+#define SEGLEN1 5
+#define SEGLEN2 10

@@ -1,0 +1,2 @@
+.equ SEGLEN1, 5
+.equ SEGLEN2, 10

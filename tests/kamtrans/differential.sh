@@ -1,0 +1,101 @@
+#!/bin/sh
+# Differential test of a translator: every KAM program in the given folders
+# runs on kamrun and, translated by k2c (compiled with $CC) or by k2s (built
+# with "gcc -m32"), as a native program; both must write the same output and
+# the same run-time messages and end with the same exit status. A program
+# NAME.kam reads NAME.in when it exists; one whose first line says "k2c only"
+# is not translated by k2s. With KAMTRANS_ALL_INSTRUCTIONS=1 the programs
+# must use all 50 instructions between them.
+# usage: differential.sh k2c|k2s DIR...   (environment: tests/kamtrans/CMakeLists.txt)
+# Exit status 77: k2s programs cannot be built and run on this machine.
+set -u
+tool=$1
+shift
+here=$(cd "$(dirname "$0")" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# k2s output needs a 32-bit tool chain; its programs run natively or under
+# qemu-i386. Without either the test is skipped, after building them when
+# that is possible.
+run32=
+build_only=0
+if [ "$tool" = k2s ]; then
+  sh "$here/ensure_m32.sh" >"$scratch/m32.log" 2>&1 || { cat "$scratch/m32.log"; exit 77; }
+  case $(tail -n 1 "$scratch/m32.log") in
+    native) ;;
+    qemu-i386) run32=qemu-i386 ;;
+    *) build_only=1 ;;
+  esac
+  # The support library is the same for all programs.
+  gcc -m32 -c -I"$ZEDRA_TARGET_DIR" -o "$scratch/kamsupport.o" "$ZEDRA_TARGET_DIR/kamsupport.c" ||
+    { echo "kamsupport.c does not build"; exit 1; }
+fi
+
+# translate NAME PROGRAM WORK: translates and builds WORK/prog
+translate() {
+  if [ "$tool" = k2c ]; then
+    (cd "$3" && "$FEED_K2C" "$2" >/dev/null &&
+     $CC $ZEDRA_TEST_CFLAGS -Wno-unused-label -I"$ZEDRA_TARGET_DIR" -o prog "$1.c")
+  else
+    (cd "$3" && "$FEED_K2S" "$2" >/dev/null &&
+     gcc -m32 -no-pie -I"$ZEDRA_TARGET_DIR" -o prog "$1.s" "$scratch/kamsupport.o" 2>build.log) ||
+      { cat "$3/build.log"; return 1; }
+  fi
+}
+
+# The interpreter names file and line in its run-time messages; a translated
+# program knows neither.
+plain_messages() { sed 's/^[^ ]*:[0-9][0-9]*: KAM error: /KAM error: /' "$1"; }
+
+compare() {  # name
+  if ! cmp -s "$scratch/$1.kamrun.out" "$scratch/$1.$tool.out"; then
+    echo "$1: $tool output differs"; diff "$scratch/$1.kamrun.out" "$scratch/$1.$tool.out" | head -20; failed=1
+  fi
+  if ! cmp -s "$scratch/$1.kamrun.err" "$scratch/$1.$tool.err"; then
+    echo "$1: $tool messages differ"; diff "$scratch/$1.kamrun.err" "$scratch/$1.$tool.err"; failed=1
+  fi
+  if [ "$(cat "$scratch/$1.kamrun.status")" != "$(cat "$scratch/$1.$tool.status")" ]; then
+    echo "$1: $tool exit status $(cat "$scratch/$1.$tool.status"), kamrun $(cat "$scratch/$1.kamrun.status")"
+    failed=1
+  fi
+}
+
+failed=0
+count=0
+: >"$scratch/used"
+for dir in "$@"; do
+  for program in "$dir"/*.kam; do
+    name=$(basename "$program" .kam)
+    # Programs whose meaning the k2s templates do not keep say so first.
+    [ "$tool" = k2s ] && head -n 1 "$program" | grep -q "k2c only" && continue
+    work=$scratch/$name.work
+    mkdir -p "$work"
+    if ! translate "$name" "$program" "$work"; then
+      echo "$name: $tool translation does not build"; failed=1; continue
+    fi
+    count=$((count + 1))
+    [ $build_only = 1 ] && continue
+    data=/dev/null
+    [ -f "$dir/$name.in" ] && data=$dir/$name.in
+    "$KAMRUN" -s "-d$data" "$program" >"$scratch/$name.kamrun.out" 2>"$scratch/$name.raw.err"
+    echo $? >"$scratch/$name.kamrun.status"
+    plain_messages "$scratch/$name.raw.err" >"$scratch/$name.kamrun.err"
+    $run32 "$work/prog" <"$data" >"$scratch/$name.$tool.out" 2>"$scratch/$name.$tool.err"
+    echo $? >"$scratch/$name.$tool.status"
+    compare "$name"
+    sed -n '/^\./q; /^#/d; s/^[0-9]*: *//; p' "$program" | awk '{ print $1 }' >>"$scratch/used"
+  done
+done
+[ $count -gt 0 ] || { echo "no programs"; exit 1; }
+if [ $build_only = 1 ]; then
+  echo "$count $tool programs built; skipped running them: 32-bit programs cannot run on this machine"
+  [ $failed = 0 ] && exit 77
+  exit 1
+fi
+echo "$count programs compared"
+if [ "${KAMTRANS_ALL_INSTRUCTIONS:-0}" = 1 ]; then
+  used=$(sort -u "$scratch/used" | wc -l)
+  [ "$used" -eq 50 ] || { echo "the programs use $used different instructions, not 50"; failed=1; }
+fi
+exit $failed

@@ -1,0 +1,141 @@
+/* Direct tests of the machine in rts.h, the support of translated programs:
+   segments, descriptors, indexing, the display after recursion, multi-word
+   comparison and wrap-around. Errors end a program, so these are the paths
+   that succeed; the differential test covers the messages. */
+#include "rts.h"
+
+char *StringTab[] = { "first", 0 };
+
+static int failures;
+
+#define CHECK(condition)                                            \
+  do {                                                              \
+    if (!(condition)) {                                             \
+      fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
+      ++failures;                                                   \
+    }                                                               \
+  } while (0)
+
+static void reset(void)
+{
+  rts_sp = 0;
+  rts_size = 0;
+  rts_csn = 0;
+  memset(rts_display, 0, sizeof rts_display);
+  rts_refresh_lengths();
+}
+
+static void test_wrap_around(void)
+{
+  reset();
+  CHECK(push(2147483647LL + 1) == -2147483647 - 1);
+  CHECK(pop() == -2147483647 - 1);
+  push(65537);
+  push(65537);
+  CHECK(push(pop() * pop()) == 131073);
+  pop();
+  CHECK(dvi(-7, 2) == -3 && mdl(-7, 2) == -1);
+  CHECK(rts_wrap(dvi(-2147483647 - 1, -1)) == -2147483647 - 1);
+  CHECK(abs(-5) == 5);
+}
+
+static void test_segment_addresses(void)
+{
+  reset();
+  crseg(1, 3);
+  CHECK(rts_display[1] == 4 && rts_csn == 1 && rts_size == 7);
+  CHECK(varaddr(1, 2) == 6);
+  putmemr(1, 2, 42);
+  CHECK(getmema(6) == 42 && getmemr(1, 2) == 42);
+  CHECK(getmemr(0, 0) == 0);
+  dlseg();
+  CHECK(rts_size == 0 && rts_csn == 0 && rts_display[1] == 0);
+}
+
+/* A level-1 segment of length 6 with the array [1..3, 0..4] at 0. */
+static void test_descriptor_and_indexing(void)
+{
+  reset();
+  crseg(1, 6);
+  push(1);
+  push(3);
+  push(0);
+  push(4);
+  descr(1, 0, 2);
+  CHECK(rts_sp == 0);
+  int expected[] = { 2, 6, 15, 1, 5, 0 };
+  for (int dpl = 0; dpl < 6; ++dpl)
+    CHECK(getmemr(1, dpl) == expected[dpl]);
+  CHECK(rts_length[1] == 21 && rts_size == 25);
+  push(2);
+  push(3);
+  push(-1);
+  CHECK(ixdpl(1, 0) == 6 + 8 && rts_sp == 0);
+  /* bounds on the stack: extent 5, lower bound 0, index 4 */
+  push(5);
+  push(0);
+  push(4);
+  push(1);
+  CHECK(ixdpl(1, 10) == 14 && rts_sp == 0);
+  /* the whole array compared with itself */
+  for (int round = 0; round < 2; ++round)
+    for (int i = 0; i < 15; ++i)
+      push(i);
+  CHECK(eqn(0, 1, 0) == 1 && rts_sp == 0);
+  push(1);
+  push(2);
+  push(1);
+  push(3);
+  CHECK(eqn(2, 1, 0) == 0 && rts_sp == 0);
+  dlseg();
+}
+
+/* A level-2 procedure that calls itself: the second activation's links,
+   and the display after it ends. */
+static void test_recursion_display(void)
+{
+  reset();
+  crseg(1, 2);
+  long main_segment = rts_display[1];
+  crseg(2, 1);
+  long first = rts_display[2];
+  crseg(2, 1);
+  long second = rts_display[2];
+  CHECK(rts_mem[second - rts_hdr_stat] == rts_mem[first - rts_hdr_stat]);
+  CHECK(rts_mem[second - rts_hdr_stat] == main_segment);
+  CHECK(rts_mem[second - rts_hdr_dyn] == first);
+  dlseg();
+  CHECK(rts_display[2] == first && rts_csn == 2);
+  dlseg();
+  CHECK(rts_display[2] == 0 && rts_csn == 1);
+  dlseg();
+  CHECK(rts_csn == 0 && rts_size == 0);
+}
+
+/* A length word changed through its address is seen by the next access. */
+static void test_length_word_store(void)
+{
+  reset();
+  crseg(1, 2);
+  crseg(2, 3);
+  long length_word = rts_display[2] - rts_hdr_length;
+  putmema(2, length_word);
+  CHECK(rts_length[2] == 2);
+  putmemr(2, 1, 9);
+  putmema(3, length_word);
+  CHECK(rts_length[2] == 3);
+  dlseg();
+  dlseg();
+}
+
+int main(void)
+{
+  test_wrap_around();
+  test_segment_addresses();
+  test_descriptor_and_indexing();
+  test_recursion_display();
+  test_length_word_store();
+  if (failures)
+    fprintf(stderr, "%d check(s) failed\n", failures);
+  return failures != 0;
+}
