@@ -1,0 +1,66 @@
+// Scanner attributes: synthesised attributes of terminals, each with a type,
+// the terminals that carry it and an optional default action.
+#pragma once
+
+#include <list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zedra {
+
+class SymbolTable;
+struct ScannerAction;
+struct Terminal;
+struct TypeRecord;
+
+struct AssociatedTerminal {
+  std::string name;
+  const Terminal* terminal = nullptr;  // after resolution
+};
+
+struct ScannerAttribute {
+  const std::string* name = nullptr;  // the symbol table's copy
+  std::string type_name;
+  int line = 0;
+  const TypeRecord* type = nullptr;  // after resolution
+  // In the reverse order of writing.
+  std::vector<AssociatedTerminal> terminals;
+  std::string default_action_name;
+  const ScannerAction* default_action = nullptr;  // after resolution
+
+  bool lists_terminal(std::string_view terminal_name) const;
+};
+
+using ScannerAttributeList = std::list<ScannerAttribute>;
+
+class ScannerAttributeTable {
+ public:
+  explicit ScannerAttributeTable(SymbolTable& symbols) : symbols_(symbols) {}
+  ScannerAttributeTable(const ScannerAttributeTable&) = delete;
+  ScannerAttributeTable& operator=(const ScannerAttributeTable&) = delete;
+
+  // Enters the name and inserts the attribute after the current one, which
+  // it becomes. False when the name was not entered.
+  bool scanner_attribute_new(std::string_view name);
+  // The specification's attributes, then the predefined ones; with a type
+  // only an attribute of exactly that type counts.
+  const ScannerAttribute* scanner_attribute_find(std::string_view name,
+                                                 const TypeRecord* type = nullptr) const;
+
+  ScannerAttribute* current() { return current_ == list_.end() ? nullptr : &*current_; }
+  const ScannerAttributeList& list() const { return list_; }
+  ScannerAttributeList& list() { return list_; }
+
+  // Frees the attributes (names leave the symbol table); `all` also frees
+  // the predefined list.
+  void release(bool all);
+
+ private:
+  SymbolTable& symbols_;
+  ScannerAttributeList list_;
+  ScannerAttributeList predefined_;
+  ScannerAttributeList::iterator current_ = list_.end();
+};
+
+}  // namespace zedra

@@ -1,0 +1,62 @@
+// Character sets of the CHARSETS section: named lists of disjoint ranges of
+// character codes.
+#pragma once
+
+#include <list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zedra {
+
+class Diagnostics;
+class SymbolTable;
+
+// Codes the automaton supports.
+inline constexpr int kMaxCharacterCode = 127;
+
+struct CharacterRange {
+  int low = 0;
+  int high = 0;  // below `low`: stored, but contributes no character
+};
+
+struct CharacterSet {
+  const std::string* name = nullptr;  // the symbol table's copy
+  std::vector<CharacterRange> ranges;  // in declaration order
+};
+
+using CharacterSetList = std::list<CharacterSet>;
+
+class CharsetTable {
+ public:
+  CharsetTable(Diagnostics& diagnostics, SymbolTable& symbols)
+      : diagnostics_(diagnostics), symbols_(symbols) {}
+  CharsetTable(const CharsetTable&) = delete;
+  CharsetTable& operator=(const CharsetTable&) = delete;
+
+  // Enters the name and inserts an empty set after the current one, which
+  // it becomes. False when the name was not entered.
+  bool charset_new(std::string_view name);
+  // Appends [low, high] to the current set: nothing without a current set;
+  // message 34 when it meets a range of the set; an error for codes above
+  // 127. False when not added.
+  bool charset_add_range(int low, int high);
+  // Forgets the current set, so that ranges of a rejected head are ignored.
+  void clear_current() { current_ = list_.end(); }
+  const CharacterSet* charset_find(std::string_view name) const;
+
+  const CharacterSetList& list() const { return list_; }
+  void release(bool all);
+
+ private:
+  Diagnostics& diagnostics_;
+  SymbolTable& symbols_;
+  CharacterSetList list_;
+  CharacterSetList::iterator current_ = list_.end();
+};
+
+// An error for every character code of `text` above 127 (codes the
+// automaton does not support); true when all codes are supported.
+bool check_character_codes(Diagnostics& diagnostics, std::string_view text);
+
+}  // namespace zedra
