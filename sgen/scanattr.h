@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace zedra {
+#include "sgen/record_list.h"
 
-class SymbolTable;
+namespace zedra {
 struct ScannerAction;
 struct Terminal;
 struct TypeRecord;
@@ -36,31 +36,27 @@ using ScannerAttributeList = std::list<ScannerAttribute>;
 
 class ScannerAttributeTable {
  public:
-  explicit ScannerAttributeTable(SymbolTable& symbols) : symbols_(symbols) {}
-  ScannerAttributeTable(const ScannerAttributeTable&) = delete;
-  ScannerAttributeTable& operator=(const ScannerAttributeTable&) = delete;
+  explicit ScannerAttributeTable(SymbolTable& symbols) : attributes_(symbols), predefined_(symbols) {}
 
   // Enters the name and inserts the attribute after the current one, which
   // it becomes. False when the name was not entered.
-  bool scanner_attribute_new(std::string_view name);
+  bool scanner_attribute_new(std::string_view name) { return attributes_.add(name) != nullptr; }
   // The specification's attributes, then the predefined ones; with a type
   // only an attribute of exactly that type counts.
   const ScannerAttribute* scanner_attribute_find(std::string_view name,
                                                  const TypeRecord* type = nullptr) const;
 
-  ScannerAttribute* current() { return current_ == list_.end() ? nullptr : &*current_; }
-  const ScannerAttributeList& list() const { return list_; }
-  ScannerAttributeList& list() { return list_; }
+  ScannerAttribute* current() { return attributes_.current(); }
+  const ScannerAttributeList& list() const { return attributes_.records(); }
+  ScannerAttributeList& list() { return attributes_.records(); }
 
   // Frees the attributes (names leave the symbol table); `all` also frees
-  // the predefined list.
+  // the predefined list (empty in sgen).
   void release(bool all);
 
  private:
-  SymbolTable& symbols_;
-  ScannerAttributeList list_;
-  ScannerAttributeList predefined_;
-  ScannerAttributeList::iterator current_ = list_.end();
+  RecordList<ScannerAttribute> attributes_;
+  RecordList<ScannerAttribute> predefined_;
 };
 
 }  // namespace zedra

@@ -1,11 +1,9 @@
 #include "sgen/scanchs.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "common/cformat.h"
 #include "common/diagnostics.h"
-#include "common/symtab.h"
 
 namespace zedra {
 
@@ -28,18 +26,11 @@ bool check_character_codes(Diagnostics& diagnostics, std::string_view text) {
   return true;
 }
 
-bool CharsetTable::charset_new(std::string_view name) {
-  const std::string* entered = symbols_.enter(name);
-  if (!entered) return false;
-  const auto position = current_ == list_.end() ? list_.begin() : std::next(current_);
-  current_ = list_.insert(position, CharacterSet{entered, {}});
-  return true;
-}
-
 bool CharsetTable::charset_add_range(int low, int high) {
-  if (current_ == list_.end()) return false;
-  if (report_unsupported_code(diagnostics_, std::max(low, high), *current_->name)) return false;
-  auto& ranges = current_->ranges;
+  CharacterSet* set = sets_.current();
+  if (!set) return false;
+  if (report_unsupported_code(diagnostics_, std::max(low, high), *set->name)) return false;
+  auto& ranges = set->ranges;
   const bool overlaps = std::any_of(ranges.begin(), ranges.end(), [&](const CharacterRange& other) {
     return high >= other.low && other.high >= low;
   });
@@ -49,19 +40,6 @@ bool CharsetTable::charset_add_range(int low, int high) {
   }
   ranges.push_back(CharacterRange{low, high});
   return true;
-}
-
-const CharacterSet* CharsetTable::charset_find(std::string_view name) const {
-  if (name.empty()) return nullptr;
-  for (const CharacterSet& set : list_)
-    if (*set.name == name) return &set;
-  return nullptr;
-}
-
-void CharsetTable::release(bool /*all*/) {
-  for (const CharacterSet& set : list_) symbols_.remove(*set.name);
-  list_.clear();
-  current_ = list_.end();
 }
 
 }  // namespace zedra

@@ -7,10 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "sgen/record_list.h"
+
 namespace zedra {
 
 class Diagnostics;
-class SymbolTable;
 
 // Codes the automaton supports.
 inline constexpr int kMaxCharacterCode = 127;
@@ -30,29 +31,26 @@ using CharacterSetList = std::list<CharacterSet>;
 class CharsetTable {
  public:
   CharsetTable(Diagnostics& diagnostics, SymbolTable& symbols)
-      : diagnostics_(diagnostics), symbols_(symbols) {}
-  CharsetTable(const CharsetTable&) = delete;
-  CharsetTable& operator=(const CharsetTable&) = delete;
+      : diagnostics_(diagnostics), sets_(symbols) {}
 
   // Enters the name and inserts an empty set after the current one, which
   // it becomes. False when the name was not entered.
-  bool charset_new(std::string_view name);
+  bool charset_new(std::string_view name) { return sets_.add(name) != nullptr; }
   // Appends [low, high] to the current set: nothing without a current set;
   // message 34 when it meets a range of the set; an error for codes above
   // 127. False when not added.
   bool charset_add_range(int low, int high);
   // Forgets the current set, so that ranges of a rejected head are ignored.
-  void clear_current() { current_ = list_.end(); }
-  const CharacterSet* charset_find(std::string_view name) const;
+  void clear_current() { sets_.clear_current(); }
+  const CharacterSet* charset_find(std::string_view name) const { return sets_.find(name); }
 
-  const CharacterSetList& list() const { return list_; }
-  void release(bool all);
+  const CharacterSetList& list() const { return sets_.records(); }
+  // sgen predefines no sets, so `all` frees nothing more.
+  void release(bool /*all*/) { sets_.release(); }
 
  private:
   Diagnostics& diagnostics_;
-  SymbolTable& symbols_;
-  CharacterSetList list_;
-  CharacterSetList::iterator current_ = list_.end();
+  RecordList<CharacterSet> sets_;
 };
 
 // An error for every character code of `text` above 127 (codes the

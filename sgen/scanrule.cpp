@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "common/diagnostics.h"
-#include "common/symtab.h"
 
 namespace zedra {
 
@@ -22,28 +21,19 @@ const AssignmentList& Terminal::assignments() const {
 }
 
 bool TerminalTable::terminal_new(std::string_view name) {
-  const std::string* entered = symbols_.enter(name);
-  if (!entered) return false;
-  const auto position = current_ == list_.end() ? list_.begin() : std::next(current_);
-  Terminal terminal;
-  terminal.name = entered;
-  current_ = list_.insert(position, std::move(terminal));
+  if (!terminals_.add(name)) return false;
   has_current_representation_ = false;
   return true;
 }
 
 void TerminalTable::continue_terminal(Terminal& terminal) {
-  for (auto it = list_.begin(); it != list_.end(); ++it) {
-    if (&*it != &terminal) continue;
-    current_ = it;
-    has_current_representation_ = !it->representations.empty();
-    if (has_current_representation_) current_representation_ = it->representations.begin();
-    return;
-  }
+  terminals_.make_current(terminal);
+  has_current_representation_ = !terminal.representations.empty();
+  if (has_current_representation_) current_representation_ = terminal.representations.begin();
 }
 
 const Terminal* TerminalTable::find_representation(std::string_view text) const {
-  for (const Terminal& terminal : list_)
+  for (const Terminal& terminal : list())
     for (const Representation& representation : terminal.representations)
       if (representation.text == text) return &terminal;
   return nullptr;
@@ -51,18 +41,19 @@ const Terminal* TerminalTable::find_representation(std::string_view text) const 
 
 Representation* TerminalTable::add_representation(std::string text, bool is_symbol,
                                                   AssignmentList assignments) {
-  if (current_ == list_.end()) return nullptr;
+  Terminal* terminal = current();
+  if (!terminal) return nullptr;
   if (const Terminal* owner = find_representation(text)) {
     diagnostics_.report(38, text, *owner->name);
     return nullptr;
   }
-  auto& representations = current_->representations;
+  auto& representations = terminal->representations;
   const auto position = has_current_representation_ ? std::next(current_representation_)
                                                     : representations.begin();
   current_representation_ = representations.insert(
       position, Representation{std::move(text), is_symbol, std::move(assignments)});
   has_current_representation_ = true;
-  current_->latest = &*current_representation_;
+  terminal->latest = &*current_representation_;
   return &*current_representation_;
 }
 
@@ -71,23 +62,18 @@ Terminal* TerminalTable::terminal_find(std::string_view name) {
 }
 
 const Terminal* TerminalTable::terminal_find(std::string_view name) const {
-  if (name.empty()) return nullptr;
-  for (const Terminal& terminal : list_)
-    if (*terminal.name == name) return &terminal;
-  return nullptr;
+  return terminals_.find(name);
 }
 
 bool TerminalTable::has_keywords() const {
-  return std::any_of(list_.begin(), list_.end(), [](const Terminal& terminal) {
+  return std::any_of(list().begin(), list().end(), [](const Terminal& terminal) {
     return std::any_of(terminal.representations.begin(), terminal.representations.end(),
                        [](const Representation& r) { return !r.is_symbol; });
   });
 }
 
 void TerminalTable::release(bool /*all*/) {
-  for (const Terminal& terminal : list_) symbols_.remove(*terminal.name);
-  list_.clear();
-  current_ = list_.end();
+  terminals_.release();
   has_current_representation_ = false;
 }
 

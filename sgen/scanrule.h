@@ -9,10 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "sgen/record_list.h"
+
 namespace zedra {
 
 class Diagnostics;
-class SymbolTable;
 struct ScannerAction;
 struct ScannerAttribute;
 struct TypeValue;
@@ -72,9 +73,7 @@ using TerminalList = std::list<Terminal>;
 class TerminalTable {
  public:
   TerminalTable(Diagnostics& diagnostics, SymbolTable& symbols)
-      : diagnostics_(diagnostics), symbols_(symbols) {}
-  TerminalTable(const TerminalTable&) = delete;
-  TerminalTable& operator=(const TerminalTable&) = delete;
+      : diagnostics_(diagnostics), terminals_(symbols) {}
 
   // Enters the name and inserts a plain terminal after the current one; it
   // becomes current, with no current representation. False when the name
@@ -93,20 +92,20 @@ class TerminalTable {
   // The terminal that already has the representation `text`, or null.
   const Terminal* find_representation(std::string_view text) const;
 
-  Terminal* current() { return current_ == list_.end() ? nullptr : &*current_; }
-  const TerminalList& list() const { return list_; }
-  TerminalList& list() { return list_; }
+  Terminal* current() { return terminals_.current(); }
+  const TerminalList& list() const { return terminals_.records(); }
+  TerminalList& list() { return terminals_.records(); }
   bool has_keywords() const;
 
-  // Frees the terminals; their names leave the symbol table. sgen has no
-  // predefined terminals, so `all` changes nothing more.
+  // Frees the terminals with their representations and assignments; their
+  // names leave the symbol table. sgen has no predefined terminals, so `all`
+  // frees nothing more.
   void release(bool all);
 
  private:
   Diagnostics& diagnostics_;
-  SymbolTable& symbols_;
-  TerminalList list_;
-  TerminalList::iterator current_ = list_.end();
+  RecordList<Terminal> terminals_;
+  // The current terminal's representation after which the next one goes.
   std::list<Representation>::iterator current_representation_{};
   bool has_current_representation_ = false;
 };

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace zedra {
+#include "sgen/record_list.h"
 
-class SymbolTable;
+namespace zedra {
 
 struct ScannerString {
   const std::string* name = nullptr;  // the symbol table's copy
@@ -20,23 +20,22 @@ using ScannerStringList = std::list<ScannerString>;
 
 class ScannerStringTable {
  public:
-  explicit ScannerStringTable(SymbolTable& symbols) : symbols_(symbols) {}
-  ScannerStringTable(const ScannerStringTable&) = delete;
-  ScannerStringTable& operator=(const ScannerStringTable&) = delete;
+  explicit ScannerStringTable(SymbolTable& symbols) : strings_(symbols) {}
 
   // Enters the name and inserts the string without text after the current
   // one, which it becomes. False when the name was not entered.
-  bool scanner_string_new(std::string_view name);
-  ScannerString* current() { return current_ == list_.end() ? nullptr : &*current_; }
-  const ScannerString* scanner_string_find(std::string_view name) const;
+  bool scanner_string_new(std::string_view name) { return strings_.add(name) != nullptr; }
+  ScannerString* current() { return strings_.current(); }
+  const ScannerString* scanner_string_find(std::string_view name) const {
+    return strings_.find(name);
+  }
 
-  const ScannerStringList& list() const { return list_; }
-  void release(bool all);
+  const ScannerStringList& list() const { return strings_.records(); }
+  // sgen predefines no strings, so `all` frees nothing more.
+  void release(bool /*all*/) { strings_.release(); }
 
  private:
-  SymbolTable& symbols_;
-  ScannerStringList list_;
-  ScannerStringList::iterator current_ = list_.end();
+  RecordList<ScannerString> strings_;
 };
 
 }  // namespace zedra
