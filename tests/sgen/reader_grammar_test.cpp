@@ -2,6 +2,7 @@
 // operations, the automaton it builds while reading, and where it stops.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -256,6 +257,37 @@ TEST_F(ReaderTest, ReservedActionMustBeAStringConversion) {
 TEST_F(ReaderTest, SyntaxErrorOnTheFirstLine) {
   EXPECT_EQ(read("SYMBOLS : x .\n"), kReadFailed);
   EXPECT_EQ(reports(), "test.inp:1: Error: parse error at ':'\n");
+}
+
+// The realistic specification of the examples: literals first, then the
+// rules in their order, each character class one state.
+TEST_F(ReaderTest, PascalExampleBuildsItsAutomaton) {
+  const char* source_dir = std::getenv("ZEDRA_SOURCE_DIR");
+  if (!source_dir) GTEST_SKIP() << "ZEDRA_SOURCE_DIR is not set";
+  const std::string spec = test::read_file(std::string(source_dir) + "/examples/pascal/passcan.inp");
+  ASSERT_FALSE(spec.empty());
+  ASSERT_EQ(read(spec), kReadAccepted) << reports();
+  EXPECT_EQ(reports(), "");
+  // 14 symbols in 15 states, then tBlank 16, tComment 17-23, tBraceComment
+  // 24-26, tIdent 27-28, tNumber 29-31, tString 32-34, tCharacter 35-37.
+  EXPECT_EQ(nfa_.state_count(), 38);  // 0 .. 37, the spare 38 left out
+  EXPECT_EQ(state(2).literals, std::vector<std::string>{":="});
+  EXPECT_EQ(state(12).terminal, &terminal("tDiv"));
+  // (* { notstar | star SEQ notstarparen } CLOS star SEQ rparen
+  EXPECT_EQ(members(state(17).follow), std::vector<int>{18});
+  EXPECT_EQ(members(state(18).follow), (std::vector<int>{19, 20, 22}));
+  EXPECT_EQ(members(state(19).follow), (std::vector<int>{19, 20, 22}));
+  EXPECT_EQ(members(state(20).follow), (std::vector<int>{20, 21}));
+  EXPECT_EQ(members(state(21).follow), (std::vector<int>{19, 20, 22}));
+  EXPECT_EQ(members(state(22).follow), (std::vector<int>{22, 23}));
+  EXPECT_EQ(state(23).terminal, &terminal("tComment"));
+  EXPECT_EQ(state(19).chars.size(), 127);  // NUL..DEL less the star
+  // digit SEQ | dollar hexdigit SEQ
+  EXPECT_EQ(members(state(29).follow), std::vector<int>{29});
+  EXPECT_EQ(members(state(30).follow), std::vector<int>{31});
+  EXPECT_EQ(members(nfa_.table().accepting),
+            (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 23, 26, 27, 28, 29,
+                              31, 34, 37}));
 }
 
 }  // namespace
