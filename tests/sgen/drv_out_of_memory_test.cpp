@@ -19,6 +19,7 @@ namespace {
 
 class DrvOutOfMemory : public test::ScratchDirTest {};
 
+#ifndef ZEDRA_UNDER_ASAN
 // Reads an endless specification with a limited address space.
 void run_out_of_memory() {
   dup2(STDERR_FILENO, STDOUT_FILENO);  // the reports go to standard output
@@ -31,6 +32,7 @@ void run_out_of_memory() {
   char* argv[] = {program, endless, nullptr};
   std::exit(run_sgen(2, argv));
 }
+#endif
 
 TEST_F(DrvOutOfMemory, FailedAllocationEndsTheRunWithMessage49) {
 #ifdef ZEDRA_UNDER_ASAN
