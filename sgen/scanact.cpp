@@ -48,8 +48,7 @@ bool ScannerActions::action_new(std::string_view name) {
 
 const ScannerAction* ScannerActions::action_find(std::string_view name,
                                                  const TypeRecord* type) const {
-  // An action whose own type is unknown never matches: a missing type is no type.
-  if (name.empty() || !type) return nullptr;
+  if (name.empty()) return nullptr;
   for (const DefinitionModuleList* list : {&modules_, &predefined_})
     for (const DefinitionModule& module : *list)
       for (const auto& action : module.actions)
