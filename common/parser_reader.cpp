@@ -16,18 +16,6 @@ namespace zedra {
 
 namespace {
 
-// The table-driven parsers that this reader replaces keep at most 10000
-// entries on their stack. Only nested groups make the stack deep; each
-// level holds the enclosing alternative and the brace.
-constexpr std::size_t kMaxStackEntries = 10000;
-constexpr std::size_t kBaseStackEntries = 8;
-constexpr std::size_t kEntriesPerGroupLevel = 2;
-
-// Thrown to unwind the reader after a syntax error was reported.
-struct Stop {
-  int result;
-};
-
 // A group being read, with the alternative being built in it. A group that
 // is the separator of a CHAIN leaves the chained items with its parent.
 struct GroupFrame {
@@ -37,48 +25,19 @@ struct GroupFrame {
   ItemList chained;  // the parent's items waiting for this separator
 };
 
-class Reader {
+class Reader : private TokenCursor<ParserScanner, Token> {
  public:
   Reader(SpecSource& source, ParserDeclarations& declarations)
-      : diagnostics_(declarations.diagnostics()), scanner_(source), decl_(declarations) {}
+      : TokenCursor(declarations.diagnostics(), source),
+        diagnostics_(declarations.diagnostics()),
+        decl_(declarations) {}
 
   int run() {
-    try {
-      specification();
-      return kReadAccepted;
-    } catch (const Stop& stop) {
-      return stop.result;
-    }
+    return run_reader([this] { specification(); });
   }
 
  private:
-  // Tokens are scanned only when the grammar needs to look at them, so a
-  // declaration completed by its last token is made before the next token
-  // is read (and echoed).
-  int peek() {
-    if (!have_token_) {
-      token_ = scanner_.next();
-      have_token_ = true;
-    }
-    return token_.code;
-  }
-  Token take() {
-    peek();
-    have_token_ = false;
-    return std::move(token_);
-  }
-  [[noreturn]] void syntax_error() {
-    diagnostics_.report(26, "parse error", token_.matched.empty() ? "end of file" : token_.matched);
-    throw Stop{kReadFailed};
-  }
-  void expect(int code) {
-    if (peek() != code) syntax_error();
-    take();
-  }
-  std::string ident() {
-    if (peek() != kTokIdent) syntax_error();
-    return take().text;
-  }
+  std::string ident() { return expect_text(kTokIdent); }
 
   void specification();
   void section();
@@ -100,10 +59,7 @@ class Reader {
   Argument argument();
 
   Diagnostics& diagnostics_;
-  ParserScanner scanner_;
   ParserDeclarations& decl_;
-  Token token_;
-  bool have_token_ = false;
 };
 
 void Reader::specification() {
@@ -339,10 +295,7 @@ std::unique_ptr<Group> Reader::alternatives() {
       }
       case '{':
         take();
-        if (kBaseStackEntries + kEntriesPerGroupLevel * frames.size() >= kMaxStackEntries) {
-          diagnostics_.report(26, "parser stack overflow", "{");
-          throw Stop{kReadStackOverflow};
-        }
+        if (group_nesting_overflows(frames.size())) stack_overflow();
         frames.emplace_back();
         break;
       case '|':
@@ -393,10 +346,7 @@ bool Reader::continue_secondary(std::vector<GroupFrame>& frames, ItemList items)
         take();
         if (peek() == '{') {
           take();
-          if (kBaseStackEntries + kEntriesPerGroupLevel * frames.size() >= kMaxStackEntries) {
-            diagnostics_.report(26, "parser stack overflow", "{");
-            throw Stop{kReadStackOverflow};
-          }
+          if (group_nesting_overflows(frames.size())) stack_overflow();
           GroupFrame separator;
           separator.is_separator = true;
           separator.chained = std::move(items);

@@ -1,20 +1,14 @@
 #include "common/parser_tokens.h"
 
 #include <array>
-#include <string_view>
 
+#include "common/keyword_table.h"
 
 namespace zedra {
 
 namespace {
 
-struct Keyword {
-  std::string_view word;
-  int code;
-  bool lower_case_too;
-};
-
-constexpr std::array<Keyword, 25> kKeywords{{
+constexpr std::array<KeywordSpelling, 25> kKeywords{{
     {"OPTIONS", kTokOptions, false},     {"DEFINITIONS", kTokDefinitions, false},
     {"TERMINALS", kTokTerminals, false}, {"TYPES", kTokTypes, false},
     {"CONSTANTS", kTokConstants, false}, {"ACTIONS", kTokActions, false},
@@ -30,22 +24,9 @@ constexpr std::array<Keyword, 25> kKeywords{{
     {"OF", kTokOf, true},
 }};
 
-bool is_lower_form(std::string_view word, std::string_view keyword) {
-  if (word.size() != keyword.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i)
-    if (word[i] != keyword[i] - 'A' + 'a') return false;
-  return true;
-}
-
 }  // namespace
 
-int parser_keyword(const std::string& word) {
-  for (const Keyword& keyword : kKeywords) {
-    if (word == keyword.word) return keyword.code;
-    if (keyword.lower_case_too && is_lower_form(word, keyword.word)) return keyword.code;
-  }
-  return kTokIdent;
-}
+int parser_keyword(const std::string& word) { return find_keyword(kKeywords, word, kTokIdent); }
 
 Token ParserScanner::next() {
   for (;;) {

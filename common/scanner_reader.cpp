@@ -5,26 +5,15 @@
 #include <vector>
 
 #include "common/diagnostics.h"
-#include "common/parser_reader.h"
 #include "common/scanner_tokens.h"
 #include "common/spec_source.h"
+#include "common/token_cursor.h"
 #include "sgen/scanner_declarations.h"
 #include "sgen/scanstat.h"
 
 namespace zedra {
 
 namespace {
-
-// As in the parser dialect, only nested groups make the parse stack deep;
-// each level holds the enclosing sequence and the brace.
-constexpr std::size_t kMaxStackEntries = 10000;
-constexpr std::size_t kBaseStackEntries = 8;
-constexpr std::size_t kEntriesPerGroupLevel = 2;
-
-// Thrown to unwind the reader after reading was stopped.
-struct Stop {
-  int result;
-};
 
 // A group of a regular expression being read: the alternatives completed
 // so far and the sequence being built.
@@ -41,52 +30,23 @@ int classify(const ScannerDeclarations& declarations, std::string_view name) {
   return kSTokIdent;
 }
 
-class Reader {
+// Names are classified when they are scanned, and the cursor scans a token
+// only when the grammar looks at it: a declaration completed by its last
+// token is known to the names that follow it.
+class Reader : private TokenCursor<ScannerScanner, ScannerToken> {
  public:
   Reader(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa)
-      : diagnostics_(declarations.diagnostics()),
-        scanner_(diagnostics_, source,
-                 [&declarations](std::string_view name) { return classify(declarations, name); }),
+      : TokenCursor(declarations.diagnostics(), declarations.diagnostics(), source,
+                    [&declarations](std::string_view name) { return classify(declarations, name); }),
+        diagnostics_(declarations.diagnostics()),
         decl_(declarations),
         nfa_(nfa) {}
 
   int run() {
-    try {
-      specification();
-      return kReadAccepted;
-    } catch (const Stop& stop) {
-      return stop.result;
-    }
+    return run_reader([this] { specification(); });
   }
 
  private:
-  // Tokens are scanned only when the grammar needs to look at them: names
-  // are classified when they are scanned, so a declaration completed by its
-  // last token must be made before the next token is read.
-  int peek() {
-    if (!have_token_) {
-      token_ = scanner_.next();
-      have_token_ = true;
-    }
-    return token_.code;
-  }
-  ScannerToken take() {
-    peek();
-    have_token_ = false;
-    return std::move(token_);
-  }
-  [[noreturn]] void syntax_error() {
-    diagnostics_.report(26, "parse error", token_.matched.empty() ? "end of file" : token_.matched);
-    throw Stop{kReadFailed};
-  }
-  void expect(int code) {
-    if (peek() != code) syntax_error();
-    take();
-  }
-  std::string expect_text(int code) {
-    if (peek() != code) syntax_error();
-    return take().text;
-  }
   std::string ident() { return expect_text(kSTokIdent); }
 
   void specification();
@@ -110,11 +70,8 @@ class Reader {
   int operator_part();
 
   Diagnostics& diagnostics_;
-  ScannerScanner scanner_;
   ScannerDeclarations& decl_;
   Nfa& nfa_;
-  ScannerToken token_;
-  bool have_token_ = false;
 };
 
 void Reader::specification() {
@@ -315,10 +272,7 @@ Fragment Reader::alternatives() {
     }
     if (code == '{') {
       take();
-      if (kBaseStackEntries + kEntriesPerGroupLevel * frames.size() >= kMaxStackEntries) {
-        diagnostics_.report(26, "parser stack overflow", "{");
-        throw Stop{kReadStackOverflow};
-      }
+      if (group_nesting_overflows(frames.size())) stack_overflow();
       frames.emplace_back();
       continue;
     }
@@ -381,7 +335,7 @@ StateSet Reader::set_expression() {
 // A set without ranges (message 51) ends the reading.
 void Reader::evaluate_set(const std::string& name, SetOperator op, StateSet& value) {
   const CharacterSet* set = decl_.charset_find(name);
-  if (!set || !nfa_.charset_expression(*set, op, value)) throw Stop{kReadFailed};
+  if (!set || !nfa_.charset_expression(*set, op, value)) throw ReadStop{kReadFailed};
 }
 
 int Reader::operator_part() {

@@ -3,18 +3,13 @@
 #include <array>
 
 #include "common/diagnostics.h"
+#include "common/keyword_table.h"
 
 namespace zedra {
 
 namespace {
 
-struct Keyword {
-  std::string_view word;
-  int code;
-  bool lower_case_too;
-};
-
-constexpr std::array<Keyword, 21> kKeywords{{
+constexpr std::array<KeywordSpelling, 21> kKeywords{{
     {"OPTIONS", kSTokOptions, false},   {"DEFINITIONS", kSTokDefinitions, false},
     {"TYPES", kSTokTypes, false},       {"ACTIONS", kSTokActions, false},
     {"SYMBOLS", kSTokSymbols, false},   {"KEYWORDS", kSTokKeywords, false},
@@ -27,13 +22,6 @@ constexpr std::array<Keyword, 21> kKeywords{{
     {"VERIFY", kSTokVerify, true},      {"RESERVED", kSTokReserved, true},
     {"ELSE", kSTokElse, true},
 }};
-
-bool is_lower_form(std::string_view word, std::string_view keyword) {
-  if (word.size() != keyword.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i)
-    if (word[i] != keyword[i] - 'A' + 'a') return false;
-  return true;
-}
 
 // The names of the control characters 0 to 31, then SP (32) and DEL (127).
 constexpr std::array<std::string_view, 32> kControlNames{
@@ -60,13 +48,7 @@ int escape_code(int letter) {
 
 }  // namespace
 
-int scanner_keyword(std::string_view word) {
-  for (const Keyword& keyword : kKeywords) {
-    if (word == keyword.word) return keyword.code;
-    if (keyword.lower_case_too && is_lower_form(word, keyword.word)) return keyword.code;
-  }
-  return kSTokIdent;
-}
+int scanner_keyword(std::string_view word) { return find_keyword(kKeywords, word, kSTokIdent); }
 
 bool ScannerScanner::skip_blank() {
   const int c = source_.peek();
