@@ -10,15 +10,12 @@
 #include "sgen/scanrule.h"
 #include "sgen/scanstat.h"
 #include "tests/common/test_support.h"
+#include "nfa_test_support.h"
 
 namespace zedra {
 namespace {
 
-std::vector<int> members(const StateSet& set) {
-  std::vector<int> result;
-  set.for_each([&](int n) { result.push_back(n); });
-  return result;
-}
+using test::members;
 
 StateSet chars(int low, int high) {
   StateSet set;

@@ -3,15 +3,12 @@
 #include <vector>
 
 #include "sgen/state_set.h"
+#include "nfa_test_support.h"
 
 namespace zedra {
 namespace {
 
-std::vector<int> members(const StateSet& set) {
-  std::vector<int> result;
-  set.for_each([&](int n) { result.push_back(n); });
-  return result;
-}
+using test::members;
 
 TEST(StateSetTest, InsertTestAndRemoveAcrossWords) {
   StateSet set;

@@ -6,20 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "common/parser_reader.h"
 #include "common/scanner_reader.h"
 #include "common/spec_source.h"
+#include "common/token_cursor.h"
 #include "decl_test_support.h"
 #include "sgen/scanstat.h"
+#include "nfa_test_support.h"
 
 namespace zedra {
 namespace {
 
-std::vector<int> members(const StateSet& set) {
-  std::vector<int> result;
-  set.for_each([&](int n) { result.push_back(n); });
-  return result;
-}
+using test::members;
 
 class ReaderTest : public ::testing::Test {
  protected:
