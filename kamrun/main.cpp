@@ -1,0 +1,126 @@
+// kamrun: loads one KAM code file and runs it on the KAM machine, with
+// optional tracing and interactive stepping. Console messages go to
+// standard error; the program's output and the trace to standard output.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "loader.h"
+#include "machine.h"
+#include "options.h"
+#include "text_scan.h"
+
+namespace {
+
+using namespace kam;
+
+enum ExitStatus { Clean = 0, LoadFailed = 1, RunFailed = 2 };
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// The file as named, else with ".kam" appended; the name that opened.
+FilePtr open_program(const std::string& name, std::string& opened) {
+  opened = name;
+  FilePtr file(std::fopen(name.c_str(), "r"));
+  if (!file) {
+    opened = name + ".kam";
+    file.reset(std::fopen(opened.c_str(), "r"));
+  }
+  return file;
+}
+
+// Asks on the console until the answer is 1..last; 0 when the input ends.
+int ask_trace_start(int last) {
+  std::string line;
+  for (;;) {
+    std::fprintf(stderr, "Enter instruction nr. where tracing should start [1..%d]: ", last);
+    if (!read_line(stdin, line)) return 0;
+    const auto number = TextScanner(c_view(line)).number();
+    if (number && *number >= 1 && *number <= last) return static_cast<int>(*number);
+  }
+}
+
+// Redirects the program's output and input as the options say.
+bool redirect(const Options& options, Reporter& reporter) {
+  if (!options.output_file.empty()) {
+    std::fprintf(stderr, "- output file    : %s\n", options.output_file.c_str());
+    if (std::freopen(options.output_file.c_str(), "w", stdout) == nullptr) {
+      reporter.error(Msg::FileNotWritable, {options.output_file});
+      return false;
+    }
+  }
+  if (!options.data_file.empty() && std::freopen(options.data_file.c_str(), "r", stdin) == nullptr) {
+    reporter.error(Msg::FileUnreadable, {options.data_file});
+    return false;
+  }
+  return true;
+}
+
+int run_program(const Options& options, Program program, Reporter& reporter) {
+  std::uint32_t flags = options.trace_flags;
+  if (flags & TraceInteractive) {
+    std::fputs("option -i implies option -tall\n", stderr);
+    flags = trace_all;
+  }
+  int start = 0;
+  if (options.trace_program) {
+    start = 1;
+  } else if (flags != 0) {
+    start = ask_trace_start(program.halt_index);
+    if (start == 0) return LoadFailed;  // the console gave no answer
+  }
+  if (!options.output_file.empty() && (flags & TraceInteractive)) {
+    std::fputs("option -o overrules option -i\n", stderr);
+    flags &= ~std::uint32_t{TraceInteractive};
+  }
+  // Messages before the first instruction carry the line of instruction 0.
+  reporter.set_run_line(program.code.front().line);
+  if (!redirect(options, reporter)) return LoadFailed;
+
+  Tracer tracer(stdout, stderr);
+  Machine machine(std::move(program), reporter, tracer, stdin, stdout);
+  const int errors_before = reporter.count();
+  const RunEnd end = machine.run(flags, start);
+  std::fflush(stdout);
+  if (end == RunEnd::Quit) return Clean;
+  if (end == RunEnd::NoTerminal) return LoadFailed;
+  return reporter.count() > errors_before ? RunFailed : Clean;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  const char* name = argc > 0 ? argv[0] : "kamrun";
+  switch (parse_command_line(argc, argv, options, stderr)) {
+    case CommandLine::Usage:
+      print_usage_line(stderr, name);
+      return LoadFailed;
+    case CommandLine::Help:
+      print_help(stderr, name);
+      return Clean;
+    case CommandLine::Run:
+      break;
+  }
+  if (!options.silent) std::fputs("ZEDRA KAM interpreter v2.8\n", stderr);
+
+  Reporter reporter(stderr);
+  std::string opened;
+  FilePtr file = open_program(options.program_file, opened);
+  if (!file) {
+    reporter.error(Msg::FileUnreadable, {opened});
+    return LoadFailed;
+  }
+  reporter.set_file(opened);
+  if (!options.silent) std::fprintf(stderr, "- input file     : %s\n", opened.c_str());
+  Program program;
+  load_program(file.get(), program, reporter);
+  file.reset();
+  if (!options.silent)
+    std::fprintf(stderr, "- errors         : %d error(s) detected\n", reporter.count());
+  if (reporter.count() > 0) return LoadFailed;
+  return run_program(options, std::move(program), reporter);
+}

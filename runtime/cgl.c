@@ -1,0 +1,177 @@
+/*
+ * cgl.c - the predefined conversions of the module "cgl" (see cgl.h).
+ * Part of scanpars.c, which the generated scanner includes; it reports a
+ * failed allocation through i_report.
+ */
+/* A result buffer of one conversion; it grows with the longest text seen. */
+struct i_text_buffer {
+  char *text;
+  size_t cap;
+};
+
+/* Gives room for N characters and a NUL in BUFFER. */
+static char *i_text_room(struct i_text_buffer *buffer, size_t n)
+{
+  if (n + 1 > buffer->cap) {
+    size_t cap = buffer->cap ? buffer->cap : i_string_size;
+    while (cap < n + 1)
+      cap *= 2;
+    char *grown = realloc(buffer->text, cap);
+    if (!grown) {
+      i_report(i_ENOMEM, __LINE__, "cgl");
+      i_fatal_exit();
+    }
+    buffer->text = grown;
+    buffer->cap = cap;
+  }
+  return buffer->text;
+}
+
+/* Copies REPR into BUFFER, mapping every character through MAP (or keeping
+   it when MAP is null). */
+static char *i_mapped_copy(struct i_text_buffer *buffer, const char *repr, int (*map)(int))
+{
+  size_t n = repr ? strlen(repr) : 0;
+  char *out = i_text_room(buffer, n);
+  for (size_t i = 0; i < n; i++)
+    out[i] = map ? (char)map((unsigned char)repr[i]) : repr[i];
+  out[n] = '\0';
+  return out;
+}
+
+char *get_repr(const char *repr)
+{
+  static struct i_text_buffer buffer;
+  return i_mapped_copy(&buffer, repr, NULL);
+}
+
+char *convert_to_upper(const char *repr)
+{
+  static struct i_text_buffer buffer;
+  return i_mapped_copy(&buffer, repr, toupper);
+}
+
+char *convert_to_lower(const char *repr)
+{
+  static struct i_text_buffer buffer;
+  return i_mapped_copy(&buffer, repr, tolower);
+}
+
+char *delete_spaces(const char *repr)
+{
+  static struct i_text_buffer buffer;
+  size_t n = repr ? strlen(repr) : 0, kept = 0;
+  char *out = i_text_room(&buffer, n);
+  for (size_t i = 0; i < n; i++)
+    if (repr[i] != ' ' && repr[i] != '\t')
+      out[kept++] = repr[i];
+  out[kept] = '\0';
+  return out;
+}
+
+char *string_encode(const char *repr)
+{
+  static struct i_text_buffer buffer;
+  size_t n = repr ? strlen(repr) : 0;
+  size_t inner = n >= 2 ? n - 2 : 0;
+  char *out = i_text_room(&buffer, inner);
+  if (inner)
+    memcpy(out, repr + 1, inner);
+  out[inner] = '\0';
+  return out;
+}
+
+boolean bool_encode(const char *repr)
+{
+  return repr && (repr[0] == 'T' || repr[0] == 't');
+}
+
+/* The character a C escape letter stands for. */
+static char i_escape(char letter)
+{
+  switch (letter) {
+  case 'a': return 7;
+  case 'b': return 8;
+  case 'f': return 12;
+  case 'n': return 10;
+  case 'r': return 13;
+  case 't': return 9;
+  case 'v': return 11;
+  default: return letter;
+  }
+}
+
+char char_encode(const char *repr)
+{
+  if (!repr)
+    return '\0';
+  if (strlen(repr) < 3)
+    return repr[0];
+  return repr[1] == '\\' ? i_escape(repr[2]) : repr[1];
+}
+
+/* The value of a decimal text; out-of-range values become the nearest
+   integer that exists instead of undefined behaviour. */
+integer int_encode(const char *repr)
+{
+  if (!repr)
+    return 0;
+  long value = strtol(repr, NULL, 10);
+  if (value > INT_MAX)
+    return INT_MAX;
+  if (value < INT_MIN)
+    return INT_MIN;
+  return (integer)value;
+}
+
+real real_encode(const char *repr)
+{
+  return repr ? strtod(repr, NULL) : 0.0;
+}
+
+void i_string(string *value)
+{
+  (*value)[0] = '\0';
+}
+
+void i_boolean(boolean *value)
+{
+  *value = false;
+}
+
+void i_char(char *value)
+{
+  *value = '\0';
+}
+
+void i_integer(integer *value)
+{
+  *value = 0;
+}
+
+void i_real(real *value)
+{
+  *value = 0.0;
+}
+
+char *i_read_line(const char *prompt)
+{
+  static struct i_text_buffer buffer;
+  if (prompt) {
+    fputs(prompt, stdout);
+    fflush(stdout);
+  }
+  size_t n = 0;
+  int c;
+  while ((c = getchar()) != EOF && c != '\n') {
+    char *out = i_text_room(&buffer, n + 1);
+    out[n++] = (char)c;
+  }
+  if (c == EOF && n == 0)
+    return NULL;
+  char *out = i_text_room(&buffer, n);
+  if (n > 0 && out[n - 1] == '\r')
+    n--;
+  out[n] = '\0';
+  return out;
+}

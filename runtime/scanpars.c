@@ -1,0 +1,111 @@
+/*
+ * scanpars.c - the runtime of generated scanners and parsers.
+ *
+ * The generated scanner source includes this file once, after its tables
+ * i_token_names and i_keywords, so the runtime and the scanner form one
+ * translation unit and the character routines can be inlined into the
+ * scanner loop.  The parts live in files of their own:
+ *
+ *   scanpars_report.c   message catalogue and i_report
+ *   scanpars_listing.c  the listing: echo, line numbers, moving back
+ *   scanpars_input.c    command line, input file, buffered reading
+ *   scanpars_scanner.c  lexeme buffer, token end and retraction, keywords
+ *   scanpars_parser.c   token sets and error recovery of the parser
+ *   cgl.c               the predefined conversions
+ */
+#include "scanpars.h"
+
+#include <ctype.h>
+#include <limits.h>
+
+/* Characters of the input kept before the read position when the input
+   buffer is refilled, so that look-ahead (at most one lexeme) can be given
+   back by moving the read position. */
+#define i_input_keep 1024
+#define i_input_chunk 65536
+
+/* The listing is written out in blocks of about this size. */
+#define i_listing_block 65536
+
+/* Line copies remembered for retraction over line ends: one per line begun
+   while the current lexeme was read, which is at most one per character. */
+#define i_line_ring 256
+
+/* Longest line copy: "%3d " and the first characters of the line. */
+#define i_line_copy_max 255
+
+int i_look_ahead = -1;
+char i_lexeme[i_lexeme_size];
+int i_ch = 0;
+boolean i_retract = false;
+
+/* One source line as the listing shows it. */
+struct i_line {
+  long number;                          /* line number, from 1 */
+  int prefix_len;                       /* length of "%3d " */
+  int copy_len;                         /* used part of copy */
+  long beyond;                          /* characters echoed behind a full copy */
+  char copy[i_line_copy_max + 1];       /* "%3d " and the first characters */
+};
+
+/* Bits of echo_state; while none is set, a character is echoed at once. */
+enum {
+  i_at_line_start = 1,                  /* the last character echoed was a newline */
+  i_message_written = 2,                /* a message interrupted the line */
+  i_rewound = 4                         /* the look-ahead is out of the listing */
+};
+
+/* Everything the runtime keeps between calls; i_init resets it. */
+static struct i_runtime {
+  /* files and names */
+  FILE *input;
+  FILE *listing;
+  char *file_name;                      /* name under which the input was opened */
+  char *module_name;                    /* base name without extension */
+  char *listing_name;
+  boolean scanner_test, parser_test;
+  int errors;
+
+  /* buffered input; look-ahead is given back by moving in_pos */
+  unsigned char *in_buf;
+  size_t in_pos, in_len, in_cap;
+  boolean in_ended;                     /* end of input seen; never read again */
+  boolean in_failed;                    /* a read error was reported */
+
+  /* the current lexeme */
+  int lex_len;                          /* characters read for it */
+  int end;                              /* recorded token end, -1 for none */
+  int cut;                              /* end fixed by i_get_lexeme, -1 before */
+  long long echo_at[i_lexeme_size];     /* listing offset of each character's echo */
+
+  /* the listing; offsets count every byte written since i_init */
+  char *lst_buf;
+  size_t lst_used, lst_cap;
+  long long lst_base;                   /* offset of lst_buf[0] */
+  long long barrier;                    /* offset just after the last message */
+  boolean lst_failed;                   /* a write to the listing failed */
+
+  /* the line being read, and those begun within the current lexeme */
+  struct i_line lines[i_line_ring];
+  unsigned cur;                         /* index of the current line in lines */
+  struct i_line *line;                  /* lines + cur */
+  unsigned echo_state;                  /* i_at_line_start, ... below */
+
+  /* message text */
+  char *msg_buf;
+  size_t msg_cap;
+} i_rt;
+
+static const char *i_token_name(int token);
+static void i_listing_rewind(int from);
+static void i_listing_message(const char *prefix, const char *text, size_t len);
+static void i_listing_close(void);
+static int i_lookahead_start(void);
+static _Noreturn void i_fatal_exit(void);
+
+#include "scanpars_report.c"
+#include "scanpars_listing.c"
+#include "scanpars_input.c"
+#include "scanpars_scanner.c"
+#include "scanpars_parser.c"
+#include "cgl.c"

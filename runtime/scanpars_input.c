@@ -1,0 +1,222 @@
+/*
+ * scanpars_input.c - the program frame of a generated compiler: command
+ * line, input file, listing file, buffered reading and the final summary.
+ * Part of scanpars.c; not compiled on its own.
+ */
+
+/* Reports the failed allocation at LINE of this runtime and ends the run. */
+static _Noreturn void i_out_of_memory(int line)
+{
+  i_report(i_ENOMEM, line, "scanpars");
+  i_fatal_exit();
+}
+
+/* Copies N bytes of TEXT into fresh memory; ends the program when memory
+   is short. */
+static char *i_copy_text(const char *text, size_t n, const char *extra)
+{
+  size_t more = extra ? strlen(extra) : 0;
+  char *copy = malloc(n + more + 1);
+  if (!copy)
+    i_out_of_memory(__LINE__);
+  memcpy(copy, text, n);
+  if (more)
+    memcpy(copy + n, extra, more);
+  copy[n + more] = '\0';
+  return copy;
+}
+
+/* Index of the base name in PATH: behind the last '/' or '\\'. */
+static size_t i_base_start(const char *path)
+{
+  size_t start = 0;
+  for (size_t i = 0; path[i]; i++)
+    if (path[i] == '/' || path[i] == '\\')
+      start = i + 1;
+  return start;
+}
+
+/* Length of BASE without its extension (a dot that does not begin it). */
+static size_t i_stem_length(const char *base)
+{
+  const char *dot = strrchr(base, '.');
+  return dot && dot != base ? (size_t)(dot - base) : strlen(base);
+}
+
+/* The second name tried for the input: directory and base name without
+   extension, with ".inp" when the given name had no extension. */
+static char *i_rebuilt_name(const char *path)
+{
+  size_t base = i_base_start(path);
+  size_t stem = i_stem_length(path + base);
+  boolean has_extension = path[base + stem] != '\0';
+  return i_copy_text(path, base + stem, has_extension ? NULL : ".inp");
+}
+
+static void i_usage(const char *program)
+{
+  i_report(i_msg_usage, program);
+}
+
+/* Reads the options ("t:" with p or s, "h") in any order with the file
+   arguments, as getopt with argument permutation does; "--" ends them.
+   Gives 0 when the usage ends the run. */
+static int i_parse_options(int ac, char **av, const char *program, const char **file)
+{
+  boolean options_done = false;
+  for (int i = 1; i < ac; i++) {
+    const char *arg = av[i];
+    if (!arg)
+      continue;
+    if (options_done || arg[0] != '-' || arg[1] == '\0') {
+      if (!*file)
+        *file = arg;
+      continue;
+    }
+    if (strcmp(arg, "--") == 0) {
+      options_done = true;
+      continue;
+    }
+    if (arg[1] != 't') {
+      i_usage(program);
+      return 0;
+    }
+    const char *value = arg[2] ? arg + 2 : i + 1 < ac ? av[++i] : NULL;
+    if (!value) {
+      i_usage(program);
+      return 0;
+    }
+    if (strcmp(value, "p") == 0)
+      i_rt.parser_test = true;
+    else if (strcmp(value, "s") == 0)
+      i_rt.scanner_test = true;
+    else
+      i_usage(program);
+  }
+  return 1;
+}
+
+/* Opens the input under its name or the rebuilt one and derives the module
+   name from the name opened. */
+static int i_open_input(const char *name)
+{
+  char *opened = i_copy_text(name, strlen(name), NULL);
+  FILE *file = fopen(opened, "r");
+  if (!file) {
+    free(opened);
+    opened = i_rebuilt_name(name);
+    file = fopen(opened, "r");
+    if (!file) {
+      i_report(i_msg_input_missing, opened);
+      free(opened);
+      return 0;
+    }
+  }
+  unsigned char *buffer = malloc(i_input_keep + i_input_chunk);
+  if (!buffer)
+    i_out_of_memory(__LINE__);
+  i_rt.input = file;
+  i_rt.in_buf = buffer;
+  i_rt.in_cap = i_input_keep + i_input_chunk;
+  i_rt.file_name = opened;
+  const char *base = opened + i_base_start(opened);
+  i_rt.module_name = i_copy_text(base, i_stem_length(base), NULL);
+  i_report(i_msg_input_file, opened);
+  return 1;
+}
+
+static void i_close_input(void)
+{
+  if (i_rt.input)
+    fclose(i_rt.input);
+  i_rt.input = NULL;
+  free(i_rt.in_buf);
+  i_rt.in_buf = NULL;
+  i_rt.in_pos = i_rt.in_len = i_rt.in_cap = 0;
+}
+
+/* Refills the input buffer, keeping the characters just read so that they
+   can be given back, and gives the next character or EOF. */
+static int i_refill(void)
+{
+  if (i_rt.in_ended || !i_rt.input)
+    return EOF;
+  size_t keep = i_rt.in_pos < i_input_keep ? i_rt.in_pos : i_input_keep;
+  memmove(i_rt.in_buf, i_rt.in_buf + i_rt.in_pos - keep, keep);
+  i_rt.in_pos = i_rt.in_len = keep;
+  size_t n = fread(i_rt.in_buf + keep, 1, i_rt.in_cap - keep, i_rt.input);
+  if (n == 0) {
+    i_rt.in_ended = true;
+    if (ferror(i_rt.input) && !i_rt.in_failed) {
+      i_rt.in_failed = true;
+      i_report(i_msg_input_missing, i_rt.file_name);
+    }
+    return EOF;
+  }
+  i_rt.in_len += n;
+  return i_rt.in_buf[i_rt.in_pos++];
+}
+
+/* Forgets everything of a previous run. */
+static void i_reset(void)
+{
+  i_listing_close();
+  i_close_input();
+  free(i_rt.file_name);
+  free(i_rt.module_name);
+  free(i_rt.listing_name);
+  free(i_rt.msg_buf);
+  memset(&i_rt, 0, sizeof i_rt);
+  i_rt.end = i_rt.cut = -1;
+  i_rt.line = &i_rt.lines[0];
+  i_rt.echo_state = i_at_line_start;
+  i_look_ahead = -1;
+  i_ch = 0;
+  i_retract = false;
+  i_lexeme[0] = '\0';
+}
+
+static _Noreturn void i_fatal_exit(void)
+{
+  i_listing_close();
+  fflush(stdout);
+  exit(1);
+}
+
+int i_init(int ac, char **av)
+{
+  i_reset();
+  const char *program = ac > 0 && av && av[0] ? av[0] : "";
+  i_report(i_msg_banner, program);
+  const char *file = NULL;
+  if (!i_parse_options(ac, av, program, &file))
+    return 0;
+  if (!file) {
+    i_usage(program);
+    return 0;
+  }
+  if (!i_open_input(file))
+    return 0;
+  i_rt.listing_name = i_copy_text(i_rt.module_name, strlen(i_rt.module_name), ".lst");
+  if (!i_listing_open(i_rt.listing_name)) {
+    i_report(i_msg_not_writable, i_rt.listing_name);
+    i_close_input();
+    return 0;
+  }
+  i_report(i_msg_listing_file, i_rt.listing_name);
+  return 1;
+}
+
+int i_finish(void)
+{
+  if (i_rt.listing) {
+    i_lst_put('\n');
+    i_listing_close();
+    if (i_rt.lst_failed)
+      i_report(i_msg_not_writable, i_rt.listing_name);
+  }
+  i_close_input();
+  i_report(i_msg_errors, i_rt.errors);
+  /* An exit status keeps only 8 bits: 256 errors must not read as success. */
+  return i_rt.errors > 255 ? 255 : i_rt.errors;
+}

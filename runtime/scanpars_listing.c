@@ -1,0 +1,269 @@
+/*
+ * scanpars_listing.c - the listing "%s.lst": every character read is echoed
+ * behind its line number, messages are written between the lines.
+ * Part of scanpars.c; not compiled on its own.
+ *
+ * Characters read beyond the end of a token (look-ahead) are echoed too,
+ * and taken out of the listing again when they are given back to the input.
+ * To do that without seeking the file for every token, the end of the
+ * listing stays in lst_buf until no retraction can reach it any more;
+ * moving back is a change of lst_used.  The file receives exactly the bytes
+ * that remain.
+ */
+
+static long long i_lst_offset(void)
+{
+  return i_rt.lst_base + (long long)i_rt.lst_used;
+}
+
+/* The earliest offset that a later retraction can move back to: the echo of
+   the first character of the current lexeme, never before the last message. */
+static long long i_lst_keep_from(void)
+{
+  long long keep = i_lst_offset();
+  if (i_rt.lex_len > 0 && i_rt.echo_at[0] < keep)
+    keep = i_rt.echo_at[0];
+  return keep < i_rt.barrier ? i_rt.barrier : keep;
+}
+
+/* Writes the first N buffered bytes to the file. */
+static void i_lst_write_out(size_t n)
+{
+  if (n == 0)
+    return;
+  if (fwrite(i_rt.lst_buf, 1, n, i_rt.listing) != n)
+    i_rt.lst_failed = true;
+  i_rt.lst_used -= n;
+  memmove(i_rt.lst_buf, i_rt.lst_buf + n, i_rt.lst_used);
+  i_rt.lst_base += (long long)n;
+}
+
+/* Makes room for N more bytes: writes out what no retraction can reach and
+   grows the buffer when that is not enough. */
+static void i_lst_make_room(size_t n)
+{
+  long long keep = i_lst_keep_from();
+  if (keep > i_rt.lst_base)
+    i_lst_write_out((size_t)(keep - i_rt.lst_base));
+  if (i_rt.lst_used + n <= i_rt.lst_cap)
+    return;
+  size_t cap = i_rt.lst_cap ? i_rt.lst_cap : i_listing_block;
+  while (cap < i_rt.lst_used + n)
+    cap *= 2;
+  char *grown = realloc(i_rt.lst_buf, cap);
+  if (grown) {
+    i_rt.lst_buf = grown;
+    i_rt.lst_cap = cap;
+    return;
+  }
+  /* Out of memory: keep what was written, then end the program. */
+  i_lst_write_out(i_rt.lst_used);
+  if (n > i_rt.lst_cap)
+    i_rt.listing = NULL;
+  i_report(i_ENOMEM, __LINE__, "scanpars");
+}
+
+static void i_lst_put(char c)
+{
+  if (i_rt.lst_used == i_rt.lst_cap)
+    i_lst_make_room(1);
+  i_rt.lst_buf[i_rt.lst_used++] = c;
+}
+
+static void i_lst_write(const char *text, size_t len)
+{
+  if (len == 0)
+    return;
+  if (i_rt.lst_cap - i_rt.lst_used < len)
+    i_lst_make_room(len);
+  memcpy(i_rt.lst_buf + i_rt.lst_used, text, len);
+  i_rt.lst_used += len;
+}
+
+/* Moves the end of the listing back to OFFSET (never into written bytes). */
+static void i_lst_truncate(long long offset)
+{
+  if (offset < i_rt.lst_base)
+    offset = i_rt.lst_base;
+  if (offset < i_lst_offset())
+    i_rt.lst_used = (size_t)(offset - i_rt.lst_base);
+}
+
+static int i_listing_open(const char *name)
+{
+  FILE *file = fopen(name, "w");
+  if (!file)
+    return 0;
+  i_rt.listing = file;
+  i_rt.lst_used = 0;
+  i_rt.lst_base = 0;
+  i_rt.barrier = 0;
+  i_rt.lst_failed = false;
+  return 1;
+}
+
+/* Writes out the rest of the listing and closes it; a failed write or close
+   is remembered in lst_failed. */
+static void i_listing_close(void)
+{
+  if (!i_rt.listing)
+    return;
+  i_lst_write_out(i_rt.lst_used);
+  if (fclose(i_rt.listing) != 0)
+    i_rt.lst_failed = true;
+  i_rt.listing = NULL;
+  free(i_rt.lst_buf);
+  i_rt.lst_buf = NULL;
+  i_rt.lst_cap = i_rt.lst_used = 0;
+}
+
+/* Writes a message (or nothing, for messages that only go to the screen)
+   and remembers that the line being echoed was interrupted. */
+static void i_listing_message(const char *prefix, const char *text, size_t len)
+{
+  i_lst_write(prefix, strlen(prefix));
+  i_lst_write(text, len);
+  i_rt.echo_state |= i_message_written;
+  i_rt.barrier = i_lst_offset();
+}
+
+/* Takes the echo of the lexeme characters from index FROM on out of the
+   listing, once until the next character is echoed.  A message written
+   after them stays; the line is then repeated when reading goes on. */
+static void i_listing_rewind(int from)
+{
+  if (!i_rt.listing || (i_rt.echo_state & i_rewound))
+    return;
+  if (from >= 0 && from < i_rt.lex_len) {
+    long long target = i_rt.echo_at[from];
+    if (target <= i_rt.barrier) {
+      target = i_rt.barrier;
+      i_rt.echo_state |= i_message_written;
+    }
+    i_lst_truncate(target);
+  }
+  i_rt.echo_state |= i_rewound;
+}
+
+/* Writes "%3d " with NUMBER into OUT and gives its length. */
+static int i_line_prefix(char *out, long number)
+{
+  char digits[24];
+  int n = 0, len = 0;
+  do {
+    digits[n++] = (char)('0' + number % 10);
+    number /= 10;
+  } while (number > 0);
+  for (int pad = n; pad < 3; pad++)
+    out[len++] = ' ';
+  while (n > 0)
+    out[len++] = digits[--n];
+  out[len++] = ' ';
+  return len;
+}
+
+/* Characters of LINE echoed so far. */
+static long i_line_column(const struct i_line *line)
+{
+  return line->copy_len - line->prefix_len + line->beyond;
+}
+
+/* Makes LINE hold its first COLUMN characters. */
+static void i_line_set_column(struct i_line *line, long column)
+{
+  long room = i_line_copy_max - line->prefix_len;
+  line->copy_len = line->prefix_len + (int)(column < room ? column : room);
+  line->beyond = column < room ? 0 : column - room;
+}
+
+/* Makes entry INDEX of the ring the current line. */
+static void i_line_select(unsigned index)
+{
+  i_rt.cur = index % i_line_ring;
+  i_rt.line = &i_rt.lines[i_rt.cur];
+}
+
+/* Begins the next source line: its number goes to the listing and starts
+   its line copy.  The previous line stays in the ring for retraction. */
+static void i_line_start(void)
+{
+  long number = i_rt.line->number + 1;
+  i_line_select(i_rt.cur + 1);
+  struct i_line *line = i_rt.line;
+  line->number = number;
+  line->beyond = 0;
+  line->prefix_len = i_line_prefix(line->copy, number);
+  line->copy_len = line->prefix_len;
+  i_lst_write(line->copy, (size_t)line->copy_len);
+  i_rt.echo_state &= ~(unsigned)i_at_line_start;
+}
+
+/* After a message: the line read so far is written again on a fresh line,
+   and the characters of the current lexeme found in that copy are echoed
+   there now (so that moving back finds them). */
+static void i_line_repeat(const struct i_line *line)
+{
+  i_lst_put('\n');
+  long long start = i_lst_offset();
+  i_lst_write(line->copy, (size_t)line->copy_len);
+  long column = i_line_column(line);
+  for (int j = i_rt.lex_len - 2; j >= 0 && i_lexeme[j] != '\n' && column > 0; j--) {
+    column--;
+    if (line->prefix_len + column < line->copy_len)
+      i_rt.echo_at[j] = start + line->prefix_len + column;
+  }
+}
+
+/* Before the echo of a character: the newline after a message, and the
+   number of a new line or the repetition of the interrupted one. */
+static void i_echo_prepare(void)
+{
+  if (i_rt.echo_state & i_message_written) {
+    i_lst_put('\n');
+    if (!(i_rt.echo_state & i_at_line_start))
+      i_line_repeat(i_rt.line);
+  }
+  if (i_rt.echo_state & i_at_line_start)
+    i_line_start();
+  i_rt.echo_state = 0;
+}
+
+/* Echoes the character C, the lexeme character at index K.  This runs for
+   every character read, so the usual case takes no branch but the newline
+   test. */
+static inline void i_echo(int c, int k)
+{
+  if (i_rt.echo_state)
+    i_echo_prepare();
+  i_rt.echo_at[k] = i_lst_offset();
+  if (i_rt.lst_used == i_rt.lst_cap)
+    i_lst_make_room(1);
+  i_rt.lst_buf[i_rt.lst_used++] = (char)c;
+  if (c == '\n') {
+    i_rt.echo_state = i_at_line_start;
+    return;
+  }
+  struct i_line *line = i_rt.line;
+  if (line->copy_len < i_line_copy_max)
+    line->copy[line->copy_len++] = (char)c;
+  else
+    line->beyond++;
+}
+
+/* Undoes the line bookkeeping of the N characters CHARS (in reading order)
+   that go back to the input: lines begun by them are dropped, the column
+   and line copy of the line they started on are restored. */
+static void i_lines_give_back(const unsigned char *chars, int n)
+{
+  long column = i_line_column(i_rt.line);
+  for (int k = n - 1; k >= 0; k--) {
+    if (k > 0 && chars[k - 1] == '\n') {
+      i_line_select(i_rt.cur + i_line_ring - 1);
+      column = i_line_column(i_rt.line);
+    } else if (chars[k] != '\n' && column > 0) {
+      column--;
+    }
+  }
+  i_line_set_column(i_rt.line, column);
+  i_rt.echo_state &= ~(unsigned)i_at_line_start;
+}

@@ -1,0 +1,25 @@
+/* The runtime compiled with a small token and keyword table, as a generated
+   scanner would compile it, for the unit tests. */
+#include "fixture.h"
+
+char *i_token_names[]= {
+  "End of file", "alpha", "beta", "gamma_sym", "delta", "name", 0
+};
+
+static struct {
+  i_token_set lhs;
+  char *rhs;
+} i_keywords[]= {
+  { alpha, "alpha" },
+  { beta, "beta" },
+  { delta, "delta" },
+  { gamma_sym, "gamma" },
+  { 0, NULL }
+};
+
+#include "scanpars.c"
+
+void i_next_token(void)
+{
+  i_look_ahead= i_EndOfFile;
+}

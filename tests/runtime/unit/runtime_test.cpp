@@ -1,0 +1,147 @@
+// Unit tests of the runtime's algorithms: keyword lookup by bisection, token
+// sets, marker sets, and the predefined conversions.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fixture.h"
+
+namespace {
+
+TEST(Lookup, FindsFirstMiddleAndLastKeyword)
+{
+  i_look_ahead = name;
+  EXPECT_EQ(i_lookup("alpha"), 1);
+  EXPECT_EQ(i_look_ahead, alpha);
+  EXPECT_EQ(i_lookup("delta"), 1);
+  EXPECT_EQ(i_look_ahead, delta);
+  EXPECT_EQ(i_lookup("gamma"), 1);
+  EXPECT_EQ(i_look_ahead, gamma_sym);
+}
+
+TEST(Lookup, MissesTextsBetweenBeforeAndAfterTheTable)
+{
+  const char *misses[] = {"", "a", "alph", "alphaa", "bet", "c", "gammaa", "zeta", "ALPHA"};
+  for (const char *text : misses) {
+    i_look_ahead = name;
+    EXPECT_EQ(i_lookup(text), 0) << text;
+    EXPECT_EQ(i_look_ahead, name) << text;
+  }
+  EXPECT_EQ(i_lookup(nullptr), 0);
+}
+
+TEST(TokenSet, InSetTestsEveryListedToken)
+{
+  EXPECT_EQ(i_in_set(alpha, alpha, -1), 1);
+  EXPECT_EQ(i_in_set(delta, alpha, beta, delta, -1), 1);
+  EXPECT_EQ(i_in_set(gamma_sym, alpha, beta, delta, -1), 0);
+  EXPECT_EQ(i_in_set(i_EndOfFile, -1), 0);
+  EXPECT_EQ(i_in_set(i_EndOfFile, i_EndOfFile, -1), 1);
+}
+
+TEST(TokenSet, DeleteUntilMarksListedTokensAndStopsAtMarkedLookAhead)
+{
+  unsigned char markers[i_token_set_size] = {};
+  i_look_ahead = beta;
+  i_delete_until(markers, beta, delta, -1);
+  EXPECT_EQ(markers[beta], 1);
+  EXPECT_EQ(markers[delta], 1);
+  EXPECT_EQ(markers[alpha], 0);
+  EXPECT_EQ(i_look_ahead, beta);
+}
+
+TEST(TokenSet, DeleteUntilNeverDeletesTheEndOfInput)
+{
+  unsigned char markers[i_token_set_size] = {};
+  i_look_ahead = i_EndOfFile;
+  i_delete_until(markers, alpha, -1);
+  EXPECT_EQ(i_look_ahead, i_EndOfFile);
+}
+
+TEST(Conversions, CopiesOfTheLexeme)
+{
+  EXPECT_STREQ(get_repr("abc"), "abc");
+  EXPECT_STREQ(convert_to_upper("a_b1"), "A_B1");
+  EXPECT_STREQ(convert_to_lower("BeGiN"), "begin");
+  EXPECT_STREQ(delete_spaces("  a  b  "), "ab");
+  EXPECT_STREQ(delete_spaces("\ta b\t"), "ab");
+  EXPECT_STREQ(string_encode("\"text\""), "text");
+  EXPECT_STREQ(string_encode("\"a\\n\""), "a\\n");
+  EXPECT_STREQ(string_encode("x"), "");
+}
+
+TEST(Conversions, EachConversionKeepsItsOwnBuffer)
+{
+  char *upper = convert_to_upper("one");
+  char *lower = convert_to_lower("TWO");
+  EXPECT_STREQ(upper, "ONE");
+  EXPECT_STREQ(lower, "two");
+}
+
+TEST(Conversions, LongTextsGrowTheBuffer)
+{
+  std::string text(10000, 'q');
+  EXPECT_EQ(std::string(convert_to_upper(text.c_str())), std::string(10000, 'Q'));
+  EXPECT_EQ(std::string(string_encode(text.c_str())).size(), 9998u);
+}
+
+TEST(Conversions, CharEncodeOfEveryEscape)
+{
+  const std::pair<const char *, int> cases[] = {
+      {"'a'", 'a'},  {"'\\a'", 7},  {"'\\b'", 8},    {"'\\f'", 12},  {"'\\n'", 10},
+      {"'\\r'", 13}, {"'\\t'", 9},  {"'\\v'", 11},   {"'\\\\'", '\\'}, {"'\\''", '\''},
+      {"'\\z'", 'z'}, {"x", 'x'},   {"xy", 'x'},     {"", 0}};
+  for (const auto &[text, code] : cases)
+    EXPECT_EQ(char_encode(text), code) << text;
+}
+
+TEST(Conversions, NumbersAndTruthValues)
+{
+  EXPECT_EQ(int_encode("42"), 42);
+  EXPECT_EQ(int_encode("-17"), -17);
+  EXPECT_EQ(int_encode("99999999999999999999"), 2147483647);
+  EXPECT_EQ(int_encode("-99999999999999999999"), -2147483647 - 1);
+  EXPECT_DOUBLE_EQ(real_encode("3.25"), 3.25);
+  EXPECT_DOUBLE_EQ(real_encode("1e3"), 1000.0);
+  EXPECT_EQ(bool_encode("TRUE"), 1);
+  EXPECT_EQ(bool_encode("true"), 1);
+  EXPECT_EQ(bool_encode("False"), 0);
+  EXPECT_EQ(bool_encode(""), 0);
+}
+
+TEST(Conversions, DefaultActionsGiveNeutralValues)
+{
+  string text = "old";
+  boolean truth = true;
+  char code = 'c';
+  integer number = 3;
+  real value = 1.5;
+  i_string(&text);
+  i_boolean(&truth);
+  i_char(&code);
+  i_integer(&number);
+  i_real(&value);
+  EXPECT_STREQ(text, "");
+  EXPECT_EQ(truth, false);
+  EXPECT_EQ(code, '\0');
+  EXPECT_EQ(number, 0);
+  EXPECT_EQ(value, 0.0);
+}
+
+TEST(Report, WorksBeforeAnyInputIsOpen)
+{
+  testing::internal::CaptureStderr();
+  i_report(31, "early");
+  i_report(51, "none");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Error: Identifier 'early' not found\n- input file     : none\n");
+}
+
+TEST(Scanner, ReadsNothingWithoutInput)
+{
+  i_ch = 0;
+  i_next_character();
+  EXPECT_EQ(i_ch, EOF);
+}
+
+} // namespace
