@@ -1,9 +1,11 @@
-// The transitions of one automaton state as the generated scanner and the
-// diagrams show them: successors in one group share one transition to the
-// group's smallest member, on the union of their characters.
+// The transitions of a state of the minimal automaton: its successors
+// grouped by the group of equivalent states they belong to, each group
+// leading to its representative (the smallest member) on the union of the
+// characters of the successors in it. The generated scanner writes one
+// `if` per transition and the diagrams one line.
 #pragma once
 
-#include <vector>
+#include <optional>
 
 #include "sgen/automaton.h"
 #include "sgen/state_set.h"
@@ -11,13 +13,13 @@
 namespace zedra {
 
 struct Transition {
-  int target = 0;  // the smallest member of the successors' group
+  int target = 0;  // the representative of the successors' group
   StateSet chars;  // the characters that lead there
 };
 
-// The transitions of `state` in the order of their smallest successor.
-// Before the minimisation every group is the state alone, so every
-// successor gets a transition of its own.
-std::vector<Transition> grouped_transitions(const StateTable& table, const AutomatonState& state);
+// Takes the next transition from `successors`: the group of its smallest
+// member, whose members leave `successors`. Nothing when it is empty.
+// A successor missing from the table contributes no characters.
+std::optional<Transition> take_transition(const StateTable& table, StateSet& successors);
 
 }  // namespace zedra
