@@ -10,8 +10,11 @@
 #include "common/scpatype.h"
 #include "common/spec_source.h"
 #include "common/symtab.h"
+#include "sgen/automaton_phases.h"
+#include "sgen/dfa.h"
 #include "sgen/options.h"
 #include "sgen/scanner_declarations.h"
+#include "sgen/scangen.h"
 #include "sgen/scanner_resolve.h"
 #include "sgen/scanstat.h"
 
@@ -23,8 +26,10 @@ constexpr const char* kBanner = "ZEDRA scanner generator v2.8";
 constexpr const char* kUsage =
     "usage: sgen [specification[.inp]]\n"
     "  Reads the scanner specification (standard input without a name) and\n"
-    "  writes <module>.lst and, when missing, the header and template of\n"
-    "  every definition module.\n"
+    "  writes the listing <module>.lst, the scanner <module>.h and <module>.c,\n"
+    "  the include file <module>.inc for pgen and, when missing, the header\n"
+    "  and template of every definition module. The OPTIONS clause of the\n"
+    "  specification chooses diagrams, traces and whether code is generated.\n"
     "  --help     this text\n"
     "  --version  the banner\n";
 
@@ -54,6 +59,7 @@ class SgenRun {
   SgenOptions options_;
   ScannerDeclarations declarations_;
   Nfa nfa_;
+  Dfa dfa_;
   SpecSource source_;
 };
 
@@ -94,8 +100,9 @@ void SgenRun::read_specification(InputFile& input) {
   diagnostics_.listing().raw("\n\n\n");
 }
 
-// The generation driver as far as it goes without the automaton phases:
-// the action files, the attribute tests and the symbol-table dumps.
+// The generation driver: the action files, the attribute tests and the
+// symbol-table dumps, the automaton phases with their diagrams, and the
+// generated scanner; each step only while no error has been counted.
 void SgenRun::generate() {
   diagnostics_.set_line(0);
   write_action_files(diagnostics_, declarations_.actions, types_);
@@ -104,8 +111,10 @@ void SgenRun::generate() {
   if (options_.has(kOptAllNames)) symbols_.dump(listing);
   if (options_.has(kOptNames)) symbols_.dump(listing);
   if (diagnostics_.error_count() != 0) return;
-  // The subset construction, the minimisation and the generation of the
-  // scanner follow here.
+  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_)) return;
+  if (!options_.has(kOptGenerate)) return;
+  generate_scanner_files(diagnostics_, {declarations_, types_.layer(TypeTable::Layer::Own), dfa_},
+                         diagnostics_.module_name());
 }
 
 void SgenRun::release() {
