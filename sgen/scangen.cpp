@@ -15,6 +15,20 @@ const char* type_name_of(const ScannerAttribute& attribute) {
   return attribute.type ? attribute.type->name->c_str() : attribute.type_name.c_str();
 }
 
+// Writes the names of `items` separated by ", ", each in an emit of its
+// own, so that a long list wraps between names.
+template <class Items, class NameOf>
+void write_name_list(CodeWriter& code, const Items& items, NameOf name_of) {
+  bool first = true;
+  for (const auto& item : items) {
+    if (!first) code.emit(0, ", ");
+    code.emit(0, "%s", name_of(item));
+    first = false;
+  }
+}
+
+const char* value_name(const TypeValue& value) { return value.name->c_str(); }
+
 void write_module_includes(CodeWriter& code, const DefinitionModuleList& modules) {
   for (const DefinitionModule& module : modules)
     if (!module.name.empty()) code.emit(1, "#include \"%s.h\"", module.name.c_str());
@@ -40,12 +54,7 @@ void write_user_types(CodeWriter& code, Diagnostics& diagnostics, const TypeList
       continue;
     }
     code.emit(kIndent | 1, "typedef enum {");
-    bool first = true;
-    for (const TypeValue& value : type.values) {
-      if (!first) code.emit(0, ", ");
-      code.emit(0, "%s", value.name->c_str());
-      first = false;
-    }
+    write_name_list(code, type.values, value_name);
     code.emit(kOutdent | 2, "} %s;", type.name->c_str());
   }
 }
@@ -91,12 +100,7 @@ void write_include_types(CodeWriter& code, const TypeList& types) {
   code.emit(kIndent | 1, "TYPES");
   for (const TypeRecord& type : types) {
     code.emit(kIndent | 1, "%s = (", type.name->c_str());
-    bool first = true;
-    for (const TypeValue& value : type.values) {
-      if (!first) code.emit(0, ", ");
-      code.emit(0, "%s", value.name->c_str());
-      first = false;
-    }
+    write_name_list(code, type.values, value_name);
     code.emit(kOutdent | 1);
     code.emit(1, ").");
   }
@@ -109,12 +113,8 @@ void write_include_attributes(CodeWriter& code, const ScannerAttributeList& attr
   for (const ScannerAttribute& attribute : attributes) {
     code.emit(kIndent | 1, "%s: %s", attribute.name->c_str(), type_name_of(attribute));
     code.emit(0, "SYN OF ");
-    bool first = true;
-    for (const AssociatedTerminal& terminal : attribute.terminals) {
-      if (!first) code.emit(0, ", ");
-      code.emit(0, "%s", terminal.name.c_str());
-      first = false;
-    }
+    write_name_list(code, attribute.terminals,
+                    [](const AssociatedTerminal& terminal) { return terminal.name.c_str(); });
     code.emit(kOutdent | 1);
     code.emit(1, ".");
   }
@@ -141,12 +141,8 @@ void write_scanner_header(CodeWriter& code, Diagnostics& diagnostics,
 void write_scanner_include(CodeWriter& code, const ScannerSources& sources) {
   const ScannerDeclarations& declarations = sources.declarations;
   code.emit(kIndent | 1, "TERMINALS");
-  bool first = true;
-  for (const Terminal& terminal : declarations.terminals.list()) {
-    if (!first) code.emit(0, ", ");
-    code.emit(0, "%s", terminal.name->c_str());
-    first = false;
-  }
+  write_name_list(code, declarations.terminals.list(),
+                  [](const Terminal& terminal) { return terminal.name->c_str(); });
   code.emit(kOutdent | 2, ".");
   write_include_types(code, sources.types);
   write_include_attributes(code, declarations.attributes.list());
