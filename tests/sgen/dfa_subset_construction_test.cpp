@@ -11,11 +11,9 @@ namespace {
 
 using test::chars_of;
 using test::members;
+using test::kTilde;
 using test::range;
 
-// A rule entered on the highest character of the tests: every
-// specification needs one.
-const char* const kTilde = "CHARSETS tilde : ['~'] .\nRULES tTilde : tilde .\n";
 const char* const kLetters = "CHARSETS letter : ['a'..'z'] . digit : ['0'..'9'] .\n";
 
 TEST(SubsetConstruction, SingleCharacterRuleGivesTwoSubsetsAndAnEmptyState) {

@@ -39,6 +39,10 @@ class AutomatonRun {
   Dfa dfa;
 };
 
+// A rule entered on the highest character that the tests use: every
+// specification needs a RULES section.
+inline constexpr const char* kTilde = "CHARSETS tilde : ['~'] .\nRULES tTilde : tilde .\n";
+
 // The characters of a text as a set.
 inline StateSet chars_of(const std::string& text) {
   StateSet set;
