@@ -130,6 +130,17 @@ TEST_F(GeneratedCodeTest, DeadStatesAndTheirTransitionsDisappear) {
   EXPECT_NE(code.find("      if (i_ch == 'b')\n        i_state= 2;\n"), std::string::npos) << code;
 }
 
+// A rule over an empty set of characters leaves state 0 without
+// successors; its case still ends the scan at the end of the input, so the
+// switch never ends in a bare label.
+TEST_F(GeneratedCodeTest, StateZeroWithoutSuccessorsStillTestsTheEndOfInput) {
+  const std::string code = next_token_of("CHARSETS a : ['a'] . b : ['b'] .\nRULES t : a * b .\n");
+  EXPECT_NE(code.find("    case 0:\n      if (i_ch == EOF)\n        i_final_accept(i_EndOfFile);\n"
+                      "      else\n        i_report(i_ENOSTATE, i_ch);\n      break;\n"),
+            std::string::npos)
+      << code;
+}
+
 TEST_F(GeneratedCodeTest, KeywordTableIsSortedBytewiseAndEscaped) {
   test::ScannerFront& front = run_.front;
   front.symbol(SymbolSection::Keywords, "kend", {"end"});
