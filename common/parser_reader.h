@@ -5,14 +5,13 @@
 
 #include <cstdio>
 
+#include "common/token_cursor.h"
+
 namespace zedra {
 
 class Diagnostics;
 class ParserDeclarations;
 class SpecSource;
-
-// Results of `read_parser_specification`.
-enum ReadResult : int { kReadAccepted = 0, kReadFailed = 1, kReadStackOverflow = 2 };
 
 // Reads `source` to its end. Syntax errors are reported as message 26 and
 // end the reading (there is no recovery); declaration errors are reported

@@ -1,0 +1,19 @@
+// The reader of the scanner dialect: checks the token stream against the
+// grammar of the dialect and calls the declaration operations and the NFA
+// construction at the points the grammar fixes, so the automaton is built
+// while the specification is read.
+#pragma once
+
+namespace zedra {
+
+class Nfa;
+class ScannerDeclarations;
+class SpecSource;
+
+// Reads `source` to its end. The result is a ReadResult (token_cursor.h):
+// accepted, failed at a syntax error (message 26) or at a character set
+// without ranges (message 51), or parse stack overflow. Declaration errors are reported by the declaration operations
+// and do not stop the reading.
+int read_scanner_specification(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa);
+
+}  // namespace zedra

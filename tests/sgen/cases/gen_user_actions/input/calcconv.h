@@ -1,0 +1,3 @@
+#include "cgl.h"
+
+integer	doubled(string repr);

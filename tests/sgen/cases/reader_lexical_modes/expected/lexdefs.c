@@ -1,0 +1,7 @@
+#include "lexdefs.h"
+
+integer	to_number(string repr)
+{
+
+} /* to_number */
+

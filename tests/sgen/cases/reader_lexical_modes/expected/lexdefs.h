@@ -1,0 +1,3 @@
+#include "cgl.h"
+
+integer	to_number(string repr);
