@@ -1,19 +1,27 @@
-/* The calculator's tokens and attributed terminals, as the scanner
-   generator would declare them. */
 #ifndef calcscan_h
 #define calcscan_h
+#include "cgl.h"
 
-#define i_token_set_size 9
+/* Definition of tokens (i.e. terminals) used in parser: */
+
+#define i_token_set_size 10
+
 typedef enum {
-  i_Unknown= -1, i_EndOfFile, number, plus, minus, times, divide, lparen, rparen, semicolon
+  i_Unknown= -1, i_EndOfFile, number, plus, minus, times, divide, lparen,
+  rparen, semicolon, whitespace
 } i_token_set;
 
-#include "scanpars_test.h"
+#include "scanpars.h"
+
+/* Type definitions for the scanner attributes: */
 
 typedef struct {
   integer value;
 } t_number;
 
-void p_number(t_number *v_number);
+
+/* Procedures for the attributed terminals: */
+
+void p_number(t_number *);
 
 #endif

@@ -2,13 +2,14 @@
    generator would declare them. */
 #ifndef edgescan_h
 #define edgescan_h
+#include "cgl.h"
 
 #define i_token_set_size 9
 typedef enum {
   i_Unknown= -1, i_EndOfFile, a, b, c, d, e, tListSep, tPackLeft, tPackRight
 } i_token_set;
 
-#include "scanpars_test.h"
+#include "scanpars.h"
 
 typedef struct {
   integer v;

@@ -283,7 +283,6 @@ p_var_part(i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "tVar");
   }
   /* BEGIN of SEQ */
-  /* BEGIN of CHAIN or LIST */
   if (i_look_ahead == tIdent) {
     p_tIdent(&v_01tIdent);
     i_next_token();
@@ -292,25 +291,14 @@ p_var_part(i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "tIdent");
     i_string(&v_01tIdent.spelling);
   }
-  while (i_look_ahead == tColon) {
-    if (i_look_ahead == tColon) {
-      i_next_token();
-    }
-    else {
-      i_report(i_WTERMINS, "tColon");
-    }
-    if (i_look_ahead == tIdent) {
-      p_tIdent(&v_01tIdent);
-      i_next_token();
-    }
-    else {
-      i_report(i_WTERMINS, "tIdent");
-      i_string(&v_01tIdent.spelling);
-    }
+  if (i_look_ahead == tColon) {
+    i_next_token();
   }
-  /* END of CHAIN or LIST */
-
+  else {
+    i_report(i_WTERMINS, "tColon");
+  }
   p_type_name(&v_01type_name, i_markers, tSemicolon, tIdent, -1);
+  declare_var(v_01tIdent.spelling, v_01type_name.vt, &addr);
   if (i_look_ahead == tSemicolon) {
     i_next_token();
   }
@@ -319,7 +307,6 @@ p_var_part(i_marker_set i_markers, ...)
   }
   i_delete_until(i_markers, tIdent, -1);
   while (i_look_ahead == tIdent) {
-    /* BEGIN of CHAIN or LIST */
     if (i_look_ahead == tIdent) {
       p_tIdent(&v_01tIdent);
       i_next_token();
@@ -328,25 +315,14 @@ p_var_part(i_marker_set i_markers, ...)
       i_report(i_WTERMINS, "tIdent");
       i_string(&v_01tIdent.spelling);
     }
-    while (i_look_ahead == tColon) {
-      if (i_look_ahead == tColon) {
-        i_next_token();
-      }
-      else {
-        i_report(i_WTERMINS, "tColon");
-      }
-      if (i_look_ahead == tIdent) {
-        p_tIdent(&v_01tIdent);
-        i_next_token();
-      }
-      else {
-        i_report(i_WTERMINS, "tIdent");
-        i_string(&v_01tIdent.spelling);
-      }
+    if (i_look_ahead == tColon) {
+      i_next_token();
     }
-    /* END of CHAIN or LIST */
-
+    else {
+      i_report(i_WTERMINS, "tColon");
+    }
     p_type_name(&v_01type_name, i_markers, tSemicolon, tIdent, -1);
+    declare_var(v_01tIdent.spelling, v_01type_name.vt, &addr);
     if (i_look_ahead == tSemicolon) {
       i_next_token();
     }
@@ -357,7 +333,6 @@ p_var_part(i_marker_set i_markers, ...)
   }
   /* END of SEQ */
 
-  declare_var(v_01tIdent.spelling, v_01type_name.vt, &addr);
 }
 
 

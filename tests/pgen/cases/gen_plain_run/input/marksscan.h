@@ -1,11 +1,15 @@
 #ifndef marksscan_h
 #define marksscan_h
+#include "cgl.h"
 
-#define i_token_set_size 3
+/* Definition of tokens (i.e. terminals) used in parser: */
+
+#define i_token_set_size 4
+
 typedef enum {
-  i_Unknown= -1, i_EndOfFile, a, b
+  i_Unknown= -1, i_EndOfFile, a, b, whitespace
 } i_token_set;
 
-#include "scanpars_test.h"
+#include "scanpars.h"
 
 #endif

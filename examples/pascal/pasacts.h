@@ -1,5 +1,5 @@
-/* The MiniPas actions as their author completed the generated header: the
-   parser's own types and constants, then the prototypes. */
+/* The MiniPas actions: the parser's own types and constants, then the
+   prototypes of pasacts.c, as the generated header was completed. */
 #ifndef pasacts_h
 #define pasacts_h
 #include "passcan.h"
@@ -32,7 +32,9 @@ void place_label(label l);
 void emit_write(vtype t);
 void emit_read(string name);
 void start_program(string name, integer limit);
-void finish_program(string title);
+/* The parser passes a literal text: a pointer, since a "string" parameter
+   would promise a whole 256-byte buffer. */
+void finish_program(const char *title);
 void default_vtype(vtype *t);
 void default_opcode(opcode *op);
 void set_op(opcode given, opcode *op);
