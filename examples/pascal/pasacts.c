@@ -118,7 +118,7 @@ void emit_store(integer addr, vtype t)
   printf("  STORE %d (%s)\n", addr, type_names[t]);
 }
 
-void emit_number(integer number, radix r)
+void emit_number(integer number, integer r)
 {
   printf(r == hexadecimal ? "  PUSH %#x\n" : "  PUSH %d\n", number);
 }

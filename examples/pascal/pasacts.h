@@ -21,7 +21,7 @@ void call_proc(string name);
 void emit_op(opcode op);
 void emit_load(integer addr);
 void emit_store(integer addr, vtype t);
-void emit_number(integer number, radix r);
+void emit_number(integer number, integer r);
 void emit_bool(boolean b);
 void check_types(vtype left, vtype right, vtype *result);
 void expect_type(vtype given, vtype wanted);

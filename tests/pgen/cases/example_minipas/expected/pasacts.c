@@ -50,7 +50,7 @@ void emit_store(integer addr, vtype t)
 
 } /* emit_store */
 
-void emit_number(integer number, radix r)
+void emit_number(integer number, integer r)
 {
 
 } /* emit_number */

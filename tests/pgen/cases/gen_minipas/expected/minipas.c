@@ -213,7 +213,7 @@ p_const_part(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "tNumber");
     i_integer(&v_01tNumber.value);
-    i_radix(&v_01tNumber.base);
+    i_integer(&v_01tNumber.base);
   }
   declare_const(v_01tIdent.spelling, v_01tNumber.value);
   if (i_look_ahead == tSemicolon) {
@@ -245,7 +245,7 @@ p_const_part(i_marker_set i_markers, ...)
     else {
       i_report(i_WTERMINS, "tNumber");
       i_integer(&v_01tNumber.value);
-      i_radix(&v_01tNumber.base);
+      i_integer(&v_01tNumber.base);
     }
     declare_const(v_01tIdent.spelling, v_01tNumber.value);
     if (i_look_ahead == tSemicolon) {
@@ -613,8 +613,8 @@ p_statement(i_marker_set i_markers, ...)
           else {
             i_report(i_WTERMINS, "tListSep");
           }
-          p_expression(&v_02expression, i_markers, tNumber, tIdent, tNot, tFalse
-                                        , tTrue, tMinus, tListSep, tPackRight
+          p_expression(&v_02expression, i_markers, tNot, tFalse, tTrue, tNumber
+                                        , tIdent, tMinus, tListSep, tPackRight
                                         , tPackLeft, -1);
         }
         /* END of CHAIN or LIST */
@@ -709,7 +709,7 @@ p_statement(i_marker_set i_markers, ...)
     else {
       i_report(i_WTERMINS, "tWrite");
     }
-    i_delete_until(i_markers, tPackLeft, tNumber, tIdent, tNot, tFalse, tTrue
+    i_delete_until(i_markers, tNot, tFalse, tTrue, tPackLeft, tNumber, tIdent
                    , tMinus, tPackRight, -1);
     if (i_look_ahead == tPackLeft) {
       i_next_token();
@@ -720,8 +720,8 @@ p_statement(i_marker_set i_markers, ...)
     /* BEGIN of CHAIN or LIST */
     p_expression(&v_05expression, i_markers, tPackRight, tListSep, -1);
     emit_write(v_05expression.vt);
-    i_delete_until(i_markers, tMinus, tTrue, tFalse, tNot, tIdent, tNumber
-                   , tPackLeft, tListSep, tPackRight, -1);
+    i_delete_until(i_markers, tMinus, tIdent, tNumber, tPackLeft, tTrue, tFalse
+                   , tNot, tListSep, tPackRight, -1);
     while (i_look_ahead == tListSep) {
       if (i_look_ahead == tListSep) {
         i_next_token();
@@ -729,12 +729,12 @@ p_statement(i_marker_set i_markers, ...)
       else {
         i_report(i_WTERMINS, "tListSep");
       }
-      p_expression(&v_05expression, i_markers, tPackRight, tListSep, tPackLeft
-                                    , tNumber, tIdent, tNot, tFalse, tTrue
+      p_expression(&v_05expression, i_markers, tPackRight, tListSep, tNot
+                                    , tFalse, tTrue, tPackLeft, tNumber, tIdent
                                     , tMinus, -1);
       emit_write(v_05expression.vt);
-      i_delete_until(i_markers, tMinus, tTrue, tFalse, tNot, tIdent, tNumber
-                     , tPackLeft, tListSep, tPackRight, -1);
+      i_delete_until(i_markers, tMinus, tIdent, tNumber, tPackLeft, tTrue
+                     , tFalse, tNot, tListSep, tPackRight, -1);
     }
     /* END of CHAIN or LIST */
 
@@ -824,8 +824,8 @@ p_expression(t_expression *i_attrs, i_marker_set i_markers, ...)
   /* BEGIN of OPTION */
   i_delete_until(i_markers, tLess, tGreater, tEqual, -1);
   if (i_in_set(i_look_ahead, tEqual, tGreater, tLess, -1)) {
-    p_relop(&v_01relop, i_markers, tMinus, tTrue, tFalse, tNot, tIdent, tNumber
-                        , tPackLeft, -1);
+    p_relop(&v_01relop, i_markers, tMinus, tIdent, tNumber, tPackLeft, tTrue
+                        , tFalse, tNot, -1);
     p_simple_expr(&v_02simple_expr, i_markers, -1);
     check_types(v_01simple_expr.vt, v_02simple_expr.vt, &i_attrs->vt);
     emit_op(v_01relop.op);
@@ -896,7 +896,7 @@ p_simple_expr(t_simple_expr *i_attrs, i_marker_set i_markers, ...)
   va_end(i_args);
 
   /* BEGIN of OPTION */
-  i_delete_until(i_markers, tPackLeft, tNumber, tIdent, tNot, tFalse, tTrue
+  i_delete_until(i_markers, tNot, tFalse, tTrue, tPackLeft, tNumber, tIdent
                  , tPlus, tMinus, -1);
   if (i_look_ahead == tMinus) {
     if (i_look_ahead == tMinus) {
@@ -913,8 +913,8 @@ p_simple_expr(t_simple_expr *i_attrs, i_marker_set i_markers, ...)
   /* BEGIN of CLOS */
   i_delete_until(i_markers, tMinus, tPlus, -1);
   while (i_in_set(i_look_ahead, tPlus, tMinus, -1)) {
-    p_addop(&v_01addop, i_markers, tTrue, tFalse, tNot, tIdent, tNumber
-                        , tPackLeft, tPlus, tMinus, -1);
+    p_addop(&v_01addop, i_markers, tIdent, tNumber, tPackLeft, tTrue, tFalse
+                        , tNot, tPlus, tMinus, -1);
     p_term(&v_02term, i_markers, tPlus, tMinus, -1);
     check_types(i_attrs->vt, v_02term.vt, &i_attrs->vt);
     emit_op(v_01addop.op);
@@ -1068,7 +1068,7 @@ p_factor(t_factor *i_attrs, i_marker_set i_markers, ...)
     else {
       i_report(i_WTERMINS, "tNumber");
       i_integer(&v_01tNumber.value);
-      i_radix(&v_01tNumber.base);
+      i_integer(&v_01tNumber.base);
     }
     emit_number(v_01tNumber.value, v_01tNumber.base);
     copy_type(tyInteger, &i_attrs->vt);
