@@ -1,0 +1,5 @@
+program short;
+var x : integer;
+begin
+  x := 1;
+  write(x
