@@ -2,7 +2,7 @@
 # Runs the MiniPas front end, generated at build time by sgen and pgen from
 # examples/pascal, on the bundled sample programs.
 # usage: 20-minipas.sh BUILD_DIR EXAMPLES_DIR
-build=$1
+build=$(cd "$1" && pwd)
 examples=$2
 minipas=$build/examples/pascal/minipas
 work=$(mktemp -d)
