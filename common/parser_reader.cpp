@@ -29,7 +29,7 @@ struct GroupFrame {
 // Tokens are scanned only when the grammar needs to look at them, so a
 // declaration completed by its last token is made before the next token is
 // read (and echoed).
-class Reader : private TokenCursor<ParserScanner, Token> {
+class Reader : private TokenCursor<ParserScanner, Token, kTokIdent> {
  public:
   Reader(SpecSource& source, ParserDeclarations& declarations)
       : TokenCursor(declarations.diagnostics(), source),
@@ -39,14 +39,11 @@ class Reader : private TokenCursor<ParserScanner, Token> {
   int run() { return read_result(specification()); }
 
  private:
-  bool ident(std::string& name) { return expect_text(kTokIdent, name); }
-
   // Each production gives false when reading must end.
   bool specification();
   bool section();
   template <class Declaration>
   bool declarations(Declaration declaration);
-  bool name_list(Names& names);
   bool located_names(LocatedNames& names);
   bool type_declaration();
   bool constant_declaration();
@@ -131,16 +128,6 @@ bool Reader::declarations(Declaration declaration) {
     if (!declaration()) return false;
   while (peek() == kTokIdent);
   return true;
-}
-
-bool Reader::name_list(Names& names) {
-  for (;;) {
-    std::string name;
-    if (!ident(name)) return false;
-    names.push_back(std::move(name));
-    if (peek() != ',') return true;
-    take();
-  }
 }
 
 bool Reader::located_names(LocatedNames& names) {

@@ -33,7 +33,7 @@ int classify(const ScannerDeclarations& declarations, std::string_view name) {
 // Names are classified when they are scanned, and the cursor scans a token
 // only when the grammar looks at it: a declaration completed by its last
 // token is known to the names that follow it.
-class Reader : private TokenCursor<ScannerScanner, ScannerToken> {
+class Reader : private TokenCursor<ScannerScanner, ScannerToken, kSTokIdent> {
  public:
   Reader(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa)
       : TokenCursor(declarations.diagnostics(), declarations.diagnostics(), source,
@@ -45,12 +45,9 @@ class Reader : private TokenCursor<ScannerScanner, ScannerToken> {
   int run() { return read_result(specification()); }
 
  private:
-  bool ident(std::string& name) { return expect_text(kSTokIdent, name); }
-
   // Each production gives false when reading must end.
   bool specification();
   bool section();
-  bool name_list(Names& names);
   bool type_declaration();
   bool conversion_declaration();
   bool attribute_declaration();
@@ -132,16 +129,6 @@ bool Reader::section() {
     if (!(this->*declaration)()) return false;
   while (peek() == kSTokIdent);
   return true;
-}
-
-bool Reader::name_list(Names& names) {
-  for (;;) {
-    std::string name;
-    if (!ident(name)) return false;
-    names.push_back(std::move(name));
-    if (peek() != ',') return true;
-    take();
-  }
 }
 
 bool Reader::type_declaration() {

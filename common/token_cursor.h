@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/diagnostics.h"
 
@@ -25,14 +26,15 @@ inline bool group_nesting_overflows(std::size_t levels) {
   return kBaseStackEntries + kEntriesPerGroupLevel * levels >= kMaxStackEntries;
 }
 
-// The look-ahead of a reader over the tokens of `Scanner`. Tokens are
-// scanned only when the grammar looks at them, so a declaration completed
-// by its last token is made before the next token is read (and echoed, and
-// in the scanner dialect classified).
+// The look-ahead of a reader over the tokens of `Scanner`, whose names are
+// tokens of code `kIdentCode`. Tokens are scanned only when the grammar
+// looks at them, so a declaration completed by its last token is made
+// before the next token is read (and echoed, and in the scanner dialect
+// classified).
 //
 // The productions of a reader give false when reading must end; the reason
 // has been reported and `read_result` tells how the reading ended.
-template <class Scanner, class Token>
+template <class Scanner, class Token, int kIdentCode>
 class TokenCursor {
  protected:
   template <class... ScannerArgs>
@@ -77,6 +79,17 @@ class TokenCursor {
     if (peek() != code) return syntax_error();
     text = take().text;
     return true;
+  }
+  bool ident(std::string& name) { return expect_text(kIdentCode, name); }
+  // name { , name }
+  bool name_list(std::vector<std::string>& names) {
+    for (;;) {
+      std::string name;
+      if (!ident(name)) return false;
+      names.push_back(std::move(name));
+      if (peek() != ',') return true;
+      take();
+    }
   }
   // The result of a reading whose start production gave `accepted`.
   int read_result(bool accepted) const { return accepted ? kReadAccepted : result_; }
