@@ -11,17 +11,11 @@
 #include "common/parser_declarations.h"
 #include "common/parser_tokens.h"
 #include "common/spec_source.h"
+#include "common/token_cursor.h"
 
 namespace zedra {
 
 namespace {
-
-// The table-driven parsers that this reader replaces keep at most 10000
-// entries on their stack. Only nested groups make the stack deep; each
-// level holds the enclosing alternative and the brace.
-constexpr std::size_t kMaxStackEntries = 10000;
-constexpr std::size_t kBaseStackEntries = 8;
-constexpr std::size_t kEntriesPerGroupLevel = 2;
 
 // A group being read, with the alternative being built in it. A group that
 // is the separator of a CHAIN leaves the chained items with its parent.
@@ -32,61 +26,24 @@ struct GroupFrame {
   ItemList chained;  // the parent's items waiting for this separator
 };
 
-class Reader {
+// Tokens are scanned only when the grammar needs to look at them, so a
+// declaration completed by its last token is made before the next token is
+// read (and echoed).
+class Reader : private TokenCursor<ParserScanner, Token, kTokIdent> {
  public:
   Reader(SpecSource& source, ParserDeclarations& declarations)
-      : diagnostics_(declarations.diagnostics()), scanner_(source), decl_(declarations) {}
+      : TokenCursor(declarations.diagnostics(), source),
+        diagnostics_(declarations.diagnostics()),
+        decl_(declarations) {}
 
-  int run() { return specification() ? kReadAccepted : result_; }
+  int run() { return read_result(specification()); }
 
  private:
-  // Tokens are scanned only when the grammar needs to look at them, so a
-  // declaration completed by its last token is made before the next token
-  // is read (and echoed).
-  int peek() {
-    if (!have_token_) {
-      token_ = scanner_.next();
-      have_token_ = true;
-    }
-    return token_.code;
-  }
-  Token take() {
-    peek();
-    have_token_ = false;
-    return std::move(token_);
-  }
-  // Reports the token in hand as not accepted; reading ends (false).
-  bool syntax_error() {
-    diagnostics_.report(26, "parse error", token_.matched.empty() ? "end of file" : token_.matched);
-    result_ = kReadFailed;
-    return false;
-  }
-  // The "{" in hand opens a group inside `levels` open groups: false when
-  // the stack of the table-driven reader would overflow.
-  bool check_stack(std::size_t levels) {
-    if (kBaseStackEntries + kEntriesPerGroupLevel * levels < kMaxStackEntries) return true;
-    diagnostics_.report(26, "parser stack overflow", token_.matched);
-    result_ = kReadStackOverflow;
-    return false;
-  }
-  bool expect(int code) {
-    if (peek() != code) return syntax_error();
-    take();
-    return true;
-  }
-  bool ident(std::string& name) {
-    if (peek() != kTokIdent) return syntax_error();
-    name = take().text;
-    return true;
-  }
-
-  // Each production gives false when reading must end; the reason has been
-  // reported and `result_` holds the reader's result.
+  // Each production gives false when reading must end.
   bool specification();
   bool section();
   template <class Declaration>
   bool declarations(Declaration declaration);
-  bool name_list(Names& names);
   bool located_names(LocatedNames& names);
   bool type_declaration();
   bool constant_declaration();
@@ -104,11 +61,7 @@ class Reader {
   bool argument(Argument& argument);
 
   Diagnostics& diagnostics_;
-  ParserScanner scanner_;
   ParserDeclarations& decl_;
-  Token token_;
-  bool have_token_ = false;
-  int result_ = kReadAccepted;
   // While the ROOT clause is read, ROOT is the rule being defined.
   bool in_root_clause_ = false;
 };
@@ -175,16 +128,6 @@ bool Reader::declarations(Declaration declaration) {
     if (!declaration()) return false;
   while (peek() == kTokIdent);
   return true;
-}
-
-bool Reader::name_list(Names& names) {
-  for (;;) {
-    std::string name;
-    if (!ident(name)) return false;
-    names.push_back(std::move(name));
-    if (peek() != ',') return true;
-    take();
-  }
 }
 
 bool Reader::located_names(LocatedNames& names) {

@@ -1,21 +1,14 @@
 #include "common/parser_tokens.h"
 
 #include <array>
-#include <string_view>
-#include <unordered_map>
 
+#include "common/keyword_table.h"
 
 namespace zedra {
 
 namespace {
 
-struct Keyword {
-  std::string_view word;
-  int code;
-  bool lower_case_too;
-};
-
-constexpr std::array<Keyword, 25> kKeywords{{
+constexpr std::array<KeywordSpelling, 25> kKeywords{{
     {"OPTIONS", kTokOptions, false},     {"DEFINITIONS", kTokDefinitions, false},
     {"TERMINALS", kTokTerminals, false}, {"TYPES", kTokTypes, false},
     {"CONSTANTS", kTokConstants, false}, {"ACTIONS", kTokActions, false},
@@ -31,32 +24,9 @@ constexpr std::array<Keyword, 25> kKeywords{{
     {"OF", kTokOf, true},
 }};
 
-std::string lower_form(std::string_view keyword) {
-  std::string word(keyword);
-  for (char& c : word) c = static_cast<char>(c - 'A' + 'a');
-  return word;
-}
-
-// Every accepted spelling with its code.
-const std::unordered_map<std::string, int>& keyword_spellings() {
-  static const std::unordered_map<std::string, int> spellings = [] {
-    std::unordered_map<std::string, int> table;
-    for (const Keyword& keyword : kKeywords) {
-      table.emplace(std::string(keyword.word), keyword.code);
-      if (keyword.lower_case_too) table.emplace(lower_form(keyword.word), keyword.code);
-    }
-    return table;
-  }();
-  return spellings;
-}
-
 }  // namespace
 
-int parser_keyword(const std::string& word) {
-  const auto& spellings = keyword_spellings();
-  auto found = spellings.find(word);
-  return found == spellings.end() ? kTokIdent : found->second;
-}
+int parser_keyword(const std::string& word) { return find_keyword(kKeywords, word, kTokIdent); }
 
 Token ParserScanner::next() {
   for (;;) {

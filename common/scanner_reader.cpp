@@ -33,7 +33,7 @@ int classify(const ScannerDeclarations& declarations, std::string_view name) {
 // Names are classified when they are scanned, and the cursor scans a token
 // only when the grammar looks at it: a declaration completed by its last
 // token is known to the names that follow it.
-class Reader : private TokenCursor<ScannerScanner, ScannerToken> {
+class Reader : private TokenCursor<ScannerScanner, ScannerToken, kSTokIdent> {
  public:
   Reader(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa)
       : TokenCursor(declarations.diagnostics(), declarations.diagnostics(), source,
@@ -42,31 +42,27 @@ class Reader : private TokenCursor<ScannerScanner, ScannerToken> {
         decl_(declarations),
         nfa_(nfa) {}
 
-  int run() {
-    return run_reader([this] { specification(); });
-  }
+  int run() { return read_result(specification()); }
 
  private:
-  std::string ident() { return expect_text(kSTokIdent); }
-
-  void specification();
+  // Each production gives false when reading must end.
+  bool specification();
   bool section();
-  Names name_list();
-  void type_declaration();
-  void conversion_declaration();
-  void attribute_declaration();
-  void symbol_declaration();
-  void string_declaration();
-  void charset_declaration();
-  void range();
-  Initialisations initialisations();
-  void scanner_rule();
-  Fragment alternatives();
+  bool type_declaration();
+  bool conversion_declaration();
+  bool attribute_declaration();
+  bool symbol_declaration();
+  bool string_declaration();
+  bool charset_declaration();
+  bool range();
+  bool initialisations(Initialisations& assigned);
+  bool scanner_rule();
+  bool alternatives(Fragment& expression);
   void add_factor(GroupFrame& frame, Fragment primary);
   void end_sequence(GroupFrame& frame);
-  Fragment primary();
-  StateSet set_expression();
-  void evaluate_set(const std::string& name, SetOperator op, StateSet& value);
+  bool primary(Fragment& result);
+  bool set_expression(StateSet& value);
+  bool evaluate_set(const std::string& name, SetOperator op, StateSet& value);
   int operator_part();
 
   Diagnostics& diagnostics_;
@@ -74,32 +70,48 @@ class Reader : private TokenCursor<ScannerScanner, ScannerToken> {
   Nfa& nfa_;
 };
 
-void Reader::specification() {
+bool starts_section(int code) {
+  switch (code) {
+    case kSTokTypes:
+    case kSTokActions:
+    case kSTokAttributes:
+    case kSTokSymbols:
+    case kSTokKeywords:
+    case kSTokCharsets:
+    case kSTokStrings: return true;
+    default: return false;
+  }
+}
+
+bool Reader::specification() {
   if (peek() == kSTokOptions) {
     take();
-    Names names = name_list();
-    expect('.');
+    Names names;
+    if (!name_list(names) || !expect('.')) return false;
     decl_.apply_options(names);
   }
   if (peek() == kSTokDefinitions) {
     take();
-    Names names = name_list();
-    expect('.');
+    Names names;
+    if (!name_list(names) || !expect('.')) return false;
     decl_.add_definition_modules(names);
   }
-  if (!section()) syntax_error();
-  while (section()) {
-  }
-  expect(kSTokRules);
-  do scanner_rule();
+  if (!starts_section(peek())) return syntax_error();
+  do
+    if (!section()) return false;
+  while (starts_section(peek()));
+  if (!expect(kSTokRules)) return false;
+  do
+    if (!scanner_rule()) return false;
   while (peek() == kSTokIdent);
-  if (peek() != kSTokEnd) syntax_error();
+  if (peek() != kSTokEnd) return syntax_error();
+  return true;
 }
 
-// One declaration section; false when the next token begins none.
+// One declaration section: its keyword and its declarations.
 bool Reader::section() {
   const int keyword = peek();
-  void (Reader::*declaration)() = nullptr;
+  bool (Reader::*declaration)() = nullptr;
   switch (keyword) {
     case kSTokTypes: declaration = &Reader::type_declaration; break;
     case kSTokActions: declaration = &Reader::conversion_declaration; break;
@@ -108,183 +120,181 @@ bool Reader::section() {
     case kSTokKeywords: declaration = &Reader::symbol_declaration; break;
     case kSTokCharsets: declaration = &Reader::charset_declaration; break;
     case kSTokStrings: declaration = &Reader::string_declaration; break;
-    default: return false;
+    default: return syntax_error();
   }
   take();
   if (keyword == kSTokSymbols) decl_.begin_symbol_section(SymbolSection::Symbols);
   if (keyword == kSTokKeywords) decl_.begin_symbol_section(SymbolSection::Keywords);
-  do (this->*declaration)();
+  do
+    if (!(this->*declaration)()) return false;
   while (peek() == kSTokIdent);
   return true;
 }
 
-Names Reader::name_list() {
-  Names names{ident()};
-  while (peek() == ',') {
-    take();
-    names.push_back(ident());
-  }
-  return names;
-}
-
-void Reader::type_declaration() {
-  std::string name = ident();
+bool Reader::type_declaration() {
+  std::string name;
+  if (!ident(name)) return false;
   Names values;
   if (peek() == '=') {
     take();
-    expect('(');
-    values = name_list();
-    expect(')');
+    if (!expect('(') || !name_list(values) || !expect(')')) return false;
   }
-  expect('.');
+  if (!expect('.')) return false;
   decl_.declare_type(name, values);
+  return true;
 }
 
-void Reader::conversion_declaration() {
-  std::string name = ident();
-  expect(':');
-  std::string type_name = ident();
-  expect('.');
+bool Reader::conversion_declaration() {
+  std::string name;
+  std::string type_name;
+  if (!ident(name) || !expect(':') || !ident(type_name) || !expect('.')) return false;
   decl_.declare_conversion(name, type_name);
+  return true;
 }
 
-void Reader::attribute_declaration() {
-  std::string name = ident();
-  expect(':');
-  std::string type_name = ident();
+bool Reader::attribute_declaration() {
+  std::string name;
+  std::string type_name;
+  if (!ident(name) || !expect(':') || !ident(type_name)) return false;
   decl_.declare_attribute(name, type_name);
-  expect(kSTokSyn);
-  expect(kSTokOf);
-  Names terminals = name_list();
+  Names terminals;
+  if (!expect(kSTokSyn) || !expect(kSTokOf) || !name_list(terminals)) return false;
   std::string default_action;
   if (peek() == kSTokWith) {
     take();
-    expect(kSTokDefault);
-    default_action = ident();
+    if (!expect(kSTokDefault) || !ident(default_action)) return false;
   }
-  expect('.');
+  if (!expect('.')) return false;
   decl_.set_attribute_terminals(terminals, default_action);
+  return true;
 }
 
 // name : TEXT [initialisations] { | TEXT [initialisations] } .
 // A representation is added once the token after it has been read.
-void Reader::symbol_declaration() {
-  std::string name = ident();
-  expect(':');
+bool Reader::symbol_declaration() {
+  std::string name;
+  if (!ident(name) || !expect(':')) return false;
   decl_.declare_symbol(name);
   for (;;) {
-    std::string text = expect_text(kSTokText);
-    Initialisations assigned = initialisations();
+    std::string text;
+    Initialisations assigned;
+    if (!expect_text(kSTokText, text) || !initialisations(assigned)) return false;
     if (Terminal* terminal = decl_.add_representation(text, assigned)) nfa_.literal(text, terminal);
     if (peek() != '|') break;
     take();
   }
-  expect('.');
+  return expect('.');
 }
 
-void Reader::string_declaration() {
-  std::string name = ident();
-  expect(':');
-  std::string text = expect_text(kSTokLiteral);
-  expect('.');
+bool Reader::string_declaration() {
+  std::string name;
+  std::string text;
+  if (!ident(name) || !expect(':') || !expect_text(kSTokLiteral, text) || !expect('.')) return false;
   decl_.declare_string(name, text);
+  return true;
 }
 
-void Reader::charset_declaration() {
-  std::string name = ident();
+bool Reader::charset_declaration() {
+  std::string name;
+  if (!ident(name)) return false;
   decl_.declare_charset(name);
-  expect(':');
-  expect('[');
-  range();
+  if (!expect(':') || !expect('[') || !range()) return false;
   while (peek() == ',') {
     take();
-    range();
+    if (!range()) return false;
   }
-  expect(']');
-  expect('.');
+  return expect(']') && expect('.');
 }
 
 // A single character is added once the token after it has been read; a
 // range as soon as its second character has been read.
-void Reader::range() {
-  if (peek() != kSTokChar) syntax_error();
+bool Reader::range() {
+  if (peek() != kSTokChar) return syntax_error();
   const int low = take().value;
   int high = low;
   if (peek() == kSTokRange) {
     take();
-    if (peek() != kSTokChar) syntax_error();
+    if (peek() != kSTokChar) return syntax_error();
     high = take().value;
   }
   decl_.add_charset_range(low, high);
+  return true;
 }
 
 // attribute = value { , attribute = value }, each value a type value or a
 // call; possibly none.
-Initialisations Reader::initialisations() {
-  Initialisations assigned;
-  if (peek() != kSTokIdent) return assigned;
+bool Reader::initialisations(Initialisations& assigned) {
+  if (peek() != kSTokIdent) return true;
   for (;;) {
-    std::string attribute = ident();
-    expect('=');
-    if (peek() != kSTokIdent && peek() != kSTokCall) syntax_error();
+    std::string attribute;
+    if (!ident(attribute) || !expect('=')) return false;
+    if (peek() != kSTokIdent && peek() != kSTokCall) return syntax_error();
     std::string value = take().text;
     assigned.push_back({std::move(attribute), std::move(value), diagnostics_.line()});
-    if (peek() != ',') return assigned;
+    if (peek() != ',') return true;
     take();
   }
 }
 
-void Reader::scanner_rule() {
-  std::string name = ident();
-  expect(':');
+bool Reader::scanner_rule() {
+  std::string name;
+  if (!ident(name) || !expect(':')) return false;
   TerminalKind kind = TerminalKind::Plain;
   if (peek() == kSTokSkip || peek() == kSTokVerify) {
     kind = take().code == kSTokSkip ? TerminalKind::Skip : TerminalKind::Verify;
-    expect(':');
+    if (!expect(':')) return false;
   }
   decl_.declare_rule(name, kind);
   nfa_.rule_start();
-  Fragment expression = alternatives();
+  Fragment expression;
+  if (!alternatives(expression)) return false;
   if (peek() == kSTokReserved) {
     take();
-    std::string call = expect_text(kSTokCall);
-    expect(kSTokElse);
+    std::string call;
+    if (!expect_text(kSTokCall, call) || !expect(kSTokElse)) return false;
     decl_.set_reserved_action(call);
   }
-  Initialisations assigned = initialisations();
-  if (peek() != '.') syntax_error();
+  Initialisations assigned;
+  if (!initialisations(assigned)) return false;
+  if (peek() != '.') return syntax_error();
   decl_.set_rule_initialisations(assigned);
   take();
   // A rejected head leaves no terminal of this rule to accept.
   nfa_.rule_end(std::move(expression), decl_.declaration_accepted() ? decl_.current_terminal() : nullptr);
+  return true;
 }
 
 // The alternatives of a rule up to the token that follows them. Nested
 // groups are read with an explicit stack of frames, so the depth of
 // nesting is bounded only by the parse stack limit.
-Fragment Reader::alternatives() {
+bool Reader::alternatives(Fragment& expression) {
   std::vector<GroupFrame> frames(1);
   for (;;) {
     const int code = peek();
     if (code == kSTokStringName || code == kSTokSetName) {
-      add_factor(frames.back(), primary());
+      Fragment factor;
+      if (!primary(factor)) return false;
+      add_factor(frames.back(), std::move(factor));
       continue;
     }
     if (code == '{') {
+      if (!check_stack(frames.size())) return false;
       take();
-      if (group_nesting_overflows(frames.size())) stack_overflow();
       frames.emplace_back();
       continue;
     }
     // Every other token ends a sequence, which needs one factor at least.
-    if (!frames.back().has_sequence) syntax_error();
+    if (!frames.back().has_sequence) return syntax_error();
     end_sequence(frames.back());
     if (code == '|') {
       take();
       continue;
     }
-    if (frames.size() == 1) return std::move(frames.back().alternatives);
-    if (code != '}') syntax_error();
+    if (frames.size() == 1) {
+      expression = std::move(frames.back().alternatives);
+      return true;
+    }
+    if (code != '}') return syntax_error();
     take();
     Fragment group = std::move(frames.back().alternatives);
     frames.pop_back();
@@ -314,28 +324,35 @@ void Reader::end_sequence(GroupFrame& frame) {
   frame.has_sequence = false;
 }
 
-Fragment Reader::primary() {
-  if (peek() == kSTokSetName) return nfa_.charset_primary(set_expression());
+bool Reader::primary(Fragment& result) {
+  if (peek() == kSTokSetName) {
+    StateSet value;
+    if (!set_expression(value)) return false;
+    result = nfa_.charset_primary(value);
+    return true;
+  }
   const std::string name = take().text;
   const ScannerString* string = decl_.scanner_string_find(name);
-  return nfa_.string_primary(name, string ? string->text : std::nullopt);
+  result = nfa_.string_primary(name, string ? string->text : std::nullopt);
+  return true;
 }
 
 // set { (+|-|*) set }, evaluated from left to right.
-StateSet Reader::set_expression() {
-  StateSet value;
-  evaluate_set(take().text, kSetFirst, value);
+bool Reader::set_expression(StateSet& value) {
+  if (!evaluate_set(take().text, kSetFirst, value)) return false;
   while (peek() == '+' || peek() == '-' || peek() == '*') {
     const auto op = static_cast<SetOperator>(take().code);
-    evaluate_set(expect_text(kSTokSetName), op, value);
+    std::string name;
+    if (!expect_text(kSTokSetName, name) || !evaluate_set(name, op, value)) return false;
   }
-  return value;
+  return true;
 }
 
 // A set without ranges (message 51) ends the reading.
-void Reader::evaluate_set(const std::string& name, SetOperator op, StateSet& value) {
+bool Reader::evaluate_set(const std::string& name, SetOperator op, StateSet& value) {
   const CharacterSet* set = decl_.charset_find(name);
-  if (!set || !nfa_.charset_expression(*set, op, value)) throw ReadStop{kReadFailed};
+  if (!set || !nfa_.charset_expression(*set, op, value)) return stop(kReadFailed);
+  return true;
 }
 
 int Reader::operator_part() {

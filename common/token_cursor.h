@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/diagnostics.h"
 
@@ -14,23 +15,6 @@ namespace zedra {
 
 // Results of reading a specification.
 enum ReadResult : int { kReadAccepted = 0, kReadFailed = 1, kReadStackOverflow = 2 };
-
-// Thrown inside a reader to unwind it once reading has stopped.
-struct ReadStop {
-  int result;
-};
-
-// Runs `read` and gives its result: kReadAccepted when it returns, the
-// result of the ReadStop when reading stopped.
-template <class Read>
-int run_reader(Read read) {
-  try {
-    read();
-    return kReadAccepted;
-  } catch (const ReadStop& stop) {
-    return stop.result;
-  }
-}
 
 // The table-driven parsers that the readers replace keep at most 10000
 // entries on their stack. Only nested groups make the stack deep; each
@@ -42,11 +26,15 @@ inline bool group_nesting_overflows(std::size_t levels) {
   return kBaseStackEntries + kEntriesPerGroupLevel * levels >= kMaxStackEntries;
 }
 
-// The look-ahead of a reader over the tokens of `Scanner`. Tokens are
-// scanned only when the grammar looks at them, so a declaration completed
-// by its last token is made before the next token is read (and echoed, and
-// in the scanner dialect classified).
-template <class Scanner, class Token>
+// The look-ahead of a reader over the tokens of `Scanner`, whose names are
+// tokens of code `kIdentCode`. Tokens are scanned only when the grammar
+// looks at them, so a declaration completed by its last token is made
+// before the next token is read (and echoed, and in the scanner dialect
+// classified).
+//
+// The productions of a reader give false when reading must end; the reason
+// has been reported and `read_result` tells how the reading ended.
+template <class Scanner, class Token, int kIdentCode>
 class TokenCursor {
  protected:
   template <class... ScannerArgs>
@@ -65,30 +53,53 @@ class TokenCursor {
     have_token_ = false;
     return std::move(token_);
   }
-  // Message 26 at the text matched last; ends the reading.
-  [[noreturn]] void syntax_error() {
+  // Message 26 at the text matched last; reading ends.
+  bool syntax_error() {
     cursor_diagnostics_.report(26, "parse error", token_.matched.empty() ? "end of file" : token_.matched);
-    throw ReadStop{kReadFailed};
+    return stop(kReadFailed);
   }
-  // Message 26 for a group nested too deeply; ends the reading.
-  [[noreturn]] void stack_overflow() {
+  // The "{" in hand opens a group inside `levels` open groups: false, with
+  // message 26, when that nests the groups too deeply.
+  bool check_stack(std::size_t levels) {
+    if (!group_nesting_overflows(levels)) return true;
     cursor_diagnostics_.report(26, "parser stack overflow", "{");
-    throw ReadStop{kReadStackOverflow};
+    return stop(kReadStackOverflow);
   }
-  void expect(int code) {
-    if (peek() != code) syntax_error();
+  // Ends the reading with `result`; its reason has been reported.
+  bool stop(int result) {
+    result_ = result;
+    return false;
+  }
+  bool expect(int code) {
+    if (peek() != code) return syntax_error();
     take();
+    return true;
   }
-  std::string expect_text(int code) {
-    if (peek() != code) syntax_error();
-    return take().text;
+  bool expect_text(int code, std::string& text) {
+    if (peek() != code) return syntax_error();
+    text = take().text;
+    return true;
   }
+  bool ident(std::string& name) { return expect_text(kIdentCode, name); }
+  // name { , name }
+  bool name_list(std::vector<std::string>& names) {
+    for (;;) {
+      std::string name;
+      if (!ident(name)) return false;
+      names.push_back(std::move(name));
+      if (peek() != ',') return true;
+      take();
+    }
+  }
+  // The result of a reading whose start production gave `accepted`.
+  int read_result(bool accepted) const { return accepted ? kReadAccepted : result_; }
 
  private:
   Diagnostics& cursor_diagnostics_;
   Scanner scanner_;
   Token token_;
   bool have_token_ = false;
+  int result_ = kReadAccepted;
 };
 
 }  // namespace zedra

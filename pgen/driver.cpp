@@ -1,13 +1,12 @@
 #include "pgen/driver.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "common/diagnostics.h"
 #include "common/files.h"
+#include "common/generator_cli.h"
 #include "common/parser_declarations.h"
 #include "common/parser_includes.h"
 #include "common/parser_reader.h"
@@ -32,7 +31,6 @@ namespace zedra {
 namespace {
 
 constexpr const char* kBanner = "ZEDRA parser generator v2.8";
-constexpr int kMaxExitStatus = 255;
 
 // The state of one pgen run.
 class PgenRun {
@@ -172,36 +170,24 @@ void PgenRun::test_rule(Rule& rule, bool is_root) {
   }
 }
 
-// The summary line; the exit status is the error count, kept below 256 so
-// that a multiple of 256 errors does not read as success.
+// The summary line; the exit status follows the error count.
 int PgenRun::finish() {
   diagnostics_.set_line(0);
   diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
-  return std::min(diagnostics_.error_count(), kMaxExitStatus);
+  return exit_status_of(diagnostics_.error_count());
 }
 
-void print_usage() {
-  std::printf(
-      "%s\n"
-      "usage: pgen [specification[.inp]] [action-module ...]\n"
-      "  Reads the parser specification (standard input without a name) and\n"
-      "  writes <module>.lst and, when missing, <action-module>.h and .c.\n"
-      "  --help     this text\n"
-      "  --version  the banner\n",
-      kBanner);
-}
+constexpr const char* kUsage =
+    "usage: pgen [specification[.inp]] [action-module ...]\n"
+    "  Reads the parser specification (standard input without a name) and\n"
+    "  writes <module>.lst and, when missing, <action-module>.h and .c.\n"
+    "  --help     this text\n"
+    "  --version  the banner\n";
 
 }  // namespace
 
 int run_pgen(int argc, char** argv) {
-  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-    print_usage();
-    return 0;
-  }
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("%s\n", kBanner);
-    return 0;
-  }
+  if (answer_information_request(argc, argv, kBanner, kUsage)) return 0;
   return PgenRun().run(argc, argv);
 }
 

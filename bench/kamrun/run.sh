@@ -14,19 +14,7 @@ trap 'rm -rf "$scratch"' EXIT
 rounds=100000000
 instructions=$((7 + 13 * rounds + 4 + 5))
 
-# measure NAME COMMAND...: runs the command, leaves "wall user" in $scratch/NAME
-measure() {
-  name=$1
-  shift
-  if [ -x /usr/bin/time ]; then
-    /usr/bin/time -f "%e %U" -o "$scratch/$name" "$@" > "$scratch/$name.out" || return 1
-  else
-    start=$(date +%s.%N)
-    "$@" > "$scratch/$name.out" || return 1
-    end=$(date +%s.%N)
-    awk "BEGIN { printf \"%.2f -\n\", $end - $start }" > "$scratch/$name"
-  fi
-}
+. "$here/../lib.sh"
 
 measure kamrun "$kamrun" -s "$here/loop.kam" || { echo "kamrun failed"; exit 1; }
 read -r kam_wall kam_user < "$scratch/kamrun"

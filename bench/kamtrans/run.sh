@@ -15,19 +15,7 @@ feeders=$build/tests/kamtrans
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# measure NAME COMMAND...: runs the command, leaves "wall user" in $scratch/NAME
-measure() {
-  name=$1
-  shift
-  if [ -x /usr/bin/time ]; then
-    /usr/bin/time -f "%e %U" -o "$scratch/$name" "$@" >"$scratch/$name.out" || return 1
-  else
-    start=$(date +%s.%N)
-    "$@" >"$scratch/$name.out" || return 1
-    end=$(date +%s.%N)
-    awk "BEGIN { printf \"%.2f -\n\", $end - $start }" >"$scratch/$name"
-  fi
-}
+. "$here/../lib.sh"
 
 # report NAME LABEL: prints the figures of NAME and its speed-up over kamrun
 report() {
