@@ -26,6 +26,12 @@ void do_code(integer value, integer *op_number)
   *op_number = value;
 }
 
+/* Default of the opcode attribute; every instruction word sets its own. */
+void no_opcode(integer *op_number)
+{
+  *op_number = 0;
+}
+
 void do_op0(integer opcode)
 {
   emit_instruction(opcode, NULL, NULL, NULL);

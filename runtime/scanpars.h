@@ -51,6 +51,10 @@ int i_init(int ac, char **av);
 int i_finish(void);
 void i_report(int code, ...);
 
+/* Base name of the input without its extension ("prog" for "dir/prog.kam"),
+   as i_init derived it; the empty string before an input was opened. */
+const char *i_module_name(void);
+
 /* Scanner primitives, called by the generated i_next_token. */
 void i_next_token(void);
 void i_init_lexeme(void);

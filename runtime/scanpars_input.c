@@ -125,6 +125,11 @@ static int i_open_input(const char *name)
   return 1;
 }
 
+const char *i_module_name(void)
+{
+  return i_rt.module_name ? i_rt.module_name : "";
+}
+
 static void i_close_input(void)
 {
   if (i_rt.input)

@@ -2,16 +2,16 @@
 # Times the kamrun loop benchmark (bench/kamrun/loop.kam) on kamrun and
 # translated by k2c (built with cc -O2) and by k2s (built with gcc -m32 -O2),
 # and prints the times with the speed-up of each translation over kamrun.
-# The translations come from the back-ends through the test feeder, which
-# makes the reader's calls. A k2s program that can only run under qemu-i386
-# is not timed: that figure would measure the emulator.
+# The translations come from the translators of the build. A k2s program
+# that can only run under qemu-i386 is not timed: that figure would
+# measure the emulator.
 # usage: run.sh BUILD_DIR BENCH_DIR
 build=$(cd "$1" && pwd)
 here=$2
 source_dir=$(cd "$here/../.." && pwd)
 program=$source_dir/bench/kamrun/loop.kam
 target=$source_dir/kamtrans/target
-feeders=$build/tests/kamtrans
+translators=$build/kamtrans
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -31,7 +31,7 @@ read -r kam_wall kam_user <"$scratch/kamrun"
 echo "kamrun: ${kam_wall} s wall, ${kam_user} s CPU (result $(cat "$scratch/kamrun.out"))"
 
 mkdir "$scratch/k2c.dir" "$scratch/k2s.dir"
-if (cd "$scratch/k2c.dir" && "$feeders/kamtrans_feed_k2c" "$program" >/dev/null &&
+if (cd "$scratch/k2c.dir" && "$translators/k2c" "$program" >/dev/null 2>&1 &&
     ${CC:-cc} -O2 -Wno-unused-label -I"$target" -o loop loop.c); then
   measure k2c "$scratch/k2c.dir/loop" && report k2c "k2c -O2" || echo "k2c program failed"
 else
@@ -49,7 +49,7 @@ case $mode in
   qemu-i386) echo "k2s: 32-bit programs run only under qemu-i386 here; not timed"; exit 0 ;;
   *) echo "k2s: 32-bit programs cannot be built or run here, skipped"; exit 0 ;;
 esac
-if (cd "$scratch/k2s.dir" && "$feeders/kamtrans_feed_k2s" "$program" >/dev/null &&
+if (cd "$scratch/k2s.dir" && "$translators/k2s" "$program" >/dev/null 2>&1 &&
     gcc -m32 -no-pie -O2 -I"$target" -o loop loop.s "$target/kamsupport.c" 2>/dev/null); then
   measure k2s "$scratch/k2s.dir/loop" && report k2s "k2s -O2" || echo "k2s program failed"
 else

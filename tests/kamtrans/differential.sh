@@ -35,11 +35,12 @@ fi
 # translate NAME PROGRAM WORK: translates and builds WORK/prog
 translate() {
   if [ "$tool" = k2c ]; then
-    (cd "$3" && "$FEED_K2C" "$2" >/dev/null &&
-     $CC $ZEDRA_TEST_CFLAGS -Wno-unused-label -I"$ZEDRA_TARGET_DIR" -o prog "$1.c")
+    (cd "$3" && "$K2C" "$2" >build.log 2>&1 &&
+     $CC $ZEDRA_TEST_CFLAGS -Wno-unused-label -I"$ZEDRA_TARGET_DIR" -o prog "$1.c" 2>>build.log) ||
+      { cat "$3/build.log"; return 1; }
   else
-    (cd "$3" && "$FEED_K2S" "$2" >/dev/null &&
-     gcc -m32 -no-pie -I"$ZEDRA_TARGET_DIR" -o prog "$1.s" "$scratch/kamsupport.o" 2>build.log) ||
+    (cd "$3" && "$K2S" "$2" >build.log 2>&1 &&
+     gcc -m32 -no-pie -I"$ZEDRA_TARGET_DIR" -o prog "$1.s" "$scratch/kamsupport.o" 2>>build.log) ||
       { cat "$3/build.log"; return 1; }
   fi
 }

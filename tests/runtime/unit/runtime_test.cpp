@@ -2,7 +2,11 @@
 // sets, marker sets, and the predefined conversions.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+
+#include <unistd.h>
 
 #include "fixture.h"
 
@@ -142,6 +146,26 @@ TEST(Scanner, ReadsNothingWithoutInput)
   i_ch = 0;
   i_next_character();
   EXPECT_EQ(i_ch, EOF);
+}
+
+TEST(ModuleName, IsTheInputBaseNameWithoutExtension)
+{
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("zedra_module_" + std::to_string(::getpid()));
+  fs::create_directories(dir / "sub.d");
+  std::ofstream(dir / "sub.d" / "prog.kam") << "halt\n";
+  const fs::path here = fs::current_path();
+  fs::current_path(dir);
+  std::string input = "sub.d/prog.kam";
+  std::string program = "probe";
+  char *av[] = {program.data(), input.data(), nullptr};
+  testing::internal::CaptureStderr();
+  ASSERT_EQ(i_init(2, av), 1);
+  EXPECT_STREQ(i_module_name(), "prog");
+  i_finish();
+  testing::internal::GetCapturedStderr();
+  fs::current_path(here);
+  fs::remove_all(dir);
 }
 
 } // namespace

@@ -1,0 +1,1 @@
+#define SEGLEN1 4

@@ -1,0 +1,6 @@
+char *StringTab[]= {
+	"text",
+	"more",
+	0
+};
+#define STRTABSIZE (sizeof StringTab/sizeof StringTab[0])-1
