@@ -140,18 +140,7 @@ bool Reader::located_names(LocatedNames& names) {
   }
 }
 
-bool Reader::type_declaration() {
-  std::string name;
-  if (!ident(name)) return false;
-  Names values;
-  if (peek() == '=') {
-    take();
-    if (!expect('(') || !name_list(values) || !expect(')')) return false;
-  }
-  if (!expect('.')) return false;
-  decl_.declare_type(name, values);
-  return true;
-}
+bool Reader::type_declaration() { return TokenCursor::type_declaration(decl_); }
 
 bool Reader::constant_declaration() {
   Names names;

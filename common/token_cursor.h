@@ -91,6 +91,21 @@ class TokenCursor {
       take();
     }
   }
+  // name [ = ( name { , name } ) ] .  — the type declaration both dialects
+  // share; `declarations` is the dialect's declaration object.
+  template <class Declarations>
+  bool type_declaration(Declarations& declarations) {
+    std::string name;
+    if (!ident(name)) return false;
+    std::vector<std::string> values;
+    if (peek() == '=') {
+      take();
+      if (!expect('(') || !name_list(values) || !expect(')')) return false;
+    }
+    if (!expect('.')) return false;
+    declarations.declare_type(name, values);
+    return true;
+  }
   // The result of a reading whose start production gave `accepted`.
   int read_result(bool accepted) const { return accepted ? kReadAccepted : result_; }
 
