@@ -27,14 +27,22 @@ static char *i_text_room(struct i_text_buffer *buffer, size_t n)
   return buffer->text;
 }
 
-/* Copies REPR into BUFFER, mapping every character through MAP (or keeping
-   it when MAP is null). */
-static char *i_mapped_copy(struct i_text_buffer *buffer, const char *repr, int (*map)(int))
+/* How i_mapped_copy treats the characters it copies. */
+enum i_case_map { i_keep_case, i_to_upper, i_to_lower };
+
+/* Copies REPR into BUFFER, changing the case of its letters as MAP says. */
+static char *i_mapped_copy(struct i_text_buffer *buffer, const char *repr, enum i_case_map map)
 {
   size_t n = repr ? strlen(repr) : 0;
   char *out = i_text_room(buffer, n);
-  for (size_t i = 0; i < n; i++)
-    out[i] = map ? (char)map((unsigned char)repr[i]) : repr[i];
+  if (map == i_keep_case)
+    memcpy(out, repr ? repr : "", n);
+  else if (map == i_to_upper)
+    for (size_t i = 0; i < n; i++)
+      out[i] = (char)toupper((unsigned char)repr[i]);
+  else
+    for (size_t i = 0; i < n; i++)
+      out[i] = (char)tolower((unsigned char)repr[i]);
   out[n] = '\0';
   return out;
 }
@@ -42,19 +50,19 @@ static char *i_mapped_copy(struct i_text_buffer *buffer, const char *repr, int (
 char *get_repr(const char *repr)
 {
   static struct i_text_buffer buffer;
-  return i_mapped_copy(&buffer, repr, NULL);
+  return i_mapped_copy(&buffer, repr, i_keep_case);
 }
 
 char *convert_to_upper(const char *repr)
 {
   static struct i_text_buffer buffer;
-  return i_mapped_copy(&buffer, repr, toupper);
+  return i_mapped_copy(&buffer, repr, i_to_upper);
 }
 
 char *convert_to_lower(const char *repr)
 {
   static struct i_text_buffer buffer;
-  return i_mapped_copy(&buffer, repr, tolower);
+  return i_mapped_copy(&buffer, repr, i_to_lower);
 }
 
 char *delete_spaces(const char *repr)

@@ -34,6 +34,14 @@
 /* Longest line copy: "%3d " and the first characters of the line. */
 #define i_line_copy_max 255
 
+/* Rare paths of the per-character routines stay out of line, so that the
+   usual path is small enough to be inlined into the generated scanner. */
+#if defined(__GNUC__) || defined(__clang__)
+#define i_noinline __attribute__((noinline))
+#else
+#define i_noinline
+#endif
+
 int i_look_ahead = -1;
 char i_lexeme[i_lexeme_size];
 int i_ch = 0;
@@ -71,6 +79,8 @@ static struct i_runtime {
   size_t in_pos, in_len, in_cap;
   boolean in_ended;                     /* end of input seen; never read again */
   boolean in_failed;                    /* a read error was reported */
+  size_t echo_pos;                      /* in_buf before this is echoed */
+  boolean echoing;                      /* i_echo_pending is at work */
 
   /* the current lexeme */
   int lex_len;                          /* characters read for it */
@@ -102,10 +112,16 @@ static void i_listing_message(const char *prefix, const char *text, size_t len);
 static void i_listing_close(void);
 static int i_lookahead_start(void);
 static _Noreturn void i_fatal_exit(void);
+static void i_echo_pending(void);
 
 #include "scanpars_report.c"
 #include "scanpars_listing.c"
 #include "scanpars_input.c"
 #include "scanpars_scanner.c"
 #include "scanpars_parser.c"
+
+/* The generated scanner, which follows in this translation unit, calls the
+   per-character routines inline. */
+#define i_next_character() i_next_character_inline()
+#define i_could_accept(token) i_could_accept_inline(token)
 #include "cgl.c"

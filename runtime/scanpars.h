@@ -68,6 +68,38 @@ int i_lookup(const char *lexeme);
 int i_in_set(int token, ...);
 void i_delete_until(i_marker_set markers, ...);
 
+/* The deletion of tokens up to a marked one, after the marking. */
+void i_delete_unmarked(i_marker_set markers);
+
+#if !defined(__cplusplus) && defined(i_token_set_size)
+/* A generated parser tests and marks token lists at every symbol.  Its
+   calls of i_in_set and i_delete_until hand their constant lists over as
+   arrays, so that the tests are inlined and no variable argument list has
+   to be walked; the functions above do the same for other callers. */
+static inline int i_in_list(int token, const int *tokens)
+{
+  for (; *tokens != -1; tokens++)
+    if (*tokens == token)
+      return 1;
+  return 0;
+}
+
+static inline void i_delete_until_list(i_marker_set markers, const int *tokens)
+{
+  if (markers)
+    for (; *tokens != -1; tokens++)
+      if (*tokens >= 0 && *tokens < i_token_set_size)
+        markers[*tokens] = 1;
+  if (i_look_ahead != i_EndOfFile &&
+      !(markers && i_look_ahead >= 0 && i_look_ahead < i_token_set_size && markers[i_look_ahead]))
+    i_delete_unmarked(markers);
+}
+
+#define i_in_set(token, ...) i_in_list((token), (const int[]){__VA_ARGS__})
+#define i_delete_until(markers, ...) \
+  i_delete_until_list((markers), (const int[]){__VA_ARGS__})
+#endif
+
 #ifdef __cplusplus
 }
 #endif

@@ -137,7 +137,7 @@ static void i_close_input(void)
   i_rt.input = NULL;
   free(i_rt.in_buf);
   i_rt.in_buf = NULL;
-  i_rt.in_pos = i_rt.in_len = i_rt.in_cap = 0;
+  i_rt.in_pos = i_rt.in_len = i_rt.in_cap = i_rt.echo_pos = 0;
 }
 
 /* Refills the input buffer, keeping the characters just read so that they
@@ -146,9 +146,10 @@ static int i_refill(void)
 {
   if (i_rt.in_ended || !i_rt.input)
     return EOF;
+  i_echo_pending();
   size_t keep = i_rt.in_pos < i_input_keep ? i_rt.in_pos : i_input_keep;
   memmove(i_rt.in_buf, i_rt.in_buf + i_rt.in_pos - keep, keep);
-  i_rt.in_pos = i_rt.in_len = keep;
+  i_rt.in_pos = i_rt.in_len = i_rt.echo_pos = keep;
   size_t n = fread(i_rt.in_buf + keep, 1, i_rt.in_cap - keep, i_rt.input);
   if (n == 0) {
     i_rt.in_ended = true;
@@ -215,6 +216,7 @@ int i_init(int ac, char **av)
 int i_finish(void)
 {
   if (i_rt.listing) {
+    i_echo_pending();
     i_lst_put('\n');
     i_listing_close();
     if (i_rt.lst_failed)

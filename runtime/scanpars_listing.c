@@ -16,12 +16,19 @@ static long long i_lst_offset(void)
   return i_rt.lst_base + (long long)i_rt.lst_used;
 }
 
+/* Characters of the current lexeme already echoed: reading leaves the
+   echo for later, so the characters not yet echoed are the last ones read. */
+static long i_echoed_lexeme_length(void)
+{
+  return (long)i_rt.lex_len - (long)(i_rt.in_pos - i_rt.echo_pos);
+}
+
 /* The earliest offset that a later retraction can move back to: the echo of
    the first character of the current lexeme, never before the last message. */
 static long long i_lst_keep_from(void)
 {
   long long keep = i_lst_offset();
-  if (i_rt.lex_len > 0 && i_rt.echo_at[0] < keep)
+  if (i_echoed_lexeme_length() > 0 && i_rt.echo_at[0] < keep)
     keep = i_rt.echo_at[0];
   return keep < i_rt.barrier ? i_rt.barrier : keep;
 }
@@ -108,6 +115,7 @@ static void i_listing_close(void)
 {
   if (!i_rt.listing)
     return;
+  i_echo_pending();
   i_lst_write_out(i_rt.lst_used);
   if (fclose(i_rt.listing) != 0)
     i_rt.lst_failed = true;
@@ -199,15 +207,16 @@ static void i_line_start(void)
 }
 
 /* After a message: the line read so far is written again on a fresh line,
-   and the characters of the current lexeme found in that copy are echoed
-   there now (so that moving back finds them). */
-static void i_line_repeat(const struct i_line *line)
+   and the characters of the current lexeme before index K (the character
+   about to be echoed) found in that copy are echoed there now (so that
+   moving back finds them). */
+static void i_line_repeat(const struct i_line *line, int k)
 {
   i_lst_put('\n');
   long long start = i_lst_offset();
   i_lst_write(line->copy, (size_t)line->copy_len);
   long column = i_line_column(line);
-  for (int j = i_rt.lex_len - 2; j >= 0 && i_lexeme[j] != '\n' && column > 0; j--) {
+  for (int j = k - 1; j >= 0 && i_lexeme[j] != '\n' && column > 0; j--) {
     column--;
     if (line->prefix_len + column < line->copy_len)
       i_rt.echo_at[j] = start + line->prefix_len + column;
@@ -216,26 +225,26 @@ static void i_line_repeat(const struct i_line *line)
 
 /* Before the echo of a character: the newline after a message, and the
    number of a new line or the repetition of the interrupted one. */
-static void i_echo_prepare(void)
+static void i_echo_prepare(int k)
 {
   if (i_rt.echo_state & i_message_written) {
     i_lst_put('\n');
     if (!(i_rt.echo_state & i_at_line_start))
-      i_line_repeat(i_rt.line);
+      i_line_repeat(i_rt.line, k);
   }
   if (i_rt.echo_state & i_at_line_start)
     i_line_start();
   i_rt.echo_state = 0;
 }
 
-/* Echoes the character C, the lexeme character at index K.  This runs for
-   every character read, so the usual case takes no branch but the newline
-   test. */
+/* Echoes the character C, the lexeme character at index K (negative for a
+   character read before the lexeme began). */
 static inline void i_echo(int c, int k)
 {
   if (i_rt.echo_state)
-    i_echo_prepare();
-  i_rt.echo_at[k] = i_lst_offset();
+    i_echo_prepare(k);
+  if (k >= 0)
+    i_rt.echo_at[k] = i_lst_offset();
   if (i_rt.lst_used == i_rt.lst_cap)
     i_lst_make_room(1);
   i_rt.lst_buf[i_rt.lst_used++] = (char)c;
@@ -248,6 +257,27 @@ static inline void i_echo(int c, int k)
     line->copy[line->copy_len++] = (char)c;
   else
     line->beyond++;
+}
+
+/* Echoes the characters read since the last echo.  Reading a character
+   does not echo it: most tokens end with one character of look-ahead that
+   is given back at once, and echoing it only to take it out again would
+   cost more than the rest of the scan.  Everything that looks at the
+   listing, the line numbers or the echo positions echoes first, so the
+   listing is the same as with an echo at once. */
+static void i_echo_pending(void)
+{
+  if (i_rt.echoing)
+    return;                             /* a report from within the echo */
+  i_rt.echoing = true;
+  size_t end = i_rt.in_pos;
+  int k = i_rt.lex_len - (int)(end - i_rt.echo_pos);
+  for (size_t pos = i_rt.echo_pos; pos < end; pos++, k++) {
+    i_rt.echo_pos = pos + 1;
+    i_echo(i_rt.in_buf[pos], k);
+  }
+  i_rt.echo_pos = end;
+  i_rt.echoing = false;
 }
 
 /* Undoes the line bookkeeping of the N characters CHARS (in reading order)

@@ -3,7 +3,7 @@
  * Part of scanpars.c; not compiled on its own.
  */
 
-int i_in_set(int token, ...)
+int (i_in_set)(int token, ...)
 {
   va_list args;
   va_start(args, token);
@@ -23,9 +23,17 @@ static boolean i_is_marked(i_marker_set markers, int token)
   return markers && token >= 0 && token < i_token_set_size && markers[token];
 }
 
+void i_delete_unmarked(i_marker_set markers)
+{
+  while (i_look_ahead != i_EndOfFile && !i_is_marked(markers, i_look_ahead)) {
+    i_report(i_msg_deleted, i_token_name(i_look_ahead), i_lexeme);
+    i_next_token();
+  }
+}
+
 /* Marks the listed tokens, then deletes tokens up to a marked one.  The end
    of the input is never deleted: nothing follows it to resume at. */
-void i_delete_until(i_marker_set markers, ...)
+void (i_delete_until)(i_marker_set markers, ...)
 {
   va_list args;
   va_start(args, markers);
@@ -33,8 +41,5 @@ void i_delete_until(i_marker_set markers, ...)
     if (markers && token >= 0 && token < i_token_set_size)
       markers[token] = 1;
   va_end(args);
-  while (i_look_ahead != i_EndOfFile && !i_is_marked(markers, i_look_ahead)) {
-    i_report(i_msg_deleted, i_token_name(i_look_ahead), i_lexeme);
-    i_next_token();
-  }
+  i_delete_unmarked(markers);
 }

@@ -213,6 +213,9 @@ void i_report(int code, ...)
   if ((code == i_msg_parser_test && !i_rt.parser_test) ||
       (code == i_msg_scanner_test && !i_rt.scanner_test))
     return;
+  /* The message follows everything read so far in the listing, and names
+     the line of the last character read. */
+  i_echo_pending();
   va_list args;
   va_start(args, code);
   const char *text;

@@ -29,10 +29,16 @@ static int i_lookahead_start(void)
 void i_init_lexeme(void)
 {
   if (i_rt.input && i_rt.cut >= 0 && i_rt.cut < i_rt.lex_len) {
-    int n = i_rt.lex_len - i_rt.cut;
-    i_listing_rewind(i_rt.cut);
-    i_rt.in_pos -= (size_t)n;
-    i_lines_give_back(i_rt.in_buf + i_rt.in_pos, n);
+    size_t n = (size_t)(i_rt.lex_len - i_rt.cut);
+    if (i_rt.in_pos - n >= i_rt.echo_pos) {
+      i_rt.in_pos -= n;                 /* never echoed: nothing to undo */
+    } else {
+      i_echo_pending();
+      i_listing_rewind(i_rt.cut);
+      i_rt.in_pos -= n;
+      i_lines_give_back(i_rt.in_buf + i_rt.in_pos, (int)n);
+      i_rt.echo_pos = i_rt.in_pos;
+    }
     if (i_ch == EOF)
       i_ch = '\0';                      /* read the given-back characters again */
   }
@@ -47,6 +53,7 @@ void i_init_lexeme(void)
    recorded before is lost with the characters. */
 static void i_lexeme_overflow(void)
 {
+  i_echo_pending();
   i_rt.end = -1;
   i_report(i_msg_buffer_overflow);
   int last = i_rt.lex_len - 1;
@@ -63,7 +70,9 @@ static int i_next_slow(void)
   return i_rt.input && i_rt.listing ? i_refill() : EOF;
 }
 
-void i_next_character(void)
+/* Every case but the usual one: refilling the input, the end of input, a
+   lexeme about to overflow. */
+static i_noinline void i_next_character_slow(void)
 {
   if (i_ch == EOF)
     return;
@@ -77,22 +86,54 @@ void i_next_character(void)
   i_lexeme[k] = (char)c;
   i_lexeme[k + 1] = '\0';
   i_rt.lex_len = k + 1;
-  i_echo(c, k);
   if (k + 1 == i_lexeme_size - 1)
     i_lexeme_overflow();
 }
 
-void i_could_accept(int token)
+/* This runs for every character of the input: the usual case (a buffered
+   character, room in the lexeme) is small enough to be inlined into the
+   generated scanner loop.  The echo follows later (i_echo_pending). */
+static inline void i_next_character_inline(void)
 {
-  if (token != i_look_ahead) {
-    i_look_ahead = token;
-    if (i_rt.scanner_test)
-      i_report(i_msg_scanner_test, "Scanner could recognize %s", i_token_name(token));
+  int k = i_rt.lex_len;
+  size_t pos = i_rt.in_pos;
+  if (pos >= i_rt.in_len || i_ch == EOF || k + 2 >= i_lexeme_size - 1) {
+    i_next_character_slow();
+    return;
   }
+  int c = i_rt.in_buf[pos];
+  i_rt.in_pos = pos + 1;
+  i_rt.lex_len = k + 1;
+  i_ch = c;
+  i_lexeme[k] = (char)c;
+  i_lexeme[k + 1] = '\0';
+}
+
+void i_next_character(void)
+{
+  i_next_character_inline();
+}
+
+static i_noinline void i_could_accept_new(int token)
+{
+  i_look_ahead = token;
+  if (i_rt.scanner_test)
+    i_report(i_msg_scanner_test, "Scanner could recognize %s", i_token_name(token));
+}
+
+static inline void i_could_accept_inline(int token)
+{
+  if (token != i_look_ahead)
+    i_could_accept_new(token);
   /* The token is what was read before the current character (all of it at
      the end of the input). */
   int end = i_ch == EOF ? i_rt.lex_len : i_rt.lex_len - 1;
   i_rt.end = end < 0 ? 0 : end;
+}
+
+void i_could_accept(int token)
+{
+  i_could_accept_inline(token);
 }
 
 void i_final_accept(int token)
@@ -118,23 +159,52 @@ void i_get_lexeme(void)
              i_token_name(i_look_ahead), i_lexeme);
 }
 
+/* The keyword table of the generated scanner, indexed by a hash of the
+   text on first use: open addressing in twice as many slots as keywords,
+   each slot holding an entry index + 1 (0 for a free slot).  Of entries
+   with equal texts the last one counts. */
+#define i_keyword_count (sizeof i_keywords / sizeof i_keywords[0] - 1)
+#define i_keyword_slots (2 * i_keyword_count + 1)
+
+static unsigned i_keyword_slot[i_keyword_slots];
+static boolean i_keyword_indexed = false;
+
+static size_t i_keyword_hash(const char *text)
+{
+  size_t hash = 2166136261u;
+  for (; *text; text++)
+    hash = (hash ^ (unsigned char)*text) * 16777619u;
+  return hash % i_keyword_slots;
+}
+
+/* The slot that holds TEXT, or the free slot where it would go. */
+static size_t i_keyword_find(const char *text)
+{
+  size_t slot = i_keyword_hash(text);
+  while (i_keyword_slot[slot] != 0 &&
+         strcmp(i_keywords[i_keyword_slot[slot] - 1].rhs, text) != 0)
+    slot = (slot + 1) % i_keyword_slots;
+  return slot;
+}
+
+static void i_keyword_index(void)
+{
+  /* The table ends with an entry without text. */
+  for (unsigned i = 0; i_keywords[i].rhs; i++)
+    i_keyword_slot[i_keyword_find(i_keywords[i].rhs)] = i + 1;
+  i_keyword_indexed = true;
+}
+
 int i_lookup(const char *lexeme)
 {
-  size_t count = sizeof i_keywords / sizeof i_keywords[0] - 1;
   if (!lexeme)
     return 0;
-  /* Bisection for the last entry whose text is not greater than LEXEME. */
-  size_t low = 0, high = count;
-  while (low < high) {
-    size_t middle = low + (high - low) / 2;
-    if (strcmp(i_keywords[middle].rhs, lexeme) <= 0)
-      low = middle + 1;
-    else
-      high = middle;
-  }
-  if (low == 0 || strcmp(i_keywords[low - 1].rhs, lexeme) != 0)
+  if (!i_keyword_indexed)
+    i_keyword_index();
+  unsigned entry = i_keyword_slot[i_keyword_find(lexeme)];
+  if (entry == 0)
     return 0;
-  int token = i_keywords[low - 1].lhs;
+  int token = i_keywords[entry - 1].lhs;
   if (i_rt.scanner_test)
     i_report(i_msg_scanner_test, "Scanner found keyword %s (derived from %s)",
            i_token_name(token), i_token_name(i_look_ahead));
