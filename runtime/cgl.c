@@ -27,24 +27,58 @@ static char *i_text_room(struct i_text_buffer *buffer, size_t n)
   return buffer->text;
 }
 
+/* Case changes as toupper and tolower make them, without a library call
+   for the plain ASCII characters that identifiers are mostly made of. */
+static inline char i_upper(unsigned char c)
+{
+  return (char)(c < 128 ? (c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c) : toupper(c));
+}
+
+static inline char i_lower(unsigned char c)
+{
+  return (char)(c < 128 ? (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) : tolower(c));
+}
+
 /* How i_mapped_copy treats the characters it copies. */
 enum i_case_map { i_keep_case, i_to_upper, i_to_lower };
 
-/* Copies REPR into BUFFER, changing the case of its letters as MAP says. */
-static char *i_mapped_copy(struct i_text_buffer *buffer, const char *repr, enum i_case_map map)
+/* Copies REPR (not null) into BUFFER, changing the case of its letters as
+   MAP says, after making room for all of it. */
+static char *i_mapped_copy_measured(struct i_text_buffer *buffer, const char *repr,
+                                    enum i_case_map map)
 {
-  size_t n = repr ? strlen(repr) : 0;
+  size_t n = strlen(repr);
   char *out = i_text_room(buffer, n);
   if (map == i_keep_case)
-    memcpy(out, repr ? repr : "", n);
+    memcpy(out, repr, n);
   else if (map == i_to_upper)
     for (size_t i = 0; i < n; i++)
-      out[i] = (char)toupper((unsigned char)repr[i]);
+      out[i] = i_upper((unsigned char)repr[i]);
   else
     for (size_t i = 0; i < n; i++)
-      out[i] = (char)tolower((unsigned char)repr[i]);
+      out[i] = i_lower((unsigned char)repr[i]);
   out[n] = '\0';
   return out;
+}
+
+/* Copies REPR into BUFFER, changing the case of its letters as MAP says.
+   Identifiers are converted once per token: texts that fit the buffer are
+   copied in one pass, without measuring them first. */
+static char *i_mapped_copy(struct i_text_buffer *buffer, const char *repr, enum i_case_map map)
+{
+  if (!repr)
+    repr = "";
+  if (map == i_keep_case || buffer->cap == 0)
+    return i_mapped_copy_measured(buffer, repr, map);
+  char *out = buffer->text;
+  size_t last = buffer->cap - 1;
+  for (size_t i = 0; i < last; i++) {
+    unsigned char c = (unsigned char)repr[i];
+    out[i] = map == i_to_upper ? i_upper(c) : i_lower(c);
+    if (c == '\0')
+      return out;
+  }
+  return i_mapped_copy_measured(buffer, repr, map);
 }
 
 char *get_repr(const char *repr)

@@ -259,6 +259,25 @@ static inline void i_echo(int c, int k)
     line->beyond++;
 }
 
+/* Echoes N characters without a newline, the first of them lexeme
+   character K, in one piece (the line has been begun). */
+static void i_echo_run(const unsigned char *chars, size_t n, int k)
+{
+  if (i_rt.lst_cap - i_rt.lst_used < n)
+    i_lst_make_room(n);
+  long long offset = i_lst_offset();
+  memcpy(i_rt.lst_buf + i_rt.lst_used, chars, n);
+  i_rt.lst_used += n;
+  for (size_t j = k < 0 ? (size_t)-k : 0; j < n; j++)
+    i_rt.echo_at[k + (int)j] = offset + (long long)j;
+  struct i_line *line = i_rt.line;
+  size_t room = (size_t)(i_line_copy_max - line->copy_len);
+  size_t copied = n < room ? n : room;
+  memcpy(line->copy + line->copy_len, chars, copied);
+  line->copy_len += (int)copied;
+  line->beyond += (long)(n - copied);
+}
+
 /* Echoes the characters read since the last echo.  Reading a character
    does not echo it: most tokens end with one character of look-ahead that
    is given back at once, and echoing it only to take it out again would
@@ -271,10 +290,22 @@ static void i_echo_pending(void)
     return;                             /* a report from within the echo */
   i_rt.echoing = true;
   size_t end = i_rt.in_pos;
-  int k = i_rt.lex_len - (int)(end - i_rt.echo_pos);
-  for (size_t pos = i_rt.echo_pos; pos < end; pos++, k++) {
-    i_rt.echo_pos = pos + 1;
-    i_echo(i_rt.in_buf[pos], k);
+  size_t pos = i_rt.echo_pos;
+  int k = i_rt.lex_len - (int)(end - pos);
+  while (pos < end) {
+    const unsigned char *run = i_rt.in_buf + pos;
+    const unsigned char *newline = memchr(run, '\n', end - pos);
+    size_t n = newline ? (size_t)(newline - run) : end - pos;
+    if (i_rt.echo_state || n == 0) {
+      /* a line number, a repeated line or a newline: one at a time */
+      i_rt.echo_pos = pos + 1;
+      i_echo(*run, k);
+      pos++, k++;
+      continue;
+    }
+    i_echo_run(run, n, k);
+    pos += n, k += (int)n;
+    i_rt.echo_pos = pos;
   }
   i_rt.echo_pos = end;
   i_rt.echoing = false;

@@ -97,7 +97,9 @@ static inline void i_next_character_inline(void)
 {
   int k = i_rt.lex_len;
   size_t pos = i_rt.in_pos;
-  if (pos >= i_rt.in_len || i_ch == EOF || k + 2 >= i_lexeme_size - 1) {
+  /* After the end of the input in_pos stays at in_len until characters
+     are given back, which also clears i_ch. */
+  if (pos >= i_rt.in_len || k + 2 >= i_lexeme_size - 1) {
     i_next_character_slow();
     return;
   }
@@ -160,48 +162,66 @@ void i_get_lexeme(void)
 }
 
 /* The keyword table of the generated scanner, indexed by a hash of the
-   text on first use: open addressing in twice as many slots as keywords,
-   each slot holding an entry index + 1 (0 for a free slot).  Of entries
-   with equal texts the last one counts. */
+   text on first use: open addressing in a power of two of slots, at least
+   twice as many as keywords, each slot holding an entry index + 1 (0 for a
+   free slot) with the hash and length of its text, so that most misses
+   cost no comparison of texts.  Of entries with equal texts the last one
+   counts. */
 #define i_keyword_count (sizeof i_keywords / sizeof i_keywords[0] - 1)
-#define i_keyword_slots (2 * i_keyword_count + 1)
 
-static unsigned i_keyword_slot[i_keyword_slots];
-static boolean i_keyword_indexed = false;
+static struct i_keyword_slot {
+  unsigned entry;
+  unsigned hash;
+  size_t length;
+} i_keyword_slot[4 * i_keyword_count + 2];
+static size_t i_keyword_mask = 0;       /* slots - 1, 0 before indexing */
 
-static size_t i_keyword_hash(const char *text)
+/* The hash of TEXT; its length goes to LENGTH. */
+static unsigned i_keyword_hash(const char *text, size_t *length)
 {
-  size_t hash = 2166136261u;
-  for (; *text; text++)
-    hash = (hash ^ (unsigned char)*text) * 16777619u;
-  return hash % i_keyword_slots;
+  unsigned hash = 5381;
+  const char *p = text;
+  for (; *p; p++)
+    hash = hash * 33 + (unsigned char)*p;
+  *length = (size_t)(p - text);
+  return hash;
 }
 
 /* The slot that holds TEXT, or the free slot where it would go. */
-static size_t i_keyword_find(const char *text)
+static struct i_keyword_slot *i_keyword_find(const char *text)
 {
-  size_t slot = i_keyword_hash(text);
-  while (i_keyword_slot[slot] != 0 &&
-         strcmp(i_keywords[i_keyword_slot[slot] - 1].rhs, text) != 0)
-    slot = (slot + 1) % i_keyword_slots;
-  return slot;
+  size_t length;
+  unsigned hash = i_keyword_hash(text, &length);
+  for (size_t slot = hash & i_keyword_mask;; slot = (slot + 1) & i_keyword_mask) {
+    struct i_keyword_slot *found = &i_keyword_slot[slot];
+    if (found->entry == 0 ||
+        (found->hash == hash && found->length == length &&
+         memcmp(i_keywords[found->entry - 1].rhs, text, length) == 0))
+      return found;
+  }
 }
 
 static void i_keyword_index(void)
 {
+  size_t slots = 2, wanted = 2 * i_keyword_count;
+  while (slots < wanted)
+    slots *= 2;
+  i_keyword_mask = slots - 1;
   /* The table ends with an entry without text. */
-  for (unsigned i = 0; i_keywords[i].rhs; i++)
-    i_keyword_slot[i_keyword_find(i_keywords[i].rhs)] = i + 1;
-  i_keyword_indexed = true;
+  for (unsigned i = 0; i_keywords[i].rhs; i++) {
+    struct i_keyword_slot *slot = i_keyword_find(i_keywords[i].rhs);
+    slot->entry = i + 1;
+    slot->hash = i_keyword_hash(i_keywords[i].rhs, &slot->length);
+  }
 }
 
 int i_lookup(const char *lexeme)
 {
   if (!lexeme)
     return 0;
-  if (!i_keyword_indexed)
+  if (i_keyword_mask == 0)
     i_keyword_index();
-  unsigned entry = i_keyword_slot[i_keyword_find(lexeme)];
+  unsigned entry = i_keyword_find(lexeme)->entry;
   if (entry == 0)
     return 0;
   int token = i_keywords[entry - 1].lhs;
