@@ -62,21 +62,31 @@ static char *i_mapped_copy_measured(struct i_text_buffer *buffer, const char *re
 }
 
 /* Copies REPR into BUFFER, changing the case of its letters as MAP says.
-   Identifiers are converted once per token: texts that fit the buffer are
+   Identifiers are copied once per token: texts that fit the buffer are
    copied in one pass, without measuring them first. */
 static char *i_mapped_copy(struct i_text_buffer *buffer, const char *repr, enum i_case_map map)
 {
   if (!repr)
     repr = "";
-  if (map == i_keep_case || buffer->cap == 0)
-    return i_mapped_copy_measured(buffer, repr, map);
   char *out = buffer->text;
-  size_t last = buffer->cap - 1;
-  for (size_t i = 0; i < last; i++) {
-    unsigned char c = (unsigned char)repr[i];
-    out[i] = map == i_to_upper ? i_upper(c) : i_lower(c);
-    if (c == '\0')
-      return out;
+  size_t last = buffer->cap ? buffer->cap - 1 : 0;
+  /* One loop per case, so that none of them decides the case per character. */
+  switch (map) {
+  case i_keep_case:
+    for (size_t i = 0; i < last; i++)
+      if ((out[i] = repr[i]) == '\0')
+        return out;
+    break;
+  case i_to_upper:
+    for (size_t i = 0; i < last; i++)
+      if ((out[i] = i_upper((unsigned char)repr[i])) == '\0')
+        return out;
+    break;
+  case i_to_lower:
+    for (size_t i = 0; i < last; i++)
+      if ((out[i] = i_lower((unsigned char)repr[i])) == '\0')
+        return out;
+    break;
   }
   return i_mapped_copy_measured(buffer, repr, map);
 }

@@ -122,6 +122,8 @@ static void i_echo_pending(void);
 
 /* The generated scanner, which follows in this translation unit, calls the
    per-character routines inline. */
+#define i_init_lexeme() i_init_lexeme_inline()
 #define i_next_character() i_next_character_inline()
+#define i_get_lexeme() i_get_lexeme_inline()
 #define i_could_accept(token) i_could_accept_inline(token)
 #include "cgl.c"

@@ -26,7 +26,7 @@ static int i_lookahead_start(void)
   return i_rt.lex_len;
 }
 
-void i_init_lexeme(void)
+static inline void i_init_lexeme_inline(void)
 {
   if (i_rt.input && i_rt.cut >= 0 && i_rt.cut < i_rt.lex_len) {
     size_t n = (size_t)(i_rt.lex_len - i_rt.cut);
@@ -46,6 +46,11 @@ void i_init_lexeme(void)
   i_rt.end = -1;
   i_rt.cut = -1;
   i_lexeme[0] = '\0';
+}
+
+void i_init_lexeme(void)
+{
+  i_init_lexeme_inline();
 }
 
 /* A token of 255 characters: reported, and the buffer starts afresh with
@@ -145,7 +150,7 @@ void i_final_accept(int token)
   i_rt.end = -1;
 }
 
-void i_get_lexeme(void)
+static inline void i_get_lexeme_inline(void)
 {
   int cut = i_rt.end >= 0 ? i_rt.end : i_ch == EOF ? i_rt.lex_len : i_rt.lex_len - 1;
   if (cut < 0)
@@ -159,6 +164,11 @@ void i_get_lexeme(void)
   else if (i_rt.scanner_test)
     i_report(i_msg_scanner_test, "Scanner recognized %s, lexeme = '%s'",
              i_token_name(i_look_ahead), i_lexeme);
+}
+
+void i_get_lexeme(void)
+{
+  i_get_lexeme_inline();
 }
 
 /* The keyword table of the generated scanner, indexed by a hash of the
@@ -187,6 +197,16 @@ static unsigned i_keyword_hash(const char *text, size_t *length)
   return hash;
 }
 
+/* Whether the N characters of A and B agree (keywords are short: no
+   library call). */
+static boolean i_same_text(const char *a, const char *b, size_t n)
+{
+  for (size_t i = 0; i < n; i++)
+    if (a[i] != b[i])
+      return false;
+  return true;
+}
+
 /* The slot that holds TEXT, or the free slot where it would go. */
 static struct i_keyword_slot *i_keyword_find(const char *text)
 {
@@ -196,7 +216,7 @@ static struct i_keyword_slot *i_keyword_find(const char *text)
     struct i_keyword_slot *found = &i_keyword_slot[slot];
     if (found->entry == 0 ||
         (found->hash == hash && found->length == length &&
-         memcmp(i_keywords[found->entry - 1].rhs, text, length) == 0))
+         i_same_text(i_keywords[found->entry - 1].rhs, text, length)))
       return found;
   }
 }
