@@ -117,5 +117,52 @@ TEST_F(DeadStateTest, TransitionsIntoMembersOfADeadGroupDisappear) {
   EXPECT_EQ(run_.dfa.mdfa_state_count, 2);
 }
 
+// The group table holds the groups 1 to 255. The subset construction never
+// hands more than 255 states to the minimisation (a 256th subset leaves no
+// number for the extra empty state, and that error stops the run), so only
+// a DFA built by hand needs a 256th group: state 0 leads to states that
+// each accept a terminal of their own.
+class GroupLimitTest : public ::testing::Test {
+ protected:
+  void minimise_distinct_states(int states) {
+    std::vector<Terminal> terminals(static_cast<std::size_t>(states));
+    AutomatonState& start = *run_.dfa.table.add();
+    for (int n = 1; n < states; ++n) {
+      AutomatonState& state = *run_.dfa.table.add();
+      state.chars.insert(n % 128);
+      state.terminal = &terminals[static_cast<std::size_t>(n)];
+      start.follow.insert(n);
+      run_.dfa.table.accepting.insert(n);
+    }
+    run_.dfa.table.add();  // the extra empty state, when there is room
+    run_.dfa.dfa_state_count = states;
+    run_.dfa.table.starts = start.follow;
+    run_.minimise();
+  }
+
+  test::AutomatonRun run_;
+};
+
+TEST_F(GroupLimitTest, TwoHundredFiftyFiveGroupsFit) {
+  minimise_distinct_states(255);
+  EXPECT_EQ(run_.errors(), 0) << run_.reports();
+  EXPECT_EQ(run_.dfa.mdfa_state_count, 255);
+}
+
+// A class that finds no room stays in the group it was to leave, so no
+// state drops out of the partition; every failed creation is reported.
+TEST_F(GroupLimitTest, AGroupBeyondNumber255IsMessage70) {
+  minimise_distinct_states(256);
+  const std::string line = "test.inp:1: Error: More than 255 groups, cannot continue\n";
+  const std::string reports = run_.reports();
+  ASSERT_GE(run_.errors(), 1);
+  EXPECT_EQ(reports.size(), line.size() * static_cast<std::size_t>(run_.errors()));
+  for (std::size_t at = 0; at < reports.size(); at += line.size())
+    EXPECT_EQ(reports.substr(at, line.size()), line);
+  EXPECT_EQ(run_.dfa.mdfa_state_count, 255);
+  StateSet partitioned = run_.dfa.representatives | run_.dfa.unused | run_.dfa.dead;
+  EXPECT_EQ(partitioned, range(0, 255));
+}
+
 }  // namespace
 }  // namespace zedra
