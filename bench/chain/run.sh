@@ -41,7 +41,8 @@ awk 'BEGIN {
 size=$(wc -c <big.pas)
 
 cp "$here/minisyn.inp" "$examples/passcan.inp" "$examples/pasdefs.c" . &&
-  "$build/sgen/sgen" passcan.inp >sgen.out && "$build/pgen/pgen" minisyn.inp >pgen.out &&
+  /usr/bin/time -f "%e %U %S" -o sgen.time "$build/sgen/sgen" passcan.inp >sgen.out &&
+  /usr/bin/time -f "%e %U %S" -o pgen.time "$build/pgen/pgen" minisyn.inp >pgen.out &&
   cc -O2 -I. -I"$here/../../runtime" -o zedra minisyn.c passcan.c pasdefs.c ||
   { echo "zedra syntax front end build failed"; cat sgen.out pgen.out; exit 0; }
 flex -o lex.yy.c "$here/minipas.l" && bison -d -o minipas.tab.c "$here/minipas.y" &&
@@ -73,6 +74,10 @@ awk -v size="$size" '
   }
   BEGIN {
     mb = size / 1048576
+    getline line <"sgen.time"; split(line, g, " ")
+    printf "sgen on passcan.inp               : %6.3f s CPU, %6.3f s wall\n", g[2] + g[3], g[1]
+    getline line <"pgen.time"; split(line, g, " ")
+    printf "pgen on minisyn.inp               : %6.3f s CPU, %6.3f s wall\n", g[2] + g[3], g[1]
     printf "input                             : %.1f MB\n", mb
     show("zedra syntax (with listing)", "zedra.time")
     show("flex + bison", "flexbison.time")
