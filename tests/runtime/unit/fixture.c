@@ -23,3 +23,15 @@ void i_next_token(void)
 {
   i_look_ahead= i_EndOfFile;
 }
+
+/* The forms a generated parser compiles its token tests to (the lists
+   handed over as arrays), for the C++ tests, which see only the functions. */
+int fixture_in_set(int token)
+{
+  return i_in_set(token, alpha, beta, delta, -1);
+}
+
+void fixture_delete_until(i_marker_set markers)
+{
+  i_delete_until(markers, beta, delta, 99, -1);
+}

@@ -1,4 +1,4 @@
-// Unit tests of the runtime's algorithms: keyword lookup by bisection, token
+// Unit tests of the runtime's algorithms: keyword lookup, token
 // sets, marker sets, and the predefined conversions.
 #include <gtest/gtest.h>
 
@@ -9,6 +9,9 @@
 #include <unistd.h>
 
 #include "fixture.h"
+
+extern "C" int fixture_in_set(int token);
+extern "C" void fixture_delete_until(i_marker_set markers);
 
 namespace {
 
@@ -54,6 +57,22 @@ TEST(TokenSet, DeleteUntilMarksListedTokensAndStopsAtMarkedLookAhead)
   EXPECT_EQ(i_look_ahead, beta);
 }
 
+TEST(TokenSet, GeneratedFormsAgreeWithTheFunctions)
+{
+  for (int token = -1; token <= i_token_set_size; token++)
+    EXPECT_EQ(fixture_in_set(token), i_in_set(token, alpha, beta, delta, -1)) << token;
+  unsigned char markers[i_token_set_size] = {};
+  i_look_ahead = delta;
+  fixture_delete_until(markers);          // 99 is out of range: not marked
+  EXPECT_EQ(markers[beta], 1);
+  EXPECT_EQ(markers[delta], 1);
+  EXPECT_EQ(markers[alpha], 0);
+  EXPECT_EQ(i_look_ahead, delta);
+  i_look_ahead = i_EndOfFile;
+  fixture_delete_until(nullptr);
+  EXPECT_EQ(i_look_ahead, i_EndOfFile);
+}
+
 TEST(TokenSet, DeleteUntilNeverDeletesTheEndOfInput)
 {
   unsigned char markers[i_token_set_size] = {};
@@ -87,6 +106,26 @@ TEST(Conversions, LongTextsGrowTheBuffer)
   std::string text(10000, 'q');
   EXPECT_EQ(std::string(convert_to_upper(text.c_str())), std::string(10000, 'Q'));
   EXPECT_EQ(std::string(string_encode(text.c_str())).size(), 9998u);
+}
+
+TEST(Conversions, CaseOfTextsAroundTheBufferSize)
+{
+  // The first buffer holds 255 characters; longer texts take the long way.
+  for (size_t n : {0u, 1u, 254u, 255u, 256u, 257u, 600u}) {
+    std::string mixed;
+    for (size_t i = 0; i < n; i++)
+      mixed += "aB\xC4\xe4"[i % 4];
+    std::string upper = mixed, lower = mixed;
+    for (char &c : upper)
+      c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    for (char &c : lower)
+      c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(std::string(convert_to_upper(mixed.c_str())), upper) << n;
+    EXPECT_EQ(std::string(convert_to_lower(mixed.c_str())), lower) << n;
+    EXPECT_EQ(std::string(get_repr(mixed.c_str())), mixed) << n;
+  }
+  EXPECT_STREQ(convert_to_lower(nullptr), "");
+  EXPECT_STREQ(get_repr(nullptr), "");
 }
 
 TEST(Conversions, CharEncodeOfEveryEscape)
