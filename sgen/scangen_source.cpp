@@ -25,7 +25,7 @@ std::vector<KeywordPair> sorted_keywords(const TerminalList& terminals) {
   for (const Terminal& terminal : terminals)
     for (const Representation& representation : terminal.representations)
       if (!representation.is_symbol) pairs.push_back({terminal.name, &representation.text});
-  // Byte-wise, as the runtime's binary search compares with strcmp.
+  // Byte-wise, the order of strcmp; of equal texts the runtime takes the last.
   std::stable_sort(pairs.begin(), pairs.end(), [](const KeywordPair& a, const KeywordPair& b) {
     return std::lexicographical_compare(
         a.text->begin(), a.text->end(), b.text->begin(), b.text->end(),
