@@ -38,6 +38,15 @@ bool NameList::remove(std::string_view name) {
   return true;
 }
 
+std::size_t NameList::remove_if(const std::function<bool(const std::string&)>& doomed) {
+  const auto kept_end = std::remove_if(names_.begin(), names_.end(), doomed);
+  const auto removed = static_cast<std::size_t>(names_.end() - kept_end);
+  if (removed == 0) return 0;
+  names_.erase(kept_end, names_.end());
+  rebuild_index();
+  return removed;
+}
+
 void NameList::clear() {
   names_.clear();
   index_.clear();

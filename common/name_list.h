@@ -26,6 +26,9 @@ class NameList {
   bool contains(std::string_view name) const;
   // Removes `name`; true when it was present.
   bool remove(std::string_view name);
+  // Removes every name for which `doomed` holds, in one pass; the others
+  // keep their order. Gives the number removed.
+  std::size_t remove_if(const std::function<bool(const std::string&)>& doomed);
   void clear();
 
   // Empties this list and adds the names of `source` in its order, so the

@@ -435,7 +435,7 @@ void Ll1Analysis::compute_empty() {
 // per rank), and the names each row gains are recorded in the order they
 // are added, so the sets end in the order that adding them one by one
 // gives, without a pass over every name for every pair of rules.
-void Ll1Analysis::close_over_rules(SetOf set) {
+void Ll1Analysis::close_over_rules(SetOf set, bool keep_rule_names) {
   const std::size_t rule_count = rules_.rules.size();
   const std::size_t words = (rank_names_.size() + 63) / 64;
   std::vector<std::uint64_t> rows(rule_count * words, 0);
@@ -461,22 +461,23 @@ void Ll1Analysis::close_over_rules(SetOf set) {
       }
     }
   }
+  std::vector<bool> is_rule(rank_names_.size());
+  for (std::size_t rank = 0; rank < rank_names_.size(); ++rank) is_rule[rank] = rule_named(*rank_names_[rank]) != nullptr;
   for (std::size_t i = 0; i < rule_count; ++i) {
     NameList& target = (*rules_.rules[i]).*set;
-    for (std::size_t rank : added[i]) target.add(*rank_names_[rank]);
+    for (std::size_t rank : added[i])
+      if (keep_rule_names || !is_rule[rank]) target.add(*rank_names_[rank]);
   }
 }
 
 void Ll1Analysis::compute_first() {
   SetWalk walk;
   for (auto& rule : rules_.rules) rule->first = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
-  close_over_rules(&Rule::first);
-  for (auto& rule : rules_.rules) {
-    std::vector<std::string> nonterminals;
-    for (const std::string& name : rule->first)
-      if (rule_named(name)) nonterminals.push_back(name);
-    for (const std::string& name : nonterminals) rule->first.remove(name);
-  }
+  // The rule names a closed FIRST set would hold are dropped at once: the
+  // terminals keep the order that adding and then removing them gives.
+  close_over_rules(&Rule::first, false);
+  for (auto& rule : rules_.rules)
+    rule->first.remove_if([this](const std::string& name) { return rule_named(name) != nullptr; });
   walk.pass1 = false;
   for (auto& rule : rules_.rules) rule->first = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
 }
@@ -485,7 +486,7 @@ void Ll1Analysis::compute_last() {
   SetWalk walk;
   walk.last = true;
   for (auto& rule : rules_.rules) rule->last = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
-  close_over_rules(&Rule::last);
+  close_over_rules(&Rule::last, true);
   walk.pass1 = false;
   for (auto& rule : rules_.rules) rule->last = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
 }

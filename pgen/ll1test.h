@@ -44,7 +44,7 @@ class Ll1Analysis {
   void add_rank(const std::string& name);
   // Adds to the set of every rule I that names a rule K the names of K's
   // set, rule by rule in list order (Warshall's closure).
-  void close_over_rules(SetOf set);
+  void close_over_rules(SetOf set, bool keep_rule_names);
 
   RuleList& rules_;
   std::unordered_map<std::string_view, Rule*> rule_by_name_;

@@ -32,6 +32,22 @@ TEST(NameList, NewNamesGoToTheFrontWithoutDuplicates) {
   EXPECT_EQ(list.size(), 3u);
 }
 
+TEST(NameList, RemoveIfKeepsTheOrderOfTheRestAndTheirMembership) {
+  // Long enough for the hash index.
+  NameList list;
+  Names expected;
+  for (int i = 0; i < 40; ++i) list.add("n" + std::to_string(i));
+  for (int i = 39; i >= 0; --i)
+    if (i % 3 != 0) expected.push_back("n" + std::to_string(i));
+  EXPECT_EQ(list.remove_if([](const std::string& name) { return std::stoi(name.substr(1)) % 3 == 0; }), 14u);
+  EXPECT_EQ(names(list), expected);
+  EXPECT_FALSE(list.contains("n3"));
+  EXPECT_TRUE(list.contains("n4"));
+  EXPECT_TRUE(list.add("n3"));
+  EXPECT_EQ(list.front(), "n3");
+  EXPECT_EQ(list.remove_if([](const std::string&) { return false; }), 0u);
+}
+
 TEST(NameList, ComparisonIsExact) {
   NameList list = make({"Expr"});
   EXPECT_TRUE(list.contains("Expr"));
