@@ -34,11 +34,16 @@ TEST(NameList, NewNamesGoToTheFrontWithoutDuplicates) {
 
 TEST(NameList, RemoveIfKeepsTheOrderOfTheRestAndTheirMembership) {
   // Long enough for the hash index.
+  const auto numbered = [](int i) {
+    std::string name(1, 'n');
+    name += std::to_string(i);
+    return name;
+  };
   NameList list;
   Names expected;
-  for (int i = 0; i < 40; ++i) list.add("n" + std::to_string(i));
+  for (int i = 0; i < 40; ++i) list.add(numbered(i));
   for (int i = 39; i >= 0; --i)
-    if (i % 3 != 0) expected.push_back("n" + std::to_string(i));
+    if (i % 3 != 0) expected.push_back(numbered(i));
   EXPECT_EQ(list.remove_if([](const std::string& name) { return std::stoi(name.substr(1)) % 3 == 0; }), 14u);
   EXPECT_EQ(names(list), expected);
   EXPECT_FALSE(list.contains("n3"));
