@@ -19,6 +19,7 @@
 #ifndef KAM_SUPPORT_FOR_K2A
 #define RTS_STRING_TABLE _StringTab
 #endif
+#define RTS_NO_PROGRAM_FRAME  /* the translated code brings its own entry */
 #include "rts.h"
 
 #include <signal.h>

@@ -2,6 +2,7 @@
    segments, descriptors, indexing, the display after recursion, multi-word
    comparison and wrap-around. Errors end a program, so these are the paths
    that succeed; the differential test covers the messages. */
+#define RTS_NO_PROGRAM_FRAME  /* these tests have a main of their own */
 #include "rts.h"
 
 char *StringTab[] = { "first", 0 };
