@@ -560,6 +560,13 @@ static RTS_UNUSED long rts_stack_pointer(void)
    returns through main. A file that includes this header for other
    purposes defines RTS_NO_PROGRAM_FRAME. */
 #ifndef RTS_NO_PROGRAM_FRAME
+#if defined(__GNUC__)
+/* The local hides the global on purpose. A program whose code does not end
+   in halt or a jump runs off the end of rts_program, which main does not
+   mind: it ends with status 0 then, as at the end of a main. */
+#pragma GCC diagnostic ignored "-Wshadow"
+#pragma GCC diagnostic ignored "-Wreturn-type"
+#endif
 int rts_program(long rts_sp);
 #define main(parameters) \
   main(parameters) { rts_program(0); return 0; } int rts_program(long rts_sp)
