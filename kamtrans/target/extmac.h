@@ -5,7 +5,11 @@
  * clang accepts them with -fasm-blocks).  The routines are those of the
  * support library kamsupport.c, compiled with KAM_SUPPORT_FOR_K2A:
  *
- *     clang -m32 -fasm-blocks -I DIR -DKAM_SUPPORT_FOR_K2A prog.c DIR/kamsupport.c
+ *     clang -m32 -fno-pic -no-pie -fasm-blocks -I DIR -DKAM_SUPPORT_FOR_K2A \
+ *       prog.c DIR/kamsupport.c
+ *
+ * (in position-independent code clang's assembler blocks call the routines
+ * through their GOT entries as if these were the routines' addresses).
  *
  * The evaluation stack is the processor stack, as in k2s programs; since a
  * k2a program starts in its own main, the support cannot see where that
@@ -56,9 +60,12 @@ int kam_stnvar(int sn, int dpl, int *top);
 int kam_ldnvar_count(int sn, int dpl, int *top);
 void kam_ldnvar_fill(int *room, int count);
 
-/* call: remember the return label, jump. */
+/* call: remember the return label, jump. The label's address is taken with
+   lea: clang's assembler blocks turn "push offset label" into a 16-bit push
+   of an undefined symbol. */
 #define xcall(return_label, target) \
-  __asm push offset return_label \
+  __asm lea eax, return_label \
+  __asm push eax \
   __asm call kam_ascall \
   __asm add esp, 4 \
   __asm jmp target

@@ -5,7 +5,8 @@
  *     gcc -m32 -I DIR -o prog prog.s DIR/kamsupport.c
  *
  * where DIR holds this file, rts.h and extmac.s.  For a program translated
- * by k2a, which has a main of its own, define KAM_SUPPORT_FOR_K2A.  The translated code keeps
+ * by k2a, which has a main of its own, define KAM_SUPPORT_FOR_K2A (see
+ * extmac.h).  The translated code keeps
  * the evaluation stack on the processor stack; the routines below are
  * called from it with that stack in any alignment, so every C entry point
  * realigns the stack for the C library.  The machine itself (segments,
@@ -19,6 +20,7 @@
 #ifndef KAM_SUPPORT_FOR_K2A
 #define RTS_STRING_TABLE _StringTab
 #endif
+#define RTS_NO_PROGRAM_FRAME  /* the translated code brings its own entry */
 #include "rts.h"
 
 #include <signal.h>
@@ -66,7 +68,13 @@ void kam_start(void)
   sigaction(SIGFPE, &action, NULL);
 }
 
-#ifndef KAM_SUPPORT_FOR_K2A
+#ifdef KAM_SUPPORT_FOR_K2A
+/* A k2a program starts in its own main: the handler is installed before. */
+__attribute__((constructor)) static void kam_start_k2a(void)
+{
+  kam_start();
+}
+#else
 /* The program's entry: the words that the translated code pushes below this
    frame form the evaluation stack; "halt" ends the program. */
 __asm__(
@@ -206,7 +214,7 @@ int kam_ldnvar_count(int sn, int dpl, int32_t *top)
   int64_t depth = stack.depth - stack.taken;
   for (int64_t i = 0; i < count; ++i) {
     rts_var_address(sn, start + i);
-    if (depth + i >= rts_stack_size)
+    if (kam_stack_base && depth + i >= rts_stack_size)
       rts_error("%s overflow, (stack size: %d)", "stack", rts_stack_size);
   }
   kam_block_load.sn = sn;

@@ -13,7 +13,10 @@
  * around to 32 bits as the machine does.
  *
  * Include it once per program, before the string table, which defines
- * StringTab (the name can be changed with RTS_STRING_TABLE).
+ * StringTab (the name can be changed with RTS_STRING_TABLE). The program's
+ * main becomes a frame around the program's body that gives the body a
+ * local stack pointer (see "The program frame" below); other files that
+ * include this header define RTS_NO_PROGRAM_FRAME first.
  */
 #ifndef zedra_rts_h
 #define zedra_rts_h
@@ -47,11 +50,16 @@ enum {
 /* Offsets of the header words below a segment's first data word. */
 enum { rts_hdr_sn = 4, rts_hdr_length = 3, rts_hdr_stat = 2, rts_hdr_dyn = 1 };
 
-/* The machine's state. The stack words, the stack pointer and the display
-   have types of their own, different from the words of the address space,
-   so that the compiler knows a store into a variable leaves them alone and
-   can keep them in registers. */
-static long long rts_stack[rts_stack_size];  /* wrapped 32-bit values */
+/* The machine's state. The stack pointer, the display and the tables
+   below have types of their own, different from the words of the address
+   space, so that the compiler knows a store into a variable leaves them
+   alone and can keep them in registers. The stack holds 32-bit words like
+   the address space: a value then travels from a variable over the stack
+   and back as a 32-bit register, and the wrap-around of push costs nothing. */
+static int32_t rts_stack[rts_stack_size];
+/* The number of words on the stack. The body of a translated program has a
+   local of the same name (see the program frame below), which push and pop
+   use there instead of this one. */
 static long rts_sp;
 static int32_t *rts_mem;                /* the address space */
 static long rts_size, rts_capacity;
@@ -61,6 +69,14 @@ static long rts_csn;
    beside the address space so that a variable access needs no load from
    it; refreshed whenever a header word or the display may have changed. */
 static long rts_length[rts_max_level + 1];
+/* For each level, the first data word of its segment and the number of
+   words from there that an access may reach (0 when every access fails a
+   check): a variable access is one unsigned comparison and an indexed load
+   from a base the compiler can keep, and accesses at different
+   displacements of one level visibly reach different words. Refreshed
+   together with rts_length. */
+static int32_t *rts_base[rts_max_level + 1];
+static unsigned long rts_limit[rts_max_level + 1];
 
 static struct rts_machine {
   jmp_buf returns[rts_stack_size];      /* k2c: where each return_ goes */
@@ -125,47 +141,57 @@ static inline RTS_HOT int32_t rts_wrap(rts_value value)
   return (int32_t)(uint32_t)(unsigned long long)value;
 }
 
-/* Evaluation stack. */
+/* Evaluation stack. The routines take the stack pointer in use where they
+   are called: push, pop and the routines that take several words are macros
+   that name rts_sp, so inside a translated program they reach its local
+   copy, which the compiler keeps in a register. The stack pointer is always
+   0 ... rts_stack_size, so each check is one unsigned comparison, and after
+   a push the next pop (and after a pop the next push) visibly passes its
+   check. */
 
-static inline RTS_HOT int push(rts_value value)
+static inline RTS_HOT int rts_push(long *sp, rts_value value)
 {
-  if (rts_sp >= rts_stack_size)
+  if (!RTS_LIKELY((unsigned long)*sp < rts_stack_size))
     rts_error("%s overflow, (stack size: %d)", "stack", rts_stack_size);
-  return rts_stack[rts_sp++] = rts_wrap(value);
+  return rts_stack[(*sp)++] = rts_wrap(value);
 }
 
-static inline RTS_HOT rts_value pop(void)
+static inline RTS_HOT rts_value rts_pop(long *sp)
 {
-  if (rts_sp <= 0)
+  if (!RTS_LIKELY((unsigned long)*sp - 1 < rts_stack_size))
     rts_error("Empty %s", "stack");
-  return rts_stack[--rts_sp];
+  return rts_stack[--*sp];
 }
 
-static inline RTS_UNUSED void swap(void)
+static inline RTS_HOT void rts_swap(long *sp)
 {
-  rts_value b = pop(), a = pop();
-  push(b);
-  push(a);
+  rts_value b = rts_pop(sp), a = rts_pop(sp);
+  rts_push(sp, b);
+  rts_push(sp, a);
 }
+
+#define push(value) rts_push(&rts_sp, (value))
+#define pop() rts_pop(&rts_sp)
+#define swap() rts_swap(&rts_sp)
 
 /* A stack seen from its top, so that the routines that take several words
    serve the C stack above and the processor stack of k2s programs alike. */
 struct rts_view {
   int32_t *top;                         /* processor stack: top word first */
-  long long *bottom;                    /* C stack: bottom word first */
+  int32_t *bottom;                      /* C stack: bottom word first */
   int64_t depth;                        /* words on the stack */
   int64_t taken;                        /* words popped through the view */
 };
 
-static RTS_UNUSED struct rts_view rts_c_stack(void)
+static inline RTS_HOT struct rts_view rts_c_stack(long sp)
 {
-  struct rts_view view = { NULL, rts_stack, rts_sp, 0 };
+  struct rts_view view = { NULL, rts_stack, sp, 0 };
   return view;
 }
 
 static RTS_UNUSED int32_t rts_view_word(const struct rts_view *view, int64_t from_top)
 {
-  return view->top ? view->top[from_top] : (int32_t)view->bottom[view->depth - 1 - from_top];
+  return view->top ? view->top[from_top] : view->bottom[view->depth - 1 - from_top];
 }
 
 static RTS_UNUSED int32_t rts_view_pop(struct rts_view *view)
@@ -176,9 +202,9 @@ static RTS_UNUSED int32_t rts_view_pop(struct rts_view *view)
 }
 
 /* The C stack after words were popped through a view of it. */
-static RTS_UNUSED void rts_c_stack_done(const struct rts_view *view)
+static inline RTS_HOT void rts_c_stack_done(long *sp, const struct rts_view *view)
 {
-  rts_sp -= (int)view->taken;
+  *sp -= (long)view->taken;
 }
 
 /* Address space. */
@@ -187,12 +213,20 @@ static RTS_UNUSED void rts_refresh_lengths(void)
 {
   for (int level = 0; level <= rts_max_level; ++level) {
     long address = rts_display[level];
+    int usable = address >= rts_header_words && address < rts_size;
     rts_length[level] = address >= rts_header_words && address - rts_hdr_length < rts_size
                       ? rts_mem[address - rts_hdr_length] : 0;
+    long reach = usable && rts_length[level] > 0 ? rts_length[level] : 0;
+    if (reach > rts_size - address)
+      reach = rts_size - address;
+    rts_base[level] = usable ? rts_mem + address : rts_mem;
+    rts_limit[level] = (unsigned long)reach;
   }
 }
 
-static inline RTS_HOT int64_t rts_var_address(rts_value sn, rts_value dpl)
+/* The checks of a variable access in the machine's order, for an access
+   that the limits above turned down: every such access fails one of them. */
+static RTS_UNUSED RTS_COLD _Noreturn void rts_access_fault(rts_value sn, rts_value dpl)
 {
   if (sn < 1 || sn > rts_max_level)
     rts_error("Segment number %d out of range: 1..%d", (int)rts_wrap(sn), rts_max_level);
@@ -204,19 +238,33 @@ static inline RTS_HOT int64_t rts_var_address(rts_value sn, rts_value dpl)
   int64_t length = rts_length[sn];
   if (dpl < 0 || dpl >= length || address + dpl >= rts_size)
     rts_error("Displacement outside of specified segment");
-  return address + dpl;
+  /* The limits disagree with the segments: a fault of this file. */
+  abort();
+}
+
+/* The word of variable (sn, dpl), after the machine's segment check. */
+static inline RTS_HOT int32_t *rts_variable(rts_value sn, rts_value dpl)
+{
+  if (RTS_LIKELY(sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_limit[sn]))
+    return rts_base[sn] + dpl;
+  rts_access_fault(sn, dpl);
+}
+
+static inline RTS_HOT int64_t rts_var_address(rts_value sn, rts_value dpl)
+{
+  return rts_variable(sn, dpl) - rts_mem;
 }
 
 static inline RTS_HOT int getmemr(rts_value sn, rts_value dpl)
 {
   if (sn == 0 && dpl == 0)
     return 0;
-  return rts_mem[rts_var_address(sn, dpl)];
+  return *rts_variable(sn, dpl);
 }
 
 static inline RTS_HOT void putmemr(rts_value sn, rts_value dpl, rts_value value)
 {
-  rts_mem[rts_var_address(sn, dpl)] = rts_wrap(value);
+  *rts_variable(sn, dpl) = rts_wrap(value);
 }
 
 static RTS_UNUSED int varaddr(rts_value sn, rts_value dpl)
@@ -226,7 +274,7 @@ static RTS_UNUSED int varaddr(rts_value sn, rts_value dpl)
 
 static inline RTS_HOT int64_t rts_absolute(rts_value address)
 {
-  if (address < rts_header_words || address >= rts_size)
+  if (!RTS_LIKELY(address >= rts_header_words && address < rts_size))
     rts_error("Referring outside of address space");
   return address;
 }
@@ -353,12 +401,13 @@ static RTS_UNUSED void rts_descr(struct rts_view *stack, rts_value sn, rts_value
   rts_refresh_lengths();
 }
 
-static RTS_UNUSED void descr(rts_value sn, rts_value dpl, rts_value n)
+static inline RTS_HOT void rts_c_descr(long *sp, rts_value sn, rts_value dpl, rts_value n)
 {
-  struct rts_view stack = rts_c_stack();
+  struct rts_view stack = rts_c_stack(*sp);
   rts_descr(&stack, sn, dpl, n);
-  rts_c_stack_done(&stack);
+  rts_c_stack_done(sp, &stack);
 }
+#define descr(sn, dpl, n) rts_c_descr(&rts_sp, (sn), (dpl), (n))
 
 /* Index arithmetic saturates far outside every segment, so that a wild
    index is reported, never wrapped into range. */
@@ -421,13 +470,14 @@ static RTS_UNUSED int32_t rts_clamp_word(int64_t value)
   return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : (int32_t)value;
 }
 
-static RTS_UNUSED int ixdpl(rts_value sn, rts_value dpl)
+static inline RTS_HOT int rts_c_ixdpl(long *sp, rts_value sn, rts_value dpl)
 {
-  struct rts_view stack = rts_c_stack();
+  struct rts_view stack = rts_c_stack(*sp);
   int32_t displacement = rts_clamp_word(rts_ixdpl(&stack, sn, dpl));
-  rts_c_stack_done(&stack);
+  rts_c_stack_done(sp, &stack);
   return displacement;
 }
+#define ixdpl(sn, dpl) rts_c_ixdpl(&rts_sp, (sn), (dpl))
 
 /* 1 when the top n words equal the n words below them; removes all 2n.
    n = 0 stands for the size of the array described at (sn, dpl). */
@@ -445,13 +495,15 @@ static RTS_UNUSED int rts_eqn(struct rts_view *stack, rts_value n, rts_value sn,
   return equal;
 }
 
-static RTS_UNUSED int eqn(rts_value n, rts_value sn, rts_value dpl)
+/* The count n is an argument, so it has been popped when this runs. */
+static inline RTS_HOT int rts_c_eqn(long *sp, rts_value n, rts_value sn, rts_value dpl)
 {
-  struct rts_view stack = rts_c_stack();
+  struct rts_view stack = rts_c_stack(*sp);
   int equal = rts_eqn(&stack, n, sn, dpl);
-  rts_c_stack_done(&stack);
+  rts_c_stack_done(sp, &stack);
   return equal;
 }
+#define eqn(n, sn, dpl) rts_c_eqn(&rts_sp, (n), (sn), (dpl))
 
 /* Operators with a check of their own. */
 
@@ -483,12 +535,72 @@ static RTS_UNUSED void ccall(jmp_buf *caller)
   memcpy(rts.returns[rts.rsp++], *caller, sizeof(jmp_buf));
 }
 
-static RTS_UNUSED void creturn_(jmp_buf *target)
+/* A return hands the stack pointer over through rts_sp, since the caller's
+   copy is out of date after longjmp. */
+static RTS_UNUSED void rts_creturn(long sp, jmp_buf *target)
 {
   if (rts.rsp <= 0)
     rts_error("Empty %s", "return stack");
+  rts_sp = sp;
   memcpy(*target, rts.returns[--rts.rsp], sizeof(jmp_buf));
 }
+#define creturn_(target) rts_creturn(rts_sp, (target))
+
+/* The global stack pointer, for the program, where the local hides it. */
+static RTS_UNUSED long rts_stack_pointer(void)
+{
+  return rts_sp;
+}
+
+/* The program frame. A translated program is
+       int main(void) { ... }
+   in the text of k2c; with the macro below, main runs rts_program, whose
+   body is the program and whose parameter rts_sp is the local stack
+   pointer that push and pop use there. The program's "return 0;" at halt
+   returns through main. A file that includes this header for other
+   purposes defines RTS_NO_PROGRAM_FRAME. */
+#ifndef RTS_NO_PROGRAM_FRAME
+#if defined(__GNUC__)
+/* The local hides the global on purpose. A program whose code does not end
+   in halt or a jump runs off the end of rts_program, which main does not
+   mind: it ends with status 0 then, as at the end of a main. */
+#pragma GCC diagnostic ignored "-Wshadow"
+#pragma GCC diagnostic ignored "-Wreturn-type"
+#endif
+int rts_program(long rts_sp);
+#define main(parameters) \
+  main(parameters) { rts_program(0); return 0; } int rts_program(long rts_sp)
+
+/* The library's setjmp; glibc's _setjmp leaves the signal mask alone (no
+   system call) and pairs with longjmp. */
+#if defined(__GLIBC__)
+#define RTS_LIBRARY_SETJMP _setjmp
+#else
+#define RTS_LIBRARY_SETJMP setjmp
+#endif
+
+/* A call of a translated program reads
+       if (setjmp(jmpbuf) == 0) { ccall(&jmpbuf); goto l_N; }
+   and is reached a second time by the callee's longjmp. A local changed
+   after setjmp is indeterminate after longjmp, so the local stack pointer
+   is handed over through the global one on every way past setjmp: parked
+   there before it, taken back on both returns. This setjmp turns the line
+   into
+       if (_setjmp(rts_park(rts_sp, jmpbuf))) { rts_sp = rts_stack_pointer(); }
+       else if (rts_sp = rts_stack_pointer(), 0 == 0) { ... }
+   so that setjmp stays the whole controlling expression of its if, and the
+   local is not live across it. */
+static inline RTS_HOT void *rts_park(long sp, void *buffer)
+{
+  rts_sp = sp;
+  return buffer;
+}
+
+#undef setjmp
+#define setjmp(buffer) \
+  RTS_LIBRARY_SETJMP(rts_park(rts_sp, (buffer)))) { rts_sp = rts_stack_pointer(); } \
+  else if (rts_sp = rts_stack_pointer(), 0
+#endif
 
 /* Input: every read takes one whole line. */
 

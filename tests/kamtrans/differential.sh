@@ -1,13 +1,15 @@
 #!/bin/sh
 # Differential test of a translator: every KAM program in the given folders
-# runs on kamrun and, translated by k2c (compiled with $CC) or by k2s (built
-# with "gcc -m32"), as a native program; both must write the same output and
-# the same run-time messages and end with the same exit status. A program
-# NAME.kam reads NAME.in when it exists; one whose first line says "k2c only"
-# is not translated by k2s. With KAMTRANS_ALL_INSTRUCTIONS=1 the programs
+# runs on kamrun and, translated by k2c (compiled with $CC), by k2s (built
+# with "gcc -m32") or by k2a (built with clang's MS-style assembler blocks,
+# "clang -m32 -fasm-blocks"), as a native program; both must write the same
+# output and the same run-time messages and end with the same exit status.
+# A program NAME.kam reads NAME.in when it exists; one whose first line says
+# "k2c only" is translated by k2c only, one whose first line says "not k2a"
+# is not translated by k2a. With KAMTRANS_ALL_INSTRUCTIONS=1 the programs
 # must use all 50 instructions between them.
-# usage: differential.sh k2c|k2s DIR...   (environment: tests/kamtrans/CMakeLists.txt)
-# Exit status 77: k2s programs cannot be built and run on this machine.
+# usage: differential.sh k2c|k2s|k2a DIR...   (environment: tests/kamtrans/CMakeLists.txt)
+# Exit status 77: k2s or k2a programs cannot be built and run on this machine.
 set -u
 tool=$1
 shift
@@ -20,16 +22,29 @@ trap 'rm -rf "$scratch"' EXIT
 # that is possible.
 run32=
 build_only=0
-if [ "$tool" = k2s ]; then
+if [ "$tool" != k2c ]; then
   sh "$here/ensure_m32.sh" >"$scratch/m32.log" 2>&1 || { cat "$scratch/m32.log"; exit 77; }
   case $(tail -n 1 "$scratch/m32.log") in
     native) ;;
     qemu-i386) run32=qemu-i386 ;;
     *) build_only=1 ;;
   esac
-  # The support library is the same for all programs.
+fi
+# The support library is the same for all programs.
+if [ "$tool" = k2s ]; then
   gcc -m32 -c -I"$ZEDRA_TARGET_DIR" -o "$scratch/kamsupport.o" "$ZEDRA_TARGET_DIR/kamsupport.c" ||
     { echo "kamsupport.c does not build"; exit 1; }
+fi
+# k2a output: clang's assembler blocks reach the routines only in code that
+# is not position-independent.
+k2a_cc="clang -m32 -fno-pic"
+if [ "$tool" = k2a ]; then
+  command -v clang >/dev/null 2>&1 || { echo "skipped: clang is not installed"; exit 77; }
+  printf 'int main(void) { __asm { mov eax, 0 } return 0; }\n' >"$scratch/probe.c"
+  $k2a_cc -no-pie -fasm-blocks -o "$scratch/probe" "$scratch/probe.c" >"$scratch/probe.log" 2>&1 ||
+    { cat "$scratch/probe.log"; echo "skipped: 'clang -m32 -fasm-blocks' cannot build programs"; exit 77; }
+  $k2a_cc -c -DKAM_SUPPORT_FOR_K2A -I"$ZEDRA_TARGET_DIR" -o "$scratch/kamsupport.o" \
+    "$ZEDRA_TARGET_DIR/kamsupport.c" || { echo "kamsupport.c does not build"; exit 1; }
 fi
 
 # translate NAME PROGRAM WORK: translates and builds WORK/prog
@@ -38,9 +53,14 @@ translate() {
     (cd "$3" && "$K2C" "$2" >build.log 2>&1 &&
      $CC $ZEDRA_TEST_CFLAGS -Wno-unused-label -I"$ZEDRA_TARGET_DIR" -o prog "$1.c" 2>>build.log) ||
       { cat "$3/build.log"; return 1; }
-  else
+  elif [ "$tool" = k2s ]; then
     (cd "$3" && "$K2S" "$2" >build.log 2>&1 &&
      gcc -m32 -no-pie -I"$ZEDRA_TARGET_DIR" -o prog "$1.s" "$scratch/kamsupport.o" 2>>build.log) ||
+      { cat "$3/build.log"; return 1; }
+  else
+    (cd "$3" && "$K2A" "$2" >build.log 2>&1 &&
+     $k2a_cc -no-pie -fasm-blocks -Wall -Wno-main-return-type -DKAM_SUPPORT_FOR_K2A -I"$ZEDRA_TARGET_DIR" \
+       -o prog "$1.c" "$scratch/kamsupport.o" 2>>build.log) ||
       { cat "$3/build.log"; return 1; }
   fi
 }
@@ -69,7 +89,8 @@ for dir in "$@"; do
   for program in "$dir"/*.kam; do
     name=$(basename "$program" .kam)
     # Programs whose meaning the k2s templates do not keep say so first.
-    [ "$tool" = k2s ] && head -n 1 "$program" | grep -q "k2c only" && continue
+    [ "$tool" != k2c ] && head -n 1 "$program" | grep -q "k2c only" && continue
+    [ "$tool" = k2a ] && head -n 1 "$program" | grep -q "not k2a" && continue
     work=$scratch/$name.work
     mkdir -p "$work"
     if ! translate "$name" "$program" "$work"; then

@@ -2,6 +2,7 @@
    segments, descriptors, indexing, the display after recursion, multi-word
    comparison and wrap-around. Errors end a program, so these are the paths
    that succeed; the differential test covers the messages. */
+#define RTS_NO_PROGRAM_FRAME  /* these tests have a main of their own */
 #include "rts.h"
 
 char *StringTab[] = { "first", 0 };
@@ -128,6 +129,31 @@ static void test_length_word_store(void)
   dlseg();
 }
 
+/* The words that a variable access may reach, per level: the segment's
+   length, 0 for a segment of length 0 and for a level without segment. */
+static void test_access_limits(void)
+{
+  reset();
+  crseg(1, 2);
+  crseg(2, 4);
+  crseg(3, 0);
+  CHECK(rts_limit[1] == 2 && rts_limit[2] == 4 && rts_limit[3] == 0 && rts_limit[4] == 0);
+  CHECK(rts_base[2] == rts_mem + rts_display[2]);
+  dlseg();
+  CHECK(rts_limit[3] == 0 && rts_limit[2] == 4);
+  push(1);
+  push(2);
+  descr(2, 0, 1);
+  CHECK(rts_limit[2] == 6);
+  long length_word = rts_display[2] - rts_hdr_length;
+  putmema(1, length_word);
+  CHECK(rts_limit[2] == 1);
+  putmema(6, length_word);
+  dlseg();
+  dlseg();
+  CHECK(rts_limit[1] == 0 && rts_limit[2] == 0 && rts_size == 0);
+}
+
 int main(void)
 {
   test_wrap_around();
@@ -135,6 +161,7 @@ int main(void)
   test_descriptor_and_indexing();
   test_recursion_display();
   test_length_word_store();
+  test_access_limits();
   if (failures)
     fprintf(stderr, "%d check(s) failed\n", failures);
   return failures != 0;

@@ -5,7 +5,9 @@
 #
 # A case folder holds
 #   cmd        shell commands, run by sh in a fresh scratch folder; the tool
-#              paths come from the environment ($KAMRUN, $PGEN, $SGEN, ...)
+#              paths come from the environment ($KAMRUN, $PGEN, $SGEN, ...);
+#              a cmd that finds it cannot run here exits with status 77 after
+#              a line "skipped: why" on standard error, and the case is skipped
 #   input/     files copied into the scratch folder before the run (optional)
 #   requires   commands the case needs, one a line; when one is missing the
 #              case is skipped with exit status 77 (optional)
@@ -33,6 +35,10 @@ mkdir -p "$scratch/run"
 [ -d "$case_dir/input" ] && cp -R "$case_dir/input/." "$scratch/run/"
 (cd "$scratch/run" && sh "$case_dir/cmd" >"$scratch/stdout" 2>"$scratch/stderr" </dev/null)
 echo $? >"$scratch/status"
+if [ "$(cat "$scratch/status")" = 77 ] && grep -q '^skipped:' "$scratch/stderr"; then
+  grep '^skipped:' "$scratch/stderr"
+  exit 77
+fi
 
 if [ "${UPDATE:-0}" = 1 ]; then
   mkdir -p "$case_dir/expected"
