@@ -74,30 +74,51 @@ void i_delete_unmarked(i_marker_set markers);
 #if !defined(__cplusplus) && defined(i_token_set_size)
 /* A generated parser tests and marks token lists at every symbol.  Its
    calls of i_in_set and i_delete_until hand their constant lists over as
-   arrays, so that the tests are inlined and no variable argument list has
-   to be walked; the functions above do the same for other callers. */
-static inline int i_in_list(int token, const int *tokens)
+   arrays with their length, so that the compiler can unfold the loops and
+   no variable argument list has to be walked; the functions above do the
+   same for other callers.  A list ends at its first -1. */
+#if defined(__GNUC__) && !defined(__clang__)
+#define i_unfold _Pragma("GCC unroll 16")
+#elif defined(__clang__)
+#define i_unfold _Pragma("unroll 16")
+#else
+#define i_unfold
+#endif
+
+static inline int i_in_list(int token, const int *tokens, size_t count)
 {
-  for (; *tokens != -1; tokens++)
-    if (*tokens == token)
+  i_unfold
+  for (size_t i = 0; i < count; i++) {
+    if (tokens[i] == -1)
+      break;
+    if (tokens[i] == token)
       return 1;
+  }
   return 0;
 }
 
-static inline void i_delete_until_list(i_marker_set markers, const int *tokens)
+static inline void i_delete_until_list(i_marker_set markers, const int *tokens, size_t count)
 {
-  if (markers)
-    for (; *tokens != -1; tokens++)
-      if (*tokens >= 0 && *tokens < i_token_set_size)
-        markers[*tokens] = 1;
+  if (markers) {
+    i_unfold
+    for (size_t i = 0; i < count; i++) {
+      if (tokens[i] == -1)
+        break;
+      if (tokens[i] >= 0 && tokens[i] < i_token_set_size)
+        markers[tokens[i]] = 1;
+    }
+  }
   if (i_look_ahead != i_EndOfFile &&
       !(markers && i_look_ahead >= 0 && i_look_ahead < i_token_set_size && markers[i_look_ahead]))
     i_delete_unmarked(markers);
 }
 
-#define i_in_set(token, ...) i_in_list((token), (const int[]){__VA_ARGS__})
+#define i_token_list(...) (const int[]){__VA_ARGS__}
+#define i_token_count(...) (sizeof i_token_list(__VA_ARGS__) / sizeof(int))
+#define i_in_set(token, ...) \
+  i_in_list((token), i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
 #define i_delete_until(markers, ...) \
-  i_delete_until_list((markers), (const int[]){__VA_ARGS__})
+  i_delete_until_list((markers), i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
 #endif
 
 #ifdef __cplusplus
