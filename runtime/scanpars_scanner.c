@@ -121,17 +121,18 @@ void i_next_character(void)
   i_next_character_inline();
 }
 
-static i_noinline void i_could_accept_new(int token)
+static i_noinline void i_could_accept_report(int token)
 {
-  i_look_ahead = token;
-  if (i_rt.scanner_test)
-    i_report(i_msg_scanner_test, "Scanner could recognize %s", i_token_name(token));
+  i_report(i_msg_scanner_test, "Scanner could recognize %s", i_token_name(token));
 }
 
 static inline void i_could_accept_inline(int token)
 {
-  if (token != i_look_ahead)
-    i_could_accept_new(token);
+  if (token != i_look_ahead) {
+    i_look_ahead = token;
+    if (i_rt.scanner_test)
+      i_could_accept_report(token);
+  }
   /* The token is what was read before the current character (all of it at
      the end of the input). */
   int end = i_ch == EOF ? i_rt.lex_len : i_rt.lex_len - 1;
