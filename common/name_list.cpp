@@ -5,36 +5,49 @@
 namespace zedra {
 
 void NameList::rebuild_index() {
-  index_.clear();
+  slots_.clear();
   if (names_.size() <= kIndexThreshold) return;
-  index_.reserve(names_.size());
-  for (const std::string& name : names_) index_.insert(name);
+  std::size_t slot_count = 32;
+  while (slot_count < 2 * names_.size()) slot_count *= 2;
+  slots_.assign(slot_count, 0);
+  for (std::size_t position = 0; position < names_.size(); ++position)
+    slots_[find_slot(names_[position])] = static_cast<std::uint32_t>(position + 1);
+}
+
+std::size_t NameList::find_slot(std::string_view name) const {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t slot = std::hash<std::string_view>{}(name) & mask;
+  while (slots_[slot] != 0 && names_[slots_[slot] - 1] != name) slot = (slot + 1) & mask;
+  return slot;
 }
 
 bool NameList::contains(std::string_view name) const {
-  if (names_.size() > kIndexThreshold) return index_.count(name) != 0;
+  if (!slots_.empty()) return slots_[find_slot(name)] != 0;
   return std::find(names_.begin(), names_.end(), name) != names_.end();
 }
 
 bool NameList::add(std::string_view name) {
-  if (contains(name)) return false;
-  names_.emplace_back(name);  // the back of the store is the front of the list
-  if (names_.size() == kIndexThreshold + 1)
+  if (slots_.empty()) {
+    if (std::find(names_.begin(), names_.end(), name) != names_.end()) return false;
+    names_.emplace_back(name);  // the back of the store is the front of the list
+    if (names_.size() > kIndexThreshold) rebuild_index();
+    return true;
+  }
+  const std::size_t slot = find_slot(name);
+  if (slots_[slot] != 0) return false;
+  names_.emplace_back(name);
+  if (2 * names_.size() > slots_.size())
     rebuild_index();
-  else if (names_.size() > kIndexThreshold)
-    index_.insert(names_.back());
+  else
+    slots_[slot] = static_cast<std::uint32_t>(names_.size());
   return true;
 }
 
 bool NameList::remove(std::string_view name) {
   const auto found = std::find(names_.begin(), names_.end(), name);
   if (found == names_.end()) return false;
-  // The index goes first: `name` may be a view of the stored name itself.
-  if (names_.size() > kIndexThreshold + 1)
-    index_.erase(index_.find(name));
-  else
-    index_.clear();
   names_.erase(found);
+  rebuild_index();
   return true;
 }
 
@@ -49,7 +62,7 @@ std::size_t NameList::remove_if(const std::function<bool(const std::string&)>& d
 
 void NameList::clear() {
   names_.clear();
-  index_.clear();
+  slots_.clear();
 }
 
 void NameList::copy_from(const NameList& source) {

@@ -5,10 +5,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace zedra {
@@ -55,13 +55,16 @@ class NameList {
  private:
   static constexpr std::size_t kIndexThreshold = 8;
   void rebuild_index();
+  // The slot of the index that holds `name`, or the free slot where it
+  // would go; only while the index is kept.
+  std::size_t find_slot(std::string_view name) const;
 
   Store names_;
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-  };
-  std::unordered_set<std::string, Hash, std::equal_to<>> index_;  // kept while the list is above the threshold
+  // The index, kept while the list is above the threshold: open addressing
+  // over positions in names_ (position + 1; 0 marks a free slot), in a
+  // power of two of slots at least twice the number of names. Positions
+  // instead of copies of the names keep large sets small and cheap to copy.
+  std::vector<std::uint32_t> slots_;
 };
 
 }  // namespace zedra

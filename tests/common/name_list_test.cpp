@@ -53,6 +53,31 @@ TEST(NameList, RemoveIfKeepsTheOrderOfTheRestAndTheirMembership) {
   EXPECT_EQ(list.remove_if([](const std::string&) { return false; }), 0u);
 }
 
+TEST(NameList, LargeListsKeepMembershipThroughGrowthAndRemoval) {
+  NameList list;
+  Names expected;
+  for (int i = 0; i < 1000; ++i) {
+    std::string name(1, 'x');
+    name += std::to_string(i * 7919 % 1000);
+    EXPECT_TRUE(list.add(name));
+    EXPECT_FALSE(list.add(name));
+    expected.insert(expected.begin(), name);
+  }
+  EXPECT_EQ(names(list), expected);
+  for (const std::string& name : expected) EXPECT_TRUE(list.contains(name)) << name;
+  EXPECT_FALSE(list.contains("x1000"));
+  EXPECT_FALSE(list.contains("x"));
+  EXPECT_TRUE(list.remove(expected[500]));
+  EXPECT_FALSE(list.contains(expected[500]));
+  EXPECT_TRUE(list.contains(expected[501]));
+  expected.erase(expected.begin() + 500);
+  EXPECT_EQ(names(list), expected);
+  NameList copy = list;
+  EXPECT_TRUE(copy.add("fresh"));
+  EXPECT_FALSE(list.contains("fresh"));
+  EXPECT_TRUE(copy.contains(expected[0]));
+}
+
 TEST(NameList, ComparisonIsExact) {
   NameList list = make({"Expr"});
   EXPECT_TRUE(list.contains("Expr"));
