@@ -1,4 +1,4 @@
-#include "common/cformat.h"
+#include "cformat.h"
 
 #include <cstdio>
 

@@ -1,11 +1,11 @@
-#include "common/code_writer.h"
+#include "code_writer.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
 
-#include "common/cformat.h"
-#include "common/diagnostics.h"
+#include "cformat.h"
+#include "diagnostics.h"
 
 namespace zedra {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "common/column_writer.h"
-#include "common/files.h"
+#include "column_writer.h"
+#include "files.h"
 
 namespace zedra {
 

@@ -1,4 +1,4 @@
-#include "common/column_writer.h"
+#include "column_writer.h"
 
 namespace zedra {
 

@@ -1,4 +1,4 @@
-#include "common/diagnostics.h"
+#include "diagnostics.h"
 
 #include <cstdarg>
 #include <cstdlib>

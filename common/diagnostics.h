@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
-#include "common/cformat.h"
-#include "common/listing.h"
-#include "common/messages.h"
+#include "cformat.h"
+#include "listing.h"
+#include "messages.h"
 
 namespace zedra {
 

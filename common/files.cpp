@@ -1,4 +1,4 @@
-#include "common/files.h"
+#include "files.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/diagnostics.h"
+#include "diagnostics.h"
 
 namespace zedra {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/generator_cli.h"
+#include "generator_cli.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "common/keyword_table.h"
+#include "keyword_table.h"
 
 namespace zedra {
 

@@ -1,8 +1,8 @@
-#include "common/listing.h"
+#include "listing.h"
 
 #include <cstdarg>
 
-#include "common/cformat.h"
+#include "cformat.h"
 
 namespace zedra {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/column_writer.h"
-#include "common/files.h"
+#include "column_writer.h"
+#include "files.h"
 
 namespace zedra {
 

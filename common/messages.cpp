@@ -1,4 +1,4 @@
-#include "common/messages.h"
+#include "messages.h"
 
 namespace zedra {
 namespace {

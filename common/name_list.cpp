@@ -1,4 +1,4 @@
-#include "common/name_list.h"
+#include "name_list.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "common/option_words.h"
+#include "option_words.h"
 
 namespace zedra {
 

@@ -1,8 +1,8 @@
-#include "common/scpatype.h"
+#include "scpatype.h"
 
 #include <iterator>
 
-#include "common/symtab.h"
+#include "symtab.h"
 
 namespace zedra {
 

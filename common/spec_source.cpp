@@ -1,8 +1,8 @@
-#include "common/spec_source.h"
+#include "spec_source.h"
 
 #include <utility>
 
-#include "common/diagnostics.h"
+#include "diagnostics.h"
 
 namespace zedra {
 

@@ -1,8 +1,8 @@
-#include "common/symtab.h"
+#include "symtab.h"
 
 #include <string>
 
-#include "common/diagnostics.h"
+#include "diagnostics.h"
 
 namespace zedra {
 namespace {

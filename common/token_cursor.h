@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/diagnostics.h"
+#include "diagnostics.h"
 
 namespace zedra {
 

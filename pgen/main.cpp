@@ -1,3 +1,3 @@
-#include "pgen/driver.h"
+#include "driver/driver.h"
 
 int main(int argc, char** argv) { return zedra::run_pgen(argc, argv); }

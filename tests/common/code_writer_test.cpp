@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/code_writer.h"
-#include "common/diagnostics.h"
+#include "code_writer.h"
+#include "diagnostics.h"
 #include "test_support.h"
 
 namespace zedra {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "common/column_writer.h"
-#include "common/diagnostics.h"
+#include "column_writer.h"
+#include "diagnostics.h"
 #include "test_support.h"
 
 namespace zedra {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/diagnostics.h"
-#include "common/files.h"
+#include "diagnostics.h"
+#include "files.h"
 #include "test_support.h"
 
 namespace zedra {

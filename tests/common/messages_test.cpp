@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/messages.h"
+#include "messages.h"
 #include "test_support.h"
 
 namespace zedra {

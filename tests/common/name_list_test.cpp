@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/name_list.h"
+#include "name_list.h"
 #include "test_support.h"
 
 namespace zedra {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/diagnostics.h"
+#include "diagnostics.h"
 #include "test_support.h"
 
 namespace zedra {

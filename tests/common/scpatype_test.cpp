@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "common/diagnostics.h"
-#include "common/scpatype.h"
-#include "common/symtab.h"
+#include "diagnostics.h"
+#include "scpatype.h"
+#include "symtab.h"
 #include "test_support.h"
 
 namespace zedra {

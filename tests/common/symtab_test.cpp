@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "common/diagnostics.h"
-#include "common/symtab.h"
+#include "diagnostics.h"
+#include "symtab.h"
 #include "test_support.h"
 
 namespace zedra {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "common/files.h"
-#include "pgen/parsact.h"
+#include "files.h"
+#include "model/action_modules.h"
 #include "pgen_test_support.h"
 
 namespace zedra {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "pgen/ll1test.h"
-#include "pgen/options.h"
-#include "pgen/parsgen.h"
+#include "analysis/ll1_analysis.h"
+#include "driver/options.h"
+#include "codegen/parser_generator.h"
 #include "pgen_test_support.h"
 
 namespace zedra {

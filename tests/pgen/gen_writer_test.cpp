@@ -5,7 +5,7 @@
 
 #include <initializer_list>
 
-#include "pgen/parsgen_writer.h"
+#include "codegen/parser_writer.h"
 #include "pgen_test_support.h"
 
 namespace zedra {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "pgen/ll1test.h"
-#include "pgen/rchbtest.h"
-#include "pgen/reachability.h"
+#include "analysis/ll1_analysis.h"
+#include "analysis/reduction_termination.h"
+#include "analysis/call_reachability.h"
 #include "tests/pgen/pgen_test_support.h"
 
 namespace zedra {

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "common/diagnostics.h"
-#include "common/parser_declarations.h"
-#include "common/parser_reader.h"
-#include "common/parser_resolve.h"
-#include "common/scpatype.h"
-#include "common/spec_source.h"
-#include "common/symtab.h"
+#include "diagnostics.h"
+#include "front/parser_declarations.h"
+#include "front/parser_reader.h"
+#include "front/parser_resolve.h"
+#include "scpatype.h"
+#include "spec_source.h"
+#include "symtab.h"
 #include "tests/common/test_support.h"
 
 namespace zedra::test {

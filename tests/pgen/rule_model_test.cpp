@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pgen/parsrule.h"
+#include "model/rule_model.h"
 
 namespace zedra {
 namespace {

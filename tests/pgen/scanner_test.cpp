@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "common/diagnostics.h"
-#include "common/parser_tokens.h"
-#include "common/spec_source.h"
+#include "diagnostics.h"
+#include "front/parser_tokens.h"
+#include "spec_source.h"
 #include "tests/common/test_support.h"
 
 namespace zedra {

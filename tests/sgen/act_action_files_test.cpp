@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "decl_test_support.h"
-#include "sgen/scanner_resolve.h"
+#include "front/scanner_resolve.h"
 
 namespace zedra {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "decl_test_support.h"
-#include "sgen/scanner_resolve.h"
+#include "front/scanner_resolve.h"
 
 namespace zedra {
 namespace {

@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "common/diagnostics.h"
-#include "common/scpatype.h"
-#include "common/symtab.h"
-#include "sgen/scanner_declarations.h"
+#include "diagnostics.h"
+#include "scpatype.h"
+#include "symtab.h"
+#include "front/scanner_declarations.h"
 #include "tests/common/test_support.h"
 
 namespace zedra::test {

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "common/scanner_reader.h"
-#include "common/spec_source.h"
-#include "common/token_cursor.h"
+#include "front/scanner_reader.h"
+#include "spec_source.h"
+#include "token_cursor.h"
 #include "decl_test_support.h"
-#include "sgen/dfa.h"
-#include "sgen/scanrule.h"
-#include "sgen/scanstat.h"
+#include "dfa/dfa.h"
+#include "model/terminals.h"
+#include "nfa/nfa_construction.h"
 
 namespace zedra::test {
 

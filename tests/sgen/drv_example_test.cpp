@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "common/scanner_reader.h"
-#include "common/spec_source.h"
+#include "front/scanner_reader.h"
+#include "spec_source.h"
 #include "decl_test_support.h"
-#include "sgen/scanner_resolve.h"
-#include "sgen/scanstat.h"
+#include "front/scanner_resolve.h"
+#include "nfa/nfa_construction.h"
 
 namespace zedra {
 namespace {

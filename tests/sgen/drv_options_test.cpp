@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/diagnostics.h"
-#include "sgen/options.h"
+#include "diagnostics.h"
+#include "driver/options.h"
 #include "tests/common/test_support.h"
 
 namespace zedra {

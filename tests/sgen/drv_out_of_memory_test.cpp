@@ -2,7 +2,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "sgen/driver.h"
+#include "driver/driver.h"
 #include "tests/common/test_support.h"
 
 #if defined(__has_feature)

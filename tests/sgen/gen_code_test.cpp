@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "common/code_writer.h"
+#include "code_writer.h"
 #include "dfa_test_support.h"
-#include "sgen/scangen.h"
+#include "codegen/scanner_generator.h"
 #include "tests/common/test_support.h"
 
 namespace zedra {

@@ -4,7 +4,7 @@
 
 #include "dfa_test_support.h"
 #include "nfa_test_support.h"
-#include "sgen/transitions.h"
+#include "dfa/transitions.h"
 
 namespace zedra {
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "common/diagnostics.h"
-#include "sgen/scanchs.h"
-#include "sgen/scanrule.h"
-#include "sgen/scanstat.h"
+#include "diagnostics.h"
+#include "model/character_sets.h"
+#include "model/terminals.h"
+#include "nfa/nfa_construction.h"
 #include "tests/common/test_support.h"
 #include "nfa_test_support.h"
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "common/files.h"
-#include "common/listing.h"
-#include "sgen/set_notation.h"
+#include "files.h"
+#include "listing.h"
+#include "listing/set_notation.h"
 
 namespace zedra {
 namespace {

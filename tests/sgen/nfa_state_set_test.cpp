@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "sgen/state_set.h"
+#include "nfa/state_set.h"
 #include "nfa_test_support.h"
 
 namespace zedra {

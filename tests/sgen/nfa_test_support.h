@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "sgen/state_set.h"
+#include "nfa/state_set.h"
 
 namespace zedra::test {
 

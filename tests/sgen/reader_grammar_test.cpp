@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "common/scanner_reader.h"
-#include "common/spec_source.h"
-#include "common/token_cursor.h"
+#include "front/scanner_reader.h"
+#include "spec_source.h"
+#include "token_cursor.h"
 #include "decl_test_support.h"
-#include "sgen/scanstat.h"
+#include "nfa/nfa_construction.h"
 #include "nfa_test_support.h"
 
 namespace zedra {

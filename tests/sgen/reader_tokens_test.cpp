@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/diagnostics.h"
-#include "common/scanner_tokens.h"
-#include "common/spec_source.h"
+#include "diagnostics.h"
+#include "front/scanner_tokens.h"
+#include "spec_source.h"
 #include "tests/common/test_support.h"
 
 namespace zedra {

@@ -1,0 +1,521 @@
+#include "analysis/ll1_analysis.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <functional>
+#include <utility>
+
+#include "front/parser_declarations.h"
+
+namespace zedra {
+
+namespace {
+
+constexpr const char* kEndOfFile = "i_EndOfFile";
+
+// Set helpers with the list semantics of the analysis: a copy lists the
+// source's names in reverse order; a union is a copy of the first set with
+// the names of the second added behind.
+NameList reversed(const NameList& source) {
+  NameList result;
+  result.copy_from(source);
+  return result;
+}
+
+NameList united(const NameList& a, const NameList& b) {
+  NameList result;
+  NameList::unite(result, a, b);
+  return result;
+}
+
+// The secondaries of an alternative; action calls play no part here.
+std::vector<Secondary*> secondaries_of(ItemList& items) {
+  std::vector<Secondary*> result;
+  result.reserve(items.size());
+  for (Item& item : items)
+    if (!item.is_call()) result.push_back(item.secondary.get());
+  return result;
+}
+
+// ---- EMPTY, first stage ----
+
+int empty_of_alternatives(Group& group, bool pass1);
+
+int empty_of_primary(const Primary& primary, bool pass1) {
+  switch (primary.kind) {
+    case PrimaryKind::Terminal: return kFalse;
+    case PrimaryKind::Nonterminal:
+      if (pass1) return kUndecided;
+      return primary.rule ? primary.rule->empty : kFalse;
+    case PrimaryKind::Group: return empty_of_alternatives(*primary.group, pass1);
+  }
+  return kFalse;
+}
+
+int empty_of_secondary(Secondary& secondary, bool pass1) {
+  switch (secondary.kind) {
+    case SecondaryKind::Plain: secondary.empty = empty_of_primary(*secondary.primary, pass1); break;
+    case SecondaryKind::Option:
+    case SecondaryKind::Clos: secondary.empty = kTrue; break;
+    case SecondaryKind::Seq:
+    case SecondaryKind::Chain: secondary.empty = empty_of_secondary(*secondary.operand, pass1); break;
+  }
+  return secondary.empty;
+}
+
+int empty_of_items(ItemList& items, bool pass1) {
+  bool undecided = false;
+  for (Item& item : items) {
+    if (item.is_call()) continue;
+    Secondary& secondary = *item.secondary;
+    if (pass1 || secondary.empty == kUndecided) {
+      if (empty_of_secondary(secondary, pass1) == kFalse) return kFalse;
+    }
+    if (secondary.empty == kUndecided) undecided = true;
+  }
+  return undecided ? kUndecided : kTrue;
+}
+
+int empty_of_alternatives(Group& group, bool pass1) {
+  bool undecided = false;
+  for (Alternative& alternative : group.alternatives) {
+    if (pass1 || alternative.empty == kUndecided) alternative.empty = empty_of_items(alternative.items, pass1);
+    if (alternative.empty == kTrue) return kTrue;
+    if (alternative.empty == kUndecided) undecided = true;
+  }
+  return undecided ? kUndecided : kFalse;
+}
+
+// ---- EMPTY, second stage: below rule level only false or true ----
+
+int settle_group(Group& group);
+
+int settle_primary(Primary& primary) {
+  switch (primary.kind) {
+    case PrimaryKind::Terminal: primary.empty = kFalse; break;
+    case PrimaryKind::Nonterminal:
+      primary.empty = primary.rule && primary.rule->empty == kTrue ? kTrue : kFalse;
+      break;
+    case PrimaryKind::Group: primary.empty = settle_group(*primary.group); break;
+  }
+  return primary.empty;
+}
+
+int settle_secondary(Secondary& secondary) {
+  switch (secondary.kind) {
+    case SecondaryKind::Plain: secondary.empty = settle_primary(*secondary.primary); break;
+    case SecondaryKind::Option:
+    case SecondaryKind::Clos:
+      settle_secondary(*secondary.operand);
+      secondary.empty = kTrue;
+      break;
+    case SecondaryKind::Seq: secondary.empty = settle_secondary(*secondary.operand); break;
+    case SecondaryKind::Chain:
+      settle_primary(*secondary.primary);
+      secondary.empty = settle_secondary(*secondary.operand);
+      break;
+  }
+  return secondary.empty;
+}
+
+int settle_group(Group& group) {
+  int any = kFalse;
+  for (Alternative& alternative : group.alternatives) {
+    int all = kTrue;
+    for (Item& item : alternative.items)
+      if (!item.is_call() && settle_secondary(*item.secondary) == kFalse) all = kFalse;
+    alternative.empty = all;
+    if (all == kTrue) any = kTrue;
+  }
+  return any;
+}
+
+// ---- FIRST and LAST: one walk, parameterised by the set and its rules ----
+
+struct SetWalk {
+  bool last = false;   // LAST instead of FIRST
+  bool pass1 = true;   // nonterminals contribute their own name
+
+  NameList& of(Primary& primary) const { return last ? primary.last : primary.first; }
+  NameList& of(Secondary& secondary) const { return last ? secondary.last : secondary.first; }
+  NameList& of(Alternative& alternative) const { return last ? alternative.last : alternative.first; }
+  const NameList& of(const Rule& rule) const { return last ? rule.last : rule.first; }
+
+  NameList alternatives(Group& group) const;
+  NameList items(ItemList& items) const;
+  const NameList& secondary(Secondary& secondary) const;
+  const NameList& primary(Primary& primary) const;
+};
+
+const NameList& SetWalk::primary(Primary& primary) const {
+  NameList& set = of(primary);
+  switch (primary.kind) {
+    case PrimaryKind::Terminal:
+      set.clear();
+      set.add(primary.name);
+      break;
+    case PrimaryKind::Nonterminal:
+      if (pass1) {
+        set.clear();
+        set.add(primary.name);
+      } else {
+        set = primary.rule ? reversed(of(*primary.rule)) : NameList();
+        if (last) set.add(primary.name);
+      }
+      break;
+    case PrimaryKind::Group: set = alternatives(*primary.group); break;
+  }
+  return set;
+}
+
+const NameList& SetWalk::secondary(Secondary& secondary) const {
+  NameList& set = of(secondary);
+  if (secondary.kind == SecondaryKind::Plain) {
+    set = reversed(primary(*secondary.primary));
+  } else if (secondary.kind == SecondaryKind::Chain) {
+    const NameList& operand = this->secondary(*secondary.operand);
+    const NameList& separator = primary(*secondary.primary);
+    set = secondary.empty == kTrue ? united(operand, separator) : operand;
+  } else {
+    set = reversed(this->secondary(*secondary.operand));
+  }
+  return set;
+}
+
+NameList SetWalk::items(ItemList& items) const {
+  std::vector<Secondary*> list = secondaries_of(items);
+  if (list.empty()) return {};
+  std::vector<const NameList*> sets;
+  sets.reserve(list.size());
+  for (Secondary* s : list) sets.push_back(&secondary(*s));
+  if (!last) {
+    // FIRST: the first item's set, and the rest's while the items before
+    // can be empty (the union is built from the back).
+    NameList result = reversed(*sets.back());
+    for (std::size_t i = list.size() - 1; i-- > 0;) {
+      NameList front = reversed(*sets[i]);
+      if (list[i]->empty == kTrue) front.add_all(result);
+      result = std::move(front);
+    }
+    return result;
+  }
+  // LAST: an item that can be empty adds to what the items before end
+  // with; one that cannot starts over.
+  NameList result = *sets.front();
+  for (std::size_t i = 1; i < list.size(); ++i) {
+    if (list[i]->empty != kFalse)
+      result.add_all(*sets[i]);
+    else
+      result = reversed(*sets[i]);
+  }
+  return result;
+}
+
+NameList SetWalk::alternatives(Group& group) const {
+  for (Alternative& alternative : group.alternatives) of(alternative) = items(alternative.items);
+  NameList result;
+  for (auto it = group.alternatives.rbegin(); it != group.alternatives.rend(); ++it)
+    result = united(of(*it), result);
+  return result;
+}
+
+// ---- FOLLOW ----
+
+class FollowWalk {
+ public:
+  explicit FollowWalk(const std::function<Rule*(std::string_view)>& rule_named) : rule_named_(rule_named) {}
+
+  void direct_group(Group& group) const;
+  void push_items(ItemList& items, const NameList& follow) const;
+
+ private:
+  // Adds `set` to FOLLOW of every rule named in `ending`.
+  void add_to_rules_in(const NameList& ending, const NameList& set) const {
+    if (set.empty()) return;
+    for (const std::string& name : ending)
+      if (Rule* rule = rule_named_(name)) rule->follow.add_all(set);
+  }
+  void direct_inner(Secondary& secondary) const;
+  void push_secondary(const NameList& follow, Secondary& secondary) const;
+  void push_primary(const NameList& follow, Primary& primary) const;
+
+  const std::function<Rule*(std::string_view)>& rule_named_;
+};
+
+void FollowWalk::direct_group(Group& group) const {
+  for (Alternative& alternative : group.alternatives) {
+    std::vector<Secondary*> list = secondaries_of(alternative.items);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      for (const std::string& name : list[i]->last) {
+        Rule* rule = rule_named_(name);
+        if (!rule) continue;
+        for (std::size_t j = i + 1; j < list.size(); ++j) {
+          rule->follow.add_all(list[j]->first);
+          if (list[j]->empty != kTrue) break;
+        }
+      }
+      direct_inner(*list[i]);
+    }
+  }
+}
+
+void FollowWalk::direct_inner(Secondary& secondary) const {
+  if (secondary.kind == SecondaryKind::Seq || secondary.kind == SecondaryKind::Clos) {
+    const Secondary& operand = *secondary.operand;
+    add_to_rules_in(operand.last, operand.first);
+  } else if (secondary.kind == SecondaryKind::Chain) {
+    const Secondary& operand = *secondary.operand;
+    const Primary& separator = *secondary.primary;
+    add_to_rules_in(operand.last, separator.first);
+    if (separator.empty == kTrue) add_to_rules_in(operand.last, operand.first);
+    add_to_rules_in(separator.last, operand.first);
+    if (operand.empty == kTrue) add_to_rules_in(separator.last, separator.first);
+  }
+  if (secondary.operand) direct_inner(*secondary.operand);
+  if (secondary.primary && secondary.primary->kind == PrimaryKind::Group) direct_group(*secondary.primary->group);
+}
+
+void FollowWalk::push_items(ItemList& items, const NameList& follow) const {
+  std::vector<Secondary*> list = secondaries_of(items);
+  if (list.empty()) return;
+  NameList next = follow;
+  for (std::size_t i = list.size(); i-- > 0;) {
+    push_secondary(next, *list[i]);
+    if (i == 0) break;
+    const Secondary& after = *list[i];
+    next = after.empty == kTrue ? united(after.first, next) : after.first;
+  }
+}
+
+void FollowWalk::push_secondary(const NameList& follow, Secondary& secondary) const {
+  secondary.follow = follow;
+  switch (secondary.kind) {
+    case SecondaryKind::Plain: push_primary(follow, *secondary.primary); break;
+    case SecondaryKind::Option: push_secondary(follow, *secondary.operand); break;
+    case SecondaryKind::Seq:
+    case SecondaryKind::Clos: push_secondary(united(secondary.operand->first, follow), *secondary.operand); break;
+    case SecondaryKind::Chain: {
+      Secondary& operand = *secondary.operand;
+      Primary& separator = *secondary.primary;
+      NameList operand_follow = united(separator.first, follow);
+      if (separator.empty == kTrue) operand_follow.add_all(operand.first);
+      NameList separator_follow = operand.first;
+      if (operand.empty == kTrue) {
+        separator_follow = united(operand.first, separator.first);
+        separator_follow.add_all(follow);
+      }
+      push_secondary(operand_follow, operand);
+      push_primary(separator_follow, separator);
+      break;
+    }
+  }
+}
+
+void FollowWalk::push_primary(const NameList& follow, Primary& primary) const {
+  primary.follow = follow;
+  if (primary.kind != PrimaryKind::Group) return;
+  for (Alternative& alternative : primary.group->alternatives) {
+    alternative.follow = follow;
+    push_items(alternative.items, follow);
+  }
+}
+
+// ---- DIRSET ----
+
+void dirset_of_group(Group& group);
+
+void dirset_of_secondary(Secondary& secondary) {
+  if (secondary.kind == SecondaryKind::Chain) {
+    const Secondary& operand = *secondary.operand;
+    const Primary& separator = *secondary.primary;
+    if (separator.empty == kTrue) {
+      secondary.dirset = united(operand.first, separator.first);
+      if (operand.empty == kTrue) secondary.dirset.add_all(secondary.follow);
+    } else {
+      secondary.dirset = reversed(separator.first);
+    }
+  }
+  if (secondary.operand) dirset_of_secondary(*secondary.operand);
+  if (secondary.primary && secondary.primary->kind == PrimaryKind::Group) dirset_of_group(*secondary.primary->group);
+}
+
+void dirset_of_group(Group& group) {
+  group.dirset.clear();
+  for (Alternative& alternative : group.alternatives) {
+    alternative.dirset =
+        alternative.empty != kTrue ? alternative.first : united(alternative.first, alternative.follow);
+    for (Item& item : alternative.items)
+      if (!item.is_call()) dirset_of_secondary(*item.secondary);
+    group.dirset.add_all(alternative.dirset);
+  }
+}
+
+// ---- releasing sets ----
+
+struct Release {
+  bool first, last, follow;
+
+  void group(Group& group) const {
+    for (Alternative& alternative : group.alternatives) {
+      if (first) alternative.first.clear();
+      if (last) alternative.last.clear();
+      if (follow) alternative.follow.clear();
+      for (Item& item : alternative.items)
+        if (!item.is_call()) secondary(*item.secondary);
+    }
+  }
+  void secondary(Secondary& secondary) const {
+    if (last) secondary.last.clear();
+    if (secondary.primary) primary(*secondary.primary);
+    if (secondary.operand) this->secondary(*secondary.operand);
+  }
+  void primary(Primary& primary) const {
+    if (last) primary.last.clear();
+    if (follow) primary.follow.clear();
+    if (primary.group) group(*primary.group);
+  }
+};
+
+}  // namespace
+
+std::vector<std::string> closure_terminals(const ParserDeclarations& declarations) {
+  std::vector<std::string> names;
+  for (const DeclarationLayer* layer : {&declarations.own, &declarations.imported})
+    for (const LocatedName& terminal : layer->terminals) names.push_back(terminal.name);
+  return names;
+}
+
+Ll1Analysis::Ll1Analysis(RuleList& rules, const std::vector<std::string>& terminals) : rules_(rules) {
+  for (const auto& rule : rules_.rules) {
+    rule_by_name_.emplace(rule->name, rule.get());
+    add_rank(rule->name);
+  }
+  for (const std::string& terminal : terminals) add_rank(terminal);
+  add_rank(kEndOfFile);
+}
+
+// Ranks are given in closure order; a name listed twice keeps its first.
+void Ll1Analysis::add_rank(const std::string& name) {
+  auto [entry, added] = closure_rank_.emplace(name, rank_names_.size());
+  if (added) rank_names_.push_back(&entry->first);
+}
+
+Rule* Ll1Analysis::rule_named(std::string_view name) const {
+  auto found = rule_by_name_.find(name);
+  return found == rule_by_name_.end() ? nullptr : found->second;
+}
+
+void Ll1Analysis::compute_all() {
+  compute_empty();
+  compute_first();
+  compute_last();
+  compute_follow();
+  compute_dirset();
+}
+
+void Ll1Analysis::compute_empty() {
+  for (auto& rule : rules_.rules)
+    rule->empty = rule->body ? empty_of_alternatives(*rule->body, true) : kFalse;
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (auto& rule : rules_.rules) {
+      if (rule->empty != kUndecided || !rule->body) continue;
+      rule->empty = empty_of_alternatives(*rule->body, false);
+      if (rule->empty != kUndecided) changed = true;
+    }
+  }
+  for (auto& rule : rules_.rules)
+    if (rule->body) settle_group(*rule->body);
+}
+
+// Warshall's closure: for every rule K in list order, every rule I whose
+// set names K receives the names of K's set that the closure carries, in
+// the closure's order. Membership is kept in one bit row per rule (a bit
+// per rank), and the names each row gains are recorded in the order they
+// are added, so the sets end in the order that adding them one by one
+// gives, without a pass over every name for every pair of rules.
+void Ll1Analysis::close_over_rules(SetOf set, bool keep_rule_names) {
+  const std::size_t rule_count = rules_.rules.size();
+  const std::size_t words = (rank_names_.size() + 63) / 64;
+  std::vector<std::uint64_t> rows(rule_count * words, 0);
+  for (std::size_t i = 0; i < rule_count; ++i)
+    for (const std::string& name : (*rules_.rules[i]).*set) {
+      auto rank = closure_rank_.find(name);
+      if (rank != closure_rank_.end()) rows[i * words + rank->second / 64] |= std::uint64_t{1} << (rank->second % 64);
+    }
+  std::vector<std::vector<std::size_t>> added(rule_count);
+  std::vector<std::uint64_t> carried(words);
+  for (std::size_t k = 0; k < rule_count; ++k) {
+    std::copy_n(rows.begin() + static_cast<std::ptrdiff_t>(k * words), words, carried.begin());
+    const std::size_t k_word = k / 64;  // rule K's own rank is k
+    const std::uint64_t k_bit = std::uint64_t{1} << (k % 64);
+    for (std::size_t i = 0; i < rule_count; ++i) {
+      std::uint64_t* row = &rows[i * words];
+      if ((row[k_word] & k_bit) == 0) continue;
+      for (std::size_t w = 0; w < words; ++w) {
+        std::uint64_t fresh = carried[w] & ~row[w];
+        row[w] |= fresh;
+        for (; fresh != 0; fresh &= fresh - 1)
+          added[i].push_back(w * 64 + static_cast<std::size_t>(std::countr_zero(fresh)));
+      }
+    }
+  }
+  std::vector<bool> is_rule(rank_names_.size());
+  for (std::size_t rank = 0; rank < rank_names_.size(); ++rank) is_rule[rank] = rule_named(*rank_names_[rank]) != nullptr;
+  for (std::size_t i = 0; i < rule_count; ++i) {
+    NameList& target = (*rules_.rules[i]).*set;
+    for (std::size_t rank : added[i])
+      if (keep_rule_names || !is_rule[rank]) target.add(*rank_names_[rank]);
+  }
+}
+
+void Ll1Analysis::compute_first() {
+  SetWalk walk;
+  for (auto& rule : rules_.rules) rule->first = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
+  // The rule names a closed FIRST set would hold are dropped at once: the
+  // terminals keep the order that adding and then removing them gives.
+  close_over_rules(&Rule::first, false);
+  for (auto& rule : rules_.rules)
+    rule->first.remove_if([this](const std::string& name) { return rule_named(name) != nullptr; });
+  walk.pass1 = false;
+  for (auto& rule : rules_.rules) rule->first = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
+}
+
+void Ll1Analysis::compute_last() {
+  SetWalk walk;
+  walk.last = true;
+  for (auto& rule : rules_.rules) rule->last = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
+  close_over_rules(&Rule::last, true);
+  walk.pass1 = false;
+  for (auto& rule : rules_.rules) rule->last = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
+}
+
+void Ll1Analysis::compute_follow() {
+  const std::function<Rule*(std::string_view)> lookup = [this](std::string_view name) { return rule_named(name); };
+  FollowWalk walk(lookup);
+  for (auto& rule : rules_.rules) rule->follow.clear();
+  for (auto& rule : rules_.rules)
+    if (rule->body) walk.direct_group(*rule->body);
+  for (auto& rule : rules_.rules) {
+    if (!rule->body) continue;
+    const NameList follow = reversed(rule->follow);
+    for (Alternative& alternative : rule->body->alternatives) {
+      alternative.follow = follow;
+      walk.push_items(alternative.items, follow);
+    }
+  }
+}
+
+void Ll1Analysis::compute_dirset() {
+  for (auto& rule : rules_.rules)
+    if (rule->body) dirset_of_group(*rule->body);
+}
+
+void release_unlisted_sets(RuleList& rules, bool keep_first, bool keep_last, bool keep_follow) {
+  const Release release{!keep_first, !keep_last, !keep_follow};
+  for (auto& rule : rules.rules)
+    if (rule->body) release.group(*rule->body);
+}
+
+}  // namespace zedra

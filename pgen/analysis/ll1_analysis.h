@@ -1,0 +1,65 @@
+// The LL(1) analysis of the grammar: EMPTY, FIRST, LAST, FOLLOW and DIRSET
+// of every rule, alternative, secondary and primary, stored in the rule
+// model. The code generator decides every branch with these sets and the
+// listing can show them, so their element order matters as much as their
+// contents.
+// (Known in the design as the module `ll1test`.)
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "name_list.h"
+#include "model/rule_model.h"
+
+namespace zedra {
+
+class ParserDeclarations;
+
+// The names that the FIRST and LAST closures carry from one rule to
+// another, in the order in which they are added: the terminals of the
+// specification's own list, then those of the imported list. The rule
+// names come first on their own.
+std::vector<std::string> closure_terminals(const ParserDeclarations& declarations);
+
+class Ll1Analysis {
+ public:
+  Ll1Analysis(RuleList& rules, const std::vector<std::string>& terminals);
+
+  // All five computations in their order.
+  void compute_all();
+
+  // EMPTY in two stages: rules may stay undecided; everything below rule
+  // level is settled to false or true afterwards.
+  void compute_empty();
+  void compute_first();
+  void compute_last();
+  void compute_follow();
+  void compute_dirset();
+
+ private:
+  using SetOf = NameList Rule::*;
+  Rule* rule_named(std::string_view name) const;
+  void add_rank(const std::string& name);
+  // Adds to the set of every rule I that names a rule K the names of K's
+  // set, rule by rule in list order (Warshall's closure).
+  void close_over_rules(SetOf set, bool keep_rule_names);
+
+  RuleList& rules_;
+  std::unordered_map<std::string_view, Rule*> rule_by_name_;
+  // The order in which the closure adds names: rules, terminals, then the
+  // end-of-file token, which a rule may name explicitly.
+  // The rule at position k of the list has rank k.
+  std::unordered_map<std::string, std::size_t> closure_rank_;
+  std::vector<const std::string*> rank_names_;
+};
+
+// Empties the sets that neither a selected listing nor the parser generator
+// needs: FIRST of alternatives unless `keep_first`; LAST of alternatives,
+// secondaries and primaries unless `keep_last`; FOLLOW of alternatives and
+// primaries unless `keep_follow`.
+void release_unlisted_sets(RuleList& rules, bool keep_first, bool keep_last, bool keep_follow);
+
+}  // namespace zedra

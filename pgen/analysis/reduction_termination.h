@@ -1,0 +1,28 @@
+// The grammar-wide tests that run before the LL(1) analysis: which rules
+// can be reached from ROOT (reduction) and which can derive a finite phrase
+// (termination).
+// (Known in the design as the module `rchbtest`.)
+#pragma once
+
+namespace zedra {
+
+class Diagnostics;
+class Listing;
+struct Rule;
+struct RuleList;
+
+enum Reduction : int { kNeverReduced = 0, kUsedNotTraversed = 1, kReduced = 2 };
+enum Termination : int { kTerminates = 1, kEndless = 2 };
+
+// Marks every rule reachable from ROOT (the first rule) as reduced; warning
+// 88 for each rule that is not.
+void test_reduction(Diagnostics& diagnostics, RuleList& rules);
+
+// Marks every rule, alternative and secondary that can derive a finite
+// phrase; message 63 for each rule that cannot.
+void test_termination(Diagnostics& diagnostics, RuleList& rules);
+
+// The listing line "Rule '%s' is ..." of option "reduced".
+void list_reduction(Listing& listing, const Rule& rule);
+
+}  // namespace zedra

@@ -1,0 +1,127 @@
+// The pieces of generated parser code that do not depend on the shape of a
+// rule: token lists, skips, conditions, occurrence variables, default values
+// of attributes and action calls.
+#include "front/parser_declarations.h"
+#include "codegen/parser_writer.h"
+
+namespace zedra {
+
+namespace {
+
+constexpr const char* kLookAhead = "i_look_ahead";
+
+}  // namespace
+
+NameList united(const NameList& a, const NameList& b) {
+  NameList result;
+  NameList::unite(result, a, b);
+  return result;
+}
+
+ParserWriter::ParserWriter(CodeWriter& code, const ParserDeclarations& declarations,
+                           bool error_recovery)
+    : code_(code), declarations_(declarations), error_recovery_(error_recovery) {
+  for (const DeclarationLayer* layer : {&declarations.own, &declarations.imported}) {
+    for (const LocatedName& terminal : layer->terminals) all_terminals_.add(terminal.name);
+    for (const auto& attribute : layer->attributes)
+      for (const AssociatedSymbol& symbol : attribute->symbols) attributed_symbols_.insert(symbol.name);
+  }
+}
+
+bool ParserWriter::has_attributes(const std::string& symbol) const {
+  return attributed_symbols_.count(symbol) != 0;
+}
+
+void ParserWriter::token_list(const char* prefix, const NameList& set) {
+  code_.push_indent();
+  code_.emit(0, "%s", prefix);
+  for (const std::string& token : set) code_.emit(0, ", %s", token.c_str());
+  code_.emit(0, ", -1");
+  code_.pop_indent();
+}
+
+void ParserWriter::skip(const NameList& context, const NameList& target) {
+  if (!error_recovery_ || context.is_subset_of(target)) return;
+  code_.emit(0, "%s(", "i_delete_until");
+  token_list("i_markers", target);
+  code_.emit(1, ");");
+}
+
+void ParserWriter::condition(const char* keyword, const NameList& set, const std::string* rule_name) {
+  code_.emit(0, "%s", keyword);
+  if (set.empty()) {
+    code_.emit(0, "false");
+    if (rule_name) code_.comment(0, "%s: %s == [ ]", rule_name->c_str(), kLookAhead);
+  } else if (set.size() == 1) {
+    code_.emit(0, "%s == %s", kLookAhead, set.front().c_str());
+  } else {
+    code_.emit(0, "%s(", "i_in_set");
+    token_list(kLookAhead, set);
+    code_.emit(0, ")");
+  }
+  code_.emit(kIndent | 1, ") {");
+}
+
+void ParserWriter::occurrence_variables(const Group& group) {
+  for (const Alternative& alternative : group.alternatives)
+    for (const Item& item : alternative.items)
+      if (!item.is_call()) occurrence_variables(*item.secondary);
+}
+
+// From the outermost secondary inwards, as the occurrences were numbered.
+void ParserWriter::occurrence_variables(const Secondary& secondary) {
+  for (const Secondary* at = &secondary; at; at = at->operand.get()) {
+    if (!at->primary) continue;
+    const Primary& primary = *at->primary;
+    if (primary.kind == PrimaryKind::Group) {
+      occurrence_variables(*primary.group);
+    } else if (has_attributes(primary.name)) {
+      code_.name('t', primary.name);
+      code_.emit(0, " ");
+      code_.numbered_name('v', primary.name, primary.number);
+      code_.emit(1, ";");
+    }
+  }
+}
+
+// The specification's own synthesised attributes have their default action
+// (the declaration checks insist on it); imported ones and those without
+// fall back to the default procedure of their type.
+void ParserWriter::default_values(const std::string& symbol, int number) {
+  for (const DeclarationLayer* layer : {&declarations_.own, &declarations_.imported})
+    for (const auto& attribute : layer->attributes) {
+      if (attribute->kind != AttributeKind::Synthesised || !attribute->is_associated_with(symbol))
+        continue;
+      if (!attribute->default_action_name.empty())
+        code_.emit(0, "%s(&", attribute->default_action_name.c_str());
+      else
+        code_.emit(0, "%c_%s(&", 'i', attribute->type_name.c_str());
+      code_.attribute('v', symbol, *attribute->name, number);
+      code_.emit(1, ");");
+    }
+}
+
+void ParserWriter::action_call(const ActionCall& call) {
+  code_.emit(0, "%s(", call.name.c_str());
+  code_.push_indent();
+  bool first = true;
+  for (const Argument& each : call.arguments) {
+    if (!first) code_.emit(0, ", ");
+    first = false;
+    argument(each);
+  }
+  code_.emit(1, ");");
+  code_.pop_indent();
+}
+
+void ParserWriter::argument(const Argument& argument) {
+  const char* address = argument.formal && argument.formal->direction == Direction::Out ? "&" : "";
+  if (argument.kind == ArgumentKind::Attribute && argument.has_symbol()) {
+    if (*address) code_.emit(0, "%s", address);
+    code_.attribute('v', argument.symbol, argument.name, argument.number);
+  } else {
+    code_.emit(0, "%s%s", address, argument.name.c_str());
+  }
+}
+
+}  // namespace zedra

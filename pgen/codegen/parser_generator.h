@@ -1,0 +1,21 @@
+// The parser generator's last phase: writes the recursive-descent parser
+// "<module>.c" from the rule model and the sets of the LL(1) analysis
+// (FIRST of every secondary, DIRSET of every group, alternative and CHAIN),
+// with or without the marker-set protocol of error recovery, ending with
+// main() (PROGRAM) or "<module>_parser" (MODULE).
+// (Known in the design as the module `parsgen`.)
+#pragma once
+
+namespace zedra {
+
+class Diagnostics;
+class ParserDeclarations;
+class PgenOptions;
+
+// Writes "<module>.c", the module name being the diagnostics' one. Call it
+// only when no error was counted and the option "parser" is set. When the
+// file cannot be created the program ends with message 32 (status 1).
+void generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declarations,
+                     const PgenOptions& options);
+
+}  // namespace zedra

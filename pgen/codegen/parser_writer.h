@@ -1,0 +1,80 @@
+// The writer behind the parser generator: turns rule bodies into the C code
+// of recursive descent. Every branch and loop tests the look-ahead token
+// against a set of the LL(1) analysis; with error recovery every decision is
+// also guarded by a skip over the input up to a marker token, and every
+// failed decision reports and gives the missing attributes default values.
+#pragma once
+
+#include <string>
+#include <unordered_set>
+
+#include "code_writer.h"
+#include "name_list.h"
+#include "model/rule_model.h"
+
+namespace zedra {
+
+class ParserDeclarations;
+
+class ParserWriter {
+ public:
+  ParserWriter(CodeWriter& code, const ParserDeclarations& declarations, bool error_recovery);
+
+  bool error_recovery() const { return error_recovery_; }
+  // The terminals of the specification and then of the include files, each
+  // added in list order (so the set lists them in reverse).
+  const NameList& all_terminals() const { return all_terminals_; }
+
+  // A symbol with an attribute of either attribute list associated with it.
+  bool has_attributes(const std::string& symbol) const;
+
+  // "prefix, t1, t2, ..., -1" with continuation lines under the prefix.
+  void token_list(const char* prefix, const NameList& set);
+  // With error recovery, when `context` is not within `target`: deletes
+  // input up to a token of `target` or of the caller's markers.
+  void skip(const NameList& context, const NameList& target);
+  // "if (" or "while (" with the test of the look-ahead against `set`, then
+  // ") {". An empty set gives "false", commented with the rule's name when
+  // `rule_name` is given.
+  void condition(const char* keyword, const NameList& set, const std::string* rule_name);
+
+  // One "t_X v_nnX;" per attributed symbol occurrence of the group, in the
+  // order in which the occurrences were numbered.
+  void occurrence_variables(const Group& group);
+  // Default values of the synthesised attributes of one symbol instance.
+  void default_values(const std::string& symbol, int number);
+  void action_call(const ActionCall& call);
+
+  // The code of a group (parsgen_rules.cpp). `rule_name` is given for a
+  // rule body and null for a nested group.
+  void group(const Group& group, const std::string* rule_name, const NameList& context,
+             const NameList& markers);
+
+ private:
+  void occurrence_variables(const Secondary& secondary);
+  void argument(const Argument& argument);
+
+  void items(const Alternative& alternative, const NameList& context, const NameList& markers);
+  void secondary(const Secondary& secondary, const NameList& context, const NameList& markers);
+  void repetition(const Secondary& secondary, const NameList& context, const NameList& markers);
+  void chain(const Secondary& secondary, const NameList& context, const NameList& markers);
+  void primary(const Primary& primary, const NameList& context, const NameList& markers);
+  void terminal(const Primary& primary, const NameList& context, const NameList& markers);
+  void end_of_file(const NameList& context, const NameList& markers);
+  void nonterminal(const Primary& primary, const NameList& markers);
+  void alternatives(const Group& group, const std::string* rule_name, const NameList& markers);
+  void error_branch(const Group& group, const std::string* rule_name);
+  void replay_alternative(const Alternative& alternative);
+  void replay_secondary(const Secondary& secondary);
+
+  CodeWriter& code_;
+  const ParserDeclarations& declarations_;
+  bool error_recovery_;
+  NameList all_terminals_;
+  std::unordered_set<std::string> attributed_symbols_;
+};
+
+// a ∪ b in the order of the analyses' sets: a copy of a, then b's names.
+NameList united(const NameList& a, const NameList& b);
+
+}  // namespace zedra

@@ -1,0 +1,260 @@
+// The code of rule bodies: groups become chains of if statements over the
+// alternatives' director sets, secondaries become optional parts and loops,
+// primaries become token tests and calls of rule procedures.
+//
+// Two sets travel down the walk: the context (what the current token is
+// known to belong to) and the markers (the tokens at which the parse can
+// resume inside the rule). A skip is written only where the context does
+// not already guarantee a token the code can go on with.
+#include "codegen/parser_writer.h"
+
+namespace zedra {
+
+namespace {
+
+const NameList& first_of(const Item& item) { return item.secondary->first; }
+
+NameList plus(const NameList& set, const std::string& name) {
+  NameList result;
+  result.copy_from(set);
+  result.add(name);
+  return result;
+}
+
+bool has_empty_alternative(const Group& group) {
+  for (const Alternative& alternative : group.alternatives)
+    if (alternative.items.empty()) return true;
+  return false;
+}
+
+}  // namespace
+
+void ParserWriter::group(const Group& group, const std::string* rule_name, const NameList& context,
+                         const NameList& markers) {
+  if (group.alternatives.empty()) return;
+  if (group.alternatives.size() == 1) {
+    items(group.alternatives.front(), context, markers);
+    return;
+  }
+  skip(context, group.dirset);
+  alternatives(group, rule_name, markers);
+  if (error_recovery_)
+    error_branch(group, rule_name);
+  else
+    code_.comment(1, "NO ERROR RECOVERY");
+}
+
+// The alternatives form one chain of if ... else if ..., so that once an
+// alternative has been taken no later one is tested against a token that
+// the taken one has left behind.
+void ParserWriter::alternatives(const Group& group, const std::string* rule_name,
+                                const NameList& markers) {
+  for (std::size_t i = 0; i < group.alternatives.size(); ++i) {
+    const Alternative& alternative = group.alternatives[i];
+    if (i > 0) code_.emit(0, "else ");
+    condition("if (", alternative.dirset, rule_name);
+    items(alternative, alternative.dirset, markers);
+    code_.emit(kOutdent | 1, "}");
+  }
+}
+
+void ParserWriter::error_branch(const Group& group, const std::string* rule_name) {
+  code_.emit(kIndent | 1, "else {");
+  if (rule_name)
+    code_.emit(1, "%s(%s, \"%s\");", "i_report", "i_WTERMINS", rule_name->c_str());
+  else
+    code_.emit(1, "%s(%s);", "i_report", "i_WGRPINS");
+  if (has_empty_alternative(group))
+    code_.comment(1, "NO SEMANTIC RECOVERY NEEDED");
+  else if (rule_name)
+    default_values(*rule_name, 0);
+  else
+    replay_alternative(group.alternatives.front());
+  code_.emit(kOutdent | 1, "}");
+}
+
+// Every secondary gets the markers of the caller united with the FIRST sets
+// of the secondaries behind it in the alternative.
+void ParserWriter::items(const Alternative& alternative, const NameList& context,
+                         const NameList& markers) {
+  const ItemList& list = alternative.items;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const Item& item = list[i];
+    if (item.is_call()) {
+      action_call(*item.call);
+      continue;
+    }
+    NameList item_markers;
+    item_markers.copy_from(markers);
+    for (std::size_t j = i + 1; j < list.size(); ++j)
+      if (!list[j].is_call()) item_markers.add_all(first_of(list[j]));
+    if (i == 0 && item_markers.empty()) item_markers.copy_from(first_of(item));
+    secondary(*item.secondary, context, item_markers);
+  }
+}
+
+void ParserWriter::secondary(const Secondary& secondary, const NameList& context,
+                             const NameList& markers) {
+  const NameList& first = secondary.first;
+  switch (secondary.kind) {
+    case SecondaryKind::Plain:
+      primary(*secondary.primary, context, markers);
+      return;
+    case SecondaryKind::Option:
+      code_.comment(1, "BEGIN of OPTION");
+      skip(context, united(markers, first));
+      condition("if (", first, nullptr);
+      this->secondary(*secondary.operand, first, markers);
+      code_.emit(kOutdent | 1, "}");
+      code_.comment(1, "END of OPTION");
+      code_.emit(1);
+      return;
+    case SecondaryKind::Seq:
+    case SecondaryKind::Clos:
+      repetition(secondary, context, markers);
+      return;
+    case SecondaryKind::Chain:
+      chain(secondary, context, markers);
+      return;
+  }
+}
+
+// SEQ parses its operand once before the loop that CLOS starts with.
+void ParserWriter::repetition(const Secondary& secondary, const NameList& context,
+                              const NameList& markers) {
+  const bool seq = secondary.kind == SecondaryKind::Seq;
+  const NameList& first = secondary.first;
+  const NameList loop_markers = united(markers, first);
+  const NameList loop_context = united(context, first);
+  code_.comment(1, seq ? "BEGIN of SEQ" : "BEGIN of CLOS");
+  if (seq) this->secondary(*secondary.operand, first, loop_markers);
+  skip(loop_context, loop_markers);
+  condition("while (", first, nullptr);
+  this->secondary(*secondary.operand, first, loop_markers);
+  skip(loop_context, loop_markers);
+  code_.emit(kOutdent | 1, "}");
+  code_.comment(1, seq ? "END of SEQ" : "END of CLOS");
+  code_.emit(1);
+}
+
+void ParserWriter::chain(const Secondary& secondary, const NameList& context,
+                         const NameList& markers) {
+  const Secondary& operand = *secondary.operand;
+  const Primary& separator = *secondary.primary;
+  const NameList both = united(operand.first, separator.first);
+  code_.comment(1, "BEGIN of CHAIN or LIST");
+  this->secondary(operand, both, united(markers, separator.first));
+  const NameList loop_context = united(context, both);
+  const NameList loop_markers = united(markers, both);
+  skip(loop_context, loop_markers);
+  condition("while (", separator.first, nullptr);
+  primary(separator, both, united(markers, operand.first));
+  this->secondary(operand, both, loop_markers);
+  skip(loop_context, loop_markers);
+  code_.emit(kOutdent | 1, "}");
+  code_.comment(1, "END of CHAIN or LIST");
+  code_.emit(1);
+}
+
+// Nested groups are written without the rule's name.
+void ParserWriter::primary(const Primary& primary, const NameList& context,
+                           const NameList& markers) {
+  switch (primary.kind) {
+    case PrimaryKind::Terminal:
+      if (primary.name == "i_EndOfFile")
+        end_of_file(context, markers);
+      else
+        terminal(primary, context, markers);
+      return;
+    case PrimaryKind::Nonterminal:
+      nonterminal(primary, markers);
+      return;
+    case PrimaryKind::Group:
+      group(*primary.group, nullptr, context, markers);
+      return;
+  }
+}
+
+void ParserWriter::terminal(const Primary& primary, const NameList& context,
+                            const NameList& markers) {
+  const std::string& name = primary.name;
+  skip(context, plus(markers, name));
+  NameList token;
+  token.add(name);
+  condition("if (", token, nullptr);
+  if (has_attributes(name)) {
+    code_.name('p', name);
+    code_.emit(0, "(&");
+    code_.numbered_name('v', name, primary.number);
+    code_.emit(1, ");");
+  }
+  code_.emit(1, "%s();", "i_next_token");
+  code_.emit(kOutdent | 1, "}");
+  if (!error_recovery_) return;
+  code_.emit(kIndent | 1, "else {");
+  code_.emit(1, "%s(%s, \"%s\");", "i_report", "i_WTERMINS", name.c_str());
+  default_values(name, primary.number);
+  code_.emit(kOutdent | 1, "}");
+}
+
+void ParserWriter::end_of_file(const NameList& context, const NameList& markers) {
+  skip(context, plus(markers, "i_EndOfFile"));
+  if (!error_recovery_) return;
+  code_.emit(1, "%s();", "i_next_token");
+  code_.emit(kIndent | 1, "if (%s != %s)", "i_look_ahead", "i_EndOfFile");
+  code_.emit(1, "%s(%s, \"%s\");", "i_report", "i_WTERMINS", "i_EndOfFile");
+  code_.emit(kOutdent);
+}
+
+void ParserWriter::nonterminal(const Primary& primary, const NameList& markers) {
+  code_.name('p', primary.name);
+  if (has_attributes(primary.name)) {
+    code_.emit(0, "(&");
+    code_.numbered_name('v', primary.name, primary.number);
+    if (error_recovery_) {
+      code_.emit(0, ", ");
+      token_list("i_markers", markers);
+    }
+    code_.emit(1, ");");
+  } else if (error_recovery_) {
+    code_.emit(0, "(");
+    token_list("i_markers", markers);
+    code_.emit(1, ");");
+  } else {
+    code_.emit(1, "();");
+  }
+}
+
+// A failed nested group leaves the attributes of its first alternative set
+// as if that alternative had been parsed: its action calls run and its
+// symbols that are always parsed get default values.
+void ParserWriter::replay_alternative(const Alternative& alternative) {
+  for (const Item& item : alternative.items) {
+    if (item.is_call())
+      action_call(*item.call);
+    else
+      replay_secondary(*item.secondary);
+  }
+}
+
+void ParserWriter::replay_secondary(const Secondary& secondary) {
+  switch (secondary.kind) {
+    case SecondaryKind::Plain: {
+      const Primary& primary = *secondary.primary;
+      if (primary.kind == PrimaryKind::Group && !primary.group->alternatives.empty())
+        replay_alternative(primary.group->alternatives.front());
+      else if (primary.kind != PrimaryKind::Group)
+        default_values(primary.name, primary.number);
+      return;
+    }
+    case SecondaryKind::Seq:
+    case SecondaryKind::Chain:
+      replay_secondary(*secondary.operand);
+      return;
+    case SecondaryKind::Option:
+    case SecondaryKind::Clos:
+      return;
+  }
+}
+
+}  // namespace zedra

@@ -1,0 +1,194 @@
+#include "driver/driver.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "diagnostics.h"
+#include "files.h"
+#include "generator_cli.h"
+#include "front/parser_declarations.h"
+#include "front/parser_includes.h"
+#include "front/parser_reader.h"
+#include "front/parser_resolve.h"
+#include "scpatype.h"
+#include "spec_source.h"
+#include "symtab.h"
+#include "analysis/attribute_availability.h"
+#include "analysis/ll1_conflicts.h"
+#include "analysis/ll1_analysis.h"
+#include "driver/options.h"
+#include "model/action_modules.h"
+#include "model/parser_attributes.h"
+#include "codegen/parser_generator.h"
+#include "analysis/reduction_termination.h"
+#include "analysis/call_reachability.h"
+#include "listing/rule_listing.h"
+#include "listing/symbol_listing.h"
+
+namespace zedra {
+
+namespace {
+
+constexpr const char* kBanner = "ZEDRA parser generator v2.8";
+
+// The state of one pgen run.
+class PgenRun {
+ public:
+  PgenRun()
+      : symbols_(diagnostics_),
+        types_(symbols_),
+        declarations_(diagnostics_, symbols_, types_,
+                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        source_(diagnostics_) {}
+
+  int run(int argc, char** argv);
+
+ private:
+  bool enter_command_line_modules(int argc, char** argv);
+  void read_specification(InputFile& input);
+  bool complete_declarations();
+  void analyse_and_generate();
+  void test_rule(Rule& rule, bool is_root);
+  int finish();
+
+  Diagnostics diagnostics_;
+  SymbolTable symbols_;
+  TypeTable types_;
+  PgenOptions options_;
+  ParserDeclarations declarations_;
+  SpecSource source_;
+};
+
+int PgenRun::run(int argc, char** argv) {
+  std::printf("%s\n", kBanner);
+  InputFile input;
+  if (!open_input(diagnostics_, Tool::Pgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
+  if (!enter_command_line_modules(argc, argv)) return 1;
+  diagnostics_.reset_error_count();
+  if (!diagnostics_.open_listing(diagnostics_.module_name())) return finish();
+  read_specification(input);
+  if (diagnostics_.error_count() == 0) {
+    if (!complete_declarations()) {
+      diagnostics_.close_listing();
+      diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+      return 1;
+    }
+    if (diagnostics_.error_count() == 0) analyse_and_generate();
+  }
+  diagnostics_.close_listing();
+  return finish();
+}
+
+// Every argument after the specification names an action module; its text
+// from the last "." on is cut off.
+bool PgenRun::enter_command_line_modules(int argc, char** argv) {
+  for (int i = 2; i < argc; ++i) {
+    std::string name = argv[i];
+    std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    if (!declarations_.add_command_line_module(name)) return false;
+  }
+  return true;
+}
+
+void PgenRun::read_specification(InputFile& input) {
+  diagnostics_.start_echo();
+  source_.restart(input.stream());
+  read_parser_specification(source_, declarations_);
+  diagnostics_.stop_echo();
+  diagnostics_.listing().raw("\n\n");
+}
+
+// The predefined types, the include files and the resolution of the
+// specification's own declarations. False when an include file failed.
+bool PgenRun::complete_declarations() {
+  build_pgen_predefined_types(types_, symbols_);
+  symbols_.set_reserved_test(true);
+  const std::string file_name = diagnostics_.file_name();
+  int failed = read_includes(declarations_, source_);
+  diagnostics_.set_file_name(file_name);
+  declarations_.clear_include_queue();
+  if (failed) return false;
+  resolve_declarations(declarations_, own_scope(declarations_));
+  return true;
+}
+
+// Parser constants are only ever passed by name; each must have a type.
+void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& declarations) {
+  for (const DeclarationLayer* layer : {&declarations.own, &declarations.imported})
+    for (const auto& constant : layer->constants)
+      if (!constant->type) {
+        diagnostics.set_line(constant->line);
+        diagnostics.report(59, "Parser constant", *constant->name);
+      }
+  diagnostics.set_line(0);
+}
+
+// The grammar tests and the LL(1) sets need an error-free specification;
+// the action-module files and the requested symbol lists come first in any
+// case. The parser is written only when no test reported an error.
+void PgenRun::analyse_and_generate() {
+  diagnostics_.set_line(0);
+  if (!declarations_.root_set()) diagnostics_.report(23);
+  Listing& listing = diagnostics_.listing();
+  if (options_.has(kOptListNames)) symbols_.dump(listing.stream());
+  if (options_.has(kOptListSymbols)) list_all_symbols(listing, declarations_);
+  if (options_.has(kOptListActions)) list_parser_actions(listing, declarations_.actions);
+  write_action_modules(diagnostics_, declarations_.actions);
+  check_constant_types(diagnostics_, declarations_);
+  check_attribute_declarations(diagnostics_, declarations_);
+  diagnostics_.set_line(0);
+  if (diagnostics_.error_count() != 0) return;
+  RuleList& rules = declarations_.own.rules;
+  test_reduction(diagnostics_, rules);
+  test_termination(diagnostics_, rules);
+  if (diagnostics_.error_count() != 0) return;
+  // The sets are read only by the LL(1) test, the set listings and the
+  // parser; when none of them is selected they are not computed at all.
+  constexpr std::uint32_t kSetReaders =
+      kOptLl1Test | kOptParser | kOptEmptyRules | kOptFirst | kOptLast | kOptFollow | kOptDirset;
+  if ((options_.mask() & kSetReaders) != 0) {
+    Ll1Analysis(rules, closure_terminals(declarations_)).compute_all();
+    release_unlisted_sets(rules, options_.has(kOptFirst), options_.has(kOptLast), options_.has(kOptFollow));
+  }
+  // Scanner attributes arrive as attributes of terminals and are counted
+  // with the parser attributes, so they have no mark of their own to clear.
+  if (options_.has(kOptListAttributes)) list_parser_attributes(listing, declarations_.own.attributes);
+  for (auto& rule : rules.rules) test_rule(*rule, rule.get() == rules.rules.front().get());
+  if (options_.has(kOptDependencies)) check_attributes_used(diagnostics_, declarations_);
+  if (diagnostics_.error_count() == 0 && options_.has(kOptParser)) generate_parser(diagnostics_, declarations_, options_);
+}
+
+// The listing of one rule and the tests that run rule by rule.
+void PgenRun::test_rule(Rule& rule, bool is_root) {
+  list_rule(diagnostics_.listing(), options_, rule, is_root);
+  if (options_.has(kOptLl1Test)) test_ll1_conflicts(diagnostics_, rule);
+  if (options_.has(kOptDependencies)) {
+    test_reachability(diagnostics_, rule);
+    test_rule_availability(diagnostics_, declarations_, rule);
+  }
+}
+
+// The summary line; the exit status follows the error count.
+int PgenRun::finish() {
+  diagnostics_.set_line(0);
+  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  return exit_status_of(diagnostics_.error_count());
+}
+
+constexpr const char* kUsage =
+    "usage: pgen [specification[.inp]] [action-module ...]\n"
+    "  Reads the parser specification (standard input without a name) and\n"
+    "  writes <module>.lst and, when missing, <action-module>.h and .c.\n"
+    "  --help     this text\n"
+    "  --version  the banner\n";
+
+}  // namespace
+
+int run_pgen(int argc, char** argv) {
+  if (answer_information_request(argc, argv, kBanner, kUsage)) return 0;
+  return PgenRun().run(argc, argv);
+}
+
+}  // namespace zedra

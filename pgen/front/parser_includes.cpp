@@ -1,0 +1,91 @@
+#include "front/parser_includes.h"
+
+#include <cstdio>
+#include <string>
+
+#include "cformat.h"
+#include "diagnostics.h"
+#include "files.h"
+#include "front/parser_declarations.h"
+#include "front/parser_reader.h"
+#include "front/parser_resolve.h"
+#include "spec_source.h"
+
+namespace zedra {
+
+namespace {
+
+constexpr int kIncludeNameLength = 8;
+
+// Opens "<name>.inc" in the working directory, else below the installation
+// directory; reports 31 with the second path when neither opens.
+FilePtr open_include(Diagnostics& diagnostics, const std::string& name, std::string& opened) {
+  opened = format("%.*s.inc", kIncludeNameLength, name.c_str());
+  if (FilePtr file{std::fopen(opened.c_str(), "r")}) return file;
+  opened = diagnostics.installation_directory() + "/include/" + opened;
+  return open_file(diagnostics, opened, "r");
+}
+
+// The positions in the imported lists where the next include file starts.
+struct LayerMark {
+  std::size_t constants, attributes, rules;
+};
+
+ResolutionScope new_declarations(ParserDeclarations& declarations, const LayerMark& mark,
+                                 ActionModule* module) {
+  DeclarationLayer& layer = declarations.imported;
+  ResolutionScope scope;
+  for (std::size_t i = mark.constants; i < layer.constants.size(); ++i)
+    scope.constants.push_back(layer.constants[i].get());
+  scope.modules.push_back(module);
+  for (std::size_t i = mark.attributes; i < layer.attributes.size(); ++i)
+    scope.attributes.push_back(layer.attributes[i].get());
+  for (std::size_t i = mark.rules; i < layer.rules.rules.size(); ++i)
+    scope.rules.push_back(layer.rules.rules[i].get());
+  return scope;
+}
+
+// Failures to open the file or to add its module are reported at the
+// INCLUDE section of the specification (`spec_name` and the entry's line);
+// only what is read from the file carries the include file's name.
+int read_include(ParserDeclarations& declarations, SpecSource& source, const LocatedName& entry,
+                 const std::string& spec_name) {
+  Diagnostics& diagnostics = declarations.diagnostics();
+  diagnostics.set_file_name(spec_name);
+  diagnostics.set_line(entry.line);
+  std::string opened;
+  FilePtr file = open_include(diagnostics, entry.name, opened);
+  if (!file) return 1;
+
+  declarations.build_imported(true);
+  ActionModule* module =
+      declarations.actions.add_module(diagnostics, declarations.actions.imported, entry.name);
+  if (!module) return 1;
+  const DeclarationLayer& layer = declarations.imported;
+  LayerMark mark{layer.constants.size(), layer.attributes.size(), layer.rules.rules.size()};
+
+  diagnostics.set_file_name(opened);
+  diagnostics.set_line(1);
+  source.restart(file.get());
+  declarations.set_include_depth(1);
+  int result = read_parser_specification(source, declarations);
+  declarations.set_include_depth(0);
+  if (result != kReadAccepted) return 1;
+  resolve_declarations(declarations, new_declarations(declarations, mark, module));
+  return diagnostics.error_count() != 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int read_includes(ParserDeclarations& declarations, SpecSource& source) {
+  const std::string spec_name = declarations.diagnostics().file_name();
+  int result = 0;
+  for (const LocatedName& entry : declarations.include_queue()) {
+    result = read_include(declarations, source, entry, spec_name);
+    if (result != 0) break;
+  }
+  declarations.build_imported(false);
+  return result;
+}
+
+}  // namespace zedra

@@ -1,0 +1,23 @@
+#include "driver/automaton_phases.h"
+
+#include "diagnostics.h"
+#include "dfa/dfa.h"
+#include "listing/diagram.h"
+#include "driver/options.h"
+#include "nfa/nfa_construction.h"
+
+namespace zedra {
+
+bool run_automaton_phases(Diagnostics& diagnostics, const SgenOptions& options, Nfa& nfa, Dfa& dfa) {
+  Listing& listing = diagnostics.listing();
+  if (options.has(kOptNfaDiagram)) write_nfa_diagram(listing, nfa);
+  subset_construction(diagnostics, nfa, dfa, options.has(kOptSubsetTrace));
+  if (diagnostics.error_count() != 0) return false;
+  if (options.has(kOptDfaDiagram)) write_dfa_diagram(listing, dfa);
+  minimisation(diagnostics, dfa, options.has(kOptMinimizeTrace));
+  if (diagnostics.error_count() != 0) return false;
+  if (options.has(kOptMdfaDiagram)) write_mdfa_diagram(listing, dfa);
+  return true;
+}
+
+}  // namespace zedra

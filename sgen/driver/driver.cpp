@@ -1,0 +1,143 @@
+#include "driver/driver.h"
+
+#include <cstdio>
+#include <new>
+
+#include "diagnostics.h"
+#include "files.h"
+#include "generator_cli.h"
+#include "front/scanner_reader.h"
+#include "scpatype.h"
+#include "spec_source.h"
+#include "symtab.h"
+#include "driver/automaton_phases.h"
+#include "dfa/dfa.h"
+#include "driver/options.h"
+#include "front/scanner_declarations.h"
+#include "codegen/scanner_generator.h"
+#include "front/scanner_resolve.h"
+#include "nfa/nfa_construction.h"
+
+namespace zedra {
+
+namespace {
+
+constexpr const char* kBanner = "ZEDRA scanner generator v2.8";
+constexpr const char* kUsage =
+    "usage: sgen [specification[.inp]]\n"
+    "  Reads the scanner specification (standard input without a name) and\n"
+    "  writes the listing <module>.lst, the scanner <module>.h and <module>.c,\n"
+    "  the include file <module>.inc for pgen and, when missing, the header\n"
+    "  and template of every definition module. The OPTIONS clause of the\n"
+    "  specification chooses diagrams, traces and whether code is generated.\n"
+    "  --help     this text\n"
+    "  --version  the banner\n";
+
+// The state of one sgen run.
+class SgenRun {
+ public:
+  SgenRun()
+      : symbols_(diagnostics_),
+        types_(symbols_),
+        declarations_(diagnostics_, symbols_, types_,
+                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        nfa_(diagnostics_),
+        source_(diagnostics_) {}
+
+  int run(int argc, char** argv);
+
+ private:
+  int run_steps(int argc, char** argv);
+  void read_specification(InputFile& input);
+  void generate();
+  void release();
+  int finish();
+
+  Diagnostics diagnostics_;
+  SymbolTable symbols_;
+  TypeTable types_;
+  SgenOptions options_;
+  ScannerDeclarations declarations_;
+  Nfa nfa_;
+  Dfa dfa_;
+  SpecSource source_;
+};
+
+// An allocation that fails anywhere ends the run with message 49.
+int SgenRun::run(int argc, char** argv) {
+  try {
+    return run_steps(argc, argv);
+  } catch (const std::bad_alloc&) {
+    diagnostics_.out_of_memory(__LINE__, "sgen");
+  }
+}
+
+int SgenRun::run_steps(int argc, char** argv) {
+  std::printf("%s\n", kBanner);
+  InputFile input;
+  if (!open_input(diagnostics_, Tool::Sgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
+  diagnostics_.reset_error_count();
+  declarations_.actions.build_predefined(types_);
+  if (diagnostics_.open_listing(diagnostics_.module_name())) {
+    nfa_.init();
+    read_specification(input);
+    if (diagnostics_.error_count() == 0) {
+      resolve_scanner_declarations(declarations_);
+      generate();
+    }
+    diagnostics_.close_listing();
+  }
+  release();
+  return finish();
+}
+
+void SgenRun::read_specification(InputFile& input) {
+  symbols_.set_reserved_test(true);
+  diagnostics_.start_echo();
+  source_.restart(input.stream());
+  read_scanner_specification(source_, declarations_, nfa_);
+  diagnostics_.stop_echo();
+  diagnostics_.listing().raw("\n\n\n");
+}
+
+// The generation driver: the action files, the attribute tests and the
+// symbol-table dumps, the automaton phases with their diagrams, and the
+// generated scanner; each step only while no error has been counted.
+void SgenRun::generate() {
+  diagnostics_.set_line(0);
+  write_action_files(diagnostics_, declarations_.actions, types_);
+  test_scanner_attributes(declarations_);
+  std::FILE* listing = diagnostics_.listing().stream();
+  if (options_.has(kOptAllNames)) symbols_.dump(listing);
+  if (options_.has(kOptNames)) symbols_.dump(listing);
+  if (diagnostics_.error_count() != 0) return;
+  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_)) return;
+  if (!options_.has(kOptGenerate)) return;
+  generate_scanner_files(diagnostics_, {declarations_, types_.layer(TypeTable::Layer::Own), dfa_},
+                         diagnostics_.module_name());
+}
+
+void SgenRun::release() {
+  declarations_.actions.release(true);
+  declarations_.attributes.release(true);
+  declarations_.terminals.release(true);
+  declarations_.charsets.release(true);
+  declarations_.strings.release(true);
+  types_.types_free(true);
+}
+
+// The summary line; the error count becomes the exit status.
+int SgenRun::finish() {
+  diagnostics_.set_line(0);
+  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  return exit_status_of(diagnostics_.error_count());
+}
+
+}  // namespace
+
+int run_sgen(int argc, char** argv) {
+  if (answer_information_request(argc, argv, kBanner, kUsage)) return 0;
+  return SgenRun().run(argc, argv);
+}
+
+}  // namespace zedra

@@ -1,0 +1,362 @@
+#include "front/scanner_reader.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "diagnostics.h"
+#include "front/scanner_tokens.h"
+#include "spec_source.h"
+#include "token_cursor.h"
+#include "front/scanner_declarations.h"
+#include "nfa/nfa_construction.h"
+
+namespace zedra {
+
+namespace {
+
+// A group of a regular expression being read: the alternatives completed
+// so far and the sequence being built.
+struct GroupFrame {
+  Fragment alternatives;
+  bool has_alternatives = false;
+  Fragment sequence;
+  bool has_sequence = false;
+};
+
+int classify(const ScannerDeclarations& declarations, std::string_view name) {
+  if (declarations.charset_find(name)) return kSTokSetName;
+  if (declarations.scanner_string_find(name)) return kSTokStringName;
+  return kSTokIdent;
+}
+
+// Names are classified when they are scanned, and the cursor scans a token
+// only when the grammar looks at it: a declaration completed by its last
+// token is known to the names that follow it.
+class Reader : private TokenCursor<ScannerScanner, ScannerToken, kSTokIdent> {
+ public:
+  Reader(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa)
+      : TokenCursor(declarations.diagnostics(), declarations.diagnostics(), source,
+                    [&declarations](std::string_view name) { return classify(declarations, name); }),
+        diagnostics_(declarations.diagnostics()),
+        decl_(declarations),
+        nfa_(nfa) {}
+
+  int run() { return read_result(specification()); }
+
+ private:
+  // Each production gives false when reading must end.
+  bool specification();
+  bool section();
+  bool type_declaration();
+  bool conversion_declaration();
+  bool attribute_declaration();
+  bool symbol_declaration();
+  bool string_declaration();
+  bool charset_declaration();
+  bool range();
+  bool initialisations(Initialisations& assigned);
+  bool scanner_rule();
+  bool alternatives(Fragment& expression);
+  void add_factor(GroupFrame& frame, Fragment primary);
+  void end_sequence(GroupFrame& frame);
+  bool primary(Fragment& result);
+  bool set_expression(StateSet& value);
+  bool evaluate_set(const std::string& name, SetOperator op, StateSet& value);
+  int operator_part();
+
+  Diagnostics& diagnostics_;
+  ScannerDeclarations& decl_;
+  Nfa& nfa_;
+};
+
+bool starts_section(int code) {
+  switch (code) {
+    case kSTokTypes:
+    case kSTokActions:
+    case kSTokAttributes:
+    case kSTokSymbols:
+    case kSTokKeywords:
+    case kSTokCharsets:
+    case kSTokStrings: return true;
+    default: return false;
+  }
+}
+
+bool Reader::specification() {
+  if (peek() == kSTokOptions) {
+    take();
+    Names names;
+    if (!name_list(names) || !expect('.')) return false;
+    decl_.apply_options(names);
+  }
+  if (peek() == kSTokDefinitions) {
+    take();
+    Names names;
+    if (!name_list(names) || !expect('.')) return false;
+    decl_.add_definition_modules(names);
+  }
+  if (!starts_section(peek())) return syntax_error();
+  do
+    if (!section()) return false;
+  while (starts_section(peek()));
+  if (!expect(kSTokRules)) return false;
+  do
+    if (!scanner_rule()) return false;
+  while (peek() == kSTokIdent);
+  if (peek() != kSTokEnd) return syntax_error();
+  return true;
+}
+
+// One declaration section: its keyword and its declarations.
+bool Reader::section() {
+  const int keyword = peek();
+  bool (Reader::*declaration)() = nullptr;
+  switch (keyword) {
+    case kSTokTypes: declaration = &Reader::type_declaration; break;
+    case kSTokActions: declaration = &Reader::conversion_declaration; break;
+    case kSTokAttributes: declaration = &Reader::attribute_declaration; break;
+    case kSTokSymbols:
+    case kSTokKeywords: declaration = &Reader::symbol_declaration; break;
+    case kSTokCharsets: declaration = &Reader::charset_declaration; break;
+    case kSTokStrings: declaration = &Reader::string_declaration; break;
+    default: return syntax_error();
+  }
+  take();
+  if (keyword == kSTokSymbols) decl_.begin_symbol_section(SymbolSection::Symbols);
+  if (keyword == kSTokKeywords) decl_.begin_symbol_section(SymbolSection::Keywords);
+  do
+    if (!(this->*declaration)()) return false;
+  while (peek() == kSTokIdent);
+  return true;
+}
+
+bool Reader::type_declaration() { return TokenCursor::type_declaration(decl_); }
+
+bool Reader::conversion_declaration() {
+  std::string name;
+  std::string type_name;
+  if (!ident(name) || !expect(':') || !ident(type_name) || !expect('.')) return false;
+  decl_.declare_conversion(name, type_name);
+  return true;
+}
+
+bool Reader::attribute_declaration() {
+  std::string name;
+  std::string type_name;
+  if (!ident(name) || !expect(':') || !ident(type_name)) return false;
+  decl_.declare_attribute(name, type_name);
+  Names terminals;
+  if (!expect(kSTokSyn) || !expect(kSTokOf) || !name_list(terminals)) return false;
+  std::string default_action;
+  if (peek() == kSTokWith) {
+    take();
+    if (!expect(kSTokDefault) || !ident(default_action)) return false;
+  }
+  if (!expect('.')) return false;
+  decl_.set_attribute_terminals(terminals, default_action);
+  return true;
+}
+
+// name : TEXT [initialisations] { | TEXT [initialisations] } .
+// A representation is added once the token after it has been read.
+bool Reader::symbol_declaration() {
+  std::string name;
+  if (!ident(name) || !expect(':')) return false;
+  decl_.declare_symbol(name);
+  for (;;) {
+    std::string text;
+    Initialisations assigned;
+    if (!expect_text(kSTokText, text) || !initialisations(assigned)) return false;
+    if (Terminal* terminal = decl_.add_representation(text, assigned)) nfa_.literal(text, terminal);
+    if (peek() != '|') break;
+    take();
+  }
+  return expect('.');
+}
+
+bool Reader::string_declaration() {
+  std::string name;
+  std::string text;
+  if (!ident(name) || !expect(':') || !expect_text(kSTokLiteral, text) || !expect('.')) return false;
+  decl_.declare_string(name, text);
+  return true;
+}
+
+bool Reader::charset_declaration() {
+  std::string name;
+  if (!ident(name)) return false;
+  decl_.declare_charset(name);
+  if (!expect(':') || !expect('[') || !range()) return false;
+  while (peek() == ',') {
+    take();
+    if (!range()) return false;
+  }
+  return expect(']') && expect('.');
+}
+
+// A single character is added once the token after it has been read; a
+// range as soon as its second character has been read.
+bool Reader::range() {
+  if (peek() != kSTokChar) return syntax_error();
+  const int low = take().value;
+  int high = low;
+  if (peek() == kSTokRange) {
+    take();
+    if (peek() != kSTokChar) return syntax_error();
+    high = take().value;
+  }
+  decl_.add_charset_range(low, high);
+  return true;
+}
+
+// attribute = value { , attribute = value }, each value a type value or a
+// call; possibly none.
+bool Reader::initialisations(Initialisations& assigned) {
+  if (peek() != kSTokIdent) return true;
+  for (;;) {
+    std::string attribute;
+    if (!ident(attribute) || !expect('=')) return false;
+    if (peek() != kSTokIdent && peek() != kSTokCall) return syntax_error();
+    std::string value = take().text;
+    assigned.push_back({std::move(attribute), std::move(value), diagnostics_.line()});
+    if (peek() != ',') return true;
+    take();
+  }
+}
+
+bool Reader::scanner_rule() {
+  std::string name;
+  if (!ident(name) || !expect(':')) return false;
+  TerminalKind kind = TerminalKind::Plain;
+  if (peek() == kSTokSkip || peek() == kSTokVerify) {
+    kind = take().code == kSTokSkip ? TerminalKind::Skip : TerminalKind::Verify;
+    if (!expect(':')) return false;
+  }
+  decl_.declare_rule(name, kind);
+  nfa_.rule_start();
+  Fragment expression;
+  if (!alternatives(expression)) return false;
+  if (peek() == kSTokReserved) {
+    take();
+    std::string call;
+    if (!expect_text(kSTokCall, call) || !expect(kSTokElse)) return false;
+    decl_.set_reserved_action(call);
+  }
+  Initialisations assigned;
+  if (!initialisations(assigned)) return false;
+  if (peek() != '.') return syntax_error();
+  decl_.set_rule_initialisations(assigned);
+  take();
+  // A rejected head leaves no terminal of this rule to accept.
+  nfa_.rule_end(std::move(expression), decl_.declaration_accepted() ? decl_.current_terminal() : nullptr);
+  return true;
+}
+
+// The alternatives of a rule up to the token that follows them. Nested
+// groups are read with an explicit stack of frames, so the depth of
+// nesting is bounded only by the parse stack limit.
+bool Reader::alternatives(Fragment& expression) {
+  std::vector<GroupFrame> frames(1);
+  for (;;) {
+    const int code = peek();
+    if (code == kSTokStringName || code == kSTokSetName) {
+      Fragment factor;
+      if (!primary(factor)) return false;
+      add_factor(frames.back(), std::move(factor));
+      continue;
+    }
+    if (code == '{') {
+      if (!check_stack(frames.size())) return false;
+      take();
+      frames.emplace_back();
+      continue;
+    }
+    // Every other token ends a sequence, which needs one factor at least.
+    if (!frames.back().has_sequence) return syntax_error();
+    end_sequence(frames.back());
+    if (code == '|') {
+      take();
+      continue;
+    }
+    if (frames.size() == 1) {
+      expression = std::move(frames.back().alternatives);
+      return true;
+    }
+    if (code != '}') return syntax_error();
+    take();
+    Fragment group = std::move(frames.back().alternatives);
+    frames.pop_back();
+    add_factor(frames.back(), std::move(group));
+  }
+}
+
+// A primary with its postfix operator joins the sequence being built.
+void Reader::add_factor(GroupFrame& frame, Fragment primary) {
+  nfa_.postfix(primary, operator_part());
+  if (frame.has_sequence) {
+    nfa_.sequence(frame.sequence, primary);
+  } else {
+    frame.sequence = std::move(primary);
+    frame.has_sequence = true;
+  }
+}
+
+void Reader::end_sequence(GroupFrame& frame) {
+  if (frame.has_alternatives) {
+    nfa_.alternative(frame.alternatives, frame.sequence);
+  } else {
+    frame.alternatives = std::move(frame.sequence);
+    frame.has_alternatives = true;
+  }
+  frame.sequence = Fragment{};
+  frame.has_sequence = false;
+}
+
+bool Reader::primary(Fragment& result) {
+  if (peek() == kSTokSetName) {
+    StateSet value;
+    if (!set_expression(value)) return false;
+    result = nfa_.charset_primary(value);
+    return true;
+  }
+  const std::string name = take().text;
+  const ScannerString* string = decl_.scanner_string_find(name);
+  result = nfa_.string_primary(name, string ? string->text : std::nullopt);
+  return true;
+}
+
+// set { (+|-|*) set }, evaluated from left to right.
+bool Reader::set_expression(StateSet& value) {
+  if (!evaluate_set(take().text, kSetFirst, value)) return false;
+  while (peek() == '+' || peek() == '-' || peek() == '*') {
+    const auto op = static_cast<SetOperator>(take().code);
+    std::string name;
+    if (!expect_text(kSTokSetName, name) || !evaluate_set(name, op, value)) return false;
+  }
+  return true;
+}
+
+// A set without ranges (message 51) ends the reading.
+bool Reader::evaluate_set(const std::string& name, SetOperator op, StateSet& value) {
+  const CharacterSet* set = decl_.charset_find(name);
+  if (!set || !nfa_.charset_expression(*set, op, value)) return stop(kReadFailed);
+  return true;
+}
+
+int Reader::operator_part() {
+  switch (peek()) {
+    case kSTokOption: take(); return kPostfixOption;
+    case kSTokSeq: take(); return kPostfixSeq;
+    case kSTokClos: take(); return kPostfixClos;
+    default: return kPostfixNone;
+  }
+}
+
+}  // namespace
+
+int read_scanner_specification(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa) {
+  return Reader(source, declarations, nfa).run();
+}
+
+}  // namespace zedra

@@ -1,0 +1,161 @@
+#include "front/scanner_resolve.h"
+
+#include <algorithm>
+#include <string>
+
+#include "diagnostics.h"
+#include "scpatype.h"
+#include "front/scanner_declarations.h"
+
+namespace zedra {
+
+namespace {
+
+// A terminal as the attribute messages name it: "name (representation)"
+// for a terminal with representations.
+std::string terminal_label(const Terminal& terminal, const Representation* representation) {
+  if (!representation) return *terminal.name;
+  return *terminal.name + " (" + representation->text + ")";
+}
+
+bool assigns(const AssignmentList& assignments, const std::string& attribute_name) {
+  return std::any_of(assignments.begin(), assignments.end(),
+                     [&](const AttributeAssignment& a) { return a.attribute_name == attribute_name; });
+}
+
+void resolve_action_types(ScannerDeclarations& declarations) {
+  Diagnostics& diagnostics = declarations.diagnostics();
+  for (DefinitionModule& module : declarations.actions.modules())
+    for (auto& action : module.actions) {
+      action->type = declarations.types().type_find(action->type_name);
+      if (action->type) continue;
+      diagnostics.set_line(action->line);
+      diagnostics.report(35, "Type", action->type_name, "action", *action->name);
+    }
+}
+
+// Every associated terminal must set the attribute: in each of its
+// representations, or in its own assignments.
+void check_terminal_sets_attribute(Diagnostics& diagnostics, const Terminal& terminal,
+                                   const ScannerAttribute& attribute) {
+  diagnostics.set_line(terminal.line);
+  if (!terminal.has_representations()) {
+    if (!assigns(terminal.own_assignments, *attribute.name))
+      diagnostics.report(43, *terminal.name, *attribute.name);
+    return;
+  }
+  for (const Representation& representation : terminal.representations)
+    if (!assigns(representation.assignments, *attribute.name))
+      diagnostics.report(43, terminal_label(terminal, &representation), *attribute.name);
+}
+
+void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attribute) {
+  Diagnostics& diagnostics = declarations.diagnostics();
+  diagnostics.set_line(attribute.line);
+  attribute.type = declarations.types().type_find(attribute.type_name);
+  if (!attribute.type)
+    diagnostics.report(35, "Type", attribute.type_name, "attribute", *attribute.name);
+  if (!attribute.default_action_name.empty()) {
+    attribute.default_action =
+        declarations.actions.action_find(attribute.default_action_name, attribute.type);
+    if (!attribute.default_action)
+      diagnostics.report(35, "Action", attribute.default_action_name, "attribute", *attribute.name);
+  }
+  for (AssociatedTerminal& associated : attribute.terminals) {
+    associated.terminal = declarations.terminals.terminal_find(associated.name);
+    if (!associated.terminal) {
+      diagnostics.set_line(attribute.line);
+      diagnostics.report(35, "Associated terminal", associated.name, "attribute", *attribute.name);
+      continue;
+    }
+    check_terminal_sets_attribute(diagnostics, *associated.terminal, attribute);
+  }
+}
+
+void resolve_assignment(ScannerDeclarations& declarations, const Terminal& terminal,
+                        AttributeAssignment& assignment) {
+  Diagnostics& diagnostics = declarations.diagnostics();
+  diagnostics.set_line(assignment.line);
+  assignment.attribute = declarations.attributes.scanner_attribute_find(assignment.attribute_name);
+  if (!assignment.attribute) {
+    diagnostics.report(21, assignment.attribute_name);
+    return;
+  }
+  const ScannerAttribute& attribute = *assignment.attribute;
+  if (!attribute.lists_terminal(*terminal.name))
+    diagnostics.report(14, *attribute.name, "terminal", *terminal.name);
+  const std::size_t call = assignment.value_text.find('(');
+  if (call != std::string::npos) {
+    assignment.action =
+        declarations.actions.action_find(assignment.value_text.substr(0, call), attribute.type);
+    if (!assignment.action)
+      diagnostics.report(35, "Action", assignment.value_text, "terminal", *terminal.name);
+    return;
+  }
+  assignment.type_value = TypeTable::type_value_find(assignment.value_text, attribute.type);
+  if (!assignment.type_value)
+    diagnostics.report(35, "Type value", assignment.value_text, "terminal", *terminal.name);
+}
+
+void resolve_terminal(ScannerDeclarations& declarations, Terminal& terminal) {
+  if (!terminal.has_representations()) {
+    for (AttributeAssignment& assignment : terminal.own_assignments)
+      resolve_assignment(declarations, terminal, assignment);
+    return;
+  }
+  for (Representation& representation : terminal.representations)
+    for (AttributeAssignment& assignment : representation.assignments)
+      resolve_assignment(declarations, terminal, assignment);
+}
+
+// Assignments of `attribute` in `list` that the resolution left without a
+// value.
+void report_unset(Diagnostics& diagnostics, const AssignmentList& list, const std::string& label,
+                  const ScannerAttribute& attribute) {
+  for (const AttributeAssignment& assignment : list) {
+    if (assignment.type_value || assignment.action) continue;
+    if (assignment.attribute_name != *attribute.name) continue;
+    diagnostics.set_line(assignment.line);
+    diagnostics.report(43, label, *attribute.name);
+  }
+}
+
+}  // namespace
+
+void resolve_scanner_declarations(ScannerDeclarations& declarations) {
+  resolve_action_types(declarations);
+  for (ScannerAttribute& attribute : declarations.attributes.list())
+    resolve_attribute(declarations, attribute);
+  for (Terminal& terminal : declarations.terminals.list()) resolve_terminal(declarations, terminal);
+  declarations.diagnostics().set_line(0);
+}
+
+void test_scanner_attributes(ScannerDeclarations& declarations) {
+  Diagnostics& diagnostics = declarations.diagnostics();
+  for (const ScannerAttribute& attribute : declarations.attributes.list()) {
+    diagnostics.set_line(attribute.line);
+    if (!attribute.type) diagnostics.report(59, "Scanner attribute", *attribute.name);
+    if (attribute.terminals.empty()) diagnostics.report(42, *attribute.name);
+    for (const AssociatedTerminal& associated : attribute.terminals) {
+      const Terminal* terminal = associated.terminal;
+      if (!terminal) continue;
+      if (!terminal->has_representations())
+        report_unset(diagnostics, terminal->own_assignments, *terminal->name, attribute);
+      for (const Representation& representation : terminal->representations)
+        report_unset(diagnostics, representation.assignments,
+                     terminal_label(*terminal, &representation), attribute);
+    }
+  }
+  diagnostics.set_line(0);
+}
+
+void check_keyword_verification(Diagnostics& diagnostics, const TerminalTable& terminals) {
+  if (!terminals.has_keywords()) return;
+  const auto& list = terminals.list();
+  const bool verified = std::any_of(list.begin(), list.end(), [](const Terminal& terminal) {
+    return terminal.kind == TerminalKind::Verify || terminal.reserved_action;
+  });
+  if (!verified) diagnostics.report(47);
+}
+
+}  // namespace zedra
