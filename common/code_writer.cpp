@@ -2,24 +2,19 @@
 
 #include <algorithm>
 #include <cstdarg>
-#include <cstdlib>
 
 #include "cformat.h"
 #include "diagnostics.h"
 
 namespace zedra {
 
-bool CodeWriter::try_open(const std::string& name, const std::string& extension, int width) {
+bool CodeWriter::open(const std::string& name, const std::string& extension, int width) {
   close();
   file_name_ = name + "." + extension;
   file_ = open_file(diagnostics_, file_name_, "w");
   writer_.attach(file_.get());
   writer_.set_width(std::min(width, kMaxWidth));
   return file_ != nullptr;
-}
-
-void CodeWriter::open(const std::string& name, const std::string& extension, int width) {
-  if (!try_open(name, extension, width)) std::exit(1);  // message 32 is out already
 }
 
 void CodeWriter::close() {

@@ -29,11 +29,9 @@ class CodeWriter {
   explicit CodeWriter(Diagnostics& diagnostics) : diagnostics_(diagnostics), writer_(kMaxWidth) {}
 
   // Opens "<name>.<extension>" for writing with the width `width` (at most
-  // 126). When the file cannot be written, message 32 is reported and the
-  // program ends with exit status 1.
-  void open(const std::string& name, const std::string& extension, int width);
-  // Like `open`, but gives false instead of ending the program.
-  bool try_open(const std::string& name, const std::string& extension, int width);
+  // 126). False when the file cannot be written: message 32 is out, and the
+  // run must end with exit status 1.
+  [[nodiscard]] bool open(const std::string& name, const std::string& extension, int width);
   // Writes a line end, closes the file and reports 75 with its name;
   // nothing when no file is open.
   void close();

@@ -1,7 +1,6 @@
 #include "diagnostics.h"
 
 #include <cstdarg>
-#include <cstdlib>
 
 namespace zedra {
 namespace {
@@ -34,7 +33,6 @@ void Diagnostics::report_printf(int number, ...) {
   va_end(args);
   if (number == kMsgErrorSummary && error_count_ >= 1) message += ", cannot continue.";
   deliver(number, message);
-  if (number == kMsgOutOfMemory) std::exit(1);
 }
 
 void Diagnostics::deliver(int number, const std::string& message) {
@@ -51,11 +49,6 @@ void Diagnostics::deliver(int number, const std::string& message) {
     std::fprintf(screen_, "%s:%d: ", file_name_.c_str(), line_);
   std::fputs(message.c_str(), screen_);
   std::fputc('\n', screen_);
-}
-
-void Diagnostics::out_of_memory(int source_line, const char* source_module) {
-  report(kMsgOutOfMemory, source_line, source_module);
-  std::exit(1);  // not reached: the report itself ends the program
 }
 
 bool Diagnostics::open_listing(const std::string& module) {

@@ -26,17 +26,14 @@ class Diagnostics {
   // get "Warning: "; 77 gets ", cannot continue." when errors were counted.
   // Reports other than 73-80 go into an open listing behind "*** " and carry
   // "file:line: " on the screen when the current line is 1 or more.
-  // Message 49 ends the program with status 1.
+  // Message 49 (out of memory) is only reported: the generator frame that
+  // catches the failed allocation ends the run with status 1.
   template <class... Args>
   void report(int number, const Args&... args) {
     report_printf(number, detail::c_arg(args)...);
   }
   // The C-variadic form of `report`: the arguments must be C values.
   void report_printf(int number, ...);
-
-  // Message 49 with the source line and module of the failing allocation;
-  // ends the program with exit status 1.
-  [[noreturn]] void out_of_memory(int source_line, const char* source_module);
 
   int error_count() const { return error_count_; }
   void reset_error_count() { error_count_ = 0; }

@@ -193,12 +193,13 @@ void ParserFile::entry_function(const std::string& module_name) {
 
 }  // namespace
 
-void generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declarations,
+bool generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declarations,
                      const PgenOptions& options) {
   CodeWriter code(diagnostics);
-  code.open(diagnostics.module_name(), "c", kParserWidth);
+  if (!code.open(diagnostics.module_name(), "c", kParserWidth)) return false;
   ParserFile(code, declarations, options).write(diagnostics.module_name());
   code.close();
+  return true;
 }
 
 }  // namespace zedra

@@ -13,9 +13,9 @@ class ParserDeclarations;
 class PgenOptions;
 
 // Writes "<module>.c", the module name being the diagnostics' one. Call it
-// only when no error was counted and the option "parser" is set. When the
-// file cannot be created the program ends with message 32 (status 1).
-void generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declarations,
+// only when no error was counted and the option "parser" is set. False when
+// the file cannot be created (message 32 is out; the run ends with status 1).
+[[nodiscard]] bool generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declarations,
                      const PgenOptions& options);
 
 }  // namespace zedra

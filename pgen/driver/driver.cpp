@@ -7,6 +7,7 @@
 #include "diagnostics.h"
 #include "files.h"
 #include "generator_cli.h"
+#include "generator_main.h"
 #include "front/parser_declarations.h"
 #include "front/parser_includes.h"
 #include "front/parser_reader.h"
@@ -30,13 +31,12 @@ namespace zedra {
 
 namespace {
 
-constexpr const char* kBanner = "ZEDRA parser generator v2.8";
-
 // The state of one pgen run.
 class PgenRun {
  public:
-  PgenRun()
-      : symbols_(diagnostics_),
+  explicit PgenRun(Diagnostics& diagnostics)
+      : diagnostics_(diagnostics),
+        symbols_(diagnostics_),
         types_(symbols_),
         declarations_(diagnostics_, symbols_, types_,
                       [this](const Names& words) { options_.apply(diagnostics_, words); }),
@@ -48,11 +48,11 @@ class PgenRun {
   bool enter_command_line_modules(int argc, char** argv);
   void read_specification(InputFile& input);
   bool complete_declarations();
-  void analyse_and_generate();
+  bool analyse_and_generate();
   void test_rule(Rule& rule, bool is_root);
   int finish();
 
-  Diagnostics diagnostics_;
+  Diagnostics& diagnostics_;
   SymbolTable symbols_;
   TypeTable types_;
   PgenOptions options_;
@@ -60,8 +60,9 @@ class PgenRun {
   SpecSource source_;
 };
 
+// A parser file that cannot be written ends the run at once with status 1:
+// no summary, and the listing stays as far as it was written.
 int PgenRun::run(int argc, char** argv) {
-  std::printf("%s\n", kBanner);
   InputFile input;
   if (!open_input(diagnostics_, Tool::Pgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
   if (!enter_command_line_modules(argc, argv)) return 1;
@@ -74,7 +75,7 @@ int PgenRun::run(int argc, char** argv) {
       diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
       return 1;
     }
-    if (diagnostics_.error_count() == 0) analyse_and_generate();
+    if (diagnostics_.error_count() == 0 && !analyse_and_generate()) return 1;
   }
   diagnostics_.close_listing();
   return finish();
@@ -127,8 +128,9 @@ void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& de
 
 // The grammar tests and the LL(1) sets need an error-free specification;
 // the action-module files and the requested symbol lists come first in any
-// case. The parser is written only when no test reported an error.
-void PgenRun::analyse_and_generate() {
+// case. The parser is written only when no test reported an error. False
+// when the parser file could not be written.
+bool PgenRun::analyse_and_generate() {
   diagnostics_.set_line(0);
   if (!declarations_.root_set()) diagnostics_.report(23);
   Listing& listing = diagnostics_.listing();
@@ -139,11 +141,11 @@ void PgenRun::analyse_and_generate() {
   check_constant_types(diagnostics_, declarations_);
   check_attribute_declarations(diagnostics_, declarations_);
   diagnostics_.set_line(0);
-  if (diagnostics_.error_count() != 0) return;
+  if (diagnostics_.error_count() != 0) return true;
   RuleList& rules = declarations_.own.rules;
   test_reduction(diagnostics_, rules);
   test_termination(diagnostics_, rules);
-  if (diagnostics_.error_count() != 0) return;
+  if (diagnostics_.error_count() != 0) return true;
   // The sets are read only by the LL(1) test, the set listings and the
   // parser; when none of them is selected they are not computed at all.
   constexpr std::uint32_t kSetReaders =
@@ -157,7 +159,8 @@ void PgenRun::analyse_and_generate() {
   if (options_.has(kOptListAttributes)) list_parser_attributes(listing, declarations_.own.attributes);
   for (auto& rule : rules.rules) test_rule(*rule, rule.get() == rules.rules.front().get());
   if (options_.has(kOptDependencies)) check_attributes_used(diagnostics_, declarations_);
-  if (diagnostics_.error_count() == 0 && options_.has(kOptParser)) generate_parser(diagnostics_, declarations_, options_);
+  if (diagnostics_.error_count() != 0 || !options_.has(kOptParser)) return true;
+  return generate_parser(diagnostics_, declarations_, options_);
 }
 
 // The listing of one rule and the tests that run rule by rule.
@@ -187,8 +190,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int run_pgen(int argc, char** argv) {
-  if (answer_information_request(argc, argv, kBanner, kUsage)) return 0;
-  return PgenRun().run(argc, argv);
+  return run_generator<PgenRun>({"ZEDRA parser generator v2.8", kUsage, "pgen"}, argc, argv);
 }
 
 }  // namespace zedra

@@ -148,18 +148,19 @@ void write_scanner_include(CodeWriter& code, const ScannerSources& sources) {
   write_include_attributes(code, declarations.attributes.list());
 }
 
-void generate_scanner_files(Diagnostics& diagnostics, const ScannerSources& sources,
+bool generate_scanner_files(Diagnostics& diagnostics, const ScannerSources& sources,
                             const std::string& module) {
   CodeWriter code(diagnostics);
-  code.open(module, "h", kCodeWidth);
+  if (!code.open(module, "h", kCodeWidth)) return false;
   write_scanner_header(code, diagnostics, sources, module);
   code.close();
-  code.open(module, "c", kCodeWidth);
+  if (!code.open(module, "c", kCodeWidth)) return false;
   write_scanner_source(code, diagnostics, sources, module);
   code.close();
-  code.open(module, "inc", kCodeWidth);
+  if (!code.open(module, "inc", kCodeWidth)) return false;
   write_scanner_include(code, sources);
   code.close();
+  return true;
 }
 
 std::string c_string_body(const std::string& text) {

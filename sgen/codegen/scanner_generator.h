@@ -28,9 +28,9 @@ struct ScannerSources {
 };
 
 // Writes "<module>.h", "<module>.c" and "<module>.inc" in this order; each
-// completed file is reported with message 75. A file that cannot be opened
-// ends the program with exit status 1 (message 32).
-void generate_scanner_files(Diagnostics& diagnostics, const ScannerSources& sources,
+// completed file is reported with message 75. False at the first file that
+// cannot be opened (message 32 is out; the run ends with status 1).
+[[nodiscard]] bool generate_scanner_files(Diagnostics& diagnostics, const ScannerSources& sources,
                             const std::string& module);
 
 // The three files, each written through an open `code` writer.

@@ -1,11 +1,11 @@
 #include "driver/driver.h"
 
 #include <cstdio>
-#include <new>
 
 #include "diagnostics.h"
 #include "files.h"
 #include "generator_cli.h"
+#include "generator_main.h"
 #include "front/scanner_reader.h"
 #include "scpatype.h"
 #include "spec_source.h"
@@ -22,7 +22,6 @@ namespace zedra {
 
 namespace {
 
-constexpr const char* kBanner = "ZEDRA scanner generator v2.8";
 constexpr const char* kUsage =
     "usage: sgen [specification[.inp]]\n"
     "  Reads the scanner specification (standard input without a name) and\n"
@@ -36,8 +35,9 @@ constexpr const char* kUsage =
 // The state of one sgen run.
 class SgenRun {
  public:
-  SgenRun()
-      : symbols_(diagnostics_),
+  explicit SgenRun(Diagnostics& diagnostics)
+      : diagnostics_(diagnostics),
+        symbols_(diagnostics_),
         types_(symbols_),
         declarations_(diagnostics_, symbols_, types_,
                       [this](const Names& words) { options_.apply(diagnostics_, words); }),
@@ -47,13 +47,12 @@ class SgenRun {
   int run(int argc, char** argv);
 
  private:
-  int run_steps(int argc, char** argv);
   void read_specification(InputFile& input);
-  void generate();
+  bool generate();
   void release();
   int finish();
 
-  Diagnostics diagnostics_;
+  Diagnostics& diagnostics_;
   SymbolTable symbols_;
   TypeTable types_;
   SgenOptions options_;
@@ -63,17 +62,9 @@ class SgenRun {
   SpecSource source_;
 };
 
-// An allocation that fails anywhere ends the run with message 49.
+// A generated file that cannot be written ends the run at once with
+// status 1: no summary, and the listing stays as far as it was written.
 int SgenRun::run(int argc, char** argv) {
-  try {
-    return run_steps(argc, argv);
-  } catch (const std::bad_alloc&) {
-    diagnostics_.out_of_memory(__LINE__, "sgen");
-  }
-}
-
-int SgenRun::run_steps(int argc, char** argv) {
-  std::printf("%s\n", kBanner);
   InputFile input;
   if (!open_input(diagnostics_, Tool::Sgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
   diagnostics_.reset_error_count();
@@ -83,7 +74,7 @@ int SgenRun::run_steps(int argc, char** argv) {
     read_specification(input);
     if (diagnostics_.error_count() == 0) {
       resolve_scanner_declarations(declarations_);
-      generate();
+      if (!generate()) return 1;
     }
     diagnostics_.close_listing();
   }
@@ -102,19 +93,20 @@ void SgenRun::read_specification(InputFile& input) {
 
 // The generation driver: the action files, the attribute tests and the
 // symbol-table dumps, the automaton phases with their diagrams, and the
-// generated scanner; each step only while no error has been counted.
-void SgenRun::generate() {
+// generated scanner; each step only while no error has been counted. False
+// when a generated file could not be written.
+bool SgenRun::generate() {
   diagnostics_.set_line(0);
   write_action_files(diagnostics_, declarations_.actions, types_);
   test_scanner_attributes(declarations_);
   std::FILE* listing = diagnostics_.listing().stream();
   if (options_.has(kOptAllNames)) symbols_.dump(listing);
   if (options_.has(kOptNames)) symbols_.dump(listing);
-  if (diagnostics_.error_count() != 0) return;
-  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_)) return;
-  if (!options_.has(kOptGenerate)) return;
-  generate_scanner_files(diagnostics_, {declarations_, types_.layer(TypeTable::Layer::Own), dfa_},
-                         diagnostics_.module_name());
+  if (diagnostics_.error_count() != 0) return true;
+  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_)) return true;
+  if (!options_.has(kOptGenerate)) return true;
+  return generate_scanner_files(diagnostics_, {declarations_, types_.layer(TypeTable::Layer::Own), dfa_},
+                                diagnostics_.module_name());
 }
 
 void SgenRun::release() {
@@ -136,8 +128,7 @@ int SgenRun::finish() {
 }  // namespace
 
 int run_sgen(int argc, char** argv) {
-  if (answer_information_request(argc, argv, kBanner, kUsage)) return 0;
-  return SgenRun().run(argc, argv);
+  return run_generator<SgenRun>({"ZEDRA scanner generator v2.8", kUsage, "sgen"}, argc, argv);
 }
 
 }  // namespace zedra

@@ -25,7 +25,7 @@ class GenParserTest : public test::ScratchDirTest {
     PgenOptions options;
     options.apply(front.diagnostics, words);
     front.diagnostics.set_module_name("gen");
-    generate_parser(front.diagnostics, front.declarations, options);
+    EXPECT_TRUE(generate_parser(front.diagnostics, front.declarations, options));
     return test::read_file("gen.c");
   }
 

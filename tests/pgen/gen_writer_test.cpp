@@ -23,7 +23,7 @@ class GenWriterTest : public test::ScratchDirTest {
   template <typename Write>
   std::string written(bool error_recovery, Write write) {
     CodeWriter code(front.diagnostics);
-    code.open("out", "c", 80);
+    EXPECT_TRUE(code.open("out", "c", 80));
     ParserWriter writer(code, front.declarations, error_recovery);
     write(writer);
     code.close();

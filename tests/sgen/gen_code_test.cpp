@@ -24,7 +24,7 @@ class GeneratedCodeTest : public test::ScratchDirTest {
   template <class Write>
   std::string written(Write write) {
     CodeWriter code(run_.front.diagnostics);
-    EXPECT_TRUE(code.try_open("out", "c", kWidth));
+    EXPECT_TRUE(code.open("out", "c", kWidth));
     write(code);
     code.close();
     return test::read_file(dir() / "out.c");

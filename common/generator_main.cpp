@@ -1,0 +1,10 @@
+#include "generator_main.h"
+
+namespace zedra {
+
+int report_out_of_memory(Diagnostics& diagnostics, const GeneratorIdentity& identity) {
+  diagnostics.report(kMsgOutOfMemory, __LINE__, identity.module);
+  return 1;
+}
+
+}  // namespace zedra
