@@ -8,8 +8,10 @@
  *
  *   scanpars_report.c   message catalogue and i_report
  *   scanpars_listing.c  the listing: echo, line numbers, moving back
+ *   scanpars_options.c  the compiler's own options, the quiet switch
  *   scanpars_input.c    command line, input file, buffered reading
  *   scanpars_scanner.c  lexeme buffer, token end and retraction, keywords
+ *   scanpars_position.c line and column of the current token
  *   scanpars_parser.c   token sets and error recovery of the parser
  *   cgl.c               the predefined conversions
  */
@@ -77,12 +79,14 @@ static struct i_runtime {
   /* buffered input; look-ahead is given back by moving in_pos */
   unsigned char *in_buf;
   size_t in_pos, in_len, in_cap;
+  long long in_base;                    /* input offset of in_buf[0] */
   boolean in_ended;                     /* end of input seen; never read again */
   boolean in_failed;                    /* a read error was reported */
   size_t echo_pos;                      /* in_buf before this is echoed */
   boolean echoing;                      /* i_echo_pending is at work */
 
   /* the current lexeme */
+  long long tok_start;                  /* input offset of its first character */
   int lex_len;                          /* characters read for it */
   int end;                              /* recorded token end, -1 for none */
   int cut;                              /* end fixed by i_get_lexeme, -1 before */
@@ -101,6 +105,14 @@ static struct i_runtime {
   struct i_line *line;                  /* lines + cur */
   unsigned echo_state;                  /* i_at_line_start, ... below */
 
+  /* where the lines begin, counted only as far as a position is asked for
+     or the input buffer is refilled */
+  struct i_line_count {
+    long long at;                       /* input offset counted up to */
+    long long line_start;               /* input offset where that line begins */
+    long line;                          /* number of that line, from 1 */
+  } count;
+
   /* message text */
   char *msg_buf;
   size_t msg_cap;
@@ -113,11 +125,17 @@ static void i_listing_close(void);
 static int i_lookahead_start(void);
 static _Noreturn void i_fatal_exit(void);
 static void i_echo_pending(void);
+static void i_count_lines_to(long long to);
+static _Noreturn void i_out_of_memory(int line);
+static char *i_copy_text(const char *text, size_t n, const char *extra);
+static boolean i_is_quiet_line(int code);
 
 #include "scanpars_report.c"
 #include "scanpars_listing.c"
+#include "scanpars_options.c"
 #include "scanpars_input.c"
 #include "scanpars_scanner.c"
+#include "scanpars_position.c"
 #include "scanpars_parser.c"
 
 /* The generated scanner, which follows in this translation unit, calls the

@@ -55,6 +55,57 @@ void i_report(int code, ...);
    as i_init derived it; the empty string before an input was opened. */
 const char *i_module_name(void);
 
+/* For the actions of a compiler.
+ *
+ * The position of the current token (i_look_ahead): the line of its first
+ * character, from 1, and its column, counted in bytes from 1.  A parser
+ * looks one token ahead, so by the time an action runs the current token
+ * may be a later one; to keep the position of a token, give its terminals
+ * a scanner attribute whose conversion action returns i_token_line() (the
+ * scanner fills attributes while the token is the current one). */
+int i_token_line(void);
+int i_token_column(void);
+
+/* Messages of the compiler's own, in the form of the catalogue's: on
+   standard error behind "file:LINE: " (no position for a LINE below 1) and
+   "Error: " or "Warning: ", in the listing behind "*** ".  An error counts
+   toward the error count and so toward the exit status; a warning does not.
+   FORMAT and the arguments are those of printf. */
+void i_error_at(int line, const char *format, ...)
+#if defined(__GNUC__) || defined(__clang__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+void i_warning_at(int line, const char *format, ...)
+#if defined(__GNUC__) || defined(__clang__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+
+/* The errors counted since i_init: syntax errors, the catalogue's errors
+   and i_error_at. */
+int i_error_count(void);
+
+/* Options of the compiler's own.  i_init calls i_declare_options before it
+   reads the command line; a compiler that defines this function declares
+   its options there with i_add_option (a program with a main of its own
+   may also declare them before it calls i_init).  The option -NAME runs
+   ACTION: with the word that follows (or the rest of the same word,
+   "-ofile") when TAKES_ARGUMENT is nonzero, else with NULL.  HELP is a line
+   printed behind the usage, or NULL.  The standard options -ts, -tp, -h
+   keep their meaning; an option declared twice takes the later action.
+   Defining i_declare_options needs a compiler with weak symbols (GCC,
+   clang); with others, declare the options in a main of your own. */
+typedef void (*i_option_action)(const char *argument);
+void i_declare_options(void);
+void i_add_option(const char *name, int takes_argument, i_option_action action,
+                  const char *help);
+
+/* The quiet switch, also set by the standard option -q: the banner and the
+   summary lines (input, listing and KAM files, sizes, error count) stay off
+   the screen; errors and warnings still appear. */
+void i_set_quiet(int quiet);
+
 /* Scanner primitives, called by the generated i_next_token. */
 void i_next_token(void);
 void i_init_lexeme(void);

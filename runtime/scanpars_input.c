@@ -56,44 +56,82 @@ static char *i_rebuilt_name(const char *path)
 static void i_usage(const char *program)
 {
   i_report(i_msg_usage, program);
+  i_options_usage();
 }
 
-/* Reads the options ("t:" with p or s, "h") in any order with the file
-   arguments, as getopt with argument permutation does; "--" ends them.
-   Gives 0 when the usage ends the run. */
-static int i_parse_options(int ac, char **av, const char *program, const char **file)
+/* What reading the command line found besides the options it carried out. */
+struct i_command_line {
+  const char *file;                     /* the first file argument */
+  int usages;                           /* times the usage is due */
+  boolean stop;                         /* the usage ends the run */
+};
+
+/* An option of the compiler's own: the word after the '-' of ARG, with its
+   argument attached or in the next word.  Gives 0 when ARG is none of
+   them, else advances *I past what it took. */
+static int i_own_option(int ac, char **av, int *i, struct i_command_line *line)
+{
+  const char *arg = av[*i];
+  const struct i_option *option = i_find_option(arg + 1);
+  if (!option)
+    return 0;
+  const char *value = NULL;
+  if (option->takes_argument) {
+    size_t n = strlen(option->name);
+    value = arg[1 + n] ? arg + 1 + n : *i + 1 < ac ? av[++*i] : NULL;
+    if (!value) {
+      line->usages++;
+      line->stop = true;
+      return 1;
+    }
+  }
+  option->action(value);
+  return 1;
+}
+
+/* Reads the options ("t:" with p or s, "h", "q" and the compiler's own) in
+   any order with the file arguments, as getopt with argument permutation
+   does; "--" ends them.  The usage is only counted here, so that it
+   follows the banner, which -q may silence. */
+static void i_parse_options(int ac, char **av, struct i_command_line *line)
 {
   boolean options_done = false;
-  for (int i = 1; i < ac; i++) {
+  for (int i = 1; i < ac && !line->stop; i++) {
     const char *arg = av[i];
     if (!arg)
       continue;
     if (options_done || arg[0] != '-' || arg[1] == '\0') {
-      if (!*file)
-        *file = arg;
+      if (!line->file)
+        line->file = arg;
       continue;
     }
     if (strcmp(arg, "--") == 0) {
       options_done = true;
       continue;
     }
+    if (i_own_option(ac, av, &i, line))
+      continue;
+    if (strcmp(arg, "-q") == 0) {
+      i_options.quiet = true;
+      continue;
+    }
     if (arg[1] != 't') {
-      i_usage(program);
-      return 0;
+      line->usages++;
+      line->stop = true;
+      continue;
     }
     const char *value = arg[2] ? arg + 2 : i + 1 < ac ? av[++i] : NULL;
     if (!value) {
-      i_usage(program);
-      return 0;
-    }
-    if (strcmp(value, "p") == 0)
+      line->usages++;
+      line->stop = true;
+    } else if (strcmp(value, "p") == 0) {
       i_rt.parser_test = true;
-    else if (strcmp(value, "s") == 0)
+    } else if (strcmp(value, "s") == 0) {
       i_rt.scanner_test = true;
-    else
-      i_usage(program);
+    } else {
+      line->usages++;
+    }
   }
-  return 1;
 }
 
 /* Opens the input under its name or the rebuilt one and derives the module
@@ -148,7 +186,9 @@ static int i_refill(void)
     return EOF;
   i_echo_pending();
   size_t keep = i_rt.in_pos < i_input_keep ? i_rt.in_pos : i_input_keep;
+  i_count_lines_to(i_rt.in_base + (long long)(i_rt.in_pos - keep));
   memmove(i_rt.in_buf, i_rt.in_buf + i_rt.in_pos - keep, keep);
+  i_rt.in_base += (long long)(i_rt.in_pos - keep);
   i_rt.in_pos = i_rt.in_len = i_rt.echo_pos = keep;
   size_t n = fread(i_rt.in_buf + keep, 1, i_rt.in_cap - keep, i_rt.input);
   if (n == 0) {
@@ -176,6 +216,7 @@ static void i_reset(void)
   i_rt.end = i_rt.cut = -1;
   i_rt.line = &i_rt.lines[0];
   i_rt.echo_state = i_at_line_start;
+  i_rt.count.line = 1;
   i_look_ahead = -1;
   i_ch = 0;
   i_retract = false;
@@ -192,16 +233,20 @@ static _Noreturn void i_fatal_exit(void)
 int i_init(int ac, char **av)
 {
   i_reset();
+  i_declare_options();
   const char *program = ac > 0 && av && av[0] ? av[0] : "";
+  struct i_command_line line = {NULL, 0, false};
+  i_parse_options(ac, av, &line);
   i_report(i_msg_banner, program);
-  const char *file = NULL;
-  if (!i_parse_options(ac, av, program, &file))
+  for (int i = 0; i < line.usages; i++)
+    i_usage(program);
+  if (line.stop)
     return 0;
-  if (!file) {
+  if (!line.file) {
     i_usage(program);
     return 0;
   }
-  if (!i_open_input(file))
+  if (!i_open_input(line.file))
     return 0;
   i_rt.listing_name = i_copy_text(i_rt.module_name, strlen(i_rt.module_name), ".lst");
   if (!i_listing_open(i_rt.listing_name)) {

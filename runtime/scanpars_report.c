@@ -5,6 +5,8 @@
 
 /* Classes of the catalogue by number. */
 enum {
+  i_msg_own_error = 0,                  /* no text: the compiler's own errors */
+  i_msg_own_warning = 42,               /* no text: the compiler's own warnings */
   i_msg_free_text = 50,                 /* the first argument is the format */
   i_msg_first_warning = 42,
   i_msg_input_missing = 11,
@@ -15,10 +17,12 @@ enum {
   i_msg_input_file = 51,
   i_msg_listing_file = 52,
   i_msg_errors = 53,
+  i_msg_kam_items_last = 56,            /* 54-56: the sizes of a KAM program */
   i_msg_parser_test = 57,
   i_msg_scanner_test = 58,
   i_msg_usage = 59,
   i_msg_banner = 60,
+  i_msg_kam_code = 61,
   i_msg_count = 62
 };
 
@@ -151,16 +155,18 @@ static size_t i_format_args(const char **text, const char *prefix, const char *s
 }
 
 /* Writes a message to the screen: errors and warnings with the source
-   position, free text unchanged on standard output, the rest on standard
-   error, each on a line of its own. */
-static void i_screen_message(int code, const char *text, size_t len)
+   position LINE (none below 1), free text unchanged on standard output,
+   the rest on standard error, each on a line of its own. */
+static void i_screen_message(int code, long line, const char *text, size_t len)
 {
   if (code == i_msg_free_text) {
     fwrite(text, 1, len, stdout);
     return;
   }
-  if (code < i_msg_free_text && i_rt.file_name && i_rt.line && i_rt.line->number >= 1)
-    fprintf(stderr, "%s:%ld: ", i_rt.file_name, i_rt.line->number);
+  if (i_is_quiet_line(code))
+    return;
+  if (code < i_msg_free_text && i_rt.file_name && line >= 1)
+    fprintf(stderr, "%s:%ld: ", i_rt.file_name, line);
   fwrite(text, 1, len, stderr);
   fputc('\n', stderr);
 }
@@ -227,7 +233,41 @@ void i_report(int code, ...)
   }
   if (i_rt.listing && i_listing_report(code, text, len))
     return;
-  i_screen_message(code, text, len);
+  i_screen_message(code, i_rt.line ? i_rt.line->number : 0, text, len);
   if (code == i_ENOMEM)
     i_fatal_exit();
+}
+
+/* A message of the compiler's own with the class of CODE (an error or a
+   warning without text of its own), placed in the listing like the
+   catalogue's and shown on the screen with LINE. */
+static void i_report_own(int code, int line, const char *format, va_list args)
+{
+  i_echo_pending();
+  const char *text;
+  size_t len = i_format(&text, i_message_class(code), "", format ? format : "", args);
+  if (i_rt.listing)
+    i_listing_report(code, text, len);
+  i_screen_message(code, line, text, len);
+}
+
+void i_error_at(int line, const char *format, ...)
+{
+  va_list args;
+  va_start(args, format);
+  i_report_own(i_msg_own_error, line, format, args);
+  va_end(args);
+}
+
+void i_warning_at(int line, const char *format, ...)
+{
+  va_list args;
+  va_start(args, format);
+  i_report_own(i_msg_own_warning, line, format, args);
+  va_end(args);
+}
+
+int i_error_count(void)
+{
+  return i_rt.errors;
 }

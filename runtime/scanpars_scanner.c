@@ -42,6 +42,7 @@ static inline void i_init_lexeme_inline(void)
     if (i_ch == EOF)
       i_ch = '\0';                      /* read the given-back characters again */
   }
+  i_rt.tok_start = i_rt.in_base + (long long)i_rt.in_pos;
   i_rt.lex_len = 0;
   i_rt.end = -1;
   i_rt.cut = -1;
