@@ -1,7 +1,9 @@
 // kamrun: loads one KAM code file and runs it on the KAM machine, with
 // optional tracing and interactive stepping. Console messages go to
 // standard error; the program's output and the trace to standard output.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -59,6 +61,15 @@ bool redirect(const Options& options, Reporter& reporter) {
   return true;
 }
 
+// Interactive stepping reads its answers from the terminal, not from the
+// program's input; without one (a pipe, a batch job) it cannot run at all.
+void report_no_terminal(const char* terminal) {
+  std::fprintf(stderr,
+               "Error: interactive stepping needs a terminal, but '%s' cannot be opened (%s); "
+               "trace into a file with -o instead\n",
+               terminal, std::strerror(errno));
+}
+
 int run_program(const Options& options, Program program, Reporter& reporter) {
   std::uint32_t flags = options.trace_flags;
   if (flags & TraceInteractive) {
@@ -81,6 +92,10 @@ int run_program(const Options& options, Program program, Reporter& reporter) {
   if (!redirect(options, reporter)) return LoadFailed;
 
   Tracer tracer(stdout, stderr);
+  if ((flags & TraceInteractive) && !tracer.open_terminal()) {
+    report_no_terminal(tracer.terminal_name());
+    return LoadFailed;
+  }
   Machine machine(std::move(program), reporter, tracer, stdin, stdout);
   const int errors_before = reporter.count();
   const RunEnd end = machine.run(flags, start);

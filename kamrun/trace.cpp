@@ -47,13 +47,18 @@ void Tracer::segment(std::int32_t sn, std::int32_t stat, std::int32_t dyn,
   std::fputs("]\n", out_);
 }
 
+bool Tracer::open_terminal() {
+  if (!terminal_) terminal_.reset(std::fopen(terminal_name_, "r"));
+  return terminal_ != nullptr;
+}
+
 void Tracer::wait() {
   if (!wants(TraceInteractive)) return;
   std::fflush(out_);  // the user sees each line before the wait
-  if (!terminal_) {
+  if (!prompted_) {
     std::fputs("Hit Enter to continue or Q to stop\n", err_);
-    terminal_.reset(std::fopen(terminal_name_, "r"));
-    if (!terminal_) throw TerminalUnavailable{};
+    prompted_ = true;
+    if (!open_terminal()) throw TerminalUnavailable{};
   }
   if (std::getc(terminal_.get()) == 'Q') throw QuitRequest{};
 }

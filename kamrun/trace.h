@@ -26,6 +26,11 @@ class Tracer {
       : out_(out), err_(err), terminal_name_(terminal) {}
 
   void set_output(std::FILE* out) { out_ = out; }
+  // Opens the terminal of interactive stepping ahead of the run, so that a
+  // missing one is found before any instruction executes; false when it
+  // cannot be opened (errno tells why).
+  bool open_terminal();
+  const char* terminal_name() const { return terminal_name_; }
   void enable(std::uint32_t flags) { flags_ = flags; }
   std::uint32_t flags() const { return flags_; }
   bool wants(std::uint32_t bits) const { return (flags_ & bits) != 0; }
@@ -41,8 +46,6 @@ class Tracer {
   void segment(std::int32_t sn, std::int32_t stat, std::int32_t dyn,
                std::span<const std::int32_t> data);
 
-  const char* terminal_name() const { return terminal_name_; }
-
  private:
   void stack_line(const char* what, std::int32_t value, std::span<const std::int32_t> stack);
   void wait();
@@ -55,6 +58,7 @@ class Tracer {
   std::FILE* err_;
   const char* terminal_name_;
   std::unique_ptr<std::FILE, FileCloser> terminal_;
+  bool prompted_ = false;  // "Hit Enter ..." was written
   std::uint32_t flags_ = 0;
 };
 
