@@ -8,9 +8,11 @@
 #   make install PREFIX=/usr/local
 #
 # COMPILER=clang builds with clang and clang++ instead of the default compilers.
+# CMAKE_ARGS="..." passes further arguments to CMake when it configures.
 
 SANITIZE ?= 0
 COMPILER ?=
+CMAKE_ARGS ?=
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -31,12 +33,21 @@ GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 all: build
 
 build:
-	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
-	  cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS); \
+	@if [ ! -f $(BUILD)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ]; then \
+	  cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS) $(CMAKE_ARGS); \
 	fi
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The tests need GoogleTest: installed when missing and possible, else the
+# check stops and says so.
 check: build
+	@if ! grep -q '^ZEDRA_TESTS_ENABLED:INTERNAL=ON' $(BUILD)/CMakeCache.txt; then \
+	  sh tests/lib/ensure_gtest.sh && cmake -S . -B $(BUILD) -DZEDRA_TESTS=ON >/dev/null && \
+	  cmake --build $(BUILD) -j $(JOBS); \
+	fi
+	@grep -q '^ZEDRA_TESTS_ENABLED:INTERNAL=ON' $(BUILD)/CMakeCache.txt || { \
+	  echo "make check: GoogleTest is missing and could not be installed;" \
+	       "install it (Debian: libgtest-dev libgmock-dev) and run make check again"; exit 1; }
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 demo: build
