@@ -112,7 +112,7 @@ extern "C" void emit_label(const char* number) {
 
 extern "C" void emit_instruction(int opcode, const char* first, const char* second,
                                  const char* third) {
-  if (opcode < 0 || opcode >= kamtrans::opcode_count) return;
+  if (opcode < 0 || opcode >= kam::opcode_count) return;
   translation().program.write(
       kamtrans::instruction_text(translator_target, opcode, first, second, third));
 }

@@ -3,10 +3,37 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+
+#include "opcodes.h"
 
 namespace kamtrans {
 
-inline constexpr int opcode_count = 50;
+// The text written for one instruction, with the opcode it belongs to.
+struct Template {
+  kam::Opcode opcode;
+  const char* text;
+};
+
+using TemplateTable = std::array<const char*, kam::opcode_count>;
+
+// Deliberately not constexpr: template_table calls it for an entry out of
+// place, which stops the compilation there.
+void template_entry_out_of_opcode_order();
+
+// The template texts indexed by opcode. The entries are written in opcode
+// order, each naming its opcode, so a missing, extra or misplaced entry is
+// a compile-time error instead of a wrong instruction in the output.
+template <std::size_t N>
+consteval TemplateTable template_table(const Template (&entries)[N]) {
+  static_assert(N == kam::opcode_count, "one template for every opcode");
+  TemplateTable table{};
+  for (std::size_t op = 0; op < N; ++op) {
+    if (static_cast<std::size_t>(entries[op].opcode) != op) template_entry_out_of_opcode_order();
+    table[op] = entries[op].text;
+  }
+  return table;
+}
 
 // How emit_instruction orders the operand texts for a template.
 enum class OperandOrder {
@@ -32,7 +59,7 @@ struct Target {
   StringStyle string_style;
   const char* strings_end;         // C style: the closing text
   OperandOrder operand_order;
-  std::array<const char*, opcode_count> templates;
+  TemplateTable templates;
 };
 
 // The target of this program; each translator links exactly one definition.

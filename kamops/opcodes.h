@@ -1,21 +1,12 @@
 // The KAM instruction set: names in byte order, operand counts and the
-// trace class each instruction belongs to. The opcode is the table index.
+// trace class each instruction belongs to. The opcode is the table index;
+// the instructions themselves are listed once, in opcodes.def.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
 namespace kam {
-
-enum Opcode : std::uint8_t {
-  ABS_, ADD, AND, CALL, CRSEG, DESCR, DLSEG, DVI, EQ, EQN,
-  GE, GT, HALT, JIFF, JIFT, JUMP, LDCON, LDIND, LDNVAR, LDVAR,
-  LDXVAR, LE, LT, MDL, MUL, NE, NEG, NEN, NOOP, NOT,
-  OR, POP, POPN, RDBOOL, RDCHAR, RDINT, RDSTRING, RETURN_, STIND, STNVAR,
-  STVAR, STXVAR, SUB, SWAP, VARADDR, WRBOOL, WRCHAR, WRINT, WRSTRING, XVARADDR,
-};
-
-inline constexpr int opcode_count = 50;
 
 // Trace classes, one bit each; Interactive is the stepping mode.
 enum TraceBit : std::uint32_t {
@@ -31,6 +22,17 @@ enum TraceBit : std::uint32_t {
   TraceInteractive = 1u << 9,
 };
 inline constexpr std::uint32_t trace_all = 0xffffffffu;
+
+// The opcodes in the order of opcodes.def, numbered from 0.
+enum Opcode : std::uint8_t {
+#define KAM_OPCODE(opcode, name, operands, trace_class) opcode,
+#include "opcodes.def"
+};
+
+inline constexpr int opcode_count = 0
+#define KAM_OPCODE(opcode, name, operands, trace_class) +1
+#include "opcodes.def"
+    ;
 
 struct OpcodeInfo {
   std::string_view name;
