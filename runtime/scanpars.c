@@ -88,6 +88,7 @@ static struct i_runtime {
   /* the current lexeme */
   long long tok_start;                  /* input offset of its first character */
   int lex_len;                          /* characters read for it */
+  boolean overflowed;                   /* it outgrew the buffer, not yet reported */
   int end;                              /* recorded token end, -1 for none */
   int cut;                              /* end fixed by i_get_lexeme, -1 before */
   long long echo_at[i_lexeme_size];     /* listing offset of each character's echo */

@@ -114,6 +114,9 @@ void i_could_accept(int token);
 void i_final_accept(int token);
 void i_get_lexeme(void);
 int i_lookup(const char *lexeme);
+/* Scans the next token in place of a skipped one (blanks, comments); a
+   skipped token may be of any length. */
+void i_skip_token(void);
 
 /* Parser primitives; the token lists end with -1. */
 int i_in_set(int token, ...);

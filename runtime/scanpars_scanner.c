@@ -26,8 +26,19 @@ static int i_lookahead_start(void)
   return i_rt.lex_len;
 }
 
+/* A token that outgrew the lexeme buffer is reported once the scanner
+   knows that it was kept: a skipped one (a long comment) is ordinary input
+   and goes through i_skip_token, which forgets the overflow. */
+static i_noinline void i_report_overflow(void)
+{
+  i_rt.overflowed = false;
+  i_report(i_msg_buffer_overflow);
+}
+
 static inline void i_init_lexeme_inline(void)
 {
+  if (i_rt.overflowed)
+    i_report_overflow();
   if (i_rt.input && i_rt.cut >= 0 && i_rt.cut < i_rt.lex_len) {
     size_t n = (size_t)(i_rt.lex_len - i_rt.cut);
     if (i_rt.in_pos - n >= i_rt.echo_pos) {
@@ -54,14 +65,15 @@ void i_init_lexeme(void)
   i_init_lexeme_inline();
 }
 
-/* A token of 255 characters: reported, and the buffer starts afresh with
-   the character just read, which the scanner has yet to look at.  An end
-   recorded before is lost with the characters. */
+/* A token of 255 characters: the buffer starts afresh with the character
+   just read, which the scanner has yet to look at, and the overflow is
+   reported when the token turns out to be kept.  An end recorded before is
+   lost with the characters. */
 static void i_lexeme_overflow(void)
 {
   i_echo_pending();
   i_rt.end = -1;
-  i_report(i_msg_buffer_overflow);
+  i_rt.overflowed = true;
   int last = i_rt.lex_len - 1;
   i_lexeme[0] = i_lexeme[last];
   i_lexeme[1] = '\0';
@@ -171,6 +183,12 @@ static inline void i_get_lexeme_inline(void)
 void i_get_lexeme(void)
 {
   i_get_lexeme_inline();
+}
+
+void i_skip_token(void)
+{
+  i_rt.overflowed = false;
+  i_next_token();
 }
 
 /* The keyword table of the generated scanner, indexed by a hash of the

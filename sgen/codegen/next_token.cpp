@@ -128,7 +128,7 @@ void write_epilogue(CodeWriter& code, const Dfa& automaton) {
   // indented as if the first one guarded it.
   code.emit(kOutdent);
   code.emit(kIndent | 1, "if (%s == -1 || %s)", "i_look_ahead", "i_skip");
-  code.emit(1, "%s();", "i_next_token");
+  code.emit(1, "%s();", "i_skip_token");
   code.emit(kOutdent);
   write_reserved_cases(code, epilogue_candidates(automaton));
 }

@@ -98,7 +98,7 @@ TEST_F(GeneratedCodeTest, EpilogueVerifiesSkipsAndLooksUpOncePerTerminal) {
   const std::string epilogue =
       "  i_get_lexeme();\n\n"
       "  if (i_verify && !i_lookup(i_lexeme))\n    i_report(i_ENOKEYW, i_lexeme);\n\n"
-      "  if (i_look_ahead == -1 || i_skip)\n    i_next_token();\n"
+      "  if (i_look_ahead == -1 || i_skip)\n    i_skip_token();\n"
       "  else {\n    switch (i_look_ahead) {\n    case id:\n"
       "      if (!i_lookup(get_repr(i_lexeme)))\n        i_report(i_ENOKEYW, i_lexeme);\n"
       "      break;\n    default:\n      /* do nothing */;\n    }\n  }\n}\n";

@@ -128,7 +128,7 @@ void i_next_token(void)
     i_report(i_ENOKEYW, i_lexeme);
 
   if (i_look_ahead == -1 || i_skip)
-    i_next_token();
+    i_skip_token();
   else {
     switch (i_look_ahead) {
     case ident:
