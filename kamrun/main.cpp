@@ -107,6 +107,8 @@ int run_program(const Options& options, Program program, Reporter& reporter) {
 
 }  // namespace
 
+constexpr const char* kBanner = "ZEDRA KAM interpreter v2.8";
+
 int main(int argc, char** argv) {
   Options options;
   const char* name = argc > 0 ? argv[0] : "kamrun";
@@ -117,10 +119,17 @@ int main(int argc, char** argv) {
     case CommandLine::Help:
       print_help(stderr, name);
       return Clean;
+    case CommandLine::LongHelp:
+      std::printf("%s\n", kBanner);
+      print_help(stdout, name);
+      return Clean;
+    case CommandLine::Version:
+      std::printf("%s\n", kBanner);
+      return Clean;
     case CommandLine::Run:
       break;
   }
-  if (!options.silent) std::fputs("ZEDRA KAM interpreter v2.8\n", stderr);
+  if (!options.silent) std::fprintf(stderr, "%s\n", kBanner);
 
   Reporter reporter(stderr);
   std::string opened;

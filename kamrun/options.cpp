@@ -41,6 +41,9 @@ void trace_option(std::string_view option, Options& options, std::FILE* err,
 CommandLine parse_command_line(int argc, const char* const* argv, Options& options,
                                std::FILE* err) {
   const char* program = argv[0];
+  // The information requests every program of the toolkit answers.
+  if (argc == 2 && std::string_view(argv[1]) == "--help") return CommandLine::LongHelp;
+  if (argc == 2 && std::string_view(argv[1]) == "--version") return CommandLine::Version;
   int arg = 1;
   for (; arg < argc && argv[arg][0] == '-' && argv[arg][1] != '\0'; ++arg) {
     const std::string_view option = argv[arg];

@@ -20,6 +20,8 @@ enum class CommandLine {
   Run,    // options complete
   Usage,  // wrong number of files: one-line usage, exit status 1
   Help,   // -h or another letter: full usage, exit status 0
+  LongHelp,  // --help: banner and full usage on standard output, status 0
+  Version,   // --version: the banner on standard output, status 0
 };
 
 // Parses argv into options; unknown trace classes are reported on err and

@@ -94,6 +94,8 @@ int i_error_count(void);
    "-ofile") when TAKES_ARGUMENT is nonzero, else with NULL.  HELP is a line
    printed behind the usage, or NULL.  The standard options -ts, -tp, -h
    keep their meaning; an option declared twice takes the later action.
+   --version (the banner) and --help (banner and usage) are answered on
+   standard output, and the program ends with status 0.
    Defining i_declare_options needs a compiler with weak symbols (GCC,
    clang); with others, declare the options in a main of your own. */
 typedef void (*i_option_action)(const char *argument);

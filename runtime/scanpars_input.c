@@ -56,14 +56,16 @@ static char *i_rebuilt_name(const char *path)
 static void i_usage(const char *program)
 {
   i_report(i_msg_usage, program);
-  i_options_usage();
+  i_options_usage(stderr);
 }
+
 
 /* What reading the command line found besides the options it carried out. */
 struct i_command_line {
   const char *file;                     /* the first file argument */
   int usages;                           /* times the usage is due */
   boolean stop;                         /* the usage ends the run */
+  boolean help, version;                /* --help, --version */
 };
 
 /* An option of the compiler's own: the word after the '-' of ARG, with its
@@ -111,6 +113,11 @@ static void i_parse_options(int ac, char **av, struct i_command_line *line)
     }
     if (i_own_option(ac, av, &i, line))
       continue;
+    if (strcmp(arg, "--help") == 0 || strcmp(arg, "--version") == 0) {
+      *(arg[2] == 'h' ? &line->help : &line->version) = true;
+      line->stop = true;
+      continue;
+    }
     if (strcmp(arg, "-q") == 0) {
       i_options.quiet = true;
       continue;
@@ -230,13 +237,31 @@ static _Noreturn void i_fatal_exit(void)
   exit(1);
 }
 
+/* The answers to --version and --help, on standard output: the banner, and
+   for --help the usage. */
+static void i_answer_information_request(const struct i_command_line *line, const char *program)
+{
+  printf(i_messages[i_msg_banner], program);
+  putchar('\n');
+  if (line->help) {
+    printf(i_messages[i_msg_usage], program);
+    putchar('\n');
+    i_options_usage(stdout);
+  }
+  fflush(stdout);
+}
+
 int i_init(int ac, char **av)
 {
   i_reset();
   i_declare_options();
   const char *program = ac > 0 && av && av[0] ? av[0] : "";
-  struct i_command_line line = {NULL, 0, false};
+  struct i_command_line line = {NULL, 0, false, false, false};
   i_parse_options(ac, av, &line);
+  if (line.help || line.version) {
+    i_answer_information_request(&line, program);
+    exit(ferror(stdout) ? 1 : 0);
+  }
   i_report(i_msg_banner, program);
   for (int i = 0; i < line.usages; i++)
     i_usage(program);

@@ -85,11 +85,11 @@ static const struct i_option *i_find_option(const char *word)
 }
 
 /* The usage lines of the compiler's own options, behind the standard usage. */
-static void i_options_usage(void)
+static void i_options_usage(FILE *out)
 {
   for (size_t i = 0; i < i_options.count; i++)
     if (i_options.list[i].help)
-      fprintf(stderr, "%s\n", i_options.list[i].help);
+      fprintf(out, "%s\n", i_options.list[i].help);
 }
 
 void i_set_quiet(int quiet)
