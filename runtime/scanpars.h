@@ -33,9 +33,11 @@ enum {
   i_WTERMINS = 49
 };
 
-/* One byte per token: the tokens at which error recovery may resume.  The
-   generated root rule allocates it with calloc(i_token_set_size, 1). */
-typedef unsigned char *i_marker_set;
+/* One count per token: how many of the rule procedures now running resume
+   at that token after a syntax error (a procedure counts the tokens its
+   caller passes while it runs, and only then).  The generated root rule
+   allocates it with calloc(i_token_set_size, sizeof *i_markers). */
+typedef unsigned int *i_marker_set;
 
 /* Shared state that generated code reads and writes directly. */
 extern int i_look_ahead;                /* current token, -1 while none */
@@ -122,10 +124,63 @@ void i_skip_token(void);
 
 /* Parser primitives; the token lists end with -1. */
 int i_in_set(int token, ...);
+/* Deletes tokens (message 48 each) up to one that is marked or listed; the
+   end of the input is never deleted. */
 void i_delete_until(i_marker_set markers, ...);
 
-/* The deletion of tokens up to a marked one, after the marking. */
+/* The deletion of tokens up to a marked one (none listed). */
 void i_delete_unmarked(i_marker_set markers);
+
+/* A parser without error recovery stops at the first syntax error: the
+   message names the token found and the tokens expected (a list ended by
+   -1), the listing is completed and the program ends with the error count
+   as its status. */
+void i_syntax_error(int expected, ...);
+
+/* The forms of i_delete_until and i_syntax_error that take their token
+   lists as arrays; a list ends at its first -1 or after COUNT tokens.  The
+   listed tokens count as marked only for that one deletion. */
+void i_delete_unlisted(i_marker_set markers, const int *tokens, size_t count);
+void i_syntax_error_list(const int *expected, size_t count);
+
+/* Rule procedures nest at most this deep (rules calling rules, counting
+   recursion): a deeper nesting is reported with the limit, counted as an
+   error, and the parse stops as after i_syntax_error.  The default,
+   i_default_depth_limit, keeps generated parsers well inside a stack of
+   8 MB; a compiler whose rules keep large attribute records, or that runs
+   with a smaller stack, sets a lower limit before it parses. */
+#define i_default_depth_limit 5000
+void i_set_depth_limit(int limit);
+extern int i_rule_depth, i_depth_limit;
+void i_nesting_too_deep(void);
+
+/* The entry and exit of a generated rule procedure: the nesting depth, and
+   with error recovery the tokens that its caller passes (ARGS, a list ended
+   by -1) count as markers while it runs. */
+static inline void i_enter_plain_rule(void)
+{
+  if (++i_rule_depth > i_depth_limit)
+    i_nesting_too_deep();
+}
+
+static inline void i_leave_plain_rule(void)
+{
+  --i_rule_depth;
+}
+
+static inline void i_enter_rule(i_marker_set markers, va_list args)
+{
+  i_enter_plain_rule();
+  for (int token = va_arg(args, int); token != -1; token = va_arg(args, int))
+    markers[token]++;
+}
+
+static inline void i_leave_rule(i_marker_set markers, va_list args)
+{
+  for (int token = va_arg(args, int); token != -1; token = va_arg(args, int))
+    markers[token]--;
+  i_leave_plain_rule();
+}
 
 #if !defined(__cplusplus) && defined(i_token_set_size)
 /* A generated parser tests and marks token lists at every symbol.  Its
@@ -155,18 +210,10 @@ static inline int i_in_list(int token, const int *tokens, size_t count)
 
 static inline void i_delete_until_list(i_marker_set markers, const int *tokens, size_t count)
 {
-  if (markers) {
-    i_unfold
-    for (size_t i = 0; i < count; i++) {
-      if (tokens[i] == -1)
-        break;
-      if (tokens[i] >= 0 && tokens[i] < i_token_set_size)
-        markers[tokens[i]] = 1;
-    }
-  }
-  if (i_look_ahead != i_EndOfFile &&
-      !(markers && i_look_ahead >= 0 && i_look_ahead < i_token_set_size && markers[i_look_ahead]))
-    i_delete_unmarked(markers);
+  if (i_look_ahead == i_EndOfFile || i_in_list(i_look_ahead, tokens, count) ||
+      (markers && i_look_ahead >= 0 && i_look_ahead < i_token_set_size && markers[i_look_ahead]))
+    return;
+  i_delete_unlisted(markers, tokens, count);
 }
 
 #define i_token_list(...) (const int[]){__VA_ARGS__}
@@ -175,6 +222,8 @@ static inline void i_delete_until_list(i_marker_set markers, const int *tokens, 
   i_in_list((token), i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
 #define i_delete_until(markers, ...) \
   i_delete_until_list((markers), i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
+#define i_syntax_error(...) \
+  i_syntax_error_list(i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
 #endif
 
 #ifdef __cplusplus

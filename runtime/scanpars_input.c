@@ -224,6 +224,7 @@ static void i_reset(void)
   i_rt.line = &i_rt.lines[0];
   i_rt.echo_state = i_at_line_start;
   i_rt.count.line = 1;
+  i_rule_depth = 0;
   i_look_ahead = -1;
   i_ch = 0;
   i_retract = false;

@@ -1,7 +1,10 @@
 /*
- * scanpars_parser.c - token sets and error recovery of generated parsers.
- * Part of scanpars.c; not compiled on its own.
+ * scanpars_parser.c - token sets, error recovery and the nesting limit of
+ * generated parsers.  Part of scanpars.c; not compiled on its own.
  */
+
+int i_rule_depth = 0;
+int i_depth_limit = i_default_depth_limit;
 
 int (i_in_set)(int token, ...)
 {
@@ -23,23 +26,107 @@ static boolean i_is_marked(i_marker_set markers, int token)
   return markers && token >= 0 && token < i_token_set_size && markers[token];
 }
 
-void i_delete_unmarked(i_marker_set markers)
+static boolean i_is_listed(int token, const int *tokens, size_t count)
 {
-  while (i_look_ahead != i_EndOfFile && !i_is_marked(markers, i_look_ahead)) {
+  for (size_t i = 0; i < count && tokens[i] != -1; i++)
+    if (tokens[i] == token)
+      return true;
+  return false;
+}
+
+/* Deletes tokens up to one that is marked or listed.  The end of the input
+   is never deleted: nothing follows it to resume at. */
+void i_delete_unlisted(i_marker_set markers, const int *tokens, size_t count)
+{
+  while (i_look_ahead != i_EndOfFile && !i_is_marked(markers, i_look_ahead) &&
+         !i_is_listed(i_look_ahead, tokens, count)) {
     i_report(i_msg_deleted, i_token_name(i_look_ahead), i_lexeme);
     i_next_token();
   }
 }
 
-/* Marks the listed tokens, then deletes tokens up to a marked one.  The end
-   of the input is never deleted: nothing follows it to resume at. */
+void i_delete_unmarked(i_marker_set markers)
+{
+  i_delete_unlisted(markers, NULL, 0);
+}
+
+/* The token list of a variadic call, as an array; LIST has room for every
+   token plus the end. */
+static size_t i_collect_tokens(int *list, int first, va_list args)
+{
+  size_t n = 0;
+  for (int token = first; token != -1 && n < (size_t)i_token_set_size; token = va_arg(args, int))
+    list[n++] = token;
+  list[n] = -1;
+  return n;
+}
+
 void (i_delete_until)(i_marker_set markers, ...)
 {
+  int tokens[i_token_set_size + 1];
   va_list args;
   va_start(args, markers);
-  for (int token = va_arg(args, int); token != -1; token = va_arg(args, int))
-    if (markers && token >= 0 && token < i_token_set_size)
-      markers[token] = 1;
+  size_t n = i_collect_tokens(tokens, va_arg(args, int), args);
   va_end(args);
-  i_delete_unmarked(markers);
+  i_delete_unlisted(markers, tokens, n);
+}
+
+/* Ends the parse: the listing is completed with the summary, as at the end
+   of a normal run, and the error count becomes the exit status. */
+static _Noreturn void i_stop_parse(void)
+{
+  int status = i_finish();
+  fflush(stdout);
+  exit(status > 0 ? status : 1);
+}
+
+void i_syntax_error_list(const int *expected, size_t count)
+{
+  size_t n = 0;
+  while (n < count && expected[n] != -1)
+    n++;
+  const char *found = i_look_ahead >= 0 ? i_token_name(i_look_ahead) : "?";
+  if (n == 1)
+    i_error_at(i_token_line(), "Parser expected '%s', found '%s' (lexeme = '%s')",
+               i_token_name(expected[0]), found, i_lexeme);
+  else {
+    /* The expected tokens as one text: "'tA', 'tB' or 'tC'". */
+    size_t len = 1;
+    for (size_t i = 0; i < n; i++)
+      len += strlen(i_token_name(expected[i])) + 6;
+    char *list = malloc(len);
+    if (!list)
+      i_out_of_memory(__LINE__);
+    list[0] = '\0';
+    for (size_t i = 0; i < n; i++) {
+      strcat(list, i == 0 ? "'" : i + 1 < n ? ", '" : " or '");
+      strcat(list, i_token_name(expected[i]));
+      strcat(list, "'");
+    }
+    i_error_at(i_token_line(), "Parser expected one of %s, found '%s' (lexeme = '%s')", list,
+               found, i_lexeme);
+    free(list);
+  }
+  i_stop_parse();
+}
+
+void (i_syntax_error)(int expected, ...)
+{
+  int tokens[i_token_set_size + 1];
+  va_list args;
+  va_start(args, expected);
+  size_t n = i_collect_tokens(tokens, expected, args);
+  va_end(args);
+  i_syntax_error_list(tokens, n);
+}
+
+void i_set_depth_limit(int limit)
+{
+  i_depth_limit = limit > 0 ? limit : 1;
+}
+
+void i_nesting_too_deep(void)
+{
+  i_error_at(i_token_line(), "Parser nesting deeper than %d rules, cannot continue", i_depth_limit);
+  i_stop_parse();
 }
