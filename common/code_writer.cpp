@@ -19,7 +19,7 @@ bool CodeWriter::try_open(const std::string& name, const std::string& extension,
 }
 
 void CodeWriter::open(const std::string& name, const std::string& extension, int width) {
-  if (!try_open(name, extension, width)) std::exit(1);  // message 32 is out already
+  if (!try_open(name, extension, width)) std::exit(1);  // Msg::FileNotWritable is out already
 }
 
 void CodeWriter::close() {
@@ -27,7 +27,7 @@ void CodeWriter::close() {
   std::fputc('\n', file_.get());
   file_.reset();
   writer_.attach(nullptr);
-  diagnostics_.report(kMsgGeneratedFile, file_name_);
+  diagnostics_.report(Msg::GeneratedFile, file_name_);
 }
 
 void CodeWriter::apply(unsigned flags, const std::string* text) {

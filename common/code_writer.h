@@ -29,12 +29,12 @@ class CodeWriter {
   explicit CodeWriter(Diagnostics& diagnostics) : diagnostics_(diagnostics), writer_(kMaxWidth) {}
 
   // Opens "<name>.<extension>" for writing with the width `width` (at most
-  // 126). When the file cannot be written, message 32 is reported and the
-  // program ends with exit status 1.
+  // 126). When the file cannot be written, Msg::FileNotWritable is reported and
+  // the program ends with exit status 1.
   void open(const std::string& name, const std::string& extension, int width);
   // Like `open`, but gives false instead of ending the program.
   bool try_open(const std::string& name, const std::string& extension, int width);
-  // Writes a line end, closes the file and reports 75 with its name;
+  // Writes a line end, closes the file and reports Msg::GeneratedFile with its name;
   // nothing when no file is open.
   void close();
   bool is_open() const { return file_ != nullptr; }

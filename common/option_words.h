@@ -18,7 +18,7 @@ struct OptionName {
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 
 // Applies one word to `mask` with `table` searched in order. False when the
-// word names no option of the table (the caller reports message 25).
+// word names no option of the table (the caller reports Msg::UnknownOption).
 bool apply_option_word(std::uint32_t& mask, std::string_view word,
                        std::span<const OptionName> table);
 

@@ -55,7 +55,7 @@ bool SpecSource::read_quoted(std::string& literal) {
     }
     if (c == '\n') {
       // Reported at the line that ends; the literal goes on on the next.
-      diagnostics_.report(19);
+      diagnostics_.report(Msg::NewlineInString);
       get();
       continue;
     }

@@ -53,16 +53,17 @@ class TokenCursor {
     have_token_ = false;
     return std::move(token_);
   }
-  // Message 26 at the text matched last; reading ends.
+  // Msg::ErrorAt at the text matched last; reading ends.
   bool syntax_error() {
-    cursor_diagnostics_.report(26, "parse error", token_.matched.empty() ? "end of file" : token_.matched);
+    cursor_diagnostics_.report(Msg::ErrorAt, "parse error",
+                               token_.matched.empty() ? "end of file" : token_.matched);
     return stop(kReadFailed);
   }
   // The "{" in hand opens a group inside `levels` open groups: false, with
-  // message 26, when that nests the groups too deeply.
+  // Msg::ErrorAt, when that nests the groups too deeply.
   bool check_stack(std::size_t levels) {
     if (!group_nesting_overflows(levels)) return true;
-    cursor_diagnostics_.report(26, "parser stack overflow", "{");
+    cursor_diagnostics_.report(Msg::ErrorAt, "parser stack overflow", "{");
     return stop(kReadStackOverflow);
   }
   // Ends the reading with `result`; its reason has been reported.

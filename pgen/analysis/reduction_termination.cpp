@@ -106,7 +106,7 @@ void test_reduction(Diagnostics& diagnostics, RuleList& rules) {
     }
   }
   for (auto& rule : rules.rules)
-    if (rule->reduction == kNeverReduced) diagnostics.report(88, rule->name);
+    if (rule->reduction == kNeverReduced) diagnostics.report(Msg::NeverReduced, rule->name);
 }
 
 void test_termination(Diagnostics& diagnostics, RuleList& rules) {
@@ -120,7 +120,7 @@ void test_termination(Diagnostics& diagnostics, RuleList& rules) {
     }
   }
   for (auto& rule : rules.rules)
-    if (rule->termination == kEndless) diagnostics.report(63, rule->name);
+    if (rule->termination == kEndless) diagnostics.report(Msg::EndlessRecursion, rule->name);
 }
 
 void list_reduction(Listing& listing, const Rule& rule) {

@@ -19,7 +19,7 @@ enum Termination : int { kTerminates = 1, kEndless = 2 };
 void test_reduction(Diagnostics& diagnostics, RuleList& rules);
 
 // Marks every rule, alternative and secondary that can derive a finite
-// phrase; message 63 for each rule that cannot.
+// phrase; Msg::EndlessRecursion for each rule that cannot.
 void test_termination(Diagnostics& diagnostics, RuleList& rules);
 
 // The listing line "Rule '%s' is ..." of option "reduced".

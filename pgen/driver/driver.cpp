@@ -71,7 +71,7 @@ int PgenRun::run(int argc, char** argv) {
   if (diagnostics_.error_count() == 0) {
     if (!complete_declarations()) {
       diagnostics_.close_listing();
-      diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+      diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
       return 1;
     }
     if (diagnostics_.error_count() == 0) analyse_and_generate();
@@ -120,7 +120,7 @@ void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& de
     for (const auto& constant : layer->constants)
       if (!constant->type) {
         diagnostics.set_line(constant->line);
-        diagnostics.report(59, "Parser constant", *constant->name);
+        diagnostics.report(Msg::NoType, "Parser constant", *constant->name);
       }
   diagnostics.set_line(0);
 }
@@ -130,7 +130,7 @@ void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& de
 // case. The parser is written only when no test reported an error.
 void PgenRun::analyse_and_generate() {
   diagnostics_.set_line(0);
-  if (!declarations_.root_set()) diagnostics_.report(23);
+  if (!declarations_.root_set()) diagnostics_.report(Msg::NoRoot);
   Listing& listing = diagnostics_.listing();
   if (options_.has(kOptListNames)) symbols_.dump(listing.stream());
   if (options_.has(kOptListSymbols)) list_all_symbols(listing, declarations_);
@@ -173,7 +173,7 @@ void PgenRun::test_rule(Rule& rule, bool is_root) {
 // The summary line; the exit status follows the error count.
 int PgenRun::finish() {
   diagnostics_.set_line(0);
-  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
   return exit_status_of(diagnostics_.error_count());
 }
 

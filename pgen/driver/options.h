@@ -38,7 +38,7 @@ class PgenOptions {
   bool has(std::uint32_t option) const { return (mask_ & option) != 0; }
   std::uint32_t mask() const { return mask_; }
 
-  // Applies the words of an OPTIONS clause from left to right (message 25
+  // Applies the words of an OPTIONS clause from left to right (Msg::UnknownOption
   // for an unknown word); then any set option that lists analysis sets
   // switches the LL(1) test on.
   void apply(Diagnostics& diagnostics, const std::vector<std::string>& words);

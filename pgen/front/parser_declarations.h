@@ -70,7 +70,7 @@ class ParserDeclarations {
   // reader numbers "attr OF symbol" arguments against it.
   const Rule* current_rule() const { return current_rule_; }
 
-  // A command-line action module (message 37 for a duplicate).
+  // A command-line action module (Msg::DuplicateName for a duplicate).
   bool add_command_line_module(const std::string& name);
 
   // Makes new declarations go to the imported layer (while an include file

@@ -18,7 +18,7 @@ namespace {
 constexpr int kIncludeNameLength = 8;
 
 // Opens "<name>.inc" in the working directory, else below the installation
-// directory; reports 31 with the second path when neither opens.
+// directory; reports Msg::FileUnreadable with the second path when neither opens.
 FilePtr open_include(Diagnostics& diagnostics, const std::string& name, std::string& opened) {
   opened = format("%.*s.inc", kIncludeNameLength, name.c_str());
   if (FilePtr file{std::fopen(opened.c_str(), "r")}) return file;

@@ -63,7 +63,7 @@ class SgenRun {
   SpecSource source_;
 };
 
-// An allocation that fails anywhere ends the run with message 49.
+// An allocation that fails anywhere ends the run with Msg::OutOfMemory.
 int SgenRun::run(int argc, char** argv) {
   try {
     return run_steps(argc, argv);
@@ -129,7 +129,7 @@ void SgenRun::release() {
 // The summary line; the error count becomes the exit status.
 int SgenRun::finish() {
   diagnostics_.set_line(0);
-  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
   return exit_status_of(diagnostics_.error_count());
 }
 

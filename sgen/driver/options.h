@@ -29,7 +29,7 @@ class SgenOptions {
   bool has(std::uint32_t option) const { return (mask_ & option) != 0; }
   std::uint32_t mask() const { return mask_; }
 
-  // Applies the words of the OPTIONS clause from left to right; message 25
+  // Applies the words of the OPTIONS clause from left to right; Msg::UnknownOption
   // names an unknown word as it was written.
   void apply(Diagnostics& diagnostics, const std::vector<std::string>& words);
 

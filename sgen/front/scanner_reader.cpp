@@ -337,7 +337,7 @@ bool Reader::set_expression(StateSet& value) {
   return true;
 }
 
-// A set without ranges (message 51) ends the reading.
+// A set without ranges (Msg::CharacterSetWithoutRange) ends the reading.
 bool Reader::evaluate_set(const std::string& name, SetOperator op, StateSet& value) {
   const CharacterSet* set = decl_.charset_find(name);
   if (!set || !nfa_.charset_expression(*set, op, value)) return stop(kReadFailed);

@@ -11,8 +11,8 @@ class ScannerDeclarations;
 class SpecSource;
 
 // Reads `source` to its end. The result is a ReadResult (token_cursor.h):
-// accepted, failed at a syntax error (message 26) or at a character set
-// without ranges (message 51), or parse stack overflow. Declaration errors
+// accepted, failed at a syntax error (Msg::ErrorAt) or at a character set
+// without ranges (Msg::CharacterSetWithoutRange), or parse stack overflow. Declaration errors
 // are reported by the declaration operations and do not stop the reading.
 int read_scanner_specification(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa);
 

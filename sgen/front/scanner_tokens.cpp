@@ -139,7 +139,7 @@ ScannerToken ScannerScanner::literal() {
     }
     if (c == '\n') {
       // Reported at the line that ends; the literal goes on on the next.
-      diagnostics_.report(19);
+      diagnostics_.report(Msg::NewlineInString);
       source_.get();
       continue;
     }

@@ -155,7 +155,7 @@ TEST_F(NfaTest, StringPrimaryChainsItsCharacters) {
   EXPECT_EQ(nfa_.table().highest(), 4);
 }
 
-TEST_F(NfaTest, StringWithoutTextReportsMessage52) {
+TEST_F(NfaTest, StringWithoutTextHasNoRightHandSide) {
   nfa_.rule_start();
   Fragment missing = nfa_.string_primary("s", std::nullopt);
   Fragment empty = nfa_.string_primary("e", std::string());
