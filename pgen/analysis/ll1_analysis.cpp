@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <functional>
 #include <utility>
 
 #include "front/parser_declarations.h"
@@ -27,6 +26,11 @@ NameList united(const NameList& a, const NameList& b) {
   NameList result;
   NameList::unite(result, a, b);
   return result;
+}
+
+Rule* find_rule(const RuleIndex& rules, std::string_view name) {
+  auto found = rules.find(name);
+  return found == rules.end() ? nullptr : found->second;
 }
 
 // The secondaries of an alternative; action calls play no part here.
@@ -224,7 +228,7 @@ NameList SetWalk::alternatives(Group& group) const {
 
 class FollowWalk {
  public:
-  explicit FollowWalk(const std::function<Rule*(std::string_view)>& rule_named) : rule_named_(rule_named) {}
+  explicit FollowWalk(const RuleIndex& rules) : rules_(rules) {}
 
   void direct_group(Group& group) const;
   void push_items(ItemList& items, const NameList& follow) const;
@@ -234,13 +238,13 @@ class FollowWalk {
   void add_to_rules_in(const NameList& ending, const NameList& set) const {
     if (set.empty()) return;
     for (const std::string& name : ending)
-      if (Rule* rule = rule_named_(name)) rule->follow.add_all(set);
+      if (Rule* rule = find_rule(rules_, name)) rule->follow.add_all(set);
   }
   void direct_inner(Secondary& secondary) const;
   void push_secondary(const NameList& follow, Secondary& secondary) const;
   void push_primary(const NameList& follow, Primary& primary) const;
 
-  const std::function<Rule*(std::string_view)>& rule_named_;
+  const RuleIndex& rules_;
 };
 
 void FollowWalk::direct_group(Group& group) const {
@@ -248,7 +252,7 @@ void FollowWalk::direct_group(Group& group) const {
     std::vector<Secondary*> list = secondaries_of(alternative.items);
     for (std::size_t i = 0; i < list.size(); ++i) {
       for (const std::string& name : list[i]->last) {
-        Rule* rule = rule_named_(name);
+        Rule* rule = find_rule(rules_, name);
         if (!rule) continue;
         for (std::size_t j = i + 1; j < list.size(); ++j) {
           rule->follow.add_all(list[j]->first);
@@ -402,8 +406,7 @@ void Ll1Analysis::add_rank(const std::string& name) {
 }
 
 Rule* Ll1Analysis::rule_named(std::string_view name) const {
-  auto found = rule_by_name_.find(name);
-  return found == rule_by_name_.end() ? nullptr : found->second;
+  return find_rule(rule_by_name_, name);
 }
 
 void Ll1Analysis::compute_all() {
@@ -492,8 +495,7 @@ void Ll1Analysis::compute_last() {
 }
 
 void Ll1Analysis::compute_follow() {
-  const std::function<Rule*(std::string_view)> lookup = [this](std::string_view name) { return rule_named(name); };
-  FollowWalk walk(lookup);
+  FollowWalk walk(rule_by_name_);
   for (auto& rule : rules_.rules) rule->follow.clear();
   for (auto& rule : rules_.rules)
     if (rule->body) walk.direct_group(*rule->body);

@@ -38,8 +38,7 @@ class PgenRun {
   PgenRun()
       : symbols_(diagnostics_),
         types_(symbols_),
-        declarations_(diagnostics_, symbols_, types_,
-                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        declarations_(diagnostics_, symbols_, types_, &options_),
         source_(diagnostics_) {}
 
   int run(int argc, char** argv);

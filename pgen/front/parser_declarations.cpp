@@ -3,23 +3,21 @@
 #include <utility>
 
 #include "diagnostics.h"
+#include "option_words.h"
 #include "scpatype.h"
 #include "symtab.h"
 
 namespace zedra {
 
 ParserDeclarations::ParserDeclarations(Diagnostics& diagnostics, SymbolTable& symbols,
-                                       TypeTable& types, OptionHandler apply_options)
-    : diagnostics_(diagnostics),
-      symbols_(symbols),
-      types_(types),
-      apply_options_(std::move(apply_options)) {
+                                       TypeTable& types, OptionSet* options)
+    : diagnostics_(diagnostics), symbols_(symbols), types_(types), options_(options) {
   own.rules.append("ROOT");
   current_rule_ = &root();
 }
 
 void ParserDeclarations::apply_options(const Names& names) {
-  if (apply_options_) apply_options_(names);
+  if (options_) options_->apply(diagnostics_, names);
 }
 
 void ParserDeclarations::add_definition_modules(const Names& names) {

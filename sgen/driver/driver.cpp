@@ -39,8 +39,7 @@ class SgenRun {
   SgenRun()
       : symbols_(diagnostics_),
         types_(symbols_),
-        declarations_(diagnostics_, symbols_, types_,
-                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        declarations_(diagnostics_, symbols_, types_, &options_),
         nfa_(diagnostics_),
         source_(diagnostics_) {}
 

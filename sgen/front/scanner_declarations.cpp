@@ -3,13 +3,14 @@
 #include <utility>
 
 #include "diagnostics.h"
+#include "option_words.h"
 #include "scpatype.h"
 #include "symtab.h"
 
 namespace zedra {
 
 ScannerDeclarations::ScannerDeclarations(Diagnostics& diagnostics, SymbolTable& symbols,
-                                         TypeTable& types, OptionHandler apply_options)
+                                         TypeTable& types, OptionSet* options)
     : terminals(diagnostics, symbols),
       attributes(symbols),
       charsets(diagnostics, symbols),
@@ -18,10 +19,10 @@ ScannerDeclarations::ScannerDeclarations(Diagnostics& diagnostics, SymbolTable& 
       diagnostics_(diagnostics),
       symbols_(symbols),
       types_(types),
-      apply_options_(std::move(apply_options)) {}
+      options_(options) {}
 
 void ScannerDeclarations::apply_options(const Names& names) {
-  if (apply_options_) apply_options_(names);
+  if (options_) options_->apply(diagnostics_, names);
 }
 
 void ScannerDeclarations::add_definition_modules(const Names& names) {

@@ -3,7 +3,6 @@
 // text, and the lists of the scanner-side declarations they build.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +16,7 @@
 namespace zedra {
 
 class Diagnostics;
+class OptionSet;
 class SymbolTable;
 class TypeTable;
 
@@ -26,11 +26,10 @@ enum class SymbolSection { Symbols, Keywords };
 
 class ScannerDeclarations {
  public:
-  // `apply_options` receives the words of the OPTIONS clause.
-  using OptionHandler = std::function<void(const Names&)>;
-
+  // `options` receives the words of the OPTIONS clause; without one the
+  // clause is read but has no effect.
   ScannerDeclarations(Diagnostics& diagnostics, SymbolTable& symbols, TypeTable& types,
-                      OptionHandler apply_options = {});
+                      OptionSet* options = nullptr);
   ScannerDeclarations(const ScannerDeclarations&) = delete;
   ScannerDeclarations& operator=(const ScannerDeclarations&) = delete;
 
@@ -98,7 +97,7 @@ class ScannerDeclarations {
   Diagnostics& diagnostics_;
   SymbolTable& symbols_;
   TypeTable& types_;
-  OptionHandler apply_options_;
+  OptionSet* options_;
   SymbolSection section_ = SymbolSection::Symbols;
   bool accepted_ = false;
   bool missing_module_reported_ = false;
