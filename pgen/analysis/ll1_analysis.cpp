@@ -44,9 +44,9 @@ std::vector<Secondary*> secondaries_of(ItemList& items) {
 
 // ---- EMPTY, first stage ----
 
-int empty_of_alternatives(Group& group, bool pass1);
+Tristate empty_of_alternatives(Group& group, bool pass1);
 
-int empty_of_primary(const Primary& primary, bool pass1) {
+Tristate empty_of_primary(const Primary& primary, bool pass1) {
   switch (primary.kind) {
     case PrimaryKind::Terminal: return kFalse;
     case PrimaryKind::Nonterminal:
@@ -57,7 +57,7 @@ int empty_of_primary(const Primary& primary, bool pass1) {
   return kFalse;
 }
 
-int empty_of_secondary(Secondary& secondary, bool pass1) {
+Tristate empty_of_secondary(Secondary& secondary, bool pass1) {
   switch (secondary.kind) {
     case SecondaryKind::Plain: secondary.empty = empty_of_primary(*secondary.primary, pass1); break;
     case SecondaryKind::Option:
@@ -68,7 +68,7 @@ int empty_of_secondary(Secondary& secondary, bool pass1) {
   return secondary.empty;
 }
 
-int empty_of_items(ItemList& items, bool pass1) {
+Tristate empty_of_items(ItemList& items, bool pass1) {
   bool undecided = false;
   for (Item& item : items) {
     if (item.is_call()) continue;
@@ -81,7 +81,7 @@ int empty_of_items(ItemList& items, bool pass1) {
   return undecided ? kUndecided : kTrue;
 }
 
-int empty_of_alternatives(Group& group, bool pass1) {
+Tristate empty_of_alternatives(Group& group, bool pass1) {
   bool undecided = false;
   for (Alternative& alternative : group.alternatives) {
     if (pass1 || alternative.empty == kUndecided) alternative.empty = empty_of_items(alternative.items, pass1);
@@ -93,9 +93,9 @@ int empty_of_alternatives(Group& group, bool pass1) {
 
 // ---- EMPTY, second stage: below rule level only false or true ----
 
-int settle_group(Group& group);
+Tristate settle_group(Group& group);
 
-int settle_primary(Primary& primary) {
+Tristate settle_primary(Primary& primary) {
   switch (primary.kind) {
     case PrimaryKind::Terminal: primary.empty = kFalse; break;
     case PrimaryKind::Nonterminal:
@@ -106,7 +106,7 @@ int settle_primary(Primary& primary) {
   return primary.empty;
 }
 
-int settle_secondary(Secondary& secondary) {
+Tristate settle_secondary(Secondary& secondary) {
   switch (secondary.kind) {
     case SecondaryKind::Plain: secondary.empty = settle_primary(*secondary.primary); break;
     case SecondaryKind::Option:
@@ -123,10 +123,10 @@ int settle_secondary(Secondary& secondary) {
   return secondary.empty;
 }
 
-int settle_group(Group& group) {
-  int any = kFalse;
+Tristate settle_group(Group& group) {
+  Tristate any = kFalse;
   for (Alternative& alternative : group.alternatives) {
-    int all = kTrue;
+    Tristate all = kTrue;
     for (Item& item : alternative.items)
       if (!item.is_call() && settle_secondary(*item.secondary) == kFalse) all = kFalse;
     alternative.empty = all;

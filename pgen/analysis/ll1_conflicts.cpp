@@ -8,7 +8,7 @@ namespace zedra {
 
 namespace {
 
-const char* tristate_text(int value) {
+const char* tristate_text(Tristate value) {
   switch (value) {
     case kFalse: return " false";
     case kTrue: return " true";

@@ -143,10 +143,11 @@ void ParserDeclarations::set_root(ItemList before, std::string start, int start_
   root_set_ = true;
   Alternative alternative;
   for (Item& item : before) alternative.items.push_back(std::move(item));
-  alternative.items.push_back(make_secondary(make_name_primary(start, start_line), 0));
+  alternative.items.push_back(
+      make_secondary(make_name_primary(start, start_line), SecondaryKind::Plain));
   for (Item& item : after) alternative.items.push_back(std::move(item));
   alternative.items.push_back(
-      make_secondary(make_name_primary("i_EndOfFile", diagnostics_.line()), 0));
+      make_secondary(make_name_primary("i_EndOfFile", diagnostics_.line()), SecondaryKind::Plain));
   auto body = std::make_unique<Group>();
   body->alternatives.push_back(std::move(alternative));
   root().start = std::move(start);

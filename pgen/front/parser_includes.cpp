@@ -68,7 +68,7 @@ int read_include(ParserDeclarations& declarations, SpecSource& source, const Loc
   diagnostics.set_line(1);
   source.restart(file.get());
   declarations.set_include_depth(1);
-  int result = read_parser_specification(source, declarations);
+  const ReadResult result = read_parser_specification(source, declarations);
   declarations.set_include_depth(0);
   if (result != kReadAccepted) return 1;
   resolve_declarations(declarations, new_declarations(declarations, mark, module));

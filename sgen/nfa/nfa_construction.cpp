@@ -98,7 +98,7 @@ Fragment Nfa::charset_primary(const StateSet& chars) {
   return fragment;
 }
 
-void Nfa::postfix(Fragment& fragment, int op) {
+void Nfa::postfix(Fragment& fragment, PostfixOperator op) {
   if (op == kPostfixClos || op == kPostfixOption) fragment.nullable = true;
   if (op == kPostfixClos || op == kPostfixSeq)
     fragment.lasts.for_each([&](int i) { follow(i) |= fragment.firsts; });

@@ -32,7 +32,7 @@ class NfaTest : public ::testing::Test {
   }
 
   // A primary of a one-range character set, with its postfix operator.
-  Fragment set_primary(int low, int high, int op = kPostfixNone) {
+  Fragment set_primary(int low, int high, PostfixOperator op = kPostfixNone) {
     Fragment fragment = nfa_.charset_primary(chars(low, high));
     nfa_.postfix(fragment, op);
     return fragment;
