@@ -22,7 +22,7 @@ void CodeWriter::close() {
   std::fputc('\n', file_.get());
   file_.reset();
   writer_.attach(nullptr);
-  diagnostics_.report(kMsgGeneratedFile, file_name_);
+  diagnostics_.report(Msg::GeneratedFile, file_name_);
 }
 
 void CodeWriter::apply(unsigned flags, const std::string* text) {

@@ -29,10 +29,10 @@ class CodeWriter {
   explicit CodeWriter(Diagnostics& diagnostics) : diagnostics_(diagnostics), writer_(kMaxWidth) {}
 
   // Opens "<name>.<extension>" for writing with the width `width` (at most
-  // 126). False when the file cannot be written: message 32 is out, and the
+  // 126). False when the file cannot be written: Msg::FileNotWritable is out, and the
   // run must end with exit status 1.
   [[nodiscard]] bool open(const std::string& name, const std::string& extension, int width);
-  // Writes a line end, closes the file and reports 75 with its name;
+  // Writes a line end, closes the file and reports Msg::GeneratedFile with its name;
   // nothing when no file is open.
   void close();
   bool is_open() const { return file_ != nullptr; }

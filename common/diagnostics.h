@@ -20,20 +20,21 @@ class Diagnostics {
   Diagnostics(const Diagnostics&) = delete;
   Diagnostics& operator=(const Diagnostics&) = delete;
 
-  // Reports message `number` with printf arguments for its catalogue text;
-  // std::string arguments may be passed as they are. For 73 the first
+  // Reports `msg` with printf arguments for its catalogue text; std::string
+  // arguments may be passed as they are. For Msg::FreeText the first
   // argument is the format. Errors get "Error: " and are counted, warnings
-  // get "Warning: "; 77 gets ", cannot continue." when errors were counted.
-  // Reports other than 73-80 go into an open listing behind "*** " and carry
-  // "file:line: " on the screen when the current line is 1 or more.
-  // Message 49 (out of memory) is only reported: the generator frame that
-  // catches the failed allocation ends the run with status 1.
+  // get "Warning: "; Msg::ErrorSummary gets ", cannot continue." when errors
+  // were counted. Reports other than free text and information go into an
+  // open listing behind "*** " and carry "file:line: " on the screen when the
+  // current line is 1 or more. Msg::OutOfMemory is only reported: the
+  // generator frame that catches the failed allocation ends the run with
+  // status 1.
   template <class... Args>
-  void report(int number, const Args&... args) {
-    report_printf(number, detail::c_arg(args)...);
+  void report(Msg msg, const Args&... args) {
+    report_printf(msg, detail::c_arg(args)...);
   }
   // The C-variadic form of `report`: the arguments must be C values.
-  void report_printf(int number, ...);
+  void report_printf(Msg msg, ...);
 
   int error_count() const { return error_count_; }
   void reset_error_count() { error_count_ = 0; }
@@ -52,7 +53,8 @@ class Diagnostics {
   const std::string& installation_directory() const { return installation_directory_; }
   void set_installation_directory(std::string dir) { installation_directory_ = std::move(dir); }
 
-  // Opens "<module>.lst" (report 32 on failure, 76 on success).
+  // Opens "<module>.lst" (reports Msg::FileNotWritable on failure,
+  // Msg::ListingFile on success).
   bool open_listing(const std::string& module);
   // Writes a line end and closes the listing; nothing when none is open.
   void close_listing() { listing_.close(); }
@@ -75,7 +77,7 @@ class Diagnostics {
   std::FILE* screen() const { return screen_; }
 
  private:
-  void deliver(int number, const std::string& message);
+  void deliver(Msg msg, const std::string& message);
 
   std::FILE* screen_;
   int error_count_ = 0;

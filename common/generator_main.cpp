@@ -3,7 +3,7 @@
 namespace zedra {
 
 int report_out_of_memory(Diagnostics& diagnostics, const GeneratorIdentity& identity) {
-  diagnostics.report(kMsgOutOfMemory, __LINE__, identity.module);
+  diagnostics.report(Msg::OutOfMemory, __LINE__, identity.module);
   return 1;
 }
 

@@ -38,8 +38,7 @@ class PgenRun {
       : diagnostics_(diagnostics),
         symbols_(diagnostics_),
         types_(symbols_),
-        declarations_(diagnostics_, symbols_, types_,
-                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        declarations_(diagnostics_, symbols_, types_, &options_),
         source_(diagnostics_) {}
 
   int run(int argc, char** argv);
@@ -72,7 +71,7 @@ int PgenRun::run(int argc, char** argv) {
   if (diagnostics_.error_count() == 0) {
     if (!complete_declarations()) {
       diagnostics_.close_listing();
-      diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+      diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
       return 1;
     }
     if (diagnostics_.error_count() == 0 && !analyse_and_generate()) return 1;
@@ -121,7 +120,7 @@ void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& de
     for (const auto& constant : layer->constants)
       if (!constant->type) {
         diagnostics.set_line(constant->line);
-        diagnostics.report(59, "Parser constant", *constant->name);
+        diagnostics.report(Msg::NoType, "Parser constant", *constant->name);
       }
   diagnostics.set_line(0);
 }
@@ -132,7 +131,7 @@ void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& de
 // when the parser file could not be written.
 bool PgenRun::analyse_and_generate() {
   diagnostics_.set_line(0);
-  if (!declarations_.root_set()) diagnostics_.report(23);
+  if (!declarations_.root_set()) diagnostics_.report(Msg::NoRoot);
   Listing& listing = diagnostics_.listing();
   if (options_.has(kOptListNames)) symbols_.dump(listing.stream());
   if (options_.has(kOptListSymbols)) list_all_symbols(listing, declarations_);
@@ -176,7 +175,7 @@ void PgenRun::test_rule(Rule& rule, bool is_root) {
 // The summary line; the exit status follows the error count.
 int PgenRun::finish() {
   diagnostics_.set_line(0);
-  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
   return exit_status_of(diagnostics_.error_count());
 }
 

@@ -18,7 +18,7 @@ namespace {
 constexpr int kIncludeNameLength = 8;
 
 // Opens "<name>.inc" in the working directory, else below the installation
-// directory; reports 31 with the second path when neither opens.
+// directory; reports Msg::FileUnreadable with the second path when neither opens.
 FilePtr open_include(Diagnostics& diagnostics, const std::string& name, std::string& opened) {
   opened = format("%.*s.inc", kIncludeNameLength, name.c_str());
   if (FilePtr file{std::fopen(opened.c_str(), "r")}) return file;
@@ -68,7 +68,7 @@ int read_include(ParserDeclarations& declarations, SpecSource& source, const Loc
   diagnostics.set_line(1);
   source.restart(file.get());
   declarations.set_include_depth(1);
-  int result = read_parser_specification(source, declarations);
+  const ReadResult result = read_parser_specification(source, declarations);
   declarations.set_include_depth(0);
   if (result != kReadAccepted) return 1;
   resolve_declarations(declarations, new_declarations(declarations, mark, module));

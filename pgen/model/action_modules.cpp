@@ -32,7 +32,7 @@ ModuleList* ParserActions::list_of(const ActionModule* module) {
 ActionModule* ParserActions::add_module(Diagnostics& diagnostics, ModuleList& list,
                                         const std::string& name) {
   if (has_module(name)) {
-    diagnostics.report(37, name);
+    diagnostics.report(Msg::DuplicateName, name);
     return nullptr;
   }
   auto position = list.end();
@@ -64,7 +64,7 @@ FormalParameter* ParserActions::add_formal(Diagnostics& diagnostics, const Symbo
   if (!current_action_) return nullptr;
   if (symbols.name_check(name)) return nullptr;
   if (current_action_->find_formal(name)) {
-    diagnostics.report(37, name);
+    diagnostics.report(Msg::DuplicateName, name);
     return nullptr;
   }
   FormalParameter formal;
@@ -121,13 +121,13 @@ void write_header(Diagnostics& diagnostics, const ParserActions& actions,
   if (has_unresolved_formal(module))
     remove_file(name);
   else
-    diagnostics.report(kMsgGeneratedFile, name);
+    diagnostics.report(Msg::GeneratedFile, name);
 }
 
 void write_template(Diagnostics& diagnostics, const ActionModule& module) {
   std::string name = module.name + ".c";
   if (file_access(name) == 0) return;
-  diagnostics.report(87, name);
+  diagnostics.report(Msg::ModuleTemplateCreated, name);
   FilePtr file = open_file(diagnostics, name, "w");
   if (!file) return;
   std::fprintf(file.get(), "#include \"%s.h\"\n", module.name.c_str());

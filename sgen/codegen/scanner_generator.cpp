@@ -9,7 +9,6 @@ namespace zedra {
 namespace {
 
 constexpr int kCodeWidth = 80;
-constexpr int kMsgTypeWithoutValues = 58;  // "Scanner type '%s': no type values specified"
 
 const char* type_name_of(const ScannerAttribute& attribute) {
   return attribute.type ? attribute.type->name->c_str() : attribute.type_name.c_str();
@@ -50,7 +49,7 @@ void write_user_types(CodeWriter& code, Diagnostics& diagnostics, const TypeList
   code.comment(2, "User-defined scanner types:");
   for (const TypeRecord& type : types) {
     if (type.values.empty()) {
-      diagnostics.report(kMsgTypeWithoutValues, *type.name);
+      diagnostics.report(Msg::TypeWithoutValues, *type.name);
       continue;
     }
     code.emit(kIndent | 1, "typedef enum {");

@@ -13,8 +13,6 @@ namespace zedra {
 
 namespace {
 
-constexpr int kMsgKeywordsUnverified = 47;  // "Keyword(s) defined without a scanner rule to verify"
-
 struct KeywordPair {
   const std::string* terminal;
   const std::string* text;
@@ -115,7 +113,7 @@ void write_keyword_table(CodeWriter& code, Diagnostics& diagnostics,
     code.emit(1, "{ %s, \"%s\" },", pair.terminal->c_str(), c_string_body(*pair.text).c_str());
   code.emit(1, "{ 0, NULL }");
   code.emit(kOutdent | 2, "};");
-  if (!pairs.empty() && !some_terminal_verifies(terminals)) diagnostics.report(kMsgKeywordsUnverified);
+  if (!pairs.empty() && !some_terminal_verifies(terminals)) diagnostics.report(Msg::KeywordsUnverified);
 }
 
 void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& declarations) {

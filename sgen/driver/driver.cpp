@@ -39,8 +39,7 @@ class SgenRun {
       : diagnostics_(diagnostics),
         symbols_(diagnostics_),
         types_(symbols_),
-        declarations_(diagnostics_, symbols_, types_,
-                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        declarations_(diagnostics_, symbols_, types_, &options_),
         nfa_(diagnostics_),
         source_(diagnostics_) {}
 
@@ -121,7 +120,7 @@ void SgenRun::release() {
 // The summary line; the error count becomes the exit status.
 int SgenRun::finish() {
   diagnostics_.set_line(0);
-  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
   return exit_status_of(diagnostics_.error_count());
 }
 

@@ -16,7 +16,7 @@ bool ScannerActions::module_new(std::string_view name) {
   const bool exists = std::any_of(modules_.begin(), modules_.end(),
                                   [&](const DefinitionModule& m) { return m.name == name; });
   if (exists) {
-    diagnostics_.report(37, std::string(name));
+    diagnostics_.report(Msg::DuplicateName, std::string(name));
     return false;
   }
   auto position = building_->begin();
@@ -141,7 +141,7 @@ void write_header(Diagnostics& diagnostics, const ScannerActions& actions,
   for (const auto& action : module.actions) {
     if (!action->type) {
       diagnostics.set_line(action->line);
-      diagnostics.report(59, "Scanner action", *action->name);
+      diagnostics.report(Msg::NoType, "Scanner action", *action->name);
     }
     std::fprintf(file.get(), "\n%s\t%s(%s repr);",
                  return_type(*action, actions.string_type()).c_str(), action->name->c_str(),
@@ -150,7 +150,7 @@ void write_header(Diagnostics& diagnostics, const ScannerActions& actions,
   std::fputs("\n", file.get());
   file.reset();
   diagnostics.set_line(0);
-  diagnostics.report(kMsgGeneratedFile, name);
+  diagnostics.report(Msg::GeneratedFile, name);
 }
 
 void write_template(Diagnostics& diagnostics, const ScannerActions& actions,
@@ -158,7 +158,7 @@ void write_template(Diagnostics& diagnostics, const ScannerActions& actions,
   const std::string name = module.name + ".c";
   if (file_access(name) == 0) return;
   diagnostics.set_line(0);
-  diagnostics.report(87, name);
+  diagnostics.report(Msg::ModuleTemplateCreated, name);
   FilePtr file = open_file(diagnostics, name, "w");
   if (!file) return;
   std::fprintf(file.get(), "#include \"%s.h\"\n\n", module.name.c_str());

@@ -138,7 +138,7 @@ TEST_F(CodeWriterTest, CloseWithoutOpenFileDoesNothing) {
   EXPECT_EQ(screen.text(), "");
 }
 
-TEST_F(CodeWriterTest, UnwritableFileReports32) {
+TEST_F(CodeWriterTest, UnwritableFileIsReported) {
   std::filesystem::create_directory("calc.c");
   EXPECT_FALSE(code.open("calc", "c", 80));
   EXPECT_EQ(screen.text(), "Error: File 'calc.c' not writable, cannot continue\n");
