@@ -253,15 +253,18 @@ void check_attribute_declarations(Diagnostics& diagnostics,
 
 void test_rule_availability(Diagnostics& diagnostics, ParserDeclarations& declarations,
                             Rule& rule) {
-  diagnostics.set_line(0);
+  diagnostics.set_line(rule.line);
   RuleTest(diagnostics, declarations, rule).run();
 }
 
 void check_attributes_used(Diagnostics& diagnostics, const ParserDeclarations& declarations) {
   diagnostics.set_line(0);
   for_each_attribute(declarations, [&](const ParserAttribute& attribute) {
-    if (attribute.use_count == 0) diagnostics.report(Msg::AttributeNeverUsed, "Parser", *attribute.name);
+    if (attribute.use_count != 0) return;
+    diagnostics.set_line(attribute.line);
+    diagnostics.report(Msg::AttributeNeverUsed, "Parser", *attribute.name);
   });
+  diagnostics.set_line(0);
 }
 
 }  // namespace zedra

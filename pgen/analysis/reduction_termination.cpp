@@ -107,7 +107,11 @@ void test_reduction(Diagnostics& diagnostics, RuleList& rules) {
     }
   }
   for (auto& rule : rules.rules)
-    if (rule->reduction == kNeverReduced) diagnostics.report(Msg::NeverReduced, rule->name);
+    if (rule->reduction == kNeverReduced) {
+      diagnostics.set_line(rule->line);
+      diagnostics.report(Msg::NeverReduced, rule->name);
+    }
+  diagnostics.set_line(0);
 }
 
 void test_termination(Diagnostics& diagnostics, RuleList& rules) {
@@ -121,7 +125,11 @@ void test_termination(Diagnostics& diagnostics, RuleList& rules) {
     }
   }
   for (auto& rule : rules.rules)
-    if (rule->termination == kEndless) diagnostics.report(Msg::EndlessRecursion, rule->name);
+    if (rule->termination == kEndless) {
+      diagnostics.set_line(rule->line);
+      diagnostics.report(Msg::EndlessRecursion, rule->name);
+    }
+  diagnostics.set_line(0);
 }
 
 void list_reduction(Listing& listing, const Rule& rule) {

@@ -165,11 +165,13 @@ bool PgenRun::analyse_and_generate() {
 // The listing of one rule and the tests that run rule by rule.
 void PgenRun::test_rule(Rule& rule, bool is_root) {
   list_rule(diagnostics_.listing(), options_, rule, is_root);
+  diagnostics_.set_line(rule.line);
   if (options_.has(kOptLl1Test)) test_ll1_conflicts(diagnostics_, rule);
   if (options_.has(kOptDependencies)) {
     test_reachability(diagnostics_, rule);
     test_rule_availability(diagnostics_, declarations_, rule);
   }
+  diagnostics_.set_line(0);
 }
 
 // The summary line; the exit status follows the error count.

@@ -110,6 +110,7 @@ void ParserDeclarations::declare_rule(const std::string& name) {
   declaration_valid_ = entered != nullptr;
   if (!entered) return;
   current_rule_ = &layer().rules.append(*entered);
+  current_rule_->line = diagnostics_.line();
 }
 
 void ParserDeclarations::add_locals(const Names& names, const std::string& type_name) {
@@ -151,6 +152,7 @@ void ParserDeclarations::set_root(ItemList before, std::string start, int start_
   auto body = std::make_unique<Group>();
   body->alternatives.push_back(std::move(alternative));
   root().start = std::move(start);
+  root().line = start_line;
   root().body = std::move(body);
 }
 

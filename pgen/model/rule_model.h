@@ -118,6 +118,7 @@ struct Local {
 
 struct Rule {
   std::string name;
+  int line = 0;       // where the name was written (ROOT: its start symbol)
   std::string start;  // ROOT only: the start nonterminal
   std::vector<Local> locals;
   std::unique_ptr<Group> body;

@@ -29,6 +29,7 @@ class SubsetConstruction {
   void initialise();
   void expand(int current);
   void test_conflicts(const StateSet& states);
+  void report_conflict(int earlier, int later);
   void describe_nfa_state(int number);
   void find_targets(const StateSet& states);
   void merge_targets(int current);
@@ -94,12 +95,29 @@ void SubsetConstruction::test_conflicts(const StateSet& states) {
       const StateSet* chars_j = nfa_chars(j);
       if (!chars_i || !chars_j) return;
       if (!chars_i->is_subset_of(*chars_j) && !chars_j->is_subset_of(*chars_i)) return;
-      diagnostics_.report(Msg::TransitionConflict);
+      report_conflict(i, j);
       describe_nfa_state(i);
       describe_nfa_state(j);
       listing_.newlines(2);
     });
   });
+}
+
+// The conflict points at the terminal declared later (NFA states are
+// numbered in reading order), and names both terminals on the screen; the
+// listing describes the two states in full.
+void SubsetConstruction::report_conflict(int earlier, int later) {
+  const AutomatonState* first = nfa_state(earlier);
+  const AutomatonState* second = nfa_state(later);
+  const Terminal* first_terminal = first ? first->terminal : nullptr;
+  const Terminal* second_terminal = second ? second->terminal : nullptr;
+  diagnostics_.set_line(second_terminal ? second_terminal->line : 0);
+  diagnostics_.report(Msg::TransitionConflict);
+  if (first_terminal && second_terminal)
+    diagnostics_.report(Msg::FreeText, "  between terminal '%s' (line %d) and terminal '%s' (line %d)",
+                        first_terminal->name->c_str(), first_terminal->line,
+                        second_terminal->name->c_str(), second_terminal->line);
+  diagnostics_.set_line(0);
 }
 
 void SubsetConstruction::describe_nfa_state(int number) {
