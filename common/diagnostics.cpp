@@ -1,5 +1,7 @@
 #include "diagnostics.h"
 
+#include "output_file.h"
+
 #include <cstdarg>
 
 namespace zedra {
@@ -56,12 +58,17 @@ void Diagnostics::deliver(Msg msg, const std::string& message) {
 }
 
 bool Diagnostics::open_listing(const std::string& module) {
-  const std::string name = module + ".lst";
-  FilePtr file = open_file(*this, name, "w");
+  listing_name_ = output_path(module + ".lst");
+  FilePtr file = open_file(*this, listing_name_, "w");
   if (!file) return false;
   listing_.attach(std::move(file));
-  report(Msg::ListingFile, name);
+  report(Msg::ListingFile, listing_name_);
   return true;
+}
+
+void Diagnostics::close_listing() {
+  FilePtr file = listing_.close();
+  close_checked(*this, file, listing_name_);
 }
 
 void Diagnostics::start_echo() {

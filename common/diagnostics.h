@@ -49,15 +49,24 @@ class Diagnostics {
   const std::string& module_name() const { return module_name_; }
   void set_module_name(std::string name) { module_name_ = std::move(name); }
 
+  // The folder that generated files and the listing go to; empty: the
+  // current folder. `output_path` puts a file name into it.
+  const std::string& output_directory() const { return output_directory_; }
+  void set_output_directory(std::string dir) { output_directory_ = std::move(dir); }
+  std::string output_path(const std::string& file) const {
+    return output_directory_.empty() ? file : output_directory_ + "/" + file;
+  }
+
   // Include files are searched below "<installation directory>/include".
   const std::string& installation_directory() const { return installation_directory_; }
   void set_installation_directory(std::string dir) { installation_directory_ = std::move(dir); }
 
-  // Opens "<module>.lst" (reports Msg::FileNotWritable on failure,
-  // Msg::ListingFile on success).
+  // Opens "<module>.lst" in the output folder (Msg::FileNotWritable on
+  // failure, Msg::ListingFile on success).
   bool open_listing(const std::string& module);
-  // Writes a line end and closes the listing; nothing when none is open.
-  void close_listing() { listing_.close(); }
+  // Writes a line end and closes the listing; nothing when none is open. A
+  // write that failed on the way is reported (and counted) here.
+  void close_listing();
   Listing& listing() { return listing_; }
 
   // The echo of the source text into the listing while the specification
@@ -85,6 +94,8 @@ class Diagnostics {
   int line_ = 0;
   std::string module_name_;
   std::string installation_directory_;
+  std::string output_directory_;
+  std::string listing_name_;
   Listing listing_;
   bool echo_ = false;
 };
