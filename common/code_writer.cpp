@@ -56,16 +56,6 @@ void CodeWriter::emit(unsigned flags, const char* format, ...) {
 
 void CodeWriter::emit_text(unsigned flags, const std::string& text) { apply(flags, &text); }
 
-void CodeWriter::comment(unsigned flags, const char* format, ...) {
-  std::va_list args;
-  va_start(args, format);
-  const std::string text = "/* " + vformat(format, args) + " */";
-  va_end(args);
-  apply(flags, &text);
-}
-
-void CodeWriter::name(char prefix, const std::string& name) { emit(0, "%c_%s", prefix, name.c_str()); }
-
 void CodeWriter::numbered_name(char prefix, const std::string& name, int number) {
   emit(0, "%c_%.2d%s", prefix, number, name.c_str());
 }
@@ -75,7 +65,7 @@ void CodeWriter::attribute(char prefix, const std::string& name, const std::stri
   if (number != 0)
     emit(0, "%c_%.2d%s.%s", prefix, number, name.c_str(), field.c_str());
   else
-    emit(0, "%s->%s", "i_attrs", field.c_str());
+    emit(0, "i_attrs->%s", field.c_str());
 }
 
 std::string c_char_literal(int c) {

@@ -1,6 +1,6 @@
 // The writer of one generated C file at a time: automatic indentation in
 // steps of 2, wrapping at a width of at most 126 columns, and the printers
-// of identifiers of generated code.
+// of the numbered identifiers of generated code.
 #pragma once
 
 #include <cstdio>
@@ -46,11 +46,7 @@ class CodeWriter {
   void emit(unsigned flags, const char* format, ...) __attribute__((format(printf, 3, 4)));
   // The flag effects around `text`, written literally.
   void emit_text(unsigned flags, const std::string& text);
-  // Emits "/* " text " */" with the flags; the text is written literally.
-  void comment(unsigned flags, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
-  // "%c_%s": code_name('t', "ident") gives t_ident.
-  void name(char prefix, const std::string& name);
   // "%c_%.2d%s": numbered_name('t', "ident", 1) gives t_01ident.
   void numbered_name(char prefix, const std::string& name, int number);
   // "%c_%.2d%s.%s" for a nonzero number (t_01ident.value), "i_attrs->%s"

@@ -6,12 +6,6 @@
 
 namespace zedra {
 
-namespace {
-
-constexpr const char* kLookAhead = "i_look_ahead";
-
-}  // namespace
-
 NameList united(const NameList& a, const NameList& b) {
   NameList result;
   NameList::unite(result, a, b);
@@ -32,9 +26,11 @@ bool ParserWriter::has_attributes(const std::string& symbol) const {
   return attributed_symbols_.count(symbol) != 0;
 }
 
-void ParserWriter::token_list(const char* prefix, const NameList& set) {
+void ParserWriter::token_list(std::string_view head, const NameList& set) {
+  const std::size_t first = head.find_last_of("(, ") + 1;  // 0 when not found
+  if (first > 0) code_.emit_text(0, std::string(head.substr(0, first)));
   code_.push_indent();
-  code_.emit(0, "%s", prefix);
+  code_.emit_text(0, std::string(head.substr(first)));
   for (const std::string& token : set) code_.emit(0, ", %s", token.c_str());
   code_.emit(0, ", -1");
   code_.pop_indent();
@@ -42,21 +38,19 @@ void ParserWriter::token_list(const char* prefix, const NameList& set) {
 
 void ParserWriter::skip(const NameList& context, const NameList& target) {
   if (!error_recovery_ || context.is_subset_of(target)) return;
-  code_.emit(0, "%s(", "i_delete_until");
-  token_list("i_markers", target);
+  token_list("i_delete_until(i_markers", target);
   code_.emit(1, ");");
 }
 
 void ParserWriter::condition(const char* keyword, const NameList& set, const std::string* rule_name) {
-  code_.emit(0, "%s", keyword);
+  code_.emit_text(0, keyword);
   if (set.empty()) {
     code_.emit(0, "false");
-    if (rule_name) code_.comment(0, "%s: %s == [ ]", rule_name->c_str(), kLookAhead);
+    if (rule_name) code_.emit(0, "/* %s: i_look_ahead == [ ] */", rule_name->c_str());
   } else if (set.size() == 1) {
-    code_.emit(0, "%s == %s", kLookAhead, set.front().c_str());
+    code_.emit(0, "i_look_ahead == %s", set.front().c_str());
   } else {
-    code_.emit(0, "%s(", "i_in_set");
-    token_list(kLookAhead, set);
+    token_list("i_in_set(i_look_ahead", set);
     code_.emit(0, ")");
   }
   code_.emit(kIndent | 1, ") {");
@@ -76,7 +70,7 @@ void ParserWriter::occurrence_variables(const Secondary& secondary) {
     if (primary.kind == PrimaryKind::Group) {
       occurrence_variables(*primary.group);
     } else if (has_attributes(primary.name)) {
-      code_.name('t', primary.name);
+      code_.emit(0, "t_%s", primary.name.c_str());
       code_.emit(0, " ");
       code_.numbered_name('v', primary.name, primary.number);
       code_.emit(1, ";");
@@ -95,7 +89,7 @@ void ParserWriter::default_values(const std::string& symbol, int number) {
       if (!attribute->default_action_name.empty())
         code_.emit(0, "%s(&", attribute->default_action_name.c_str());
       else
-        code_.emit(0, "%c_%s(&", 'i', attribute->type_name.c_str());
+        code_.emit(0, "i_%s(&", attribute->type_name.c_str());
       code_.attribute('v', symbol, *attribute->name, number);
       code_.emit(1, ");");
     }
@@ -117,7 +111,7 @@ void ParserWriter::action_call(const ActionCall& call) {
 void ParserWriter::argument(const Argument& argument) {
   const char* address = argument.formal && argument.formal->direction == Direction::Out ? "&" : "";
   if (argument.kind == ArgumentKind::Attribute && argument.has_symbol()) {
-    if (*address) code_.emit(0, "%s", address);
+    if (*address) code_.emit_text(0, address);
     code_.attribute('v', argument.symbol, argument.name, argument.number);
   } else {
     code_.emit(0, "%s%s", address, argument.name.c_str());

@@ -77,7 +77,7 @@ void ParserFile::attribute_records() {
     for (const auto& attribute : declarations_.own.attributes)
       if (attribute->kind != AttributeKind::Global && attribute->is_associated_with(rule->name))
         code_.emit(1, "%s %s;", attribute->type_name.c_str(), attribute->name->c_str());
-    code_.emit(kOutdent | 2, "} %c_%s;", 't', rule->name.c_str());
+    code_.emit(kOutdent | 2, "} t_%s;", rule->name.c_str());
   }
 }
 
@@ -95,15 +95,15 @@ void ParserFile::prototypes() {
 
 void ParserFile::prototype(const Rule& rule) {
   code_.emit(0, "static void ");
-  code_.name('p', rule.name);
+  code_.emit(0, "p_%s", rule.name.c_str());
   const bool attributed = writer_.has_attributes(rule.name);
-  if (attributed) code_.emit(0, "(%c_%s *", 't', rule.name.c_str());
+  if (attributed) code_.emit(0, "(t_%s *", rule.name.c_str());
   if (attributed && recovery())
-    code_.emit(1, ", %s, ...);", "i_marker_set");
+    code_.emit(1, ", i_marker_set, ...);");
   else if (attributed)
     code_.emit(1, ");");
   else if (recovery())
-    code_.emit(1, "(%s, ...);", "i_marker_set");
+    code_.emit(1, "(i_marker_set, ...);");
   else
     code_.emit(1, "(void);");
 }
@@ -118,32 +118,32 @@ void ParserFile::procedure(const Rule& rule) {
   if (!root && recovery()) merge_caller_markers();
   NameList no_markers;
   writer_.group(*rule.body, &rule.name, writer_.all_terminals(), no_markers);
-  if (root && recovery()) code_.emit(1, "free(%s);", "i_markers");
+  if (root && recovery()) code_.emit(1, "free(i_markers);");
   code_.emit(kOutdent | 1, "}");
 }
 
 void ParserFile::procedure_header(const Rule& rule) {
   if (is_root(rule)) {
     code_.emit(1, "void");
-    code_.emit(1, "%c%s(void)", 'p', kRootName);
+    code_.emit(1, "pROOT(void)");
     return;
   }
   code_.emit(1, "static void");
-  code_.name('p', rule.name);
+  code_.emit(0, "p_%s", rule.name.c_str());
   const bool attributed = writer_.has_attributes(rule.name);
-  if (attributed) code_.emit(0, "(%c_%s *", 't', rule.name.c_str());
+  if (attributed) code_.emit(0, "(t_%s *", rule.name.c_str());
   if (attributed && recovery())
-    code_.emit(1, "%s, %s %s, ...)", "i_attrs", "i_marker_set", "i_markers");
+    code_.emit(1, "i_attrs, i_marker_set i_markers, ...)");
   else if (attributed)
-    code_.emit(1, "%s)", "i_attrs");
+    code_.emit(1, "i_attrs)");
   else if (recovery())
-    code_.emit(1, "(%s %s, ...)", "i_marker_set", "i_markers");
+    code_.emit(1, "(i_marker_set i_markers, ...)");
   else
     code_.emit(1, "(void)");
 }
 
 void ParserFile::root_marker_set() {
-  code_.emit(1, "%s %s;", "i_marker_set", "i_markers");
+  code_.emit(1, "i_marker_set i_markers;");
 }
 
 // ROOT declares its occurrence variables like every other rule, so that an
@@ -155,24 +155,23 @@ void ParserFile::declarations(const Rule& rule) {
     code_.emit(1, "%s %s;", local.type_name.c_str(), local.name.c_str());
   const bool root = is_root(rule);
   if (!root && recovery()) {
-    code_.emit(1, "va_list %s;", "i_args");
-    code_.emit(1, "%s %s;", "i_token_set", "i_token");
+    code_.emit(1, "va_list i_args;");
+    code_.emit(1, "i_token_set i_token;");
   }
   code_.emit(1);
   if (!root || !recovery()) return;
-  code_.emit(kIndent | 1, "if ((%s= (%s)calloc(%s, 1)) == 0) {", "i_markers", "i_marker_set",
-             "i_token_set_size");
-  code_.emit(1, "%s(%s, __LINE__, __FILE__);", "i_report", "i_ENOMEM");
+  code_.emit(kIndent | 1, "if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {");
+  code_.emit(1, "i_report(i_ENOMEM, __LINE__, __FILE__);");
   code_.emit(1, "return;");
   code_.emit(kOutdent | 1, "}");
 }
 
 // The caller's resume tokens, a list ended by -1, join the marker set.
 void ParserFile::merge_caller_markers() {
-  code_.emit(1, "va_start(%s, %s);", "i_args", "i_markers");
-  code_.emit(kIndent | 1, "while ((%s= va_arg(%s, %s)) != -1)", "i_token", "i_args", "i_token_set");
-  code_.emit(1, "%s[%s]= 1;", "i_markers", "i_token");
-  code_.emit(kOutdent | 2, "va_end(%s);", "i_args");
+  code_.emit(1, "va_start(i_args, i_markers);");
+  code_.emit(kIndent | 1, "while ((i_token= va_arg(i_args, i_token_set)) != -1)");
+  code_.emit(1, "i_markers[i_token]= 1;");
+  code_.emit(kOutdent | 2, "va_end(i_args);");
 }
 
 void ParserFile::entry_function(const std::string& module_name) {
@@ -183,11 +182,11 @@ void ParserFile::entry_function(const std::string& module_name) {
   else
     code_.emit(1, "%s_parser(int ac, char **av)", module_name.c_str());
   code_.emit(kIndent | 1, "{");
-  code_.emit(kIndent | 1, "if (!%s(ac, av))", "i_init");
+  code_.emit(kIndent | 1, "if (!i_init(ac, av))");
   code_.emit(2, "return 1;");
-  code_.emit(kOutdent | 1, "%s();", "i_next_token");
-  code_.emit(1, "%c%s();", 'p', kRootName);
-  code_.emit(1, "return %s();", "i_finish");
+  code_.emit(kOutdent | 1, "i_next_token();");
+  code_.emit(1, "pROOT();");
+  code_.emit(1, "return i_finish();");
   code_.emit(kOutdent | 1, "}");
 }
 

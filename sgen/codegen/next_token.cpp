@@ -17,8 +17,8 @@ namespace {
 constexpr int kHighestConditionCode = 128;
 
 void write_accept_flags(CodeWriter& code, const Terminal& terminal) {
-  if (terminal.kind == TerminalKind::Verify) code.emit(1, "%s= true;", "i_verify");
-  if (terminal.kind == TerminalKind::Skip) code.emit(1, "%s= true;", "i_skip");
+  if (terminal.kind == TerminalKind::Verify) code.emit(1, "i_verify= true;");
+  if (terminal.kind == TerminalKind::Skip) code.emit(1, "i_skip= true;");
 }
 
 // The case of a state that can go on: its transitions, then retraction
@@ -29,17 +29,17 @@ void write_transitions(CodeWriter& code, const Dfa& automaton, int number,
     code.emit(0, "if (");
     write_char_condition(code, transition->chars);
     code.emit(kIndent | 1, ")");
-    code.emit(1, "%s= %d;", "i_state", transition->target);
+    code.emit(1, "i_state= %d;", transition->target);
     code.emit(kOutdent, "else ");
   }
   if (number != 0) {
     code.emit(kIndent | 1);
-    code.emit(1, "%s= true;", "i_retract");
+    code.emit(1, "i_retract= true;");
   } else {
-    code.emit(kIndent | 1, "if (%s == EOF)", "i_ch");
-    code.emit(1, "%s(%s);", "i_final_accept", "i_EndOfFile");
+    code.emit(kIndent | 1, "if (i_ch == EOF)");
+    code.emit(1, "i_final_accept(i_EndOfFile);");
     code.emit(kOutdent | kIndent | 1, "else");
-    code.emit(1, "%s(%s, %s);", "i_report", "i_ENOSTATE", "i_ch");
+    code.emit(1, "i_report(i_ENOSTATE, i_ch);");
   }
   code.emit(kOutdent | 1, "break;");
   code.emit(kOutdent | 1);
@@ -53,29 +53,29 @@ void write_case(CodeWriter& code, const Dfa& automaton, int number) {
   // State 0 always tests the end of input, also when nothing can begin.
   if (successors.empty() && number != 0) {
     if (!terminal) return;  // the case label only
-    code.emit(1, "%s(%s);", "i_final_accept", terminal->name->c_str());
+    code.emit(1, "i_final_accept(%s);", terminal->name->c_str());
     write_accept_flags(code, *terminal);
     code.emit(1, "break;");
     code.emit(kOutdent | 1);
     return;
   }
   if (terminal) {
-    code.emit(1, "%s(%s);", "i_could_accept", terminal->name->c_str());
+    code.emit(1, "i_could_accept(%s);", terminal->name->c_str());
     write_accept_flags(code, *terminal);
   }
   write_transitions(code, automaton, number, successors);
 }
 
 void write_loop(CodeWriter& code, const Dfa& automaton) {
-  code.emit(kIndent | 1, "while (!%s) {", "i_retract");
-  code.emit(2, "%s();", "i_next_character");
-  code.comment(1, "Transition cases:");
-  code.emit(1, "switch (%s) {", "i_state");
+  code.emit(kIndent | 1, "while (!i_retract) {");
+  code.emit(2, "i_next_character();");
+  code.emit(1, "/* Transition cases: */");
+  code.emit(1, "switch (i_state) {");
   for (int number = 0; number < automaton.dfa_state_count; ++number)
     if (automaton.representatives.contains(number)) write_case(code, automaton, number);
   code.emit(1, "}");
   code.emit(kOutdent | 2, "}");
-  code.emit(2, "%s();", "i_get_lexeme");
+  code.emit(2, "i_get_lexeme();");
 }
 
 // The accepting states whose terminal needs work after the loop (VERIFY,
@@ -100,16 +100,16 @@ void write_reserved_cases(CodeWriter& code, const std::vector<const Terminal*>& 
     if (terminal->kind != TerminalKind::Plain) continue;
     if (!opened) {
       code.emit(kIndent | 1, "else {");
-      code.emit(1, "switch (%s) {", "i_look_ahead");
+      code.emit(1, "switch (i_look_ahead) {");
       opened = true;
     }
     const char* action = terminal->reserved_action->name->c_str();
     code.emit(kIndent | 1, "case %s:", terminal->name->c_str());
     if (!terminal->assignments().empty()) {
-      code.emit(kIndent | 1, "%s(%s(%s));", "i_lookup", action, "i_lexeme");
+      code.emit(kIndent | 1, "i_lookup(%s(i_lexeme));", action);
     } else {
-      code.emit(kIndent | 1, "if (!%s(%s(%s)))", "i_lookup", action, "i_lexeme");
-      code.emit(1, "%s(%s, %s);", "i_report", "i_ENOKEYW", "i_lexeme");
+      code.emit(kIndent | 1, "if (!i_lookup(%s(i_lexeme)))", action);
+      code.emit(1, "i_report(i_ENOKEYW, i_lexeme);");
     }
     code.emit(kOutdent, "break;");
     code.emit(kOutdent | 1);
@@ -122,13 +122,13 @@ void write_reserved_cases(CodeWriter& code, const std::vector<const Terminal*>& 
 }
 
 void write_epilogue(CodeWriter& code, const Dfa& automaton) {
-  code.emit(kIndent | 1, "if (%s && !%s(%s))", "i_verify", "i_lookup", "i_lexeme");
-  code.emit(2, "%s(%s, %s);", "i_report", "i_ENOKEYW", "i_lexeme");
+  code.emit(kIndent | 1, "if (i_verify && !i_lookup(i_lexeme))");
+  code.emit(2, "i_report(i_ENOKEYW, i_lexeme);");
   // Back to the level of the function body, so that the next `if` is not
   // indented as if the first one guarded it.
   code.emit(kOutdent);
-  code.emit(kIndent | 1, "if (%s == -1 || %s)", "i_look_ahead", "i_skip");
-  code.emit(1, "%s();", "i_next_token");
+  code.emit(kIndent | 1, "if (i_look_ahead == -1 || i_skip)");
+  code.emit(1, "i_next_token();");
   code.emit(kOutdent);
   write_reserved_cases(code, epilogue_candidates(automaton));
 }
@@ -146,28 +146,28 @@ void write_char_condition(CodeWriter& code, const StateSet& chars) {
     const std::string low = c_char_literal(code_point);
     const std::string high = c_char_literal(last);
     if (last - code_point >= 2) {
-      code.emit(0, "(%s >= %s ", "i_ch", low.c_str());
-      code.emit(0, "&& %s <= %s)", "i_ch", high.c_str());
+      code.emit(0, "(i_ch >= %s ", low.c_str());
+      code.emit(0, "&& i_ch <= %s)", high.c_str());
     } else if (last > code_point) {
-      code.emit(0, "%s == %s ", "i_ch", low.c_str());
-      code.emit(0, "|| %s == %s", "i_ch", high.c_str());
+      code.emit(0, "i_ch == %s ", low.c_str());
+      code.emit(0, "|| i_ch == %s", high.c_str());
     } else {
-      code.emit(0, "%s == %s", "i_ch", low.c_str());
+      code.emit(0, "i_ch == %s", low.c_str());
     }
     code_point = chars.next(last + 1);
   }
 }
 
 void write_next_token(CodeWriter& code, const Dfa& automaton) {
-  code.comment(2, "The parser calls i_next_token() to get a look ahead");
-  code.emit(1, "void %s(void)", "i_next_token");
+  code.emit(2, "/* The parser calls i_next_token() to get a look ahead */");
+  code.emit(1, "void i_next_token(void)");
   code.emit(kIndent | 1, "{");
-  code.emit(1, "%s\t%s= 0;", "integer", "i_state");
-  code.emit(1, "%s\t%s= false;", "boolean", "i_skip");
-  code.emit(2, "%s\t%s= false;", "boolean", "i_verify");
-  code.emit(1, "%s= false;", "i_retract");
-  code.emit(1, "%s= -1;", "i_look_ahead");
-  code.emit(1, "%s();", "i_init_lexeme");
+  code.emit(1, "integer\ti_state= 0;");
+  code.emit(1, "boolean\ti_skip= false;");
+  code.emit(2, "boolean\ti_verify= false;");
+  code.emit(1, "i_retract= false;");
+  code.emit(1, "i_look_ahead= -1;");
+  code.emit(1, "i_init_lexeme();");
   write_loop(code, automaton);
   write_epilogue(code, automaton);
   code.emit(kOutdent | 1, "}");

@@ -35,19 +35,19 @@ void write_module_includes(CodeWriter& code, const DefinitionModuleList& modules
 }
 
 void write_token_enumeration(CodeWriter& code, const TerminalList& terminals) {
-  code.comment(2, "Definition of tokens (i.e. terminals) used in parser:");
-  code.emit(2, "#define %s %d", "i_token_set_size", static_cast<int>(terminals.size()) + 1);
+  code.emit(2, "/* Definition of tokens (i.e. terminals) used in parser: */");
+  code.emit(2, "#define i_token_set_size %d", static_cast<int>(terminals.size()) + 1);
   code.emit(kIndent | 1, "typedef enum {");
-  code.emit(0, "%s= -1, %s", "i_Unknown", "i_EndOfFile");
+  code.emit(0, "i_Unknown= -1, i_EndOfFile");
   for (const Terminal& terminal : terminals) code.emit(0, ", %s", terminal.name->c_str());
   code.emit(kOutdent | 1);
-  code.emit(2, "} %s;", "i_token_set");
+  code.emit(2, "} i_token_set;");
   code.emit(2, "#include \"scanpars.h\"");
 }
 
 void write_user_types(CodeWriter& code, Diagnostics& diagnostics, const TypeList& types) {
   if (types.empty()) return;
-  code.comment(2, "User-defined scanner types:");
+  code.emit(2, "/* User-defined scanner types: */");
   for (const TypeRecord& type : types) {
     if (type.values.empty()) {
       diagnostics.report(kMsgTypeWithoutValues, *type.name);
@@ -61,7 +61,7 @@ void write_user_types(CodeWriter& code, Diagnostics& diagnostics, const TypeList
 
 void write_attribute_records(CodeWriter& code, const ScannerDeclarations& declarations) {
   if (declarations.attributes.list().empty()) return;
-  code.comment(2, "Type definitions for the scanner attributes:");
+  code.emit(2, "/* Type definitions for the scanner attributes: */");
   for (const Terminal& terminal : declarations.terminals.list()) {
     if (terminal.assignments().empty()) continue;
     code.emit(kIndent | 1, "typedef struct {");
@@ -69,15 +69,15 @@ void write_attribute_records(CodeWriter& code, const ScannerDeclarations& declar
       if (!assignment.attribute) continue;
       code.emit(1, "%s %s;", type_name_of(*assignment.attribute), assignment.attribute->name->c_str());
     }
-    code.emit(kOutdent | 2, "} %c_%s;", 't', terminal.name->c_str());
+    code.emit(kOutdent | 2, "} t_%s;", terminal.name->c_str());
   }
 }
 
 void write_prototypes(CodeWriter& code, const ScannerSources& sources) {
   if (!sources.types.empty()) {
-    code.comment(2, "Default actions for each user-defined type:");
+    code.emit(2, "/* Default actions for each user-defined type: */");
     for (const TypeRecord& type : sources.types) {
-      code.emit(0, "void %c_%s(%s *", 'i', type.name->c_str(), type.name->c_str());
+      code.emit(0, "void i_%s(%s *", type.name->c_str(), type.name->c_str());
       code.emit(1, ");");
     }
   }
@@ -85,10 +85,10 @@ void write_prototypes(CodeWriter& code, const ScannerSources& sources) {
   bool first = true;
   for (const Terminal& terminal : sources.declarations.terminals.list()) {
     if (terminal.assignments().empty()) continue;
-    if (first) code.comment(2, "Procedures for the attributed terminals:");
+    if (first) code.emit(2, "/* Procedures for the attributed terminals: */");
     first = false;
     const char* name = terminal.name->c_str();
-    code.emit(0, "void %c_%s(%c_%s *", 'p', name, 't', name);
+    code.emit(0, "void p_%s(t_%s *", name, name);
     code.emit(1, ");");
   }
   code.emit(1);

@@ -41,8 +41,8 @@ bool some_terminal_verifies(const TerminalList& terminals) {
 }
 
 void write_token_names(CodeWriter& code, const TerminalList& terminals) {
-  code.comment(2, "The token names (used for testing only):");
-  code.emit(kIndent | 1, "char *%s[]= {", "i_token_names");
+  code.emit(2, "/* The token names (used for testing only): */");
+  code.emit(kIndent | 1, "char *i_token_names[]= {");
   code.emit(0, "\"End of file\", ");
   for (const Terminal& terminal : terminals) code.emit(0, "\"%s\", ", terminal.name->c_str());
   code.emit(kOutdent | 1, "0");
@@ -51,13 +51,13 @@ void write_token_names(CodeWriter& code, const TerminalList& terminals) {
 
 void write_default_actions(CodeWriter& code, const TypeList& types) {
   if (!types.empty()) {
-    code.comment(2, "Default actions for each user-defined type:");
+    code.emit(2, "/* Default actions for each user-defined type: */");
     for (const TypeRecord& type : types) {
       const char* name = type.name->c_str();
-      code.emit(0, "void %c_%s(%s *", 'i', name, name);
-      code.emit(1, "%c_%s)", 'v', name);
+      code.emit(0, "void i_%s(%s *", name, name);
+      code.emit(1, "v_%s)", name);
       code.emit(kIndent | 1, "{");
-      if (!type.values.empty()) code.emit(1, "*%c_%s= %s;", 'v', name, type.values.front().name->c_str());
+      if (!type.values.empty()) code.emit(1, "*v_%s= %s;", name, type.values.front().name->c_str());
       code.emit(kOutdent | 1, "}");
     }
   }
@@ -72,13 +72,13 @@ void write_assignments(CodeWriter& code, const Terminal& terminal, const Assignm
     if (!attribute || !attribute->type) continue;
     const bool is_string = attribute->type == string_type;
     if (is_string)
-      code.emit(0, "strcpy(%c_%s->%s, ", 'v', owner, attribute->name->c_str());
+      code.emit(0, "strcpy(v_%s->%s, ", owner, attribute->name->c_str());
     else
-      code.emit(0, "%c_%s->%s= ", 'v', owner, attribute->name->c_str());
+      code.emit(0, "v_%s->%s= ", owner, attribute->name->c_str());
     if (assignment.type_value)
       code.emit(0, "%s", assignment.type_value->name->c_str());
     else if (assignment.action)
-      code.emit(0, "%s(%s)", assignment.action->name->c_str(), "i_lexeme");
+      code.emit(0, "%s(i_lexeme)", assignment.action->name->c_str());
     code.emit_text(1, is_string ? ");" : ";");
   }
 }
@@ -89,7 +89,7 @@ void write_procedure_body(CodeWriter& code, const Terminal& terminal, const Type
     for (const Representation& representation : terminal.representations) {
       code.emit_text(0, first ? "if (!strcmp(" : "else if (!strcmp(");
       first = false;
-      code.emit(kIndent | 1, "%s, \"%s\")) {", "i_lexeme", c_string_body(representation.text).c_str());
+      code.emit(kIndent | 1, "i_lexeme, \"%s\")) {", c_string_body(representation.text).c_str());
       write_assignments(code, terminal, representation.assignments, string_type);
       code.emit(kOutdent | 1, "}");
     }
@@ -105,11 +105,11 @@ void write_procedure_body(CodeWriter& code, const Terminal& terminal, const Type
 void write_keyword_table(CodeWriter& code, Diagnostics& diagnostics,
                          const ScannerDeclarations& declarations) {
   const TerminalList& terminals = declarations.terminals.list();
-  code.comment(2, "The (sorted) keyword table:");
+  code.emit(2, "/* The (sorted) keyword table: */");
   code.emit(kIndent | 1, "static struct {");
-  code.emit(1, "%s lhs;", "i_token_set");
+  code.emit(1, "i_token_set lhs;");
   code.emit(1, "char *rhs;");
-  code.emit(kOutdent | kIndent | 1, "} %s[]= {", "i_keywords");
+  code.emit(kOutdent | kIndent | 1, "} i_keywords[]= {");
   const std::vector<KeywordPair> pairs = sorted_keywords(terminals);
   for (const KeywordPair& pair : pairs)
     code.emit(1, "{ %s, \"%s\" },", pair.terminal->c_str(), c_string_body(*pair.text).c_str());
@@ -123,11 +123,11 @@ void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& dec
   bool first = true;
   for (const Terminal& terminal : declarations.terminals.list()) {
     if (terminal.assignments().empty()) continue;
-    if (first) code.comment(2, "Procedures for the attributed terminals:");
+    if (first) code.emit(2, "/* Procedures for the attributed terminals: */");
     first = false;
     const char* name = terminal.name->c_str();
-    code.emit(0, "void %c_%s(%c_%s *", 'p', name, 't', name);
-    code.emit(1, "%c_%s)", 'v', name);
+    code.emit(0, "void p_%s(t_%s *", name, name);
+    code.emit(1, "v_%s)", name);
     code.emit(kIndent | 1, "{");
     write_procedure_body(code, terminal, string_type);
     code.emit(kOutdent | 2, "}");

@@ -108,18 +108,16 @@ TEST_F(CodeWriterTest, TextLongerThanTheFormatBufferIsWrittenWhole) {
   EXPECT_EQ(written(), "{\n  \n" + text + "\n  y;\n\n");
 }
 
-TEST_F(CodeWriterTest, CommentIsWrittenLiterally) {
+TEST_F(CodeWriterTest, FormattedTextIsWrittenLiterally) {
   code.open("calc", "c", 80);
-  code.comment(2, "%s: %s == [ ]", "expr", "i_look_ahead");
+  code.emit(2, "/* %s: i_look_ahead == [ ] */", "expr");
   std::string percent = "100%s";
-  code.comment(1, "%s", percent.c_str());
+  code.emit(1, "/* %s */", percent.c_str());
   EXPECT_EQ(written(), "/* expr: i_look_ahead == [ ] */\n\n/* 100%s */\n\n");
 }
 
 TEST_F(CodeWriterTest, IdentifierPrinters) {
   code.open("calc", "c", 80);
-  code.name('t', "ident");
-  code.emit(1, ";");
   code.numbered_name('t', "ident", 1);
   code.emit(1, ";");
   code.numbered_name('p', "expr", 7);
@@ -129,7 +127,7 @@ TEST_F(CodeWriterTest, IdentifierPrinters) {
   code.attribute('t', "ident", "value", 1);
   code.emit(1, ";");
   code.attribute('v', "ident", "value", 0);
-  EXPECT_EQ(written(), "t_ident;\nt_01ident;\np_07expr;\np_123expr;\nt_01ident.value;\ni_attrs->value\n");
+  EXPECT_EQ(written(), "t_01ident;\np_07expr;\np_123expr;\nt_01ident.value;\ni_attrs->value\n");
 }
 
 TEST_F(CodeWriterTest, CloseWithoutOpenFileDoesNothing) {
