@@ -6,6 +6,8 @@
 #include "diagnostics.h"
 #include "files.h"
 #include "generator_cli.h"
+#include "graph/graph_output.h"
+#include "long_options.h"
 #include "front/scanner_reader.h"
 #include "scpatype.h"
 #include "spec_source.h"
@@ -36,8 +38,9 @@ constexpr const char* kUsage =
 // The state of one sgen run.
 class SgenRun {
  public:
-  SgenRun()
-      : symbols_(diagnostics_),
+  explicit SgenRun(std::optional<LongOption> graph)
+      : graph_option_(std::move(graph)),
+        symbols_(diagnostics_),
         types_(symbols_),
         declarations_(diagnostics_, symbols_, types_,
                       [this](const Names& words) { options_.apply(diagnostics_, words); }),
@@ -53,6 +56,8 @@ class SgenRun {
   void release();
   int finish();
 
+  std::optional<LongOption> graph_option_;
+  AutomatonTaps taps_;
   Diagnostics diagnostics_;
   SymbolTable symbols_;
   TypeTable types_;
@@ -74,6 +79,9 @@ int SgenRun::run(int argc, char** argv) {
 
 int SgenRun::run_steps(int argc, char** argv) {
   std::printf("%s\n", kBanner);
+  const std::optional<AutomatonTaps> taps = requested_graph_taps(diagnostics_, graph_option_);
+  if (!taps) return 1;
+  taps_ = *taps;
   InputFile input;
   if (!open_input(diagnostics_, Tool::Sgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
   diagnostics_.reset_error_count();
@@ -111,7 +119,7 @@ void SgenRun::generate() {
   if (options_.has(kOptAllNames)) symbols_.dump(listing);
   if (options_.has(kOptNames)) symbols_.dump(listing);
   if (diagnostics_.error_count() != 0) return;
-  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_)) return;
+  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_, taps_)) return;
   if (!options_.has(kOptGenerate)) return;
   generate_scanner_files(diagnostics_, {declarations_, types_.layer(TypeTable::Layer::Own), dfa_},
                          diagnostics_.module_name());
@@ -136,8 +144,9 @@ int SgenRun::finish() {
 }  // namespace
 
 int run_sgen(int argc, char** argv) {
-  if (answer_information_request(argc, argv, kBanner, kUsage)) return 0;
-  return SgenRun().run(argc, argv);
+  CommandLine command_line(argc, argv, {"graph"});
+  if (answer_information_request(command_line.argc(), command_line.argv(), kBanner, kUsage)) return 0;
+  return SgenRun(command_line.option("graph")).run(command_line.argc(), command_line.argv());
 }
 
 }  // namespace zedra
