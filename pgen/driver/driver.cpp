@@ -7,6 +7,8 @@
 #include "diagnostics.h"
 #include "files.h"
 #include "generator_cli.h"
+#include "diagrams/diagrams_output.h"
+#include "long_options.h"
 #include "front/parser_declarations.h"
 #include "front/parser_includes.h"
 #include "front/parser_reader.h"
@@ -35,8 +37,9 @@ constexpr const char* kBanner = "ZEDRA parser generator v2.8";
 // The state of one pgen run.
 class PgenRun {
  public:
-  PgenRun()
-      : symbols_(diagnostics_),
+  explicit PgenRun(std::optional<LongOption> diagrams)
+      : diagrams_option_(std::move(diagrams)),
+        symbols_(diagnostics_),
         types_(symbols_),
         declarations_(diagnostics_, symbols_, types_,
                       [this](const Names& words) { options_.apply(diagnostics_, words); }),
@@ -52,6 +55,8 @@ class PgenRun {
   void test_rule(Rule& rule, bool is_root);
   int finish();
 
+  std::optional<LongOption> diagrams_option_;
+  DiagramRequest diagrams_;
   Diagnostics diagnostics_;
   SymbolTable symbols_;
   TypeTable types_;
@@ -62,6 +67,9 @@ class PgenRun {
 
 int PgenRun::run(int argc, char** argv) {
   std::printf("%s\n", kBanner);
+  const std::optional<DiagramRequest> diagrams = requested_diagrams(diagnostics_, diagrams_option_);
+  if (!diagrams) return 1;
+  diagrams_ = *diagrams;
   InputFile input;
   if (!open_input(diagnostics_, Tool::Pgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
   if (!enter_command_line_modules(argc, argv)) return 1;
@@ -74,7 +82,10 @@ int PgenRun::run(int argc, char** argv) {
       diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
       return 1;
     }
-    if (diagnostics_.error_count() == 0) analyse_and_generate();
+    if (diagnostics_.error_count() == 0) {
+      analyse_and_generate();
+      write_requested_diagrams(diagnostics_, diagrams_, declarations_.own.rules);
+    }
   }
   diagnostics_.close_listing();
   return finish();
@@ -187,8 +198,9 @@ constexpr const char* kUsage =
 }  // namespace
 
 int run_pgen(int argc, char** argv) {
-  if (answer_information_request(argc, argv, kBanner, kUsage)) return 0;
-  return PgenRun().run(argc, argv);
+  CommandLine command_line(argc, argv, {"diagrams"});
+  if (answer_information_request(command_line.argc(), command_line.argv(), kBanner, kUsage)) return 0;
+  return PgenRun(command_line.option("diagrams")).run(command_line.argc(), command_line.argv());
 }
 
 }  // namespace zedra
