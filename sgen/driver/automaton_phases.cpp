@@ -21,7 +21,7 @@ bool run_automaton_phases(Diagnostics& diagnostics, const SgenOptions& options, 
   if (diagnostics.error_count() != 0) return false;
   if (options.has(kOptMdfaDiagram)) write_mdfa_diagram(listing, dfa);
   if (taps.mdfa) taps.mdfa(dfa);
-  return true;
+  return diagnostics.error_count() == 0;
 }
 
 }  // namespace zedra
