@@ -13,6 +13,7 @@ namespace {
 constexpr int kBracketWidth = 12;
 constexpr int kBracketReach = 6;  // how far the bracket reaches beyond what it encloses
 constexpr int kMinimumSpan = 13;  // half the height of a box
+constexpr int kPackGap = 8;       // between a bracket and what it encloses
 
 class PackTrack : public Track {
  public:
@@ -33,10 +34,10 @@ class PackTrack : public Track {
     closing_->set_span(up, down);
     parts_[0]->measure(kUnbounded);
     parts_[2]->measure(kUnbounded);
-    extent_ = row_extent(parts_, 0, parts_.size());
+    extent_ = row_extent(parts_, 0, parts_.size(), kPackGap);
   }
 
-  void draw(SvgCanvas& canvas, int x, int y) const override { draw_row(canvas, parts_, 0, parts_.size(), x, y); }
+  void draw(SvgCanvas& canvas, int x, int y) const override { draw_row(canvas, parts_, 0, parts_.size(), x, y, kPackGap); }
 
  private:
   TrackList parts_;  // the opening bracket, the content, the closing track

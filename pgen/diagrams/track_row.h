@@ -8,11 +8,12 @@
 
 namespace zedra {
 
-// The measured tracks items[first .. last) as one row.
-Extent row_extent(const TrackList& items, std::size_t first, std::size_t last);
+// The measured tracks items[first .. last) as one row, `gap` apart.
+Extent row_extent(const TrackList& items, std::size_t first, std::size_t last, int gap = kItemGap);
 
 // Draws the row items[first .. last) from (x, y) with the joining track;
 // gives the x where the row ends.
-int draw_row(SvgCanvas& canvas, const TrackList& items, std::size_t first, std::size_t last, int x, int y);
+int draw_row(SvgCanvas& canvas, const TrackList& items, std::size_t first, std::size_t last, int x, int y,
+             int gap = kItemGap);
 
 }  // namespace zedra
