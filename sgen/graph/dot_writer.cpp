@@ -86,7 +86,7 @@ std::string node_line(const GraphNode& node) {
   const std::string number = std::to_string(node.state);
   if (!node.accepting()) return concat({"  ", dot_node_name(node.state), " [label=\"", number, "\"];\n"});
   return concat({"  ", dot_node_name(node.state), " [shape=doublecircle, label=<", number,
-                 "<BR/><FONT POINT-SIZE=\"9\">", html_escaped(node.terminal), "</FONT>>];\n"});
+                 "<BR/><FONT POINT-SIZE=\"10\">", html_escaped(node.terminal), "</FONT>>];\n"});
 }
 
 std::string edge_line(const GraphEdge& edge) {
@@ -103,8 +103,8 @@ std::string dot_text(const AutomatonGraph& graph, std::string_view module) {
   text += concat({"digraph ", quoted(module), " {\n"});
   text += "  graph [rankdir=LR, nodesep=0.25, ranksep=0.45, fontname=\"Helvetica\", fontsize=14,\n";
   text += concat({"         labelloc=t, label=", graph_label(graph, module), "];\n"});
-  text += "  node [shape=circle, fontname=\"Helvetica\", fontsize=12, margin=0.02];\n";
-  text += "  edge [fontname=\"Courier\", fontsize=11, arrowsize=0.7];\n";
+  text += "  node [shape=circle, fontname=\"Helvetica\", fontsize=13, margin=0.02];\n";
+  text += "  edge [fontname=\"Courier\", fontsize=13, arrowsize=0.7];\n";
   text += "  start [shape=point, width=0.08, label=\"\"];\n";
   if (!graph.nodes.empty() && graph.nodes.front().state == 0)
     text += concat({"  start -> ", dot_node_name(0), ";\n"});

@@ -156,7 +156,7 @@ TEST(DotText, NodesEdgesAndTheStartArrow) {
   EXPECT_NE(dot.find("digraph \"m\" {"), std::string::npos);
   EXPECT_NE(dot.find("  start -> s0;\n"), std::string::npos);
   EXPECT_NE(dot.find("  s0 [label=\"0\"];\n"), std::string::npos);
-  EXPECT_NE(dot.find("  s1 [shape=doublecircle, label=<1<BR/><FONT POINT-SIZE=\"9\">tQuote</FONT>>];\n"),
+  EXPECT_NE(dot.find("  s1 [shape=doublecircle, label=<1<BR/><FONT POINT-SIZE=\"10\">tQuote</FONT>>];\n"),
             std::string::npos);
   EXPECT_NE(dot.find("  s0 -> s1 [label=\"\\\"\"];\n"), std::string::npos) << dot;
   EXPECT_NE(dot.find("  s1 -> s1 [label=\"\\\\\\\\\"];\n"), std::string::npos) << dot;
