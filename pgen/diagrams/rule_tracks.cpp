@@ -75,20 +75,29 @@ class TrackBuilder {
  private:
   // The tracks of items[first .. last), appended to `row`.
   void items(const ItemList& list, std::size_t first, std::size_t last, TrackList& row) {
-    for (std::size_t i = first; i < last; ++i) {
-      const Item& item = list[i];
-      if (item.is_call()) {
-        if (settings_.action_calls) row.push_back(call(*item.call));
-      } else if (const Group* inner = inline_group(item)) {
-        const ItemList& inner_items = inner->alternatives.front().items;
-        items(inner_items, 0, inner_items.size(), row);
-      } else if (std::size_t close = opens_pack(item) ? closing_item(list, i) : last; close < last) {
-        row.push_back(pack(list, i, close));
-        i = close;
-      } else {
-        row.push_back(secondary(*item.secondary, nullptr));
-      }
+    for (std::size_t i = first; i < last; ++i) i = add_item(list, i, last, row);
+  }
+
+  // Appends the track of list[i] (a pack: of the items up to its closing
+  // one); gives the index of the last item used.
+  std::size_t add_item(const ItemList& list, std::size_t i, std::size_t last, TrackList& row) {
+    const Item& item = list[i];
+    if (item.is_call()) {
+      if (settings_.action_calls) row.push_back(call(*item.call));
+      return i;
     }
+    if (const Group* inner = inline_group(item)) {
+      const ItemList& inner_items = inner->alternatives.front().items;
+      items(inner_items, 0, inner_items.size(), row);
+      return i;
+    }
+    const std::size_t close = opens_pack(item) ? closing_item(list, i) : last;
+    if (close < last) {
+      row.push_back(pack(list, i, close));
+      return close;
+    }
+    row.push_back(secondary(*item.secondary, nullptr));
+    return i;
   }
 
   TrackPtr pack(const ItemList& list, std::size_t open, std::size_t close) {

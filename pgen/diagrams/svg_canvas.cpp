@@ -109,7 +109,7 @@ std::string SvgCanvas::svg(int width, int height, std::string_view css_class, st
   const std::string w = number(width);
   const std::string h = number(height);
   return concat({"<svg class=\"", css_class, "\" width=\"", w, "\" height=\"",
-                 h, "\" viewBox=\"0 0 ", w, " ", h, "\" role=\"img\" aria-label=\"", markup_escaped(label),
+                 h, "\" viewBox=\"0 0 ", w, " ", h, "\" aria-label=\"", markup_escaped(label),
                  "\">\n", body_, "</svg>\n"});
 }
 
