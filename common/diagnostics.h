@@ -56,6 +56,9 @@ class Diagnostics {
   std::string output_path(const std::string& file) const {
     return output_directory_.empty() ? file : output_directory_ + "/" + file;
   }
+  // Whether templates of action modules are written where they are missing.
+  bool templates() const { return templates_; }
+  void set_templates(bool templates) { templates_ = templates; }
 
   // Include files are searched below "<installation directory>/include".
   const std::string& installation_directory() const { return installation_directory_; }
@@ -96,6 +99,7 @@ class Diagnostics {
   std::string installation_directory_;
   std::string output_directory_;
   std::string listing_name_;
+  bool templates_ = true;
   Listing listing_;
   bool echo_ = false;
 };

@@ -71,6 +71,16 @@ void OutputFile::discard() {
   temporary_.clear();
 }
 
+bool write_generated_text(Diagnostics& diagnostics, const std::string& name, std::string_view text) {
+  OutputFile file;
+  const std::string path = diagnostics.output_path(name);
+  if (!file.open(diagnostics, path)) return false;
+  std::fwrite(text.data(), 1, text.size(), file.stream());
+  if (!file.commit(diagnostics)) return false;
+  diagnostics.report(Msg::GeneratedFile, path);
+  return true;
+}
+
 bool close_checked(Diagnostics& diagnostics, FilePtr& file, const std::string& name) {
   if (!file) return true;
   std::FILE* stream = file.release();

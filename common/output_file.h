@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "files.h"
 
@@ -45,6 +46,11 @@ class OutputFile {
   std::string name_;
   std::string temporary_;
 };
+
+// Writes the generated file `name` (in the output folder) with `text`
+// through an OutputFile; Msg::GeneratedFile when it was written, false
+// after the report when not.
+bool write_generated_text(Diagnostics& diagnostics, const std::string& name, std::string_view text);
 
 // Flushes and closes `file`, which was written as the run went (a
 // listing); false, reported as a failure of `name`, when a write, the flush

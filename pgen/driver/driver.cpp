@@ -8,6 +8,7 @@
 #include "files.h"
 #include "generator_cli.h"
 #include "generator_main.h"
+#include "diagrams/diagrams_output.h"
 #include "front/parser_declarations.h"
 #include "front/parser_includes.h"
 #include "front/parser_reader.h"
@@ -34,8 +35,9 @@ namespace {
 // The state of one pgen run.
 class PgenRun {
  public:
-  explicit PgenRun(Diagnostics& diagnostics)
-      : diagnostics_(diagnostics),
+  PgenRun(Diagnostics& diagnostics, const CommandLine& command_line)
+      : diagrams_option_(command_line.option("diagrams")),
+        diagnostics_(diagnostics),
         symbols_(diagnostics_),
         types_(symbols_),
         declarations_(diagnostics_, symbols_, types_, &options_),
@@ -51,6 +53,8 @@ class PgenRun {
   void test_rule(Rule& rule, bool is_root);
   int finish();
 
+  std::optional<LongOption> diagrams_option_;
+  DiagramRequest diagrams_;
   Diagnostics& diagnostics_;
   SymbolTable symbols_;
   TypeTable types_;
@@ -62,6 +66,9 @@ class PgenRun {
 // A parser file that cannot be written ends the run at once with status 1:
 // no summary, and the listing stays as far as it was written.
 int PgenRun::run(int argc, char** argv) {
+  const std::optional<DiagramRequest> diagrams = requested_diagrams(diagnostics_, diagrams_option_);
+  if (!diagrams) return 1;
+  diagrams_ = *diagrams;
   InputFile input;
   if (!open_input(diagnostics_, Tool::Pgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
   if (!enter_command_line_modules(argc, argv)) return 1;
@@ -74,7 +81,10 @@ int PgenRun::run(int argc, char** argv) {
       diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
       return 1;
     }
-    if (diagnostics_.error_count() == 0 && !analyse_and_generate()) return 1;
+    if (diagnostics_.error_count() == 0) {
+      if (!analyse_and_generate()) return 1;
+      write_requested_diagrams(diagnostics_, diagrams_, declarations_.own.rules);
+    }
   }
   diagnostics_.close_listing();
   return finish();
@@ -191,7 +201,8 @@ constexpr const char* kUsage =
 }  // namespace
 
 int run_pgen(int argc, char** argv) {
-  return run_generator<PgenRun>({"ZEDRA parser generator v2.8", kUsage, "pgen"}, argc, argv);
+  return run_generator<PgenRun>({"ZEDRA parser generator v2.8", kUsage, "pgen"}, argc, argv,
+                                {"diagrams"});
 }
 
 }  // namespace zedra

@@ -6,6 +6,7 @@
 #include "files.h"
 #include "generator_cli.h"
 #include "generator_main.h"
+#include "graph/graph_output.h"
 #include "front/scanner_reader.h"
 #include "scpatype.h"
 #include "spec_source.h"
@@ -35,8 +36,9 @@ constexpr const char* kUsage =
 // The state of one sgen run.
 class SgenRun {
  public:
-  explicit SgenRun(Diagnostics& diagnostics)
-      : diagnostics_(diagnostics),
+  SgenRun(Diagnostics& diagnostics, const CommandLine& command_line)
+      : graph_option_(command_line.option("graph")),
+        diagnostics_(diagnostics),
         symbols_(diagnostics_),
         types_(symbols_),
         declarations_(diagnostics_, symbols_, types_, &options_),
@@ -51,6 +53,8 @@ class SgenRun {
   void release();
   int finish();
 
+  std::optional<LongOption> graph_option_;
+  AutomatonTaps taps_;
   Diagnostics& diagnostics_;
   SymbolTable symbols_;
   TypeTable types_;
@@ -64,6 +68,9 @@ class SgenRun {
 // A generated file that cannot be written ends the run at once with
 // status 1: no summary, and the listing stays as far as it was written.
 int SgenRun::run(int argc, char** argv) {
+  const std::optional<AutomatonTaps> taps = requested_graph_taps(diagnostics_, graph_option_);
+  if (!taps) return 1;
+  taps_ = *taps;
   InputFile input;
   if (!open_input(diagnostics_, Tool::Sgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
   diagnostics_.reset_error_count();
@@ -102,7 +109,7 @@ bool SgenRun::generate() {
   if (options_.has(kOptAllNames)) symbols_.dump(listing);
   if (options_.has(kOptNames)) symbols_.dump(listing);
   if (diagnostics_.error_count() != 0) return true;
-  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_)) return true;
+  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_, taps_)) return true;
   if (!options_.has(kOptGenerate)) return true;
   return generate_scanner_files(diagnostics_, {declarations_, types_.layer(TypeTable::Layer::Own), dfa_},
                                 diagnostics_.module_name());
@@ -127,7 +134,8 @@ int SgenRun::finish() {
 }  // namespace
 
 int run_sgen(int argc, char** argv) {
-  return run_generator<SgenRun>({"ZEDRA scanner generator v2.8", kUsage, "sgen"}, argc, argv);
+  return run_generator<SgenRun>({"ZEDRA scanner generator v2.8", kUsage, "sgen"}, argc, argv,
+                                {"graph"});
 }
 
 }  // namespace zedra
