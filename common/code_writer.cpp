@@ -5,24 +5,26 @@
 
 #include "cformat.h"
 #include "diagnostics.h"
+#include "output_file.h"
 
 namespace zedra {
 
 bool CodeWriter::open(const std::string& name, const std::string& extension, int width) {
-  close();
-  file_name_ = name + "." + extension;
-  file_ = open_file(diagnostics_, file_name_, "w");
-  writer_.attach(file_.get());
+  file_.discard();
+  file_name_ = diagnostics_.output_path(name + "." + extension);
+  const bool opened = open_reported(diagnostics_, file_, file_name_);
+  writer_.attach(file_.stream());
   writer_.set_width(std::min(width, kMaxWidth));
-  return file_ != nullptr;
+  return opened;
 }
 
-void CodeWriter::close() {
-  if (!file_) return;
-  std::fputc('\n', file_.get());
-  file_.reset();
+bool CodeWriter::close() {
+  if (!file_.is_open()) return false;
+  std::fputc('\n', file_.stream());
   writer_.attach(nullptr);
+  if (!commit_reported(diagnostics_, file_, file_name_)) return false;
   diagnostics_.report(Msg::GeneratedFile, file_name_);
+  return true;
 }
 
 // The indentation wraps around at the width, as a counter modulo width + 1.

@@ -9,6 +9,7 @@
 
 #include "column_writer.h"
 #include "files.h"
+#include "replacing_file.h"
 
 namespace zedra {
 
@@ -21,14 +22,16 @@ class CodeWriter {
 
   explicit CodeWriter(Diagnostics& diagnostics) : diagnostics_(diagnostics), writer_(kMaxWidth) {}
 
-  // Opens "<name>.<extension>" for writing with the width `width` (at most
-  // 126). False when the file cannot be written: Msg::FileNotWritable is out, and the
-  // run must end with exit status 1.
+  // Starts "<name>.<extension>" in the output folder, with the width
+  // `width` (at most 126). The text goes to a temporary file until `close`.
+  // False when the file cannot be written: Msg::FileNotWritable is out, and
+  // the run must end with exit status 1.
   [[nodiscard]] bool open(const std::string& name, const std::string& extension, int width);
-  // Writes a line end, closes the file and reports Msg::GeneratedFile with its name;
-  // nothing when no file is open.
-  void close();
-  bool is_open() const { return file_ != nullptr; }
+  // Writes a line end, closes the file, gives it its name and reports
+  // Msg::GeneratedFile; false, reported, when anything of it could not be
+  // written (the file is then absent), or when no file is open.
+  [[nodiscard]] bool close();
+  bool is_open() const { return file_.is_open(); }
   const std::string& file_name() const { return file_name_; }
 
   // Every text is written as one unit that wraps to a new line as a whole,
@@ -78,7 +81,7 @@ class CodeWriter {
   void shift(int step, bool move);
 
   Diagnostics& diagnostics_;
-  FilePtr file_;
+  ReplacingFile file_;
   std::string file_name_;
   ColumnWriter writer_;
 };

@@ -1,6 +1,7 @@
 #include "diagnostics.h"
 
 #include "output_file.h"
+#include "replacing_file.h"
 
 #include <cstdarg>
 
@@ -68,7 +69,11 @@ bool Diagnostics::open_listing(const std::string& module) {
 
 void Diagnostics::close_listing() {
   FilePtr file = listing_.close();
-  close_checked(*this, file, listing_name_);
+  const int error = close_written(file);
+  if (error == 0) return;
+  // The listing as a whole failed: no line of the specification is meant.
+  line_ = 0;
+  report_write_failure(*this, listing_name_, error);
 }
 
 void Diagnostics::start_echo() {

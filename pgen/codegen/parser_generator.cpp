@@ -200,8 +200,7 @@ bool generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declara
   CodeWriter code(diagnostics);
   if (!code.open(diagnostics.module_name(), "c", kParserWidth)) return false;
   ParserFile(code, declarations, options).write(diagnostics.module_name());
-  code.close();
-  return true;
+  return code.close();
 }
 
 }  // namespace zedra

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "diagnostics.h"
+#include "output_file.h"
 #include "files.h"
 #include "listing.h"
 #include "scpatype.h"
@@ -108,32 +109,34 @@ bool has_unresolved_formal(const ActionModule& module) {
 
 void write_header(Diagnostics& diagnostics, const ParserActions& actions,
                   const ActionModule& module) {
-  std::string name = module.name + ".h";
+  const std::string name = diagnostics.output_path(module.name + ".h");
   if (file_access(name) == 0) return;
-  FilePtr file = open_file(diagnostics, name, "w");
-  if (!file) return;
+  ReplacingFile file;
+  if (!open_reported(diagnostics, file, name)) return;
   for (const ActionModule& imported : actions.imported)
-    if (!imported.name.empty()) std::fprintf(file.get(), "#include \"%s.h\"\n", imported.name.c_str());
+    if (!imported.name.empty()) std::fprintf(file.stream(), "#include \"%s.h\"\n", imported.name.c_str());
   for (const auto& action : module.actions)
-    std::fprintf(file.get(), "%s;", action_prototype(*action).c_str());
-  std::fputs("\n", file.get());
-  file.reset();
-  if (has_unresolved_formal(module))
-    remove_file(name);
-  else
-    diagnostics.report(Msg::GeneratedFile, name);
+    std::fprintf(file.stream(), "%s;", action_prototype(*action).c_str());
+  std::fputs("\n", file.stream());
+  // A header with an unresolved parameter type would not compile: it is
+  // not kept.
+  if (has_unresolved_formal(module)) return;
+  if (commit_reported(diagnostics, file, name)) diagnostics.report(Msg::GeneratedFile, name);
 }
 
+// Templates are written only where the module's file is missing, so that
+// the user's code in it is never replaced; never with --no-templates.
 void write_template(Diagnostics& diagnostics, const ActionModule& module) {
-  std::string name = module.name + ".c";
-  if (file_access(name) == 0) return;
+  const std::string name = diagnostics.output_path(module.name + ".c");
+  if (!diagnostics.templates() || file_access(name) == 0) return;
   diagnostics.report(Msg::ModuleTemplateCreated, name);
-  FilePtr file = open_file(diagnostics, name, "w");
-  if (!file) return;
-  std::fprintf(file.get(), "#include \"%s.h\"\n", module.name.c_str());
+  ReplacingFile file;
+  if (!open_reported(diagnostics, file, name)) return;
+  std::fprintf(file.stream(), "#include \"%s.h\"\n", module.name.c_str());
   for (const auto& action : module.actions)
-    std::fprintf(file.get(), "%s\n{\n\n} /* %s */\n", action_prototype(*action).c_str(),
+    std::fprintf(file.stream(), "%s\n{\n\n} /* %s */\n", action_prototype(*action).c_str(),
                  action->name->c_str());
+  commit_reported(diagnostics, file, name);
 }
 
 }  // namespace

@@ -167,14 +167,13 @@ bool generate_scanner_files(Diagnostics& diagnostics, const ScannerSources& sour
   CodeWriter code(diagnostics);
   if (!code.open(module, "h", kCodeWidth)) return false;
   write_scanner_header(code, diagnostics, sources, module);
-  code.close();
+  if (!code.close()) return false;
   if (!code.open(module, "c", kCodeWidth)) return false;
   write_scanner_source(code, diagnostics, sources, module);
-  code.close();
+  if (!code.close()) return false;
   if (!code.open(module, "inc", kCodeWidth)) return false;
   write_scanner_include(code, sources);
-  code.close();
-  return true;
+  return code.close();
 }
 
 std::string c_string_body(const std::string& text) {

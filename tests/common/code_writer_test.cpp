@@ -19,7 +19,7 @@ class CodeWriterTest : public test::ScratchDirTest {
   CodeWriter code{diagnostics};
 
   std::string written() {
-    code.close();
+    (void)code.close();
     return test::read_file(dir() / code.file_name());
   }
 };
@@ -142,18 +142,38 @@ TEST_F(CodeWriterTest, IdentifierPrinters) {
 }
 
 TEST_F(CodeWriterTest, CloseWithoutOpenFileDoesNothing) {
-  code.close();
+  (void)code.close();
   EXPECT_FALSE(code.is_open());
   EXPECT_EQ(screen.text(), "");
 }
 
-TEST_F(CodeWriterTest, UnwritableFileIsReported) {
+// The text goes to a temporary file first: a name that cannot be taken
+// (here a folder) is reported when the file is closed, and nothing of it
+// is left behind.
+TEST_F(CodeWriterTest, UnwritableFileIsReportedAndLeavesNothing) {
   std::filesystem::create_directory("calc.c");
-  EXPECT_FALSE(code.open("calc", "c", 80));
-  EXPECT_EQ(screen.text(), "Error: File 'calc.c' not writable, cannot continue\n");
-  EXPECT_EQ(diagnostics.error_count(), 1);
+  ASSERT_TRUE(code.open("calc", "c", 80));
   code.line("dropped");
-  code.close();
+  EXPECT_FALSE(code.close());
+  EXPECT_EQ(screen.text(), "Error: File 'calc.c' not writable, cannot continue\n  (Is a directory)\n");
+  EXPECT_EQ(diagnostics.error_count(), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(CodeWriterTest, FolderThatCannotHoldTheFileIsReportedAtOnce) {
+  EXPECT_FALSE(code.open("missing/calc", "c", 80));
+  EXPECT_EQ(screen.text(),
+            "Error: File 'missing/calc.c' not writable, cannot continue\n  (No such file or directory)\n");
+}
+
+TEST_F(CodeWriterTest, OutputFolderHoldsTheFile) {
+  std::filesystem::create_directory("out");
+  diagnostics.set_output_directory("out");
+  ASSERT_TRUE(code.open("calc", "c", 80));
+  code.line("int x;");
+  EXPECT_TRUE(code.close());
+  EXPECT_EQ(screen.text(), "- generated file : out/calc.c\n");
+  EXPECT_EQ(test::read_file("out/calc.c"), "int x;\n\n");
 }
 
 TEST(CCharLiteral, PrintableCharacters) {

@@ -32,7 +32,7 @@ class GenWriterTest : public test::ScratchDirTest {
       write(writer, code);
     else
       write(writer);
-    code.close();
+    (void)code.close();
     return test::read_file("out.c");
   }
 
