@@ -192,11 +192,17 @@ int PgenRun::finish() {
 }
 
 constexpr const char* kUsage =
-    "usage: pgen [specification[.inp]] [action-module ...]\n"
+    "usage: pgen [options] [specification[.inp]] [action-module ...]\n"
     "  Reads the parser specification (standard input without a name) and\n"
-    "  writes <module>.lst and, when missing, <action-module>.h and .c.\n"
-    "  --help     this text\n"
-    "  --version  the banner\n";
+    "  writes <module>.lst, the parser <module>.c and, when missing,\n"
+    "  <action-module>.h and .c.\n"
+    "  -d DIR, --output-dir DIR   write every file into DIR (created when\n"
+    "                             missing); include files are found there too\n"
+    "  --no-templates             no templates of action modules\n"
+    "  --diagrams[=noactions]     also <module>.html, the rules as syntax\n"
+    "                             diagrams (without the action calls)\n"
+    "  --help                     this text\n"
+    "  --version                  the banner\n";
 
 }  // namespace
 

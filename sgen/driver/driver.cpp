@@ -24,14 +24,18 @@ namespace zedra {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: sgen [specification[.inp]]\n"
+    "usage: sgen [options] [specification[.inp]]\n"
     "  Reads the scanner specification (standard input without a name) and\n"
     "  writes the listing <module>.lst, the scanner <module>.h and <module>.c,\n"
     "  the include file <module>.inc for pgen and, when missing, the header\n"
     "  and template of every definition module. The OPTIONS clause of the\n"
     "  specification chooses diagrams, traces and whether code is generated.\n"
-    "  --help     this text\n"
-    "  --version  the banner\n";
+    "  -d DIR, --output-dir DIR   write every file into DIR (created when missing)\n"
+    "  --no-templates             no templates of definition modules\n"
+    "  --graph[=nfa|dfa|mdfa]     also <module>.dot, an automaton for Graphviz\n"
+    "                             (the minimal one by default)\n"
+    "  --help                     this text\n"
+    "  --version                  the banner\n";
 
 // The state of one sgen run.
 class SgenRun {
