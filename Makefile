@@ -5,6 +5,8 @@
 #   make check           build, then run every test (SANITIZE=1: with ASan and UBSan)
 #   make demo            run the bundled examples
 #   make bench           run the benchmarks (figures only, never a failure)
+#   make docs            render the pictures of the README into docs/ (needs
+#                        Graphviz's dot and Chromium)
 #   make install PREFIX=/usr/local
 #
 # COMPILER=clang builds with clang and clang++ instead of the default compilers.
@@ -28,7 +30,7 @@ ifeq ($(COMPILER),clang)
 endif
 GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 
-.PHONY: all build check demo bench install clean
+.PHONY: all build check demo bench docs install clean
 
 all: build
 
@@ -55,6 +57,9 @@ demo: build
 
 bench: build
 	sh bench/run.sh $(BUILD)
+
+docs: build
+	sh docs/render.sh $(BUILD)
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

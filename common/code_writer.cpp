@@ -5,72 +5,66 @@
 
 #include "cformat.h"
 #include "diagnostics.h"
+#include "output_file.h"
 
 namespace zedra {
 
 bool CodeWriter::open(const std::string& name, const std::string& extension, int width) {
-  close();
-  file_name_ = name + "." + extension;
-  file_ = open_file(diagnostics_, file_name_, "w");
-  writer_.attach(file_.get());
+  file_.discard();
+  file_name_ = diagnostics_.output_path(name + "." + extension);
+  const bool opened = open_reported(diagnostics_, file_, file_name_);
+  writer_.attach(file_.stream());
   writer_.set_width(std::min(width, kMaxWidth));
-  return file_ != nullptr;
+  return opened;
 }
 
-void CodeWriter::close() {
-  if (!file_) return;
-  std::fputc('\n', file_.get());
-  file_.reset();
+bool CodeWriter::close() {
+  if (!file_.is_open()) return false;
+  std::fputc('\n', file_.stream());
   writer_.attach(nullptr);
-  diagnostics_.report(kMsgGeneratedFile, file_name_);
+  if (!commit_reported(diagnostics_, file_, file_name_)) return false;
+  diagnostics_.report(Msg::GeneratedFile, file_name_);
+  return true;
 }
 
-void CodeWriter::apply(unsigned flags, const std::string* text) {
-  const int line_ends = static_cast<int>(flags & kLineEndMask);
-  // The indentation wraps around at the width, as a counter modulo width + 1.
+// The indentation wraps around at the width, as a counter modulo width + 1.
+void CodeWriter::shift(int step, bool move) {
   const int modulus = writer_.width() + 1;
-  if (flags & kOutdent)
-    writer_.set_indentation((writer_.indentation() - kIndentStep) % modulus, text != nullptr);
-  if (text) writer_.write(*text);
-  if (line_ends > 0) {
-    writer_.newlines(line_ends);
-    if (flags & kIndent)
-      writer_.set_indentation((writer_.indentation() + kIndentStep) % modulus, text != nullptr);
-  }
+  writer_.set_indentation((writer_.indentation() + step) % modulus, move);
 }
 
-void CodeWriter::emit(unsigned flags) { apply(flags, nullptr); }
+void CodeWriter::write(Layout layout, std::string_view text) {
+  if (layout == Layout::Close || layout == Layout::Next) shift(-kIndentStep, true);
+  writer_.write(text);
+  if (layout == Layout::Inline) return;
+  writer_.newlines(1);
+  if (layout == Layout::Open || layout == Layout::Next) shift(kIndentStep, true);
+}
 
-void CodeWriter::emit(unsigned flags, const char* format, ...) {
+void CodeWriter::emit(const char* format, ...) {
   std::va_list args;
   va_start(args, format);
-  const std::string text = vformat(format, args);
+  write(Layout::Inline, vformat(format, args));
   va_end(args);
-  apply(flags, &text);
 }
 
-void CodeWriter::emit_text(unsigned flags, const std::string& text) { apply(flags, &text); }
-
-void CodeWriter::comment(unsigned flags, const char* format, ...) {
+void CodeWriter::line(const char* format, ...) {
   std::va_list args;
   va_start(args, format);
-  const std::string text = "/* " + vformat(format, args) + " */";
+  write(Layout::Line, vformat(format, args));
   va_end(args);
-  apply(flags, &text);
 }
-
-void CodeWriter::name(char prefix, const std::string& name) { emit(0, "%c_%s", prefix, name.c_str()); }
 
 void CodeWriter::numbered_name(char prefix, const std::string& name, int number) {
-  emit(0, "%c_%.2d%s", prefix, number, name.c_str());
+  emit("%c_%.2d%s", prefix, number, name.c_str());
 }
 
 void CodeWriter::attribute(char prefix, const std::string& name, const std::string& field,
                            int number) {
   if (number != 0)
-    emit(0, "%c_%.2d%s.%s", prefix, number, name.c_str(), field.c_str());
+    emit("%c_%.2d%s.%s", prefix, number, name.c_str(), field.c_str());
   else
-    emit(0, "%s->%s", "i_attrs", field.c_str());
+    emit("i_attrs->%s", field.c_str());
 }
 
 std::string c_char_literal(int c) {

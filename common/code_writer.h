@@ -1,25 +1,19 @@
-// The writer of one generated C file at a time: automatic indentation in
-// steps of 2, wrapping at a width of at most 126 columns, and the printers
-// of identifiers of generated code.
+// The writer of one generated C file at a time: lines and blocks indented
+// in steps of 2, wrapping at a width of at most 126 columns, and the
+// printers of the numbered identifiers of generated code.
 #pragma once
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "column_writer.h"
 #include "files.h"
+#include "replacing_file.h"
 
 namespace zedra {
 
 class Diagnostics;
-
-// Flags of `CodeWriter::emit`: the low 7 bits count the line ends written
-// after the text; kOutdent decreases the indentation before the text,
-// kIndent increases it after the line ends (only when line ends were
-// written). Example: kIndent | 1 is 0x101.
-inline constexpr unsigned kLineEndMask = 0x7F;
-inline constexpr unsigned kOutdent = 0x80;
-inline constexpr unsigned kIndent = 0x100;
 
 class CodeWriter {
  public:
@@ -28,27 +22,46 @@ class CodeWriter {
 
   explicit CodeWriter(Diagnostics& diagnostics) : diagnostics_(diagnostics), writer_(kMaxWidth) {}
 
-  // Opens "<name>.<extension>" for writing with the width `width` (at most
-  // 126). False when the file cannot be written: message 32 is out, and the
-  // run must end with exit status 1.
+  // Starts "<name>.<extension>" in the output folder, with the width
+  // `width` (at most 126). The text goes to a temporary file until `close`.
+  // False when the file cannot be written: Msg::FileNotWritable is out, and
+  // the run must end with exit status 1.
   [[nodiscard]] bool open(const std::string& name, const std::string& extension, int width);
-  // Writes a line end, closes the file and reports 75 with its name;
-  // nothing when no file is open.
-  void close();
-  bool is_open() const { return file_ != nullptr; }
+  // Writes a line end, closes the file, gives it its name and reports
+  // Msg::GeneratedFile; false, reported, when anything of it could not be
+  // written (the file is then absent), or when no file is open.
+  [[nodiscard]] bool close();
+  bool is_open() const { return file_.is_open(); }
   const std::string& file_name() const { return file_name_; }
 
-  // Only the flag effects (no text).
-  void emit(unsigned flags);
-  // The flag effects around the formatted text.
-  void emit(unsigned flags, const char* format, ...) __attribute__((format(printf, 3, 4)));
-  // The flag effects around `text`, written literally.
-  void emit_text(unsigned flags, const std::string& text);
-  // Emits "/* " text " */" with the flags; the text is written literally.
-  void comment(unsigned flags, const char* format, ...) __attribute__((format(printf, 3, 4)));
+  // Every text is written as one unit that wraps to a new line as a whole,
+  // so two texts written apart may wrap where one joined text would not.
+  // `emit` and `line` take printf formats; the other texts are written as
+  // they are.
 
-  // "%c_%s": code_name('t', "ident") gives t_ident.
-  void name(char prefix, const std::string& name);
+  // A text that continues the current line.
+  void emit(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  void emit_text(std::string_view text) { write(Layout::Inline, text); }
+  // A text that ends the current line.
+  void line(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  // A text that ends the current line and opens a block: the lines after it
+  // are indented one step deeper, "while (x) {". The blanks of the new
+  // indentation are written at once.
+  void open_block(std::string_view text) { write(Layout::Open, text); }
+  // A text that closes a block: one step less indentation, then the text
+  // and a line end, "}".
+  void close_block(std::string_view text) { write(Layout::Close, text); }
+  // A text that closes a block and opens the next one, "} else {".
+  void next_block(std::string_view text) { write(Layout::Next, text); }
+  // Ends the current line.
+  void end_line() { writer_.newlines(1); }
+  // `count` line ends: after an ended line, `count` empty lines.
+  void blank_lines(int count) { writer_.newlines(count); }
+  // One step more or less indentation for the lines that follow; unlike
+  // open_block, no blanks are written until a text follows.
+  void indent() { shift(kIndentStep, false); }
+  void outdent() { shift(-kIndentStep, false); }
+
   // "%c_%.2d%s": numbered_name('t', "ident", 1) gives t_01ident.
   void numbered_name(char prefix, const std::string& name, int number);
   // "%c_%.2d%s.%s" for a nonzero number (t_01ident.value), "i_attrs->%s"
@@ -60,10 +73,15 @@ class CodeWriter {
   ColumnWriter& writer() { return writer_; }
 
  private:
-  void apply(unsigned flags, const std::string* text);
+  // The place of a text in the block structure.
+  enum class Layout { Inline, Line, Open, Close, Next };
+  void write(Layout layout, std::string_view text);
+  // Changes the indentation by `step`; with `move` the blanks up to it are
+  // written at once.
+  void shift(int step, bool move);
 
   Diagnostics& diagnostics_;
-  FilePtr file_;
+  ReplacingFile file_;
   std::string file_name_;
   ColumnWriter writer_;
 };

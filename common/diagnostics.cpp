@@ -1,23 +1,30 @@
 #include "diagnostics.h"
 
+#include "output_file.h"
+#include "replacing_file.h"
+
 #include <cstdarg>
 
 namespace zedra {
 namespace {
 
-bool is_screen_only(int number) { return number >= kMsgFreeText && number <= 80; }
+// Free text and information go to the screen only, without a position.
+bool is_screen_only(Msg msg) {
+  const MessageClass kind = message_class(msg);
+  return kind == MessageClass::FreeText || kind == MessageClass::Information;
+}
 
 }  // namespace
 
-void Diagnostics::report_printf(int number, ...) {
+void Diagnostics::report_printf(Msg msg, ...) {
   std::va_list args;
-  va_start(args, number);
+  va_start(args, msg);
   std::string message;
-  if (number == kMsgFreeText) {
+  if (msg == Msg::FreeText) {
     const char* format = va_arg(args, const char*);
     if (format) message = vformat(format, args);
   } else {
-    switch (message_class(number)) {
+    switch (message_class(msg)) {
       case MessageClass::Error:
         message = "Error: ";
         ++error_count_;
@@ -28,16 +35,16 @@ void Diagnostics::report_printf(int number, ...) {
       default:
         break;
     }
-    message += vformat(message_text(number), args);
+    message += vformat(message_text(msg), args);
   }
   va_end(args);
-  if (number == kMsgErrorSummary && error_count_ >= 1) message += ", cannot continue.";
-  deliver(number, message);
+  if (msg == Msg::ErrorSummary && error_count_ >= 1) message += ", cannot continue.";
+  deliver(msg, message);
 }
 
-void Diagnostics::deliver(int number, const std::string& message) {
+void Diagnostics::deliver(Msg msg, const std::string& message) {
   const bool positioned = line_ >= 1;
-  if (!is_screen_only(number) && listing_.is_open()) {
+  if (!is_screen_only(msg) && listing_.is_open()) {
     // A report in the middle of an echoed source line starts a line of its own.
     if (echoing()) listing_.raw_char('\n');
     if (positioned)
@@ -45,19 +52,28 @@ void Diagnostics::deliver(int number, const std::string& message) {
     else
       listing_.raw_printf("*** %s\n", message.c_str());
   }
-  if (!is_screen_only(number) && positioned)
+  if (!is_screen_only(msg) && positioned)
     std::fprintf(screen_, "%s:%d: ", file_name_.c_str(), line_);
   std::fputs(message.c_str(), screen_);
   std::fputc('\n', screen_);
 }
 
 bool Diagnostics::open_listing(const std::string& module) {
-  const std::string name = module + ".lst";
-  FilePtr file = open_file(*this, name, "w");
+  listing_name_ = output_path(module + ".lst");
+  FilePtr file = open_file(*this, listing_name_, "w");
   if (!file) return false;
   listing_.attach(std::move(file));
-  report(kMsgListingFile, name);
+  report(Msg::ListingFile, listing_name_);
   return true;
+}
+
+void Diagnostics::close_listing() {
+  FilePtr file = listing_.close();
+  const int error = close_written(file);
+  if (error == 0) return;
+  // The listing as a whole failed: no line of the specification is meant.
+  line_ = 0;
+  report_write_failure(*this, listing_name_, error);
 }
 
 void Diagnostics::start_echo() {

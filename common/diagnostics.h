@@ -20,20 +20,21 @@ class Diagnostics {
   Diagnostics(const Diagnostics&) = delete;
   Diagnostics& operator=(const Diagnostics&) = delete;
 
-  // Reports message `number` with printf arguments for its catalogue text;
-  // std::string arguments may be passed as they are. For 73 the first
+  // Reports `msg` with printf arguments for its catalogue text; std::string
+  // arguments may be passed as they are. For Msg::FreeText the first
   // argument is the format. Errors get "Error: " and are counted, warnings
-  // get "Warning: "; 77 gets ", cannot continue." when errors were counted.
-  // Reports other than 73-80 go into an open listing behind "*** " and carry
-  // "file:line: " on the screen when the current line is 1 or more.
-  // Message 49 (out of memory) is only reported: the generator frame that
-  // catches the failed allocation ends the run with status 1.
+  // get "Warning: "; Msg::ErrorSummary gets ", cannot continue." when errors
+  // were counted. Reports other than free text and information go into an
+  // open listing behind "*** " and carry "file:line: " on the screen when the
+  // current line is 1 or more. Msg::OutOfMemory is only reported: the
+  // generator frame that catches the failed allocation ends the run with
+  // status 1.
   template <class... Args>
-  void report(int number, const Args&... args) {
-    report_printf(number, detail::c_arg(args)...);
+  void report(Msg msg, const Args&... args) {
+    report_printf(msg, detail::c_arg(args)...);
   }
   // The C-variadic form of `report`: the arguments must be C values.
-  void report_printf(int number, ...);
+  void report_printf(Msg msg, ...);
 
   int error_count() const { return error_count_; }
   void reset_error_count() { error_count_ = 0; }
@@ -48,14 +49,27 @@ class Diagnostics {
   const std::string& module_name() const { return module_name_; }
   void set_module_name(std::string name) { module_name_ = std::move(name); }
 
+  // The folder that generated files and the listing go to; empty: the
+  // current folder. `output_path` puts a file name into it.
+  const std::string& output_directory() const { return output_directory_; }
+  void set_output_directory(std::string dir) { output_directory_ = std::move(dir); }
+  std::string output_path(const std::string& file) const {
+    return output_directory_.empty() ? file : output_directory_ + "/" + file;
+  }
+  // Whether templates of action modules are written where they are missing.
+  bool templates() const { return templates_; }
+  void set_templates(bool templates) { templates_ = templates; }
+
   // Include files are searched below "<installation directory>/include".
   const std::string& installation_directory() const { return installation_directory_; }
   void set_installation_directory(std::string dir) { installation_directory_ = std::move(dir); }
 
-  // Opens "<module>.lst" (report 32 on failure, 76 on success).
+  // Opens "<module>.lst" in the output folder (Msg::FileNotWritable on
+  // failure, Msg::ListingFile on success).
   bool open_listing(const std::string& module);
-  // Writes a line end and closes the listing; nothing when none is open.
-  void close_listing() { listing_.close(); }
+  // Writes a line end and closes the listing; nothing when none is open. A
+  // write that failed on the way is reported (and counted) here.
+  void close_listing();
   Listing& listing() { return listing_; }
 
   // The echo of the source text into the listing while the specification
@@ -75,7 +89,7 @@ class Diagnostics {
   std::FILE* screen() const { return screen_; }
 
  private:
-  void deliver(int number, const std::string& message);
+  void deliver(Msg msg, const std::string& message);
 
   std::FILE* screen_;
   int error_count_ = 0;
@@ -83,6 +97,9 @@ class Diagnostics {
   int line_ = 0;
   std::string module_name_;
   std::string installation_directory_;
+  std::string output_directory_;
+  std::string listing_name_;
+  bool templates_ = true;
   Listing listing_;
   bool echo_ = false;
 };

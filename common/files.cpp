@@ -66,7 +66,7 @@ std::string module_name_of(std::string_view path) {
 FilePtr open_file(Diagnostics& diagnostics, const std::string& name, const char* mode) {
   const bool reading = mode[0] == 'r';
   FilePtr file = reading ? open_for_reading(name) : FilePtr(std::fopen(name.c_str(), mode));
-  if (!file) diagnostics.report(reading ? 31 : 32, name);
+  if (!file) diagnostics.report(reading ? Msg::FileUnreadable : Msg::FileNotWritable, name);
   return file;
 }
 
@@ -116,13 +116,13 @@ bool open_input(Diagnostics& diagnostics, Tool tool, const char* program_path, c
     FilePtr file = open_for_reading(file_name);
     if (!file) {
       if (base_name(file_name).find('.') != std::string::npos) {
-        diagnostics.report(31, file_name);
+        diagnostics.report(Msg::FileUnreadable, file_name);
         return false;
       }
       file_name += ".inp";
       file = open_for_reading(file_name);
       if (!file) {
-        diagnostics.report(31, file_name);
+        diagnostics.report(Msg::FileUnreadable, file_name);
         return false;
       }
     }
@@ -130,7 +130,7 @@ bool open_input(Diagnostics& diagnostics, Tool tool, const char* program_path, c
     diagnostics.set_file_name(file_name);
   }
   diagnostics.set_module_name(module_name_of(diagnostics.file_name()));
-  diagnostics.report(kMsgInputFile, diagnostics.file_name());
+  diagnostics.report(Msg::InputFile, diagnostics.file_name());
   return true;
 }
 

@@ -82,8 +82,8 @@ class InputFile {
 // Opens the input specification `name` (null or empty: standard input),
 // trying "<name>.inp" when `name` does not open and its base name has no
 // extension. Sets the installation directory, the current file name and the
-// module name of `diagnostics` and reports 74; on failure reports 31 and
-// gives false.
+// module name of `diagnostics` and reports Msg::InputFile; on failure
+// reports Msg::FileUnreadable and gives false.
 bool open_input(Diagnostics& diagnostics, Tool tool, const char* program_path,
                 const char* name, InputFile& input);
 

@@ -11,11 +11,11 @@ void Listing::attach(FilePtr file) {
   writer_.attach(file_.get());
 }
 
-void Listing::close() {
-  if (!file_) return;
+FilePtr Listing::close() {
+  if (!file_) return nullptr;
   std::fputc('\n', file_.get());
-  file_.reset();
   writer_.attach(nullptr);
+  return std::move(file_);
 }
 
 void Listing::printf(int newlines, const char* format, ...) {

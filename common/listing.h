@@ -18,10 +18,12 @@ class Listing {
   Listing() : writer_(kWidth) {}
 
   // Opens or closes the file. Opening happens through
-  // `Diagnostics::open_listing`, which reports 32 or 76.
+  // `Diagnostics::open_listing`, which reports Msg::FileNotWritable or
+  // Msg::ListingFile.
   void attach(FilePtr file);
-  // Writes a line end and closes; nothing when no listing is open.
-  void close();
+  // Writes a line end and gives the file up for its checked close; null
+  // when no listing is open.
+  FilePtr close();
   bool is_open() const { return file_ != nullptr; }
   std::FILE* stream() const { return file_.get(); }
 

@@ -1,20 +1,21 @@
-// The numbered message catalogue shared by pgen and sgen. The number of a
-// message is its index; its range decides how `Diagnostics::report` treats it.
+// The numbered message catalogue shared by pgen and sgen. Every message is
+// declared once, in messages.def; the enum `Msg` names it by its number, and
+// the range the number lies in decides how `Diagnostics::report` treats it.
 #pragma once
 
 #include <cstdio>
 
 namespace zedra {
 
-inline constexpr int kMessageCount = 89;
+enum class Msg : int {
+#define ZEDRA_MESSAGE(number, name, text) name = number,
+#include "messages.def"
+};
 
-// Numbers with a meaning of their own in the reporting code.
-inline constexpr int kMsgFreeText = 73;       // the first argument is the format
-inline constexpr int kMsgInputFile = 74;      // "- input file     : %s"
-inline constexpr int kMsgGeneratedFile = 75;  // "- generated file : %s"
-inline constexpr int kMsgListingFile = 76;    // "- listing file   : %s"
-inline constexpr int kMsgErrorSummary = 77;   // "- errors         : %d error(s) detected"
-inline constexpr int kMsgOutOfMemory = 49;
+inline constexpr int kMessageCount = 0
+#define ZEDRA_MESSAGE(number, name, text) +1
+#include "messages.def"
+    ;
 
 enum class MessageClass {
   Query,        //  0-12: confirmation texts, never reported by the generators
@@ -25,14 +26,19 @@ enum class MessageClass {
   Warning,      // 82-88: "Warning: " prefix, not counted
 };
 
-// The catalogue text of `number` (a printf format); "" outside 0..88.
-const char* message_text(int number);
+// The number of `msg` in the catalogue.
+constexpr int message_number(Msg msg) { return static_cast<int>(msg); }
 
-// The class of `number`; numbers outside 0..88 count as Separator.
-MessageClass message_class(int number);
+// The catalogue text of `msg` (a printf format); "" for a value outside the
+// catalogue.
+const char* message_text(Msg msg);
 
-// Writes "\nALL ERROR MESSAGES:\n" and the unformatted texts 14 to 72, one a
-// line. A diagnostic aid; no step of either generator calls it.
+// The class of `msg`; a value outside the catalogue counts as Separator.
+MessageClass message_class(Msg msg);
+
+// Writes "\nALL ERROR MESSAGES:\n" and the unformatted texts of the errors
+// (14 to 72), one a line. A diagnostic aid; no step of either generator
+// calls it.
 void list_all_messages(std::FILE* out);
 
 }  // namespace zedra

@@ -29,6 +29,8 @@ int SpecSource::get() {
   return static_cast<unsigned char>(c);
 }
 
+// comment : '(*' { any character } CLOS '*)' .
+// The comment ends at the first "*)".
 void SpecSource::skip_comment() {
   get();  // '('
   get();  // '*'
@@ -42,6 +44,8 @@ void SpecSource::skip_comment() {
   }
 }
 
+// literal : quote { '\\' quote | any character but quote } CLOS quote .
+// `quote` is the single or double quote that opens the literal.
 bool SpecSource::read_quoted(std::string& literal) {
   int quote = get();
   literal.assign(1, static_cast<char>(quote));
@@ -55,7 +59,7 @@ bool SpecSource::read_quoted(std::string& literal) {
     }
     if (c == '\n') {
       // Reported at the line that ends; the literal goes on on the next.
-      diagnostics_.report(19);
+      diagnostics_.report(Msg::NewlineInString);
       get();
       continue;
     }

@@ -46,7 +46,7 @@ class SpecSource {
   // Collects a literal whose opening quote is at the current position, as
   // the parser dialect keeps it: quotes included, and a backslash followed
   // by the quote character kept as both characters without ending the
-  // literal. A line end reports message 19, is counted and adds nothing.
+  // literal. A line end reports Msg::NewlineInString, is counted and adds nothing.
   // Gives false when the text ends before the closing quote.
   bool read_quoted(std::string& literal);
 

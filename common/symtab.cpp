@@ -24,10 +24,6 @@ constexpr const char* kLanguageWords[] = {
     "reserved", "seq",       "skip",     "syn",      "verify", "with",
 };
 
-constexpr int kMsgDuplicateName = 37;
-constexpr int kMsgIllegalName = 45;
-constexpr int kMsgReservedWord = 64;
-
 // Letters and digits in the sense of the "C" locale, whatever the locale.
 bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -74,16 +70,16 @@ int SymbolTable::name_check(std::string_view name) const {
   for (std::size_t i = 1; legal && i < name.size(); ++i)
     legal = is_letter(name[i]) || is_digit(name[i]) || name[i] == '_';
   if (!legal) {
-    diagnostics_.report(kMsgIllegalName);
+    diagnostics_.report(Msg::IllegalName);
     return 1;
   }
   if (!reserved_test_) return 0;
   if (reserved_lookup(name, c_keywords()) >= 0) {
-    diagnostics_.report(kMsgReservedWord, std::string(name), "ANSI C");
+    diagnostics_.report(Msg::ReservedWord, std::string(name), "ANSI C");
     return 1;
   }
   if (reserved_lookup(name, language_words()) >= 0) {
-    diagnostics_.report(kMsgReservedWord, std::string(name), "ZEDRA");
+    diagnostics_.report(Msg::ReservedWord, std::string(name), "ZEDRA");
     return 1;
   }
   return 0;
@@ -97,7 +93,7 @@ const std::string* SymbolTable::find(std::string_view name) const {
 const std::string* SymbolTable::enter(std::string_view name) {
   if (name.empty()) return nullptr;
   if (find(name)) {
-    diagnostics_.report(kMsgDuplicateName, std::string(name));
+    diagnostics_.report(Msg::DuplicateName, std::string(name));
     return nullptr;
   }
   if (name_check(name) != 0) return nullptr;

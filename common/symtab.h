@@ -36,8 +36,8 @@ class SymbolTable {
   SymbolTable& operator=(const SymbolTable&) = delete;
 
   // Enters `name` and gives the stored copy; null for an empty name, for a
-  // name already present (message 37) and for an illegal name (message 45
-  // or 64 from `name_check`).
+  // name already present (Msg::DuplicateName) and for an illegal name
+  // (Msg::IllegalName or Msg::ReservedWord from `name_check`).
   const std::string* enter(std::string_view name);
   // The stored copy of `name` (exact, case-sensitive), or null.
   const std::string* find(std::string_view name) const;
@@ -45,7 +45,7 @@ class SymbolTable {
   void remove(std::string_view name);
 
   // 0 when `name` is legal, 1 when rejected (the reason is reported as
-  // message 45 or, with the reserved-word test on, 64).
+  // Msg::IllegalName or, with the reserved-word test on, Msg::ReservedWord).
   int name_check(std::string_view name) const;
   // The process-wide switch of the reserved-word test (off at the start).
   void set_reserved_test(bool on) { reserved_test_ = on; }

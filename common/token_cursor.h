@@ -34,6 +34,13 @@ inline bool group_nesting_overflows(std::size_t levels) {
 //
 // The productions of a reader give false when reading must end; the reason
 // has been reported and `read_result` tells how the reading ended.
+//
+// Each production is headed by the rule it reads, written the way the
+// specification language writes its own rules: "name : alternatives ." with
+// "|" between alternatives, "{ }" for a group and the postfix operators
+// OPTION (once or not at all), SEQ (once or more) and CLOS (any number of
+// times); in the parser dialect "x CHAIN y" stands for x { y x } CLOS.
+// Tokens are written by their names (IDENT, NUMBER, ...) or quoted ('.').
 template <class Scanner, class Token, int kIdentCode>
 class TokenCursor {
  protected:
@@ -53,20 +60,21 @@ class TokenCursor {
     have_token_ = false;
     return std::move(token_);
   }
-  // Message 26 at the text matched last; reading ends.
+  // Msg::ErrorAt at the text matched last; reading ends.
   bool syntax_error() {
-    cursor_diagnostics_.report(26, "parse error", token_.matched.empty() ? "end of file" : token_.matched);
+    cursor_diagnostics_.report(Msg::ErrorAt, "parse error",
+                               token_.matched.empty() ? "end of file" : token_.matched);
     return stop(kReadFailed);
   }
   // The "{" in hand opens a group inside `levels` open groups: false, with
-  // message 26, when that nests the groups too deeply.
+  // Msg::ErrorAt, when that nests the groups too deeply.
   bool check_stack(std::size_t levels) {
     if (!group_nesting_overflows(levels)) return true;
-    cursor_diagnostics_.report(26, "parser stack overflow", "{");
+    cursor_diagnostics_.report(Msg::ErrorAt, "parser stack overflow", "{");
     return stop(kReadStackOverflow);
   }
   // Ends the reading with `result`; its reason has been reported.
-  bool stop(int result) {
+  bool stop(ReadResult result) {
     result_ = result;
     return false;
   }
@@ -81,7 +89,7 @@ class TokenCursor {
     return true;
   }
   bool ident(std::string& name) { return expect_text(kIdentCode, name); }
-  // name { , name }
+  // name_list : IDENT { ',' IDENT } CLOS .
   bool name_list(std::vector<std::string>& names) {
     for (;;) {
       std::string name;
@@ -91,8 +99,9 @@ class TokenCursor {
       take();
     }
   }
-  // name [ = ( name { , name } ) ] .  — the type declaration both dialects
-  // share; `declarations` is the dialect's declaration object.
+  // type_declaration : IDENT { '=' '(' name_list ')' } OPTION '.' .
+  // The type declaration both dialects share; `declarations` is the
+  // dialect's declaration object.
   template <class Declarations>
   bool type_declaration(Declarations& declarations) {
     std::string name;
@@ -107,14 +116,14 @@ class TokenCursor {
     return true;
   }
   // The result of a reading whose start production gave `accepted`.
-  int read_result(bool accepted) const { return accepted ? kReadAccepted : result_; }
+  ReadResult read_result(bool accepted) const { return accepted ? kReadAccepted : result_; }
 
  private:
   Diagnostics& cursor_diagnostics_;
   Scanner scanner_;
   Token token_;
   bool have_token_ = false;
-  int result_ = kReadAccepted;
+  ReadResult result_ = kReadAccepted;
 };
 
 }  // namespace zedra

@@ -70,6 +70,20 @@ void report_no_terminal(const char* terminal) {
                terminal, std::strerror(errno));
 }
 
+// Whether the program's output (and the trace) reached its file or standard
+// output; a full disk or a closed pipe is reported, with the reason.
+bool output_written(const Options& options, Reporter& reporter) {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+  const int error = errno ? errno : EIO;
+  reporter.set_run_line(0);
+  reporter.error(Msg::FileNotWritable,
+                 {options.output_file.empty() ? std::string_view("standard output")
+                                              : std::string_view(options.output_file)});
+  std::fprintf(stderr, "  (%s)\n", std::strerror(error));
+  return false;
+}
+
 int run_program(const Options& options, Program program, Reporter& reporter) {
   std::uint32_t flags = options.trace_flags;
   if (flags & TraceInteractive) {
@@ -99,10 +113,10 @@ int run_program(const Options& options, Program program, Reporter& reporter) {
   Machine machine(std::move(program), reporter, tracer, stdin, stdout);
   const int errors_before = reporter.count();
   const RunEnd end = machine.run(flags, start);
-  std::fflush(stdout);
-  if (end == RunEnd::Quit) return Clean;
   if (end == RunEnd::NoTerminal) return LoadFailed;
-  return reporter.count() > errors_before ? RunFailed : Clean;
+  const int status = end != RunEnd::Quit && reporter.count() > errors_before ? RunFailed : Clean;
+  if (!output_written(options, reporter)) return status == Clean ? LoadFailed : status;
+  return status;
 }
 
 }  // namespace

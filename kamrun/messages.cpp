@@ -1,44 +1,27 @@
 #include "messages.h"
 
-#include <array>
+#include <iterator>
 
 namespace kam {
 namespace {
 
-constexpr std::array<std::string_view, 32> texts = {
-    "Referring to segment %d which has length 0",
-    "%d argument(s) expected",
-    "descr: upper bound smaller than lower bound",
-    "dlseg: no current segment",
-    "Displacement outside of specified segment",
-    "dvi: division by zero",
-    "Empty %s",
-    "File '%s' does not exist or is unreadable",
-    "%s overflow, (stack size: %d)",
-    "File '%s' not writable, cannot continue",
-    "Cannot handle more than %d instructions",
-    "Index out of bounds",
-    "crseg: illegal reference to length table",
-    "Segment %d unknown",
-    "Next instruction out of range",
-    "Illegal item or more then %d items in length table",
-    "mdl: negative modulus",
-    "Label number out of range: 1..%d",
-    "Referring outside of address space",
-    "Unknown operation '%s'",
-    "Unknown label",
-    "%s: not enough memory",
-    "dlseg: no more segments too delete",
-    "KAM code empty or not finalised",
-    "Reference through null pointer",
-    "Not all segments deleted after program termination (Csn = %d)",
-    "Segmentation violation",
-    "Segment number %d out of range: 1..%d",
-    "Cannot handle more than %d string constants",
-    "Stack not empty after program termination (SP = %d)",
-    "Syntax error",
-    "Label number already in use",
+struct Entry {
+  int number;
+  std::string_view text;
 };
+
+// The catalogue in the order of its list, which is the order of the numbers.
+constexpr Entry kEntries[] = {
+#define KAM_MESSAGE(number, name, text) {number, text},
+#include "messages.def"
+};
+
+constexpr bool numbered_by_position() {
+  for (std::size_t i = 0; i < std::size(kEntries); ++i)
+    if (kEntries[i].number != static_cast<int>(i)) return false;
+  return true;
+}
+static_assert(numbered_by_position(), "messages.def must list the numbers 0, 1, 2, ... in order");
 
 void append_arg(std::string& out, const MsgArg& arg) {
   if (const auto* number = std::get_if<long long>(&arg))
@@ -50,7 +33,7 @@ void append_arg(std::string& out, const MsgArg& arg) {
 }  // namespace
 
 std::string format_message(Msg msg, std::initializer_list<MsgArg> args) {
-  const std::string_view text = texts[static_cast<std::size_t>(msg)];
+  const std::string_view text = kEntries[static_cast<std::size_t>(msg)].text;
   std::string out;
   auto next = args.begin();
   for (std::size_t i = 0; i < text.size(); ++i) {

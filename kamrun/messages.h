@@ -10,40 +10,11 @@
 
 namespace kam {
 
-// Numbered as in the interpreter's message table.
+// The interpreter's messages by number; the texts are declared with them
+// in messages.def.
 enum class Msg {
-  ZeroLengthSegment = 0,
-  ArgumentsExpected = 1,
-  DescrBounds = 2,
-  DlsegNoSegment = 3,
-  DisplacementOutside = 4,
-  DivisionByZero = 5,
-  Empty = 6,
-  FileUnreadable = 7,
-  Overflow = 8,
-  FileNotWritable = 9,
-  TooManyInstructions = 10,
-  IndexOutOfBounds = 11,
-  CrsegLengthTable = 12,
-  SegmentUnknown = 13,
-  NextOutOfRange = 14,
-  LengthTableItem = 15,
-  NegativeModulus = 16,
-  LabelOutOfRange = 17,
-  OutsideAddressSpace = 18,
-  UnknownOperation = 19,
-  UnknownLabel = 20,
-  NotEnoughMemory = 21,
-  DlsegNoMoreSegments = 22,
-  CodeNotFinalised = 23,
-  NullPointer = 24,
-  SegmentsLeft = 25,
-  SegmentationViolation = 26,
-  SegmentOutOfRange = 27,
-  TooManyStrings = 28,
-  StackNotEmpty = 29,
-  SyntaxError = 30,
-  LabelInUse = 31,
+#define KAM_MESSAGE(number, name, text) name = number,
+#include "messages.def"
 };
 
 using MsgArg = std::variant<long long, std::string_view>;

@@ -35,14 +35,12 @@ std::string format_text(const char* format, ...) {
 
 OutputFile::OutputFile(std::string name, Failure failure)
     : name_(std::move(name)), failure_(failure) {
-  errno = 0;
-  file_.reset(std::fopen(name_.c_str(), "w"));
-  if (!file_) fail(errno);
+  if (const int error = file_.open(name_)) fail(error);
 }
 
 void OutputFile::write(const std::string& text) {
-  if (!file_) return;
-  if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size()) fail(errno);
+  if (!file_.is_open()) return;
+  if (std::fwrite(text.data(), 1, text.size(), file_.stream()) != text.size()) fail(errno);
 }
 
 void OutputFile::printf(const char* format, ...) {
@@ -54,16 +52,14 @@ void OutputFile::printf(const char* format, ...) {
 }
 
 void OutputFile::close() {
-  if (!file_) return;
-  std::FILE* file = file_.release();
-  const bool failed = std::ferror(file) != 0;
-  errno = 0;
-  const bool close_failed = std::fclose(file) != 0;
-  if (failed || close_failed) fail(errno ? errno : EIO);
+  if (!file_.is_open()) return;
+  if (const int error = file_.commit()) fail(error);
 }
 
-void OutputFile::fail(int error) const {
-  // Nothing more may be written once an output cannot be: the program stops.
+void OutputFile::fail(int error) {
+  // Nothing more may be written once an output cannot be: the program
+  // stops, and leaves no part of the file behind.
+  file_.discard();
   std::fflush(stdout);
   if (failure_ == Failure::Program) {
     std::printf("File '%s' not writeable\n", name_.c_str());

@@ -1,10 +1,14 @@
-// An output file of a translator: opened for writing, closed on destruction
-// or explicitly, with the failure handling that the translators share.
+// An output file of a translator, with the failure handling that the
+// translators share. It is written under a temporary name and takes its own
+// name when it is closed complete: a failed translation leaves no
+// half-written file behind (nor replaces a good one).
 #pragma once
 
 #include <cstdio>
 #include <memory>
 #include <string>
+
+#include "replacing_file.h"
 
 namespace kamtrans {
 
@@ -19,22 +23,19 @@ class OutputFile {
   OutputFile() = default;
   OutputFile(std::string name, Failure failure);
 
-  bool is_open() const { return file_ != nullptr; }
+  bool is_open() const { return file_.is_open(); }
   void write(const std::string& text);
   void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
-  // Closes the file; a failed write or close ends the program like an
-  // unwritable file.
+  // Closes the file and gives it its name; a failed write or close ends
+  // the program like an unwritable file.
   void close();
 
  private:
-  [[noreturn]] void fail(int error) const;
+  [[noreturn]] void fail(int error);
 
-  struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
   std::string name_;
   Failure failure_ = Failure::Table;
-  std::unique_ptr<std::FILE, Closer> file_;
+  zedra::ReplacingFile file_;
 };
 
 // The printf-style text of format with arguments, of any length.

@@ -18,6 +18,7 @@
 #include "scanpars.h"
 
 #include <ctype.h>
+#include <errno.h>
 #include <limits.h>
 
 /* Characters of the input kept before the read position when the input

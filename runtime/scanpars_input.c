@@ -294,6 +294,11 @@ int i_finish(void)
       i_report(i_msg_not_writable, i_rt.listing_name);
   }
   i_close_input();
+  /* What a compiler wrote on standard output (its code, a translation's
+     progress) counts as output too: a failure to write it is an error. */
+  errno = 0;
+  if (fflush(stdout) != 0 || ferror(stdout))
+    i_error_at(0, "Cannot write standard output (%s)", strerror(errno ? errno : EIO));
   i_report(i_msg_errors, i_rt.errors);
   /* An exit status keeps only 8 bits: 256 errors must not read as success. */
   return i_rt.errors > 255 ? 255 : i_rt.errors;

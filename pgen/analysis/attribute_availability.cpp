@@ -19,11 +19,11 @@ void for_each_attribute(const ParserDeclarations& declarations, Visit visit) {
 
 void check_attribute(Diagnostics& diagnostics, const ParserAttribute& attribute, bool own) {
   diagnostics.set_line(attribute.line);
-  if (!attribute.type) diagnostics.report(59, "Parser attribute", *attribute.name);
+  if (!attribute.type) diagnostics.report(Msg::NoType, "Parser attribute", *attribute.name);
   if (attribute.kind != AttributeKind::Global && attribute.symbols.empty())
-    diagnostics.report(41, *attribute.name);
+    diagnostics.report(Msg::AttributeWithoutNonterminals, *attribute.name);
   if (own && attribute.kind == AttributeKind::Synthesised && attribute.default_action_name.empty())
-    diagnostics.report(44, *attribute.name);
+    diagnostics.report(Msg::NoDefaultAction, *attribute.name);
 }
 
 void check_locals(Diagnostics& diagnostics, const ParserDeclarations& declarations,
@@ -31,10 +31,10 @@ void check_locals(Diagnostics& diagnostics, const ParserDeclarations& declaratio
   for (const Local& local : rule.locals) {
     diagnostics.set_line(local.line);
     if (!local.type)
-      diagnostics.report(59, "Local attribute",
+      diagnostics.report(Msg::NoType, "Local attribute",
                          format("%s' of '%s", local.name.c_str(), rule.name.c_str()));
     for_each_attribute(declarations, [&](const ParserAttribute& attribute) {
-      if (*attribute.name == local.name) diagnostics.report(33, rule.name, local.name);
+      if (*attribute.name == local.name) diagnostics.report(Msg::LocalHidesAttribute, rule.name, local.name);
     });
   }
 }
@@ -136,7 +136,7 @@ AvailabilitySet RuleTest::primary(const Primary& primary, const AvailabilitySet&
     if (!attribute.is_associated_with(primary.name)) return;
     if (attribute.kind == AttributeKind::Inherited &&
         !in.find(*attribute.name, primary.name, primary.number)) {
-      diagnostics_.report(54, rule_.name, "inherited", *attribute.name, primary.name,
+      diagnostics_.report(Msg::AttributeNotAvailable, rule_.name, "inherited", *attribute.name, primary.name,
                           primary.number);
       list_set("availability set= ", in);
     } else if (attribute.kind == AttributeKind::Synthesised) {
@@ -152,7 +152,7 @@ void RuleTest::check_call(const ActionCall& call, AvailabilitySet& current) {
     AttributeInstance instance;
     switch (argument.kind) {
       case ArgumentKind::Unresolved:
-        diagnostics_.report(40, rule_.name, argument.formal ? argument.formal->name : argument.name,
+        diagnostics_.report(Msg::CallArgumentNotSet, rule_.name, argument.formal ? argument.formal->name : argument.name,
                             action);
         continue;
       case ArgumentKind::Local:
@@ -175,11 +175,11 @@ void RuleTest::check_call(const ActionCall& call, AvailabilitySet& current) {
       if (!found) {
         current.add(instance);
       } else if (!found->is_local()) {
-        diagnostics_.report(85, rule_.name, instance.text(), action);
+        diagnostics_.report(Msg::EvaluatedMoreThanOnce, rule_.name, instance.text(), action);
         list_set("availability set= ", current);
       }
     } else if (!found) {
-      diagnostics_.report(30, rule_.name, instance.text(), action);
+      diagnostics_.report(Msg::CallAttributeNotEvaluated, rule_.name, instance.text(), action);
       list_set("availability set= ", current);
     } else {
       ++found->uses;
@@ -192,7 +192,7 @@ void RuleTest::check_synthesised(const AvailabilitySet& out) {
     if (attribute->kind != AttributeKind::Synthesised ||
         !attribute->is_associated_with(rule_.name) || out.find(*attribute->name, rule_.name, 0))
       continue;
-    diagnostics_.report(54, rule_.name, "synthesised", *attribute->name, rule_.name, 0);
+    diagnostics_.report(Msg::AttributeNotAvailable, rule_.name, "synthesised", *attribute->name, rule_.name, 0);
     list_set("availability set = ", out);
   }
 }
@@ -203,20 +203,20 @@ void RuleTest::check_synthesised(const AvailabilitySet& out) {
 void RuleTest::check_usage(const AvailabilitySet& out) {
   for (const Local& local : rule_.locals)
     if (!local.used)
-      diagnostics_.report(84, format("Rule '%s': local", rule_.name.c_str()), local.name);
+      diagnostics_.report(Msg::AttributeNeverUsed, format("Rule '%s': local", rule_.name.c_str()), local.name);
   for (const AttributeInstance& instance : out) {
     if (instance.uses != 0) continue;
     if (instance.is_local()) {
-      diagnostics_.report(86, rule_.name, instance.attribute);
+      diagnostics_.report(Msg::LocalNotUsed, rule_.name, instance.attribute);
       continue;
     }
     const ParserAttribute* attribute = find_attribute(
         declarations_.own.attributes, declarations_.imported.attributes, instance.attribute);
     if (!attribute) continue;
     if (attribute->kind == AttributeKind::Inherited && instance.number == 0)
-      diagnostics_.report(83, rule_.name, "inherited", instance.attribute, instance.symbol, 0);
+      diagnostics_.report(Msg::AttributeNotUsed, rule_.name, "inherited", instance.attribute, instance.symbol, 0);
     else if (attribute->kind == AttributeKind::Synthesised && instance.number > 0)
-      diagnostics_.report(83, rule_.name, "synthesised", instance.attribute, instance.symbol,
+      diagnostics_.report(Msg::AttributeNotUsed, rule_.name, "synthesised", instance.attribute, instance.symbol,
                           instance.number);
   }
 }
@@ -253,15 +253,18 @@ void check_attribute_declarations(Diagnostics& diagnostics,
 
 void test_rule_availability(Diagnostics& diagnostics, ParserDeclarations& declarations,
                             Rule& rule) {
-  diagnostics.set_line(0);
+  diagnostics.set_line(rule.line);
   RuleTest(diagnostics, declarations, rule).run();
 }
 
 void check_attributes_used(Diagnostics& diagnostics, const ParserDeclarations& declarations) {
   diagnostics.set_line(0);
   for_each_attribute(declarations, [&](const ParserAttribute& attribute) {
-    if (attribute.use_count == 0) diagnostics.report(84, "Parser", *attribute.name);
+    if (attribute.use_count != 0) return;
+    diagnostics.set_line(attribute.line);
+    diagnostics.report(Msg::AttributeNeverUsed, "Parser", *attribute.name);
   });
+  diagnostics.set_line(0);
 }
 
 }  // namespace zedra

@@ -23,15 +23,17 @@ struct Rule;
 
 // Types of attributes and locals, associated symbols of INH and SYN
 // attributes, default actions of SYN attributes, and locals that hide an
-// attribute (messages 59, 41, 44, 33). Reports carry the declaration's line.
+// attribute (Msg::NoType, AttributeWithoutNonterminals, NoDefaultAction,
+// LocalHidesAttribute). Reports carry the declaration's line.
 void check_attribute_declarations(Diagnostics& diagnostics, const ParserDeclarations& declarations);
 
-// The availability test of one rule (messages 30, 40, 54; warnings 83 to
-// 86), with the availability sets written into the listing after a report.
+// The availability test of one rule (Msg::CallAttributeNotEvaluated,
+// CallArgumentNotSet, AttributeNotAvailable; the warnings AttributeNotUsed
+// to LocalNotUsed), with the availability sets written into the listing after a report.
 // Counts the uses of parser attributes and marks the rule's locals used.
 void test_rule_availability(Diagnostics& diagnostics, ParserDeclarations& declarations, Rule& rule);
 
-// Warning 84 for every parser attribute that no rule used.
+// Msg::AttributeNeverUsed for every parser attribute that no rule used.
 void check_attributes_used(Diagnostics& diagnostics, const ParserDeclarations& declarations);
 
 }  // namespace zedra

@@ -148,7 +148,7 @@ void ReachabilityTest::check_call(const ActionCall& call, const ReachSet& set) {
   for (const Argument& argument : call.arguments) {
     if (argument.kind != ArgumentKind::Attribute || !argument.rule) continue;
     if (set.contains({argument.symbol, argument.number})) continue;
-    diagnostics_.report(62, rule_.name, argument.symbol, argument.number, call.name);
+    diagnostics_.report(Msg::NotInReachabilitySet, rule_.name, argument.symbol, argument.number, call.name);
     std::string line = "*** reachability set= ";
     for (const Instance& pair : set.in_order()) line += " " + pair.first + "#" + std::to_string(pair.second);
     line += '\n';

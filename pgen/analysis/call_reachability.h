@@ -8,7 +8,7 @@ namespace zedra {
 class Diagnostics;
 struct Rule;
 
-// Reports message 62 (with the reachability set in the listing) for every
+// Reports Msg::NotInReachabilitySet (with the reachability set in the listing) for every
 // argument of a call of `rule` that names an instance off the call's path.
 void test_reachability(Diagnostics& diagnostics, const Rule& rule);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <functional>
 #include <utility>
 
 #include "front/parser_declarations.h"
@@ -29,6 +28,11 @@ NameList united(const NameList& a, const NameList& b) {
   return result;
 }
 
+Rule* find_rule(const RuleIndex& rules, std::string_view name) {
+  auto found = rules.find(name);
+  return found == rules.end() ? nullptr : found->second;
+}
+
 // The secondaries of an alternative; action calls play no part here.
 std::vector<Secondary*> secondaries_of(ItemList& items) {
   std::vector<Secondary*> result;
@@ -40,9 +44,9 @@ std::vector<Secondary*> secondaries_of(ItemList& items) {
 
 // ---- EMPTY, first stage ----
 
-int empty_of_alternatives(Group& group, bool pass1);
+Tristate empty_of_alternatives(Group& group, bool pass1);
 
-int empty_of_primary(const Primary& primary, bool pass1) {
+Tristate empty_of_primary(const Primary& primary, bool pass1) {
   switch (primary.kind) {
     case PrimaryKind::Terminal: return kFalse;
     case PrimaryKind::Nonterminal:
@@ -53,7 +57,7 @@ int empty_of_primary(const Primary& primary, bool pass1) {
   return kFalse;
 }
 
-int empty_of_secondary(Secondary& secondary, bool pass1) {
+Tristate empty_of_secondary(Secondary& secondary, bool pass1) {
   switch (secondary.kind) {
     case SecondaryKind::Plain: secondary.empty = empty_of_primary(*secondary.primary, pass1); break;
     case SecondaryKind::Option:
@@ -64,7 +68,7 @@ int empty_of_secondary(Secondary& secondary, bool pass1) {
   return secondary.empty;
 }
 
-int empty_of_items(ItemList& items, bool pass1) {
+Tristate empty_of_items(ItemList& items, bool pass1) {
   bool undecided = false;
   for (Item& item : items) {
     if (item.is_call()) continue;
@@ -77,7 +81,7 @@ int empty_of_items(ItemList& items, bool pass1) {
   return undecided ? kUndecided : kTrue;
 }
 
-int empty_of_alternatives(Group& group, bool pass1) {
+Tristate empty_of_alternatives(Group& group, bool pass1) {
   bool undecided = false;
   for (Alternative& alternative : group.alternatives) {
     if (pass1 || alternative.empty == kUndecided) alternative.empty = empty_of_items(alternative.items, pass1);
@@ -89,9 +93,9 @@ int empty_of_alternatives(Group& group, bool pass1) {
 
 // ---- EMPTY, second stage: below rule level only false or true ----
 
-int settle_group(Group& group);
+Tristate settle_group(Group& group);
 
-int settle_primary(Primary& primary) {
+Tristate settle_primary(Primary& primary) {
   switch (primary.kind) {
     case PrimaryKind::Terminal: primary.empty = kFalse; break;
     case PrimaryKind::Nonterminal:
@@ -102,7 +106,7 @@ int settle_primary(Primary& primary) {
   return primary.empty;
 }
 
-int settle_secondary(Secondary& secondary) {
+Tristate settle_secondary(Secondary& secondary) {
   switch (secondary.kind) {
     case SecondaryKind::Plain: secondary.empty = settle_primary(*secondary.primary); break;
     case SecondaryKind::Option:
@@ -119,10 +123,10 @@ int settle_secondary(Secondary& secondary) {
   return secondary.empty;
 }
 
-int settle_group(Group& group) {
-  int any = kFalse;
+Tristate settle_group(Group& group) {
+  Tristate any = kFalse;
   for (Alternative& alternative : group.alternatives) {
-    int all = kTrue;
+    Tristate all = kTrue;
     for (Item& item : alternative.items)
       if (!item.is_call() && settle_secondary(*item.secondary) == kFalse) all = kFalse;
     alternative.empty = all;
@@ -224,7 +228,7 @@ NameList SetWalk::alternatives(Group& group) const {
 
 class FollowWalk {
  public:
-  explicit FollowWalk(const std::function<Rule*(std::string_view)>& rule_named) : rule_named_(rule_named) {}
+  explicit FollowWalk(const RuleIndex& rules) : rules_(rules) {}
 
   void direct_group(Group& group) const;
   void push_items(ItemList& items, const NameList& follow) const;
@@ -234,13 +238,13 @@ class FollowWalk {
   void add_to_rules_in(const NameList& ending, const NameList& set) const {
     if (set.empty()) return;
     for (const std::string& name : ending)
-      if (Rule* rule = rule_named_(name)) rule->follow.add_all(set);
+      if (Rule* rule = find_rule(rules_, name)) rule->follow.add_all(set);
   }
   void direct_inner(Secondary& secondary) const;
   void push_secondary(const NameList& follow, Secondary& secondary) const;
   void push_primary(const NameList& follow, Primary& primary) const;
 
-  const std::function<Rule*(std::string_view)>& rule_named_;
+  const RuleIndex& rules_;
 };
 
 void FollowWalk::direct_group(Group& group) const {
@@ -248,7 +252,7 @@ void FollowWalk::direct_group(Group& group) const {
     std::vector<Secondary*> list = secondaries_of(alternative.items);
     for (std::size_t i = 0; i < list.size(); ++i) {
       for (const std::string& name : list[i]->last) {
-        Rule* rule = rule_named_(name);
+        Rule* rule = find_rule(rules_, name);
         if (!rule) continue;
         for (std::size_t j = i + 1; j < list.size(); ++j) {
           rule->follow.add_all(list[j]->first);
@@ -402,8 +406,7 @@ void Ll1Analysis::add_rank(const std::string& name) {
 }
 
 Rule* Ll1Analysis::rule_named(std::string_view name) const {
-  auto found = rule_by_name_.find(name);
-  return found == rule_by_name_.end() ? nullptr : found->second;
+  return find_rule(rule_by_name_, name);
 }
 
 void Ll1Analysis::compute_all() {
@@ -492,8 +495,7 @@ void Ll1Analysis::compute_last() {
 }
 
 void Ll1Analysis::compute_follow() {
-  const std::function<Rule*(std::string_view)> lookup = [this](std::string_view name) { return rule_named(name); };
-  FollowWalk walk(lookup);
+  FollowWalk walk(rule_by_name_);
   for (auto& rule : rules_.rules) rule->follow.clear();
   for (auto& rule : rules_.rules)
     if (rule->body) walk.direct_group(*rule->body);

@@ -18,6 +18,9 @@ namespace zedra {
 
 class ParserDeclarations;
 
+// The rules of a grammar by name.
+using RuleIndex = std::unordered_map<std::string_view, Rule*>;
+
 // The names that the FIRST and LAST closures carry from one rule to
 // another, in the order in which they are added: the terminals of the
 // specification's own list, then those of the imported list. The rule
@@ -48,7 +51,7 @@ class Ll1Analysis {
   void close_over_rules(SetOf set, bool keep_rule_names);
 
   RuleList& rules_;
-  std::unordered_map<std::string_view, Rule*> rule_by_name_;
+  RuleIndex rule_by_name_;
   // The order in which the closure adds names: rules, terminals, then the
   // end-of-file token, which a rule may name explicitly.
   // The rule at position k of the list has rank k.

@@ -8,7 +8,7 @@ namespace zedra {
 
 namespace {
 
-const char* tristate_text(int value) {
+const char* tristate_text(Tristate value) {
   switch (value) {
     case kFalse: return " false";
     case kTrue: return " true";
@@ -32,12 +32,12 @@ class ConflictTest {
 };
 
 void ConflictTest::group(const Group& group) const {
-  if (group.dirset.empty()) diagnostics_.report(29, rule_.name);
+  if (group.dirset.empty()) diagnostics_.report(Msg::EmptyDirset, rule_.name);
   const auto& alternatives = group.alternatives;
   for (std::size_t i = 0; i < alternatives.size(); ++i) {
     for (std::size_t j = i + 1; j < alternatives.size(); ++j) {
       if (alternatives[i].dirset.is_disjoint_from(alternatives[j].dirset)) continue;
-      diagnostics_.report(55, rule_.name);
+      diagnostics_.report(Msg::AlternativesNotDisjoint, rule_.name);
       list_set(listing_, "*** DIRSET(alternative " + std::to_string(i + 1) + ")=", alternatives[i].dirset);
       list_set(listing_, "*** DIRSET(alternative " + std::to_string(j + 1) + ")=", alternatives[j].dirset);
     }
@@ -53,7 +53,7 @@ void ConflictTest::secondary(const Secondary& secondary) const {
       return;
     case SecondaryKind::Chain:
       if (!secondary.dirset.is_disjoint_from(secondary.follow)) {
-        diagnostics_.report(28, rule_.name);
+        diagnostics_.report(Msg::ChainNotDisjoint, rule_.name);
         list_set(listing_, "*** dirset=", secondary.dirset);
         list_set(listing_, "*** follow=", secondary.follow);
       }
@@ -65,7 +65,7 @@ void ConflictTest::secondary(const Secondary& secondary) const {
     case SecondaryKind::Clos: {
       const Secondary& operand = *secondary.operand;
       if (operand.empty != kFalse || !operand.first.is_disjoint_from(secondary.follow)) {
-        diagnostics_.report(60, rule_.name, secondary_keyword(secondary.kind));
+        diagnostics_.report(Msg::SecondaryNotDisjoint, rule_.name, secondary_keyword(secondary.kind));
         list_set(listing_, "*** first=", operand.first);
         list_set(listing_, "*** follow=", secondary.follow);
         listing_.raw_printf("*** empty=%s\n", tristate_text(operand.empty));

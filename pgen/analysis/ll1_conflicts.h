@@ -16,7 +16,8 @@ struct Rule;
 // Writes `label`, then " name" for every element of `set`, then a line end.
 void list_set(Listing& listing, const std::string& label, const NameList& set);
 
-// Reports messages 29, 55, 28 and 60 for `rule`; changes no set.
+// Reports Msg::EmptyDirset, AlternativesNotDisjoint, ChainNotDisjoint and
+// SecondaryNotDisjoint for `rule`; changes no set.
 void test_ll1_conflicts(Diagnostics& diagnostics, const Rule& rule);
 
 }  // namespace zedra

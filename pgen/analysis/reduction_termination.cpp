@@ -44,9 +44,9 @@ class ReductionSweep {
 
 // ---- termination ----
 
-int terminates_alternatives(Group& group, bool pass1);
+Termination terminates_alternatives(Group& group, bool pass1);
 
-int terminates_primary(const Primary& primary, bool pass1) {
+Termination terminates_primary(const Primary& primary, bool pass1) {
   switch (primary.kind) {
     case PrimaryKind::Terminal: return kTerminates;
     case PrimaryKind::Group: return terminates_alternatives(*primary.group, pass1);
@@ -57,7 +57,7 @@ int terminates_primary(const Primary& primary, bool pass1) {
   return kEndless;
 }
 
-int terminates_secondary(Secondary& secondary, bool pass1) {
+Termination terminates_secondary(Secondary& secondary, bool pass1) {
   switch (secondary.kind) {
     case SecondaryKind::Plain: secondary.termination = terminates_primary(*secondary.primary, pass1); break;
     case SecondaryKind::Option:
@@ -69,8 +69,9 @@ int terminates_secondary(Secondary& secondary, bool pass1) {
 }
 
 // A secondary is (re)computed unless it is known to terminate: one that an
-// earlier walk never reached (state 0) must not count as terminating.
-int terminates_items(ItemList& items, bool pass1) {
+// earlier walk never reached (kTerminationUnknown) must not count as
+// terminating.
+Termination terminates_items(ItemList& items, bool pass1) {
   for (Item& item : items) {
     if (item.is_call()) continue;
     Secondary& secondary = *item.secondary;
@@ -81,7 +82,7 @@ int terminates_items(ItemList& items, bool pass1) {
   return kTerminates;
 }
 
-int terminates_alternatives(Group& group, bool pass1) {
+Termination terminates_alternatives(Group& group, bool pass1) {
   for (Alternative& alternative : group.alternatives) {
     if (pass1 || alternative.termination != kTerminates) alternative.termination = terminates_items(alternative.items, pass1);
     if (alternative.termination == kTerminates) return kTerminates;
@@ -106,7 +107,11 @@ void test_reduction(Diagnostics& diagnostics, RuleList& rules) {
     }
   }
   for (auto& rule : rules.rules)
-    if (rule->reduction == kNeverReduced) diagnostics.report(88, rule->name);
+    if (rule->reduction == kNeverReduced) {
+      diagnostics.set_line(rule->line);
+      diagnostics.report(Msg::NeverReduced, rule->name);
+    }
+  diagnostics.set_line(0);
 }
 
 void test_termination(Diagnostics& diagnostics, RuleList& rules) {
@@ -120,13 +125,18 @@ void test_termination(Diagnostics& diagnostics, RuleList& rules) {
     }
   }
   for (auto& rule : rules.rules)
-    if (rule->termination == kEndless) diagnostics.report(63, rule->name);
+    if (rule->termination == kEndless) {
+      diagnostics.set_line(rule->line);
+      diagnostics.report(Msg::EndlessRecursion, rule->name);
+    }
+  diagnostics.set_line(0);
 }
 
 void list_reduction(Listing& listing, const Rule& rule) {
-  static const char* const kTexts[] = {"never reduced\n", "used but not traversed\n", "reduced\n"};
-  int state = rule.reduction >= kNeverReduced && rule.reduction <= kReduced ? rule.reduction : kNeverReduced;
-  listing.raw_printf("Rule '%s' is %s", rule.name.c_str(), kTexts[state]);
+  const char* text = "never reduced\n";
+  if (rule.reduction == kUsedNotTraversed) text = "used but not traversed\n";
+  if (rule.reduction == kReduced) text = "reduced\n";
+  listing.raw_printf("Rule '%s' is %s", rule.name.c_str(), text);
 }
 
 }  // namespace zedra

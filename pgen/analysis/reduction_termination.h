@@ -11,15 +11,12 @@ class Listing;
 struct Rule;
 struct RuleList;
 
-enum Reduction : int { kNeverReduced = 0, kUsedNotTraversed = 1, kReduced = 2 };
-enum Termination : int { kTerminates = 1, kEndless = 2 };
-
-// Marks every rule reachable from ROOT (the first rule) as reduced; warning
-// 88 for each rule that is not.
+// Marks every rule reachable from ROOT (the first rule) as reduced;
+// Msg::NeverReduced for each rule that is not.
 void test_reduction(Diagnostics& diagnostics, RuleList& rules);
 
 // Marks every rule, alternative and secondary that can derive a finite
-// phrase; message 63 for each rule that cannot.
+// phrase; Msg::EndlessRecursion for each rule that cannot.
 void test_termination(Diagnostics& diagnostics, RuleList& rules);
 
 // The listing line "Rule '%s' is ..." of option "reduced".

@@ -6,12 +6,6 @@
 
 namespace zedra {
 
-namespace {
-
-constexpr const char* kLookAhead = "i_look_ahead";
-
-}  // namespace
-
 NameList united(const NameList& a, const NameList& b) {
   NameList result;
   NameList::unite(result, a, b);
@@ -32,34 +26,34 @@ bool ParserWriter::has_attributes(const std::string& symbol) const {
   return attributed_symbols_.count(symbol) != 0;
 }
 
-void ParserWriter::token_list(const char* prefix, const NameList& set) {
+void ParserWriter::token_list(std::string_view head, const NameList& set) {
+  const std::size_t first = head.find_last_of("(, ") + 1;  // 0 when not found
+  if (first > 0) code_.emit_text(head.substr(0, first));
   code_.push_indent();
-  code_.emit(0, "%s", prefix);
-  for (const std::string& token : set) code_.emit(0, ", %s", token.c_str());
-  code_.emit(0, ", -1");
+  code_.emit_text(head.substr(first));
+  for (const std::string& token : set) code_.emit(", %s", token.c_str());
+  code_.emit(", -1");
   code_.pop_indent();
 }
 
 void ParserWriter::skip(const NameList& context, const NameList& target) {
   if (!error_recovery_ || context.is_subset_of(target)) return;
-  code_.emit(0, "%s(", "i_delete_until");
-  token_list("i_markers", target);
-  code_.emit(1, ");");
+  token_list("i_delete_until(i_markers", target);
+  code_.line(");");
 }
 
 void ParserWriter::condition(const char* keyword, const NameList& set, const std::string* rule_name) {
-  code_.emit(0, "%s", keyword);
+  code_.emit_text(keyword);
   if (set.empty()) {
-    code_.emit(0, "false");
-    if (rule_name) code_.comment(0, "%s: %s == [ ]", rule_name->c_str(), kLookAhead);
+    code_.emit("false");
+    if (rule_name) code_.emit("/* %s: i_look_ahead == [ ] */", rule_name->c_str());
   } else if (set.size() == 1) {
-    code_.emit(0, "%s == %s", kLookAhead, set.front().c_str());
+    code_.emit("i_look_ahead == %s", set.front().c_str());
   } else {
-    code_.emit(0, "%s(", "i_in_set");
-    token_list(kLookAhead, set);
-    code_.emit(0, ")");
+    token_list("i_in_set(i_look_ahead", set);
+    code_.emit(")");
   }
-  code_.emit(kIndent | 1, ") {");
+  code_.open_block(") {");
 }
 
 void ParserWriter::occurrence_variables(const Group& group) {
@@ -76,10 +70,10 @@ void ParserWriter::occurrence_variables(const Secondary& secondary) {
     if (primary.kind == PrimaryKind::Group) {
       occurrence_variables(*primary.group);
     } else if (has_attributes(primary.name)) {
-      code_.name('t', primary.name);
-      code_.emit(0, " ");
+      code_.emit("t_%s", primary.name.c_str());
+      code_.emit(" ");
       code_.numbered_name('v', primary.name, primary.number);
-      code_.emit(1, ";");
+      code_.line(";");
     }
   }
 }
@@ -93,34 +87,34 @@ void ParserWriter::default_values(const std::string& symbol, int number) {
       if (attribute->kind != AttributeKind::Synthesised || !attribute->is_associated_with(symbol))
         continue;
       if (!attribute->default_action_name.empty())
-        code_.emit(0, "%s(&", attribute->default_action_name.c_str());
+        code_.emit("%s(&", attribute->default_action_name.c_str());
       else
-        code_.emit(0, "%c_%s(&", 'i', attribute->type_name.c_str());
+        code_.emit("i_%s(&", attribute->type_name.c_str());
       code_.attribute('v', symbol, *attribute->name, number);
-      code_.emit(1, ");");
+      code_.line(");");
     }
 }
 
 void ParserWriter::action_call(const ActionCall& call) {
-  code_.emit(0, "%s(", call.name.c_str());
+  code_.emit("%s(", call.name.c_str());
   code_.push_indent();
   bool first = true;
   for (const Argument& each : call.arguments) {
-    if (!first) code_.emit(0, ", ");
+    if (!first) code_.emit(", ");
     first = false;
     argument(each);
   }
-  code_.emit(1, ");");
+  code_.line(");");
   code_.pop_indent();
 }
 
 void ParserWriter::argument(const Argument& argument) {
   const char* address = argument.formal && argument.formal->direction == Direction::Out ? "&" : "";
   if (argument.kind == ArgumentKind::Attribute && argument.has_symbol()) {
-    if (*address) code_.emit(0, "%s", address);
+    if (*address) code_.emit_text(address);
     code_.attribute('v', argument.symbol, argument.name, argument.number);
   } else {
-    code_.emit(0, "%s%s", address, argument.name.c_str());
+    code_.emit("%s%s", address, argument.name.c_str());
   }
 }
 

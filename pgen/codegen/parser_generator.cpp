@@ -51,12 +51,12 @@ class ParserFile {
 
 void ParserFile::write(const std::string& module_name) {
   module_includes();
-  code_.emit(2);
+  code_.blank_lines(2);
   attribute_records();
   globals();
-  code_.emit(2);
+  code_.blank_lines(2);
   prototypes();
-  code_.emit(1);
+  code_.blank_lines(1);
   for (const auto& rule : declarations_.own.rules.rules)
     if (rule->body) procedure(*rule);
   entry_function(module_name);
@@ -65,7 +65,7 @@ void ParserFile::write(const std::string& module_name) {
 void ParserFile::module_includes() {
   for (const ModuleList* modules : {&declarations_.actions.imported, &declarations_.actions.own})
     for (const ActionModule& module : *modules)
-      if (!module.name.empty()) code_.emit(1, "#include \"%s.h\"", module.name.c_str());
+      if (!module.name.empty()) code_.line("#include \"%s.h\"", module.name.c_str());
 }
 
 // A record of the inherited and synthesised attributes of every attributed
@@ -73,11 +73,12 @@ void ParserFile::module_includes() {
 void ParserFile::attribute_records() {
   for (const auto& rule : declarations_.own.rules.rules) {
     if (is_root(*rule) || !writer_.has_attributes(rule->name)) continue;
-    code_.emit(kIndent | 1, "typedef struct {");
+    code_.open_block("typedef struct {");
     for (const auto& attribute : declarations_.own.attributes)
       if (attribute->kind != AttributeKind::Global && attribute->is_associated_with(rule->name))
-        code_.emit(1, "%s %s;", attribute->type_name.c_str(), attribute->name->c_str());
-    code_.emit(kOutdent | 2, "} %c_%s;", 't', rule->name.c_str());
+        code_.line("%s %s;", attribute->type_name.c_str(), attribute->name->c_str());
+    code_.close_block("} t_" + rule->name + ";");
+    code_.blank_lines(1);
   }
 }
 
@@ -85,7 +86,7 @@ void ParserFile::globals() {
   for (const DeclarationLayer* layer : {&declarations_.own, &declarations_.imported})
     for (const auto& attribute : layer->attributes)
       if (attribute->kind == AttributeKind::Global)
-        code_.emit(1, "%s %s;", attribute->type_name.c_str(), attribute->name->c_str());
+        code_.line("%s %s;", attribute->type_name.c_str(), attribute->name->c_str());
 }
 
 void ParserFile::prototypes() {
@@ -94,56 +95,56 @@ void ParserFile::prototypes() {
 }
 
 void ParserFile::prototype(const Rule& rule) {
-  code_.emit(0, "static void ");
-  code_.name('p', rule.name);
+  code_.emit("static void ");
+  code_.emit("p_%s", rule.name.c_str());
   const bool attributed = writer_.has_attributes(rule.name);
-  if (attributed) code_.emit(0, "(%c_%s *", 't', rule.name.c_str());
+  if (attributed) code_.emit("(t_%s *", rule.name.c_str());
   if (attributed && recovery())
-    code_.emit(1, ", %s, ...);", "i_marker_set");
+    code_.line(", i_marker_set, ...);");
   else if (attributed)
-    code_.emit(1, ");");
+    code_.line(");");
   else if (recovery())
-    code_.emit(1, "(%s, ...);", "i_marker_set");
+    code_.line("(i_marker_set, ...);");
   else
-    code_.emit(1, "(void);");
+    code_.line("(void);");
 }
 
 void ParserFile::procedure(const Rule& rule) {
-  code_.emit(2);
+  code_.blank_lines(2);
   procedure_header(rule);
-  code_.emit(kIndent | 1, "{");
+  code_.open_block("{");
   const bool root = is_root(rule);
   if (root && recovery()) root_marker_set();
   declarations(rule);
   if (!root && recovery()) merge_caller_markers();
   NameList no_markers;
   writer_.group(*rule.body, &rule.name, writer_.all_terminals(), no_markers);
-  if (root && recovery()) code_.emit(1, "free(%s);", "i_markers");
-  code_.emit(kOutdent | 1, "}");
+  if (root && recovery()) code_.line("free(i_markers);");
+  code_.close_block("}");
 }
 
 void ParserFile::procedure_header(const Rule& rule) {
   if (is_root(rule)) {
-    code_.emit(1, "void");
-    code_.emit(1, "%c%s(void)", 'p', kRootName);
+    code_.line("void");
+    code_.line("pROOT(void)");
     return;
   }
-  code_.emit(1, "static void");
-  code_.name('p', rule.name);
+  code_.line("static void");
+  code_.emit("p_%s", rule.name.c_str());
   const bool attributed = writer_.has_attributes(rule.name);
-  if (attributed) code_.emit(0, "(%c_%s *", 't', rule.name.c_str());
+  if (attributed) code_.emit("(t_%s *", rule.name.c_str());
   if (attributed && recovery())
-    code_.emit(1, "%s, %s %s, ...)", "i_attrs", "i_marker_set", "i_markers");
+    code_.line("i_attrs, i_marker_set i_markers, ...)");
   else if (attributed)
-    code_.emit(1, "%s)", "i_attrs");
+    code_.line("i_attrs)");
   else if (recovery())
-    code_.emit(1, "(%s %s, ...)", "i_marker_set", "i_markers");
+    code_.line("(i_marker_set i_markers, ...)");
   else
-    code_.emit(1, "(void)");
+    code_.line("(void)");
 }
 
 void ParserFile::root_marker_set() {
-  code_.emit(1, "%s %s;", "i_marker_set", "i_markers");
+  code_.line("i_marker_set i_markers;");
 }
 
 // ROOT declares its occurrence variables like every other rule, so that an
@@ -152,43 +153,44 @@ void ParserFile::root_marker_set() {
 void ParserFile::declarations(const Rule& rule) {
   writer_.occurrence_variables(*rule.body);
   for (const Local& local : rule.locals)
-    code_.emit(1, "%s %s;", local.type_name.c_str(), local.name.c_str());
+    code_.line("%s %s;", local.type_name.c_str(), local.name.c_str());
   const bool root = is_root(rule);
   if (!root && recovery()) {
-    code_.emit(1, "va_list %s;", "i_args");
-    code_.emit(1, "%s %s;", "i_token_set", "i_token");
+    code_.line("va_list i_args;");
+    code_.line("i_token_set i_token;");
   }
-  code_.emit(1);
+  code_.blank_lines(1);
   if (!root || !recovery()) return;
-  code_.emit(kIndent | 1, "if ((%s= (%s)calloc(%s, 1)) == 0) {", "i_markers", "i_marker_set",
-             "i_token_set_size");
-  code_.emit(1, "%s(%s, __LINE__, __FILE__);", "i_report", "i_ENOMEM");
-  code_.emit(1, "return;");
-  code_.emit(kOutdent | 1, "}");
+  code_.open_block("if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {");
+  code_.line("i_report(i_ENOMEM, __LINE__, __FILE__);");
+  code_.line("return;");
+  code_.close_block("}");
 }
 
 // The caller's resume tokens, a list ended by -1, join the marker set.
 void ParserFile::merge_caller_markers() {
-  code_.emit(1, "va_start(%s, %s);", "i_args", "i_markers");
-  code_.emit(kIndent | 1, "while ((%s= va_arg(%s, %s)) != -1)", "i_token", "i_args", "i_token_set");
-  code_.emit(1, "%s[%s]= 1;", "i_markers", "i_token");
-  code_.emit(kOutdent | 2, "va_end(%s);", "i_args");
+  code_.line("va_start(i_args, i_markers);");
+  code_.open_block("while ((i_token= va_arg(i_args, i_token_set)) != -1)");
+  code_.line("i_markers[i_token]= 1;");
+  code_.close_block("va_end(i_args);");
+  code_.blank_lines(1);
 }
 
 void ParserFile::entry_function(const std::string& module_name) {
-  code_.emit(2);
-  code_.emit(1, "int");
+  code_.blank_lines(2);
+  code_.line("int");
   if (options_.has(kOptProgram))
-    code_.emit(1, "main(int ac, char **av)");
+    code_.line("main(int ac, char **av)");
   else
-    code_.emit(1, "%s_parser(int ac, char **av)", module_name.c_str());
-  code_.emit(kIndent | 1, "{");
-  code_.emit(kIndent | 1, "if (!%s(ac, av))", "i_init");
-  code_.emit(2, "return 1;");
-  code_.emit(kOutdent | 1, "%s();", "i_next_token");
-  code_.emit(1, "%c%s();", 'p', kRootName);
-  code_.emit(1, "return %s();", "i_finish");
-  code_.emit(kOutdent | 1, "}");
+    code_.line("%s_parser(int ac, char **av)", module_name.c_str());
+  code_.open_block("{");
+  code_.open_block("if (!i_init(ac, av))");
+  code_.line("return 1;");
+  code_.blank_lines(1);
+  code_.close_block("i_next_token();");
+  code_.line("pROOT();");
+  code_.line("return i_finish();");
+  code_.close_block("}");
 }
 
 }  // namespace
@@ -198,8 +200,7 @@ bool generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declara
   CodeWriter code(diagnostics);
   if (!code.open(diagnostics.module_name(), "c", kParserWidth)) return false;
   ParserFile(code, declarations, options).write(diagnostics.module_name());
-  code.close();
-  return true;
+  return code.close();
 }
 
 }  // namespace zedra

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 #include "code_writer.h"
@@ -28,8 +29,10 @@ class ParserWriter {
   // A symbol with an attribute of either attribute list associated with it.
   bool has_attributes(const std::string& symbol) const;
 
-  // "prefix, t1, t2, ..., -1" with continuation lines under the prefix.
-  void token_list(const char* prefix, const NameList& set);
+  // `head` and ", t1, t2, ..., -1": the list of the tokens of `set` behind
+  // the identifier that ends `head` ("i_delete_until(i_markers"), whose
+  // column the continuation lines keep.
+  void token_list(std::string_view head, const NameList& set);
   // With error recovery, when `context` is not within `target`: deletes
   // input up to a token of `target` or of the caller's markers.
   void skip(const NameList& context, const NameList& target);

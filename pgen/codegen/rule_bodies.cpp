@@ -41,7 +41,7 @@ void ParserWriter::group(const Group& group, const std::string* rule_name, const
   if (error_recovery_)
     error_branch(group, rule_name);
   else
-    code_.comment(1, "NO ERROR RECOVERY");
+    code_.line("/* NO ERROR RECOVERY */");
 }
 
 // The alternatives form one chain of if ... else if ..., so that once an
@@ -51,26 +51,26 @@ void ParserWriter::alternatives(const Group& group, const std::string* rule_name
                                 const NameList& markers) {
   for (std::size_t i = 0; i < group.alternatives.size(); ++i) {
     const Alternative& alternative = group.alternatives[i];
-    if (i > 0) code_.emit(0, "else ");
+    if (i > 0) code_.emit("else ");
     condition("if (", alternative.dirset, rule_name);
     items(alternative, alternative.dirset, markers);
-    code_.emit(kOutdent | 1, "}");
+    code_.close_block("}");
   }
 }
 
 void ParserWriter::error_branch(const Group& group, const std::string* rule_name) {
-  code_.emit(kIndent | 1, "else {");
+  code_.open_block("else {");
   if (rule_name)
-    code_.emit(1, "%s(%s, \"%s\");", "i_report", "i_WTERMINS", rule_name->c_str());
+    code_.line("i_report(i_WTERMINS, \"%s\");", rule_name->c_str());
   else
-    code_.emit(1, "%s(%s);", "i_report", "i_WGRPINS");
+    code_.line("i_report(i_WGRPINS);");
   if (has_empty_alternative(group))
-    code_.comment(1, "NO SEMANTIC RECOVERY NEEDED");
+    code_.line("/* NO SEMANTIC RECOVERY NEEDED */");
   else if (rule_name)
     default_values(*rule_name, 0);
   else
     replay_alternative(group.alternatives.front());
-  code_.emit(kOutdent | 1, "}");
+  code_.close_block("}");
 }
 
 // Every secondary gets the markers of the caller united with the FIRST sets
@@ -101,13 +101,13 @@ void ParserWriter::secondary(const Secondary& secondary, const NameList& context
       primary(*secondary.primary, context, markers);
       return;
     case SecondaryKind::Option:
-      code_.comment(1, "BEGIN of OPTION");
+      code_.line("/* BEGIN of OPTION */");
       skip(context, united(markers, first));
       condition("if (", first, nullptr);
       this->secondary(*secondary.operand, first, markers);
-      code_.emit(kOutdent | 1, "}");
-      code_.comment(1, "END of OPTION");
-      code_.emit(1);
+      code_.close_block("}");
+      code_.line("/* END of OPTION */");
+      code_.blank_lines(1);
       return;
     case SecondaryKind::Seq:
     case SecondaryKind::Clos:
@@ -126,15 +126,15 @@ void ParserWriter::repetition(const Secondary& secondary, const NameList& contex
   const NameList& first = secondary.first;
   const NameList loop_markers = united(markers, first);
   const NameList loop_context = united(context, first);
-  code_.comment(1, seq ? "BEGIN of SEQ" : "BEGIN of CLOS");
+  code_.line(seq ? "/* BEGIN of SEQ */" : "/* BEGIN of CLOS */");
   if (seq) this->secondary(*secondary.operand, first, loop_markers);
   skip(loop_context, loop_markers);
   condition("while (", first, nullptr);
   this->secondary(*secondary.operand, first, loop_markers);
   skip(loop_context, loop_markers);
-  code_.emit(kOutdent | 1, "}");
-  code_.comment(1, seq ? "END of SEQ" : "END of CLOS");
-  code_.emit(1);
+  code_.close_block("}");
+  code_.line(seq ? "/* END of SEQ */" : "/* END of CLOS */");
+  code_.blank_lines(1);
 }
 
 void ParserWriter::chain(const Secondary& secondary, const NameList& context,
@@ -142,7 +142,7 @@ void ParserWriter::chain(const Secondary& secondary, const NameList& context,
   const Secondary& operand = *secondary.operand;
   const Primary& separator = *secondary.primary;
   const NameList both = united(operand.first, separator.first);
-  code_.comment(1, "BEGIN of CHAIN or LIST");
+  code_.line("/* BEGIN of CHAIN or LIST */");
   this->secondary(operand, both, united(markers, separator.first));
   const NameList loop_context = united(context, both);
   const NameList loop_markers = united(markers, both);
@@ -151,9 +151,9 @@ void ParserWriter::chain(const Secondary& secondary, const NameList& context,
   primary(separator, both, united(markers, operand.first));
   this->secondary(operand, both, loop_markers);
   skip(loop_context, loop_markers);
-  code_.emit(kOutdent | 1, "}");
-  code_.comment(1, "END of CHAIN or LIST");
-  code_.emit(1);
+  code_.close_block("}");
+  code_.line("/* END of CHAIN or LIST */");
+  code_.blank_lines(1);
 }
 
 // Nested groups are written without the rule's name.
@@ -183,45 +183,41 @@ void ParserWriter::terminal(const Primary& primary, const NameList& context,
   token.add(name);
   condition("if (", token, nullptr);
   if (has_attributes(name)) {
-    code_.name('p', name);
-    code_.emit(0, "(&");
+    code_.emit("p_%s", name.c_str());
+    code_.emit("(&");
     code_.numbered_name('v', name, primary.number);
-    code_.emit(1, ");");
+    code_.line(");");
   }
-  code_.emit(1, "%s();", "i_next_token");
-  code_.emit(kOutdent | 1, "}");
+  code_.line("i_next_token();");
+  code_.close_block("}");
   if (!error_recovery_) return;
-  code_.emit(kIndent | 1, "else {");
-  code_.emit(1, "%s(%s, \"%s\");", "i_report", "i_WTERMINS", name.c_str());
+  code_.open_block("else {");
+  code_.line("i_report(i_WTERMINS, \"%s\");", name.c_str());
   default_values(name, primary.number);
-  code_.emit(kOutdent | 1, "}");
+  code_.close_block("}");
 }
 
 void ParserWriter::end_of_file(const NameList& context, const NameList& markers) {
   skip(context, plus(markers, "i_EndOfFile"));
   if (!error_recovery_) return;
-  code_.emit(1, "%s();", "i_next_token");
-  code_.emit(kIndent | 1, "if (%s != %s)", "i_look_ahead", "i_EndOfFile");
-  code_.emit(1, "%s(%s, \"%s\");", "i_report", "i_WTERMINS", "i_EndOfFile");
-  code_.emit(kOutdent);
+  code_.line("i_next_token();");
+  code_.open_block("if (i_look_ahead != i_EndOfFile)");
+  code_.line("i_report(i_WTERMINS, \"i_EndOfFile\");");
+  code_.outdent();
 }
 
 void ParserWriter::nonterminal(const Primary& primary, const NameList& markers) {
-  code_.name('p', primary.name);
+  code_.emit("p_%s", primary.name.c_str());
   if (has_attributes(primary.name)) {
-    code_.emit(0, "(&");
+    code_.emit("(&");
     code_.numbered_name('v', primary.name, primary.number);
-    if (error_recovery_) {
-      code_.emit(0, ", ");
-      token_list("i_markers", markers);
-    }
-    code_.emit(1, ");");
+    if (error_recovery_) token_list(", i_markers", markers);
+    code_.line(");");
   } else if (error_recovery_) {
-    code_.emit(0, "(");
-    token_list("i_markers", markers);
-    code_.emit(1, ");");
+    token_list("(i_markers", markers);
+    code_.line(");");
   } else {
-    code_.emit(1, "();");
+    code_.line("();");
   }
 }
 

@@ -8,6 +8,7 @@
 #include "files.h"
 #include "generator_cli.h"
 #include "generator_main.h"
+#include "diagrams/diagrams_output.h"
 #include "front/parser_declarations.h"
 #include "front/parser_includes.h"
 #include "front/parser_reader.h"
@@ -34,12 +35,12 @@ namespace {
 // The state of one pgen run.
 class PgenRun {
  public:
-  explicit PgenRun(Diagnostics& diagnostics)
-      : diagnostics_(diagnostics),
+  PgenRun(Diagnostics& diagnostics, const CommandLine& command_line)
+      : diagrams_option_(command_line.option("diagrams")),
+        diagnostics_(diagnostics),
         symbols_(diagnostics_),
         types_(symbols_),
-        declarations_(diagnostics_, symbols_, types_,
-                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        declarations_(diagnostics_, symbols_, types_, &options_),
         source_(diagnostics_) {}
 
   int run(int argc, char** argv);
@@ -52,6 +53,8 @@ class PgenRun {
   void test_rule(Rule& rule, bool is_root);
   int finish();
 
+  std::optional<LongOption> diagrams_option_;
+  DiagramRequest diagrams_;
   Diagnostics& diagnostics_;
   SymbolTable symbols_;
   TypeTable types_;
@@ -63,6 +66,9 @@ class PgenRun {
 // A parser file that cannot be written ends the run at once with status 1:
 // no summary, and the listing stays as far as it was written.
 int PgenRun::run(int argc, char** argv) {
+  const std::optional<DiagramRequest> diagrams = requested_diagrams(diagnostics_, diagrams_option_);
+  if (!diagrams) return 1;
+  diagrams_ = *diagrams;
   InputFile input;
   if (!open_input(diagnostics_, Tool::Pgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
   if (!enter_command_line_modules(argc, argv)) return 1;
@@ -72,10 +78,13 @@ int PgenRun::run(int argc, char** argv) {
   if (diagnostics_.error_count() == 0) {
     if (!complete_declarations()) {
       diagnostics_.close_listing();
-      diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+      diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
       return 1;
     }
-    if (diagnostics_.error_count() == 0 && !analyse_and_generate()) return 1;
+    if (diagnostics_.error_count() == 0) {
+      if (!analyse_and_generate()) return 1;
+      write_requested_diagrams(diagnostics_, diagrams_, declarations_.own.rules);
+    }
   }
   diagnostics_.close_listing();
   return finish();
@@ -121,7 +130,7 @@ void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& de
     for (const auto& constant : layer->constants)
       if (!constant->type) {
         diagnostics.set_line(constant->line);
-        diagnostics.report(59, "Parser constant", *constant->name);
+        diagnostics.report(Msg::NoType, "Parser constant", *constant->name);
       }
   diagnostics.set_line(0);
 }
@@ -132,7 +141,7 @@ void check_constant_types(Diagnostics& diagnostics, const ParserDeclarations& de
 // when the parser file could not be written.
 bool PgenRun::analyse_and_generate() {
   diagnostics_.set_line(0);
-  if (!declarations_.root_set()) diagnostics_.report(23);
+  if (!declarations_.root_set()) diagnostics_.report(Msg::NoRoot);
   Listing& listing = diagnostics_.listing();
   if (options_.has(kOptListNames)) symbols_.dump(listing.stream());
   if (options_.has(kOptListSymbols)) list_all_symbols(listing, declarations_);
@@ -166,31 +175,40 @@ bool PgenRun::analyse_and_generate() {
 // The listing of one rule and the tests that run rule by rule.
 void PgenRun::test_rule(Rule& rule, bool is_root) {
   list_rule(diagnostics_.listing(), options_, rule, is_root);
+  diagnostics_.set_line(rule.line);
   if (options_.has(kOptLl1Test)) test_ll1_conflicts(diagnostics_, rule);
   if (options_.has(kOptDependencies)) {
     test_reachability(diagnostics_, rule);
     test_rule_availability(diagnostics_, declarations_, rule);
   }
+  diagnostics_.set_line(0);
 }
 
 // The summary line; the exit status follows the error count.
 int PgenRun::finish() {
   diagnostics_.set_line(0);
-  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
   return exit_status_of(diagnostics_.error_count());
 }
 
 constexpr const char* kUsage =
-    "usage: pgen [specification[.inp]] [action-module ...]\n"
+    "usage: pgen [options] [specification[.inp]] [action-module ...]\n"
     "  Reads the parser specification (standard input without a name) and\n"
-    "  writes <module>.lst and, when missing, <action-module>.h and .c.\n"
-    "  --help     this text\n"
-    "  --version  the banner\n";
+    "  writes <module>.lst, the parser <module>.c and, when missing,\n"
+    "  <action-module>.h and .c.\n"
+    "  -d DIR, --output-dir DIR   write every file into DIR (created when\n"
+    "                             missing); include files are found there too\n"
+    "  --no-templates             no templates of action modules\n"
+    "  --diagrams[=noactions]     also <module>.html, the rules as syntax\n"
+    "                             diagrams (without the action calls)\n"
+    "  --help                     this text\n"
+    "  --version                  the banner\n";
 
 }  // namespace
 
 int run_pgen(int argc, char** argv) {
-  return run_generator<PgenRun>({"ZEDRA parser generator v2.8", kUsage, "pgen"}, argc, argv);
+  return run_generator<PgenRun>({"ZEDRA parser generator v2.8", kUsage, "pgen"}, argc, argv,
+                                {"diagrams"});
 }
 
 }  // namespace zedra

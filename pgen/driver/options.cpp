@@ -51,7 +51,7 @@ void PgenOptions::apply_word(Diagnostics& diagnostics, const std::string& word) 
     mask_ &= ~kOptProgram;
     return;
   }
-  if (!apply_option_word(mask_, word, kOptionTable)) diagnostics.report(25, word);
+  if (!apply_option_word(mask_, word, kOptionTable)) diagnostics.report(Msg::UnknownOption, word);
 }
 
 }  // namespace zedra

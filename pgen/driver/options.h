@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "option_words.h"
+
 namespace zedra {
 
 class Diagnostics;
@@ -33,15 +35,15 @@ enum PgenOption : std::uint32_t {
 
 inline constexpr std::uint32_t kDefaultPgenOptions = 0x3D144;
 
-class PgenOptions {
+class PgenOptions final : public OptionSet {
  public:
   bool has(std::uint32_t option) const { return (mask_ & option) != 0; }
   std::uint32_t mask() const { return mask_; }
 
-  // Applies the words of an OPTIONS clause from left to right (message 25
+  // Applies the words of an OPTIONS clause from left to right (Msg::UnknownOption
   // for an unknown word); then any set option that lists analysis sets
   // switches the LL(1) test on.
-  void apply(Diagnostics& diagnostics, const std::vector<std::string>& words);
+  void apply(Diagnostics& diagnostics, const std::vector<std::string>& words) override;
 
  private:
   void apply_word(Diagnostics& diagnostics, const std::string& word);

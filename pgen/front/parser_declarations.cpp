@@ -3,28 +3,26 @@
 #include <utility>
 
 #include "diagnostics.h"
+#include "option_words.h"
 #include "scpatype.h"
 #include "symtab.h"
 
 namespace zedra {
 
 ParserDeclarations::ParserDeclarations(Diagnostics& diagnostics, SymbolTable& symbols,
-                                       TypeTable& types, OptionHandler apply_options)
-    : diagnostics_(diagnostics),
-      symbols_(symbols),
-      types_(types),
-      apply_options_(std::move(apply_options)) {
+                                       TypeTable& types, OptionSet* options)
+    : diagnostics_(diagnostics), symbols_(symbols), types_(types), options_(options) {
   own.rules.append("ROOT");
   current_rule_ = &root();
 }
 
 void ParserDeclarations::apply_options(const Names& names) {
-  if (apply_options_) apply_options_(names);
+  if (options_) options_->apply(diagnostics_, names);
 }
 
 void ParserDeclarations::add_definition_modules(const Names& names) {
   if (include_depth_ > 0) {
-    diagnostics_.report(82);
+    diagnostics_.report(Msg::IncludeDefinitionsIgnored);
     return;
   }
   for (const std::string& name : names) actions.add_module(diagnostics_, actions.own, name);
@@ -36,7 +34,7 @@ bool ParserDeclarations::add_command_line_module(const std::string& name) {
 
 void ParserDeclarations::queue_includes(LocatedNames names) {
   if (include_depth_ > 0) {
-    diagnostics_.report(18);
+    diagnostics_.report(Msg::NestedInclude);
     return;
   }
   for (LocatedName& name : names) include_queue_.push_back(std::move(name));
@@ -65,7 +63,7 @@ void ParserDeclarations::declare_constants(const Names& names, const std::string
 
 void ParserDeclarations::declare_action(const std::string& name) {
   if (!actions.current_module()) {
-    if (missing_module_reports_ == 0) diagnostics_.report(22);
+    if (missing_module_reports_ == 0) diagnostics_.report(Msg::ActionsWithoutDefinitionFile);
     ++missing_module_reports_;
     declaration_valid_ = false;
     return;
@@ -112,6 +110,7 @@ void ParserDeclarations::declare_rule(const std::string& name) {
   declaration_valid_ = entered != nullptr;
   if (!entered) return;
   current_rule_ = &layer().rules.append(*entered);
+  current_rule_->line = diagnostics_.line();
 }
 
 void ParserDeclarations::add_locals(const Names& names, const std::string& type_name) {
@@ -120,7 +119,7 @@ void ParserDeclarations::add_locals(const Names& names, const std::string& type_
     if (symbols_.name_check(name)) continue;
     if (current_rule_->find_local(name) ||
         find_attribute(own.attributes, imported.attributes, name)) {
-      diagnostics_.report(37, name);
+      diagnostics_.report(Msg::DuplicateName, name);
       continue;
     }
     Local local;
@@ -139,19 +138,21 @@ void ParserDeclarations::set_rule_body(std::unique_ptr<Group> body) {
 void ParserDeclarations::set_root(ItemList before, std::string start, int start_line,
                                   ItemList after) {
   if (root_set_) {
-    diagnostics_.report(17);
+    diagnostics_.report(Msg::MultipleRoot);
     return;
   }
   root_set_ = true;
   Alternative alternative;
   for (Item& item : before) alternative.items.push_back(std::move(item));
-  alternative.items.push_back(make_secondary(make_name_primary(start, start_line), 0));
+  alternative.items.push_back(
+      make_secondary(make_name_primary(start, start_line), SecondaryKind::Plain));
   for (Item& item : after) alternative.items.push_back(std::move(item));
   alternative.items.push_back(
-      make_secondary(make_name_primary("i_EndOfFile", diagnostics_.line()), 0));
+      make_secondary(make_name_primary("i_EndOfFile", diagnostics_.line()), SecondaryKind::Plain));
   auto body = std::make_unique<Group>();
   body->alternatives.push_back(std::move(alternative));
   root().start = std::move(start);
+  root().line = start_line;
   root().body = std::move(body);
 }
 

@@ -5,7 +5,6 @@
 // these lists (parser_includes.h, parser_resolve.h).
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 namespace zedra {
 
 class Diagnostics;
+class OptionSet;
 class SymbolTable;
 class TypeTable;
 
@@ -42,11 +42,10 @@ struct DeclarationLayer {
 
 class ParserDeclarations {
  public:
-  // `apply_options` receives the words of an OPTIONS clause.
-  using OptionHandler = std::function<void(const Names&)>;
-
+  // `options` receives the words of every OPTIONS clause; without one the
+  // clauses are read but have no effect.
   ParserDeclarations(Diagnostics& diagnostics, SymbolTable& symbols, TypeTable& types,
-                     OptionHandler apply_options);
+                     OptionSet* options);
   ParserDeclarations(const ParserDeclarations&) = delete;
   ParserDeclarations& operator=(const ParserDeclarations&) = delete;
 
@@ -70,7 +69,7 @@ class ParserDeclarations {
   // reader numbers "attr OF symbol" arguments against it.
   const Rule* current_rule() const { return current_rule_; }
 
-  // A command-line action module (message 37 for a duplicate).
+  // A command-line action module (Msg::DuplicateName for a duplicate).
   bool add_command_line_module(const std::string& name);
 
   // Makes new declarations go to the imported layer (while an include file
@@ -101,7 +100,7 @@ class ParserDeclarations {
   Diagnostics& diagnostics_;
   SymbolTable& symbols_;
   TypeTable& types_;
-  OptionHandler apply_options_;
+  OptionSet* options_;
 
   bool building_imported_ = false;
   bool declaration_valid_ = false;

@@ -17,10 +17,17 @@ namespace {
 
 constexpr int kIncludeNameLength = 8;
 
-// Opens "<name>.inc" in the working directory, else below the installation
-// directory; reports 31 with the second path when neither opens.
+// Opens "<name>.inc" in the output folder when there is one (where a
+// scanner generated into the same folder left it), then in the working
+// directory, else below the installation directory; reports
+// Msg::FileUnreadable with the last path when none opens.
 FilePtr open_include(Diagnostics& diagnostics, const std::string& name, std::string& opened) {
-  opened = format("%.*s.inc", kIncludeNameLength, name.c_str());
+  const std::string file_name = format("%.*s.inc", kIncludeNameLength, name.c_str());
+  if (!diagnostics.output_directory().empty()) {
+    opened = diagnostics.output_path(file_name);
+    if (FilePtr file{std::fopen(opened.c_str(), "r")}) return file;
+  }
+  opened = file_name;
   if (FilePtr file{std::fopen(opened.c_str(), "r")}) return file;
   opened = diagnostics.installation_directory() + "/include/" + opened;
   return open_file(diagnostics, opened, "r");
@@ -68,7 +75,7 @@ int read_include(ParserDeclarations& declarations, SpecSource& source, const Loc
   diagnostics.set_line(1);
   source.restart(file.get());
   declarations.set_include_depth(1);
-  int result = read_parser_specification(source, declarations);
+  const ReadResult result = read_parser_specification(source, declarations);
   declarations.set_include_depth(0);
   if (result != kReadAccepted) return 1;
   resolve_declarations(declarations, new_declarations(declarations, mark, module));

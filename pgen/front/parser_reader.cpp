@@ -36,7 +36,7 @@ class Reader : private TokenCursor<ParserScanner, Token, kTokIdent> {
         diagnostics_(declarations.diagnostics()),
         decl_(declarations) {}
 
-  int run() { return read_result(specification()); }
+  ReadResult run() { return read_result(specification()); }
 
  private:
   // Each production gives false when reading must end.
@@ -53,7 +53,7 @@ class Reader : private TokenCursor<ParserScanner, Token, kTokIdent> {
   bool rule_declaration();
   bool locals_part();
   bool root_clause();
-  int operator_part();
+  SecondaryKind operator_part();
   bool alternatives(std::unique_ptr<Group>& body);
   bool continue_secondary(std::vector<GroupFrame>& frames, ItemList items);
   bool close_group(std::vector<GroupFrame>& frames);
@@ -66,6 +66,8 @@ class Reader : private TokenCursor<ParserScanner, Token, kTokIdent> {
   bool in_root_clause_ = false;
 };
 
+// specification : { 'OPTIONS' name_list '.' } OPTION
+//                 { 'DEFINITIONS' name_list '.' } OPTION section SEQ .
 bool Reader::specification() {
   if (peek() == kTokOptions) {
     take();
@@ -85,6 +87,10 @@ bool Reader::specification() {
   return true;
 }
 
+// section : 'INCLUDE' located_names '.' | 'TERMINALS' located_names '.'
+//         | 'TYPES' type_declaration SEQ | 'CONSTANTS' constant_declaration SEQ
+//         | 'ACTIONS' action_declaration SEQ | 'ATTRIBUTES' attribute_declaration SEQ
+//         | 'RULES' rule_declaration SEQ | 'ROOT' root_clause .
 bool Reader::section() {
   switch (peek()) {
     case kTokInclude: {
@@ -119,8 +125,8 @@ bool Reader::section() {
   }
 }
 
-// A section keyword followed by one or more declarations, each of which
-// starts with an identifier.
+// declarations : section_keyword declaration SEQ .
+// Every declaration starts with an identifier.
 template <class Declaration>
 bool Reader::declarations(Declaration declaration) {
   take();
@@ -130,6 +136,8 @@ bool Reader::declarations(Declaration declaration) {
   return true;
 }
 
+// located_names : IDENT CHAIN ',' .
+// Each name keeps the line it was written on.
 bool Reader::located_names(LocatedNames& names) {
   for (;;) {
     std::string name;
@@ -140,8 +148,10 @@ bool Reader::located_names(LocatedNames& names) {
   }
 }
 
+// type_declaration : IDENT { '=' '(' name_list ')' } OPTION '.' .
 bool Reader::type_declaration() { return TokenCursor::type_declaration(decl_); }
 
+// constant_declaration : name_list ':' IDENT '.' .
 bool Reader::constant_declaration() {
   Names names;
   std::string type_name;
@@ -150,6 +160,8 @@ bool Reader::constant_declaration() {
   return true;
 }
 
+// action_declaration : IDENT '(' { formal_group CHAIN ';' } OPTION ')' '.' .
+// The action is declared before its parameters are read.
 bool Reader::action_declaration() {
   std::string name;
   if (!ident(name)) return false;
@@ -165,6 +177,7 @@ bool Reader::action_declaration() {
   return expect(')') && expect('.');
 }
 
+// formal_group : { 'IN' | 'OUT' } name_list ':' IDENT .
 bool Reader::formal_group() {
   Direction direction = Direction::In;
   if (peek() == kTokOut)
@@ -179,6 +192,10 @@ bool Reader::formal_group() {
   return true;
 }
 
+// attribute_declaration : IDENT ':' IDENT
+//     { 'GLOBAL' | 'INH' 'OF' name_list | 'SYN' 'OF' name_list { 'WITH' 'DEFAULT' IDENT } OPTION }
+//     '.' .
+// The attribute is declared before its kind is read.
 bool Reader::attribute_declaration() {
   std::string name;
   std::string type_name;
@@ -203,6 +220,8 @@ bool Reader::attribute_declaration() {
   return expect('.');
 }
 
+// rule_declaration : IDENT locals_part OPTION ':' alternatives .
+// The rule is declared before its locals and its body are read.
 bool Reader::rule_declaration() {
   std::string name;
   if (!ident(name)) return false;
@@ -214,6 +233,7 @@ bool Reader::rule_declaration() {
   return true;
 }
 
+// locals_part : '(' 'LOCAL' { name_list ':' IDENT } CHAIN ';' ')' .
 bool Reader::locals_part() {
   take();
   if (!expect(kTokLocal)) return false;
@@ -228,6 +248,9 @@ bool Reader::locals_part() {
   return expect(')');
 }
 
+// root_clause : action_call CLOS IDENT action_call CLOS '.' .
+// Read after 'ROOT': the calls before the start symbol, the start symbol
+// and the calls after it.
 bool Reader::root_clause() {
   in_root_clause_ = true;
   ItemList before;
@@ -253,15 +276,19 @@ bool Reader::root_clause() {
   return true;
 }
 
-int Reader::operator_part() {
+// operator_part : { 'OPTION' | 'SEQ' | 'CLOS' } OPTION .
+SecondaryKind Reader::operator_part() {
   switch (peek()) {
-    case kTokOption: take(); return 1;
-    case kTokSeq: take(); return 2;
-    case kTokClos: take(); return 3;
-    default: return 0;
+    case kTokOption: take(); return SecondaryKind::Option;
+    case kTokSeq: take(); return SecondaryKind::Seq;
+    case kTokClos: take(); return SecondaryKind::Clos;
+    default: return SecondaryKind::Plain;
   }
 }
 
+// alternatives : alternative CHAIN '|' '.' .
+// alternative  : { secondary | action_call } CLOS .
+// primary      : IDENT | '{' alternative CHAIN '|' '}' .
 // The alternatives of a rule body up to and including the closing ".".
 // Nested groups are read with an explicit stack of frames, so the depth of
 // nesting is bounded only by the parse stack limit.
@@ -310,8 +337,9 @@ bool Reader::alternatives(std::unique_ptr<Group>& body) {
   }
 }
 
-// A nested group is complete: it becomes the primary of a new secondary, or
-// the separator of the CHAIN that waits for it.
+// primary : '{' alternative CHAIN '|' '}' .
+// At the closing '}': the nested group is complete. It becomes the primary
+// of a new secondary, or the separator of the CHAIN that waits for it.
 bool Reader::close_group(std::vector<GroupFrame>& frames) {
   GroupFrame done = std::move(frames.back());
   frames.pop_back();
@@ -326,9 +354,12 @@ bool Reader::close_group(std::vector<GroupFrame>& frames) {
   return continue_secondary(frames, std::move(items));
 }
 
-// Applies the CHAIN, LIST and PACK operators that follow a secondary and
-// appends its items to the alternative. A group that opens as a CHAIN
-// separator takes the items along until it is closed.
+// secondary : primary operator_part
+//             { 'CHAIN' primary | 'LIST' operator_part | 'PACK' operator_part } CLOS .
+// From the first CHAIN, LIST or PACK on: applies the operators that follow
+// the primary and its operator_part, and appends the items to the
+// alternative. A group that opens as a CHAIN separator takes the items
+// along until it is closed.
 bool Reader::continue_secondary(std::vector<GroupFrame>& frames, ItemList items) {
   for (;;) {
     switch (peek()) {
@@ -367,6 +398,8 @@ bool Reader::continue_secondary(std::vector<GroupFrame>& frames, ItemList items)
   }
 }
 
+// action_call : IDENT '(' { argument CHAIN ',' } OPTION ')' .
+// `name` is the IDENT, which the caller has read.
 bool Reader::action_call(std::string name, Item& item) {
   if (!expect('(')) return false;
   auto call = std::make_unique<ActionCall>();
@@ -391,6 +424,7 @@ int instance_number(const std::string& digits) {
   return error == std::errc() ? value : INT_MAX;
 }
 
+// argument : NUMBER | STRING | IDENT { 'OF' IDENT { '#' NUMBER } OPTION } OPTION .
 bool Reader::argument(Argument& argument) {
   if (peek() == kTokNumber || peek() == kTokString) {
     argument.kind = ArgumentKind::Literal;
@@ -416,7 +450,7 @@ bool Reader::argument(Argument& argument) {
 
 }  // namespace
 
-int read_parser_specification(SpecSource& source, ParserDeclarations& declarations) {
+ReadResult read_parser_specification(SpecSource& source, ParserDeclarations& declarations) {
   return Reader(source, declarations).run();
 }
 

@@ -13,9 +13,9 @@ class Diagnostics;
 class ParserDeclarations;
 class SpecSource;
 
-// Reads `source` to its end. Syntax errors are reported as message 26 and
+// Reads `source` to its end. Syntax errors are reported as Msg::ErrorAt and
 // end the reading (there is no recovery); declaration errors are reported
 // by the declaration operations and do not.
-int read_parser_specification(SpecSource& source, ParserDeclarations& declarations);
+ReadResult read_parser_specification(SpecSource& source, ParserDeclarations& declarations);
 
 }  // namespace zedra

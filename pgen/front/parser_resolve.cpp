@@ -52,7 +52,7 @@ class Resolver {
   void undefined(int line, const char* what, const std::string& name, const std::string& owner_kind,
                  const std::string& owner) {
     diagnostics_.set_line(line);
-    diagnostics_.report(35, what, name, owner_kind, owner);
+    diagnostics_.report(Msg::UndefinedReference, what, name, owner_kind, owner);
   }
 
   void resolve_constant(ParserConstant& constant);
@@ -182,7 +182,7 @@ void Resolver::resolve_call(ActionCall& call) {
   diagnostics_.set_line(call.line);
   call.action = lookup(actions_, call.name);
   if (!call.action) {
-    diagnostics_.report(35, "Action", call.name, "rule", rule_->name);
+    diagnostics_.report(Msg::UndefinedReference, "Action", call.name, "rule", rule_->name);
     return;
   }
   const std::vector<FormalParameter>& formals = call.action->formals;
@@ -198,30 +198,30 @@ void Resolver::resolve_call(ActionCall& call) {
       bind_plain_name(call, argument, position);
   }
   if (formals.size() > call.arguments.size())
-    diagnostics_.report(15, call.name);
+    diagnostics_.report(Msg::NotEnoughArguments, call.name);
   else if (formals.size() < call.arguments.size())
-    diagnostics_.report(16, call.name);
+    diagnostics_.report(Msg::TooManyArguments, call.name);
 }
 
 void Resolver::bind_symbol_attribute(const ActionCall& call, Argument& argument, int position) {
   ParserAttribute* attribute = lookup(attributes_, argument.name);
   if (!attribute) {
-    diagnostics_.report(21, argument.name);
+    diagnostics_.report(Msg::AttributeUndefined, argument.name);
     return;
   }
   Rule* rule = lookup(rules_, argument.symbol);
   if (!rule && !is_terminal(argument.symbol)) {
-    diagnostics_.report(35, "(Non)Terminal", argument.symbol, "rule", rule_->name);
+    diagnostics_.report(Msg::UndefinedReference, "(Non)Terminal", argument.symbol, "rule", rule_->name);
     return;
   }
   if (!is_associated(*attribute, argument.symbol)) {
-    diagnostics_.report(14, argument.name, "(non)terminal", argument.symbol);
+    diagnostics_.report(Msg::AttributeNotAssociated, argument.name, "(non)terminal", argument.symbol);
   } else {
     argument.kind = ArgumentKind::Attribute;
     argument.attribute = attribute;
     argument.rule = rule;
   }
-  if (attribute->type != argument.formal->type) diagnostics_.report(24, position, call.name);
+  if (attribute->type != argument.formal->type) diagnostics_.report(Msg::ArgumentTypeConflict, position, call.name);
 }
 
 void Resolver::bind_plain_name(const ActionCall& call, Argument& argument, int position) {
@@ -241,10 +241,10 @@ void Resolver::bind_plain_name(const ActionCall& call, Argument& argument, int p
     argument.kind = ArgumentKind::TypeValue;
     return;
   } else {
-    diagnostics_.report(20, position, call.name);
+    diagnostics_.report(Msg::ArgumentUndefined, position, call.name);
     return;
   }
-  if (found_type != argument.formal->type) diagnostics_.report(24, position, call.name);
+  if (found_type != argument.formal->type) diagnostics_.report(Msg::ArgumentTypeConflict, position, call.name);
 }
 
 }  // namespace

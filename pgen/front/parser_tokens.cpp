@@ -28,6 +28,11 @@ constexpr std::array<KeywordSpelling, 25> kKeywords{{
 
 int parser_keyword(const std::string& word) { return find_keyword(kKeywords, word, kTokIdent); }
 
+// token  : IDENT | NUMBER | STRING | any other single character .
+// IDENT  : letter { letter | digit | '_' } CLOS .   (a keyword when it spells one)
+// NUMBER : digit SEQ .
+// Blanks, tabs, carriage returns, line ends and comments are skipped
+// before a token.
 Token ParserScanner::next() {
   for (;;) {
     Token token;

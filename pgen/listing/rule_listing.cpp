@@ -13,7 +13,7 @@ namespace zedra {
 
 namespace {
 
-const char* tristate_line(int value) {
+const char* tristate_line(Tristate value) {
   switch (value) {
     case kFalse: return " false\n";
     case kTrue: return " true\n";
@@ -56,7 +56,7 @@ class RulePrinter {
   void primary(const Primary& primary, int indent);
   void secondary_sets(const Secondary& secondary);
   void primary_sets(const Primary& primary);
-  void element_sets(const std::string& what, int empty, const NameList& first, const NameList& last,
+  void element_sets(const std::string& what, Tristate empty, const NameList& first, const NameList& last,
                     const NameList& follow, const NameList* dirset);
   void call(const ActionCall& call, int indent);
   void indentation(int width) { listing_.raw_printf("%*s", width, ""); }
@@ -111,7 +111,7 @@ void RulePrinter::secondary_sets(const Secondary& secondary) {
 
 // The sets of a secondary or primary ("what"): EMPTY after a line end, the
 // others each on a line of its own.
-void RulePrinter::element_sets(const std::string& what, int empty, const NameList& first, const NameList& last,
+void RulePrinter::element_sets(const std::string& what, Tristate empty, const NameList& first, const NameList& last,
                                const NameList& follow, const NameList* dirset) {
   if (options_.has(kOptEmptyRules)) {
     listing_.raw_printf("\nEMPTY(%s) =%s", what.c_str(), tristate_line(empty));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "diagnostics.h"
+#include "output_file.h"
 #include "files.h"
 #include "listing.h"
 #include "scpatype.h"
@@ -32,7 +33,7 @@ ModuleList* ParserActions::list_of(const ActionModule* module) {
 ActionModule* ParserActions::add_module(Diagnostics& diagnostics, ModuleList& list,
                                         const std::string& name) {
   if (has_module(name)) {
-    diagnostics.report(37, name);
+    diagnostics.report(Msg::DuplicateName, name);
     return nullptr;
   }
   auto position = list.end();
@@ -64,7 +65,7 @@ FormalParameter* ParserActions::add_formal(Diagnostics& diagnostics, const Symbo
   if (!current_action_) return nullptr;
   if (symbols.name_check(name)) return nullptr;
   if (current_action_->find_formal(name)) {
-    diagnostics.report(37, name);
+    diagnostics.report(Msg::DuplicateName, name);
     return nullptr;
   }
   FormalParameter formal;
@@ -108,32 +109,34 @@ bool has_unresolved_formal(const ActionModule& module) {
 
 void write_header(Diagnostics& diagnostics, const ParserActions& actions,
                   const ActionModule& module) {
-  std::string name = module.name + ".h";
+  const std::string name = diagnostics.output_path(module.name + ".h");
   if (file_access(name) == 0) return;
-  FilePtr file = open_file(diagnostics, name, "w");
-  if (!file) return;
+  ReplacingFile file;
+  if (!open_reported(diagnostics, file, name)) return;
   for (const ActionModule& imported : actions.imported)
-    if (!imported.name.empty()) std::fprintf(file.get(), "#include \"%s.h\"\n", imported.name.c_str());
+    if (!imported.name.empty()) std::fprintf(file.stream(), "#include \"%s.h\"\n", imported.name.c_str());
   for (const auto& action : module.actions)
-    std::fprintf(file.get(), "%s;", action_prototype(*action).c_str());
-  std::fputs("\n", file.get());
-  file.reset();
-  if (has_unresolved_formal(module))
-    remove_file(name);
-  else
-    diagnostics.report(kMsgGeneratedFile, name);
+    std::fprintf(file.stream(), "%s;", action_prototype(*action).c_str());
+  std::fputs("\n", file.stream());
+  // A header with an unresolved parameter type would not compile: it is
+  // not kept.
+  if (has_unresolved_formal(module)) return;
+  if (commit_reported(diagnostics, file, name)) diagnostics.report(Msg::GeneratedFile, name);
 }
 
+// Templates are written only where the module's file is missing, so that
+// the user's code in it is never replaced; never with --no-templates.
 void write_template(Diagnostics& diagnostics, const ActionModule& module) {
-  std::string name = module.name + ".c";
-  if (file_access(name) == 0) return;
-  diagnostics.report(87, name);
-  FilePtr file = open_file(diagnostics, name, "w");
-  if (!file) return;
-  std::fprintf(file.get(), "#include \"%s.h\"\n", module.name.c_str());
+  const std::string name = diagnostics.output_path(module.name + ".c");
+  if (!diagnostics.templates() || file_access(name) == 0) return;
+  diagnostics.report(Msg::ModuleTemplateCreated, name);
+  ReplacingFile file;
+  if (!open_reported(diagnostics, file, name)) return;
+  std::fprintf(file.stream(), "#include \"%s.h\"\n", module.name.c_str());
   for (const auto& action : module.actions)
-    std::fprintf(file.get(), "%s\n{\n\n} /* %s */\n", action_prototype(*action).c_str(),
+    std::fprintf(file.stream(), "%s\n{\n\n} /* %s */\n", action_prototype(*action).c_str(),
                  action->name->c_str());
+  commit_reported(diagnostics, file, name);
 }
 
 }  // namespace

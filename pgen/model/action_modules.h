@@ -51,7 +51,7 @@ class ParserActions {
   ModuleList own;
   ModuleList imported;
 
-  // Adds a module to `list` (message 37 when a module of that name exists
+  // Adds a module to `list` (Msg::DuplicateName when a module of that name exists
   // in either list). It goes directly after the current module when that has
   // a name, directly before it otherwise, or at the end without a current
   // module; it becomes current. Null on failure.
@@ -67,7 +67,7 @@ class ParserActions {
   void clear_current_action() { current_action_ = nullptr; }
 
   // Appends a formal parameter to the current action: the name must be
-  // legal and new among the action's parameters (message 37). Null on
+  // legal and new among the action's parameters (Msg::DuplicateName). Null on
   // failure.
   FormalParameter* add_formal(Diagnostics& diagnostics, const SymbolTable& symbols,
                               const std::string& name);

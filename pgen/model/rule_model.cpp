@@ -35,9 +35,16 @@ std::unique_ptr<Secondary> wrap(std::unique_ptr<Secondary> operand, SecondaryKin
   return outer;
 }
 
-std::unique_ptr<Secondary> wrap_operator(std::unique_ptr<Secondary> operand, int op) {
-  if (op <= 0 || op > 3) return operand;
-  return wrap(std::move(operand), static_cast<SecondaryKind>(op));
+// Wraps `operand` by a postfix operator; any other kind leaves it as it is.
+std::unique_ptr<Secondary> wrap_operator(std::unique_ptr<Secondary> operand, SecondaryKind op) {
+  switch (op) {
+    case SecondaryKind::Option:
+    case SecondaryKind::Seq:
+    case SecondaryKind::Clos: return wrap(std::move(operand), op);
+    case SecondaryKind::Plain:
+    case SecondaryKind::Chain: break;
+  }
+  return operand;
 }
 
 }  // namespace
@@ -56,7 +63,7 @@ std::unique_ptr<Primary> make_group_primary(std::unique_ptr<Group> group) {
   return primary;
 }
 
-Item make_secondary(std::unique_ptr<Primary> primary, int op) {
+Item make_secondary(std::unique_ptr<Primary> primary, SecondaryKind op) {
   auto plain = std::make_unique<Secondary>();
   plain->primary = std::move(primary);
   Item item;
@@ -70,16 +77,16 @@ void make_chain(ItemList& items, std::unique_ptr<Primary> separator) {
   first.secondary->primary = std::move(separator);
 }
 
-void make_list(ItemList& items, int op, int line) {
+void make_list(ItemList& items, SecondaryKind op, int line) {
   make_chain(items, make_name_primary("tListSep", line));
   Item& first = items.front();
   first.secondary = wrap_operator(std::move(first.secondary), op);
 }
 
-void make_pack(ItemList& items, int op, int line) {
+void make_pack(ItemList& items, SecondaryKind op, int line) {
   ItemList packed;
   packed.reserve(items.size() + 2);
-  packed.push_back(make_secondary(make_name_primary("tPackLeft", line), 0));
+  packed.push_back(make_secondary(make_name_primary("tPackLeft", line), SecondaryKind::Plain));
   for (Item& item : items) packed.push_back(std::move(item));
   packed.push_back(make_secondary(make_name_primary("tPackRight", line), op));
   items = std::move(packed);

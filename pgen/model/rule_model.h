@@ -25,6 +25,12 @@ struct Rule;
 // Tri-state values of the EMPTY analysis.
 enum Tristate : int { kFalse = 0, kTrue = 1, kUndecided = 2 };
 
+// Whether a rule can be reached from ROOT, set by the reduction test.
+enum Reduction : int { kNeverReduced = 0, kUsedNotTraversed = 1, kReduced = 2 };
+// Whether a rule, an alternative or a secondary can derive a finite phrase,
+// set by the termination test; unknown until the test has reached it.
+enum Termination : int { kTerminationUnknown = 0, kTerminates = 1, kEndless = 2 };
+
 enum class PrimaryKind : int { Terminal = 0, Nonterminal = 1, Group = 2 };
 
 struct Primary {
@@ -34,7 +40,7 @@ struct Primary {
   int number = 0;                // occurrence number after resolution
   const Rule* rule = nullptr;    // the nonterminal's rule after resolution
   std::unique_ptr<Group> group;  // nested group
-  int empty = kFalse;
+  Tristate empty = kFalse;
   // Sets of the LL(1) analysis.
   NameList first, last, follow;
 };
@@ -46,8 +52,8 @@ struct Secondary {
   SecondaryKind kind = SecondaryKind::Plain;
   std::unique_ptr<Primary> primary;      // Plain: the primary; Chain: the separator
   std::unique_ptr<Secondary> operand;    // Option, Seq, Clos, Chain: the wrapped secondary
-  int empty = kFalse;
-  int termination = 0;
+  Tristate empty = kFalse;
+  Termination termination = kTerminationUnknown;
   // Sets of the LL(1) analysis; `dirset` only for a CHAIN: the tokens on
   // which the chain loop continues.
   NameList first, last, follow, dirset;
@@ -92,8 +98,8 @@ using ItemList = std::vector<Item>;
 
 struct Alternative {
   ItemList items;
-  int empty = kFalse;
-  int termination = 0;
+  Tristate empty = kFalse;
+  Termination termination = kTerminationUnknown;
   NameList first, last, follow, dirset;  // sets of the LL(1) analysis
 };
 
@@ -112,12 +118,13 @@ struct Local {
 
 struct Rule {
   std::string name;
+  int line = 0;       // where the name was written (ROOT: its start symbol)
   std::string start;  // ROOT only: the start nonterminal
   std::vector<Local> locals;
   std::unique_ptr<Group> body;
-  int reduction = 0;
-  int termination = 0;
-  int empty = kFalse;
+  Reduction reduction = kNeverReduced;
+  Termination termination = kTerminationUnknown;
+  Tristate empty = kFalse;
   NameList first, last, follow;  // sets of the LL(1) analysis
   int occurrences = 0;  // numbering counter while one rule is resolved
 
@@ -135,18 +142,18 @@ struct RuleList {
 
 // Construction operations used by the reader.
 
-// A new item holding a plain secondary of `primary`, wrapped by `op`
-// (0 none, 1 OPTION, 2 SEQ, 3 CLOS).
-Item make_secondary(std::unique_ptr<Primary> primary, int op);
+// A new item holding a plain secondary of `primary`, wrapped by the postfix
+// operator `op` (Option, Seq or Clos; Plain for none).
+Item make_secondary(std::unique_ptr<Primary> primary, SecondaryKind op);
 std::unique_ptr<Primary> make_name_primary(std::string name, int line);
 std::unique_ptr<Primary> make_group_primary(std::unique_ptr<Group> group);
 // Wraps the first item's secondary in a CHAIN with `separator`.
 void make_chain(ItemList& items, std::unique_ptr<Primary> separator);
 // A CHAIN with the terminal "tListSep", then wrapped by `op`.
-void make_list(ItemList& items, int op, int line);
+void make_list(ItemList& items, SecondaryKind op, int line);
 // Encloses the items between "tPackLeft" and "tPackRight" (the latter
 // wrapped by `op`).
-void make_pack(ItemList& items, int op, int line);
+void make_pack(ItemList& items, SecondaryKind op, int line);
 Item make_call_item(std::unique_ptr<ActionCall> call);
 
 // Gives a secondary's operator a name for listings ("OPTION", ...).

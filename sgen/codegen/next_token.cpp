@@ -2,6 +2,7 @@
 // per representative state of the minimal automaton, one `if` per
 // transition, and the epilogue that verifies keywords, restarts after
 // skipped tokens and looks up the lexemes of reserved-word terminals.
+#include <string>
 #include <vector>
 
 #include "code_writer.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr int kHighestConditionCode = 128;
 
 void write_accept_flags(CodeWriter& code, const Terminal& terminal) {
-  if (terminal.kind == TerminalKind::Verify) code.emit(1, "%s= true;", "i_verify");
-  if (terminal.kind == TerminalKind::Skip) code.emit(1, "%s= true;", "i_skip");
+  if (terminal.kind == TerminalKind::Verify) code.line("i_verify= true;");
+  if (terminal.kind == TerminalKind::Skip) code.line("i_skip= true;");
 }
 
 // The case of a state that can go on: its transitions, then retraction
@@ -26,56 +27,65 @@ void write_accept_flags(CodeWriter& code, const Terminal& terminal) {
 void write_transitions(CodeWriter& code, const Dfa& automaton, int number,
                        StateSet successors) {
   while (const auto transition = take_transition(automaton.table, successors)) {
-    code.emit(0, "if (");
+    code.emit("if (");
     write_char_condition(code, transition->chars);
-    code.emit(kIndent | 1, ")");
-    code.emit(1, "%s= %d;", "i_state", transition->target);
-    code.emit(kOutdent, "else ");
+    code.open_block(")");
+    code.line("i_state= %d;", transition->target);
+    code.outdent();
+    code.emit("else ");
   }
+  // The last `else` takes the retraction or the end-of-input test, on the
+  // next line and one step deeper.
   if (number != 0) {
-    code.emit(kIndent | 1);
-    code.emit(1, "%s= true;", "i_retract");
+    code.end_line();
+    code.indent();
+    code.line("i_retract= true;");
   } else {
-    code.emit(kIndent | 1, "if (%s == EOF)", "i_ch");
-    code.emit(1, "%s(%s);", "i_final_accept", "i_EndOfFile");
-    code.emit(kOutdent | kIndent | 1, "else");
-    code.emit(1, "%s(%s, %s);", "i_report", "i_ENOSTATE", "i_ch");
+    code.open_block("if (i_ch == EOF)");
+    code.line("i_final_accept(i_EndOfFile);");
+    code.next_block("else");
+    code.line("i_report(i_ENOSTATE, i_ch);");
   }
-  code.emit(kOutdent | 1, "break;");
-  code.emit(kOutdent | 1);
+  code.close_block("break;");
+  code.blank_lines(1);
+  code.outdent();
 }
 
 void write_case(CodeWriter& code, const Dfa& automaton, int number) {
   const AutomatonState* state = automaton.table.state(number);
-  code.emit(kIndent | 1, "case %d:", number);
+  code.open_block("case " + std::to_string(number) + ":");
   const StateSet successors = state ? state->follow : StateSet{};
   const Terminal* terminal = state && automaton.table.accepting.contains(number) ? state->terminal : nullptr;
   // State 0 always tests the end of input, also when nothing can begin.
   if (successors.empty() && number != 0) {
     if (!terminal) return;  // the case label only
-    code.emit(1, "%s(%s);", "i_final_accept", terminal->name->c_str());
+    code.line("i_final_accept(%s);", terminal->name->c_str());
     write_accept_flags(code, *terminal);
-    code.emit(1, "break;");
-    code.emit(kOutdent | 1);
+    code.line("break;");
+    code.blank_lines(1);
+    code.outdent();
     return;
   }
   if (terminal) {
-    code.emit(1, "%s(%s);", "i_could_accept", terminal->name->c_str());
+    code.line("i_could_accept(%s);", terminal->name->c_str());
     write_accept_flags(code, *terminal);
   }
   write_transitions(code, automaton, number, successors);
 }
 
 void write_loop(CodeWriter& code, const Dfa& automaton) {
-  code.emit(kIndent | 1, "while (!%s) {", "i_retract");
-  code.emit(2, "%s();", "i_next_character");
-  code.comment(1, "Transition cases:");
-  code.emit(1, "switch (%s) {", "i_state");
+  code.open_block("while (!i_retract) {");
+  code.line("i_next_character();");
+  code.blank_lines(1);
+  code.line("/* Transition cases: */");
+  code.line("switch (i_state) {");
   for (int number = 0; number < automaton.dfa_state_count; ++number)
     if (automaton.representatives.contains(number)) write_case(code, automaton, number);
-  code.emit(1, "}");
-  code.emit(kOutdent | 2, "}");
-  code.emit(2, "%s();", "i_get_lexeme");
+  code.line("}");
+  code.close_block("}");
+  code.blank_lines(1);
+  code.line("i_get_lexeme();");
+  code.blank_lines(1);
 }
 
 // The accepting states whose terminal needs work after the loop (VERIFY,
@@ -99,37 +109,41 @@ void write_reserved_cases(CodeWriter& code, const std::vector<const Terminal*>& 
   for (const Terminal* terminal : candidates) {
     if (terminal->kind != TerminalKind::Plain) continue;
     if (!opened) {
-      code.emit(kIndent | 1, "else {");
-      code.emit(1, "switch (%s) {", "i_look_ahead");
+      code.open_block("else {");
+      code.line("switch (i_look_ahead) {");
       opened = true;
     }
-    const char* action = terminal->reserved_action->name->c_str();
-    code.emit(kIndent | 1, "case %s:", terminal->name->c_str());
+    const std::string& action = *terminal->reserved_action->name;
+    code.open_block("case " + *terminal->name + ":");
+    // Both branches leave `break;` one step deeper than the case body: after
+    // the guarded report that is its level, after the lone lookup it is the
+    // layout this scanner has always had.
     if (!terminal->assignments().empty()) {
-      code.emit(kIndent | 1, "%s(%s(%s));", "i_lookup", action, "i_lexeme");
+      code.open_block("i_lookup(" + action + "(i_lexeme));");
     } else {
-      code.emit(kIndent | 1, "if (!%s(%s(%s)))", "i_lookup", action, "i_lexeme");
-      code.emit(1, "%s(%s, %s);", "i_report", "i_ENOKEYW", "i_lexeme");
+      code.open_block("if (!i_lookup(" + action + "(i_lexeme)))");
+      code.line("i_report(i_ENOKEYW, i_lexeme);");
     }
-    code.emit(kOutdent, "break;");
-    code.emit(kOutdent | 1);
+    code.close_block("break;");
+    code.outdent();
   }
   if (!opened) return;
-  code.emit(kIndent | 1, "default:");
-  code.emit(1, "/* do nothing */;");
-  code.emit(kOutdent | 1, "}");
-  code.emit(kOutdent | 1, "}");
+  code.open_block("default:");
+  code.line("/* do nothing */;");
+  code.close_block("}");
+  code.close_block("}");
 }
 
 void write_epilogue(CodeWriter& code, const Dfa& automaton) {
-  code.emit(kIndent | 1, "if (%s && !%s(%s))", "i_verify", "i_lookup", "i_lexeme");
-  code.emit(2, "%s(%s, %s);", "i_report", "i_ENOKEYW", "i_lexeme");
+  code.open_block("if (i_verify && !i_lookup(i_lexeme))");
+  code.line("i_report(i_ENOKEYW, i_lexeme);");
+  code.blank_lines(1);
   // Back to the level of the function body, so that the next `if` is not
   // indented as if the first one guarded it.
-  code.emit(kOutdent);
-  code.emit(kIndent | 1, "if (%s == -1 || %s)", "i_look_ahead", "i_skip");
-  code.emit(1, "%s();", "i_skip_token");
-  code.emit(kOutdent);
+  code.outdent();
+  code.open_block("if (i_look_ahead == -1 || i_skip)");
+  code.line("i_skip_token();");
+  code.outdent();
   write_reserved_cases(code, epilogue_candidates(automaton));
 }
 
@@ -141,36 +155,38 @@ void write_char_condition(CodeWriter& code, const StateSet& chars) {
   while (code_point >= 0 && code_point <= kHighestConditionCode) {
     int last = code_point;
     while (last < kHighestConditionCode && chars.contains(last + 1)) ++last;
-    if (!first) code.emit(0, " || ");
+    if (!first) code.emit(" || ");
     first = false;
     const std::string low = c_char_literal(code_point);
     const std::string high = c_char_literal(last);
     if (last - code_point >= 2) {
-      code.emit(0, "(%s >= %s ", "i_ch", low.c_str());
-      code.emit(0, "&& %s <= %s)", "i_ch", high.c_str());
+      code.emit("(i_ch >= %s ", low.c_str());
+      code.emit("&& i_ch <= %s)", high.c_str());
     } else if (last > code_point) {
-      code.emit(0, "%s == %s ", "i_ch", low.c_str());
-      code.emit(0, "|| %s == %s", "i_ch", high.c_str());
+      code.emit("i_ch == %s ", low.c_str());
+      code.emit("|| i_ch == %s", high.c_str());
     } else {
-      code.emit(0, "%s == %s", "i_ch", low.c_str());
+      code.emit("i_ch == %s", low.c_str());
     }
     code_point = chars.next(last + 1);
   }
 }
 
 void write_next_token(CodeWriter& code, const Dfa& automaton) {
-  code.comment(2, "The parser calls i_next_token() to get a look ahead");
-  code.emit(1, "void %s(void)", "i_next_token");
-  code.emit(kIndent | 1, "{");
-  code.emit(1, "%s\t%s= 0;", "integer", "i_state");
-  code.emit(1, "%s\t%s= false;", "boolean", "i_skip");
-  code.emit(2, "%s\t%s= false;", "boolean", "i_verify");
-  code.emit(1, "%s= false;", "i_retract");
-  code.emit(1, "%s= -1;", "i_look_ahead");
-  code.emit(1, "%s();", "i_init_lexeme");
+  code.line("/* The parser calls i_next_token() to get a look ahead */");
+  code.blank_lines(1);
+  code.line("void i_next_token(void)");
+  code.open_block("{");
+  code.line("integer\ti_state= 0;");
+  code.line("boolean\ti_skip= false;");
+  code.line("boolean\ti_verify= false;");
+  code.blank_lines(1);
+  code.line("i_retract= false;");
+  code.line("i_look_ahead= -1;");
+  code.line("i_init_lexeme();");
   write_loop(code, automaton);
   write_epilogue(code, automaton);
-  code.emit(kOutdent | 1, "}");
+  code.close_block("}");
 }
 
 }  // namespace zedra

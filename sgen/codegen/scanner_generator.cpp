@@ -9,7 +9,6 @@ namespace zedra {
 namespace {
 
 constexpr int kCodeWidth = 80;
-constexpr int kMsgTypeWithoutValues = 58;  // "Scanner type '%s': no type values specified"
 
 const char* type_name_of(const ScannerAttribute& attribute) {
   return attribute.type ? attribute.type->name->c_str() : attribute.type_name.c_str();
@@ -21,8 +20,8 @@ template <class Items, class NameOf>
 void write_name_list(CodeWriter& code, const Items& items, NameOf name_of) {
   bool first = true;
   for (const auto& item : items) {
-    if (!first) code.emit(0, ", ");
-    code.emit(0, "%s", name_of(item));
+    if (!first) code.emit(", ");
+    code.emit_text(name_of(item));
     first = false;
   }
 }
@@ -31,94 +30,108 @@ const char* value_name(const TypeValue& value) { return value.name->c_str(); }
 
 void write_module_includes(CodeWriter& code, const DefinitionModuleList& modules) {
   for (const DefinitionModule& module : modules)
-    if (!module.name.empty()) code.emit(1, "#include \"%s.h\"", module.name.c_str());
+    if (!module.name.empty()) code.line("#include \"%s.h\"", module.name.c_str());
 }
 
 void write_token_enumeration(CodeWriter& code, const TerminalList& terminals) {
-  code.comment(2, "Definition of tokens (i.e. terminals) used in parser:");
-  code.emit(2, "#define %s %d", "i_token_set_size", static_cast<int>(terminals.size()) + 1);
-  code.emit(kIndent | 1, "typedef enum {");
-  code.emit(0, "%s= -1, %s", "i_Unknown", "i_EndOfFile");
-  for (const Terminal& terminal : terminals) code.emit(0, ", %s", terminal.name->c_str());
-  code.emit(kOutdent | 1);
-  code.emit(2, "} %s;", "i_token_set");
-  code.emit(2, "#include \"scanpars.h\"");
+  code.line("/* Definition of tokens (i.e. terminals) used in parser: */");
+  code.blank_lines(1);
+  code.line("#define i_token_set_size %d", static_cast<int>(terminals.size()) + 1);
+  code.blank_lines(1);
+  code.open_block("typedef enum {");
+  code.emit("i_Unknown= -1, i_EndOfFile");
+  for (const Terminal& terminal : terminals) code.emit(", %s", terminal.name->c_str());
+  code.end_line();
+  code.close_block("} i_token_set;");
+  code.blank_lines(1);
+  code.line("#include \"scanpars.h\"");
+  code.blank_lines(1);
 }
 
 void write_user_types(CodeWriter& code, Diagnostics& diagnostics, const TypeList& types) {
   if (types.empty()) return;
-  code.comment(2, "User-defined scanner types:");
+  code.line("/* User-defined scanner types: */");
+  code.blank_lines(1);
   for (const TypeRecord& type : types) {
     if (type.values.empty()) {
-      diagnostics.report(kMsgTypeWithoutValues, *type.name);
+      diagnostics.report(Msg::TypeWithoutValues, *type.name);
       continue;
     }
-    code.emit(kIndent | 1, "typedef enum {");
+    code.open_block("typedef enum {");
     write_name_list(code, type.values, value_name);
-    code.emit(kOutdent | 2, "} %s;", type.name->c_str());
+    code.close_block("} " + *type.name + ";");
+    code.blank_lines(1);
   }
 }
 
 void write_attribute_records(CodeWriter& code, const ScannerDeclarations& declarations) {
   if (declarations.attributes.list().empty()) return;
-  code.comment(2, "Type definitions for the scanner attributes:");
+  code.line("/* Type definitions for the scanner attributes: */");
+  code.blank_lines(1);
   for (const Terminal& terminal : declarations.terminals.list()) {
     if (terminal.assignments().empty()) continue;
-    code.emit(kIndent | 1, "typedef struct {");
+    code.open_block("typedef struct {");
     for (const AttributeAssignment& assignment : terminal.assignments()) {
       if (!assignment.attribute) continue;
-      code.emit(1, "%s %s;", type_name_of(*assignment.attribute), assignment.attribute->name->c_str());
+      code.line("%s %s;", type_name_of(*assignment.attribute), assignment.attribute->name->c_str());
     }
-    code.emit(kOutdent | 2, "} %c_%s;", 't', terminal.name->c_str());
+    code.close_block("} t_" + *terminal.name + ";");
+    code.blank_lines(1);
   }
 }
 
 void write_prototypes(CodeWriter& code, const ScannerSources& sources) {
   if (!sources.types.empty()) {
-    code.comment(2, "Default actions for each user-defined type:");
+    code.line("/* Default actions for each user-defined type: */");
+    code.blank_lines(1);
     for (const TypeRecord& type : sources.types) {
-      code.emit(0, "void %c_%s(%s *", 'i', type.name->c_str(), type.name->c_str());
-      code.emit(1, ");");
+      code.emit("void i_%s(%s *", type.name->c_str(), type.name->c_str());
+      code.line(");");
     }
   }
-  code.emit(1);
+  code.blank_lines(1);
   bool first = true;
   for (const Terminal& terminal : sources.declarations.terminals.list()) {
     if (terminal.assignments().empty()) continue;
-    if (first) code.comment(2, "Procedures for the attributed terminals:");
+    if (first) {
+      code.line("/* Procedures for the attributed terminals: */");
+      code.blank_lines(1);
+    }
     first = false;
     const char* name = terminal.name->c_str();
-    code.emit(0, "void %c_%s(%c_%s *", 'p', name, 't', name);
-    code.emit(1, ");");
+    code.emit("void p_%s(t_%s *", name, name);
+    code.line(");");
   }
-  code.emit(1);
+  code.blank_lines(1);
 }
 
 // The values of "TYPES" in the parser dialect.
 void write_include_types(CodeWriter& code, const TypeList& types) {
   if (types.empty()) return;
-  code.emit(kIndent | 1, "TYPES");
+  code.open_block("TYPES");
   for (const TypeRecord& type : types) {
-    code.emit(kIndent | 1, "%s = (", type.name->c_str());
+    code.open_block(*type.name + " = (");
     write_name_list(code, type.values, value_name);
-    code.emit(kOutdent | 1);
-    code.emit(1, ").");
+    code.end_line();
+    code.close_block(").");
   }
-  code.emit(kOutdent | 2);
+  code.outdent();
+  code.blank_lines(2);
 }
 
 void write_include_attributes(CodeWriter& code, const ScannerAttributeList& attributes) {
   if (attributes.empty()) return;
-  code.emit(kIndent | 1, "ATTRIBUTES");
+  code.open_block("ATTRIBUTES");
   for (const ScannerAttribute& attribute : attributes) {
-    code.emit(kIndent | 1, "%s: %s", attribute.name->c_str(), type_name_of(attribute));
-    code.emit(0, "SYN OF ");
+    code.open_block(*attribute.name + ": " + type_name_of(attribute));
+    code.emit("SYN OF ");
     write_name_list(code, attribute.terminals,
                     [](const AssociatedTerminal& terminal) { return terminal.name.c_str(); });
-    code.emit(kOutdent | 1);
-    code.emit(1, ".");
+    code.end_line();
+    code.close_block(".");
   }
-  code.emit(kOutdent | 1);
+  code.outdent();
+  code.blank_lines(1);
 }
 
 }  // namespace
@@ -126,24 +139,25 @@ void write_include_attributes(CodeWriter& code, const ScannerAttributeList& attr
 void write_scanner_header(CodeWriter& code, Diagnostics& diagnostics,
                           const ScannerSources& sources, const std::string& module) {
   const ScannerDeclarations& declarations = sources.declarations;
-  code.emit(1, "#ifndef %s_h", module.c_str());
-  code.emit(1, "#define %s_h", module.c_str());
+  code.line("#ifndef %s_h", module.c_str());
+  code.line("#define %s_h", module.c_str());
   write_module_includes(code, declarations.actions.predefined_modules());
   write_module_includes(code, declarations.actions.modules());
-  code.emit(1);
+  code.blank_lines(1);
   write_token_enumeration(code, declarations.terminals.list());
   write_user_types(code, diagnostics, sources.types);
   write_attribute_records(code, declarations);
   write_prototypes(code, sources);
-  code.emit(1, "#endif");
+  code.line("#endif");
 }
 
 void write_scanner_include(CodeWriter& code, const ScannerSources& sources) {
   const ScannerDeclarations& declarations = sources.declarations;
-  code.emit(kIndent | 1, "TERMINALS");
+  code.open_block("TERMINALS");
   write_name_list(code, declarations.terminals.list(),
                   [](const Terminal& terminal) { return terminal.name->c_str(); });
-  code.emit(kOutdent | 2, ".");
+  code.close_block(".");
+  code.blank_lines(1);
   write_include_types(code, sources.types);
   write_include_attributes(code, declarations.attributes.list());
 }
@@ -153,14 +167,13 @@ bool generate_scanner_files(Diagnostics& diagnostics, const ScannerSources& sour
   CodeWriter code(diagnostics);
   if (!code.open(module, "h", kCodeWidth)) return false;
   write_scanner_header(code, diagnostics, sources, module);
-  code.close();
+  if (!code.close()) return false;
   if (!code.open(module, "c", kCodeWidth)) return false;
   write_scanner_source(code, diagnostics, sources, module);
-  code.close();
+  if (!code.close()) return false;
   if (!code.open(module, "inc", kCodeWidth)) return false;
   write_scanner_include(code, sources);
-  code.close();
-  return true;
+  return code.close();
 }
 
 std::string c_string_body(const std::string& text) {

@@ -13,8 +13,6 @@ namespace zedra {
 
 namespace {
 
-constexpr int kMsgKeywordsUnverified = 47;  // "Keyword(s) defined without a scanner rule to verify"
-
 struct KeywordPair {
   const std::string* terminal;
   const std::string* text;
@@ -41,27 +39,30 @@ bool some_terminal_verifies(const TerminalList& terminals) {
 }
 
 void write_token_names(CodeWriter& code, const TerminalList& terminals) {
-  code.comment(2, "The token names (used for testing only):");
-  code.emit(kIndent | 1, "char *%s[]= {", "i_token_names");
-  code.emit(0, "\"End of file\", ");
-  for (const Terminal& terminal : terminals) code.emit(0, "\"%s\", ", terminal.name->c_str());
-  code.emit(kOutdent | 1, "0");
-  code.emit(2, "};");
+  code.line("/* The token names (used for testing only): */");
+  code.blank_lines(1);
+  code.open_block("char *i_token_names[]= {");
+  code.emit("\"End of file\", ");
+  for (const Terminal& terminal : terminals) code.emit("\"%s\", ", terminal.name->c_str());
+  code.close_block("0");
+  code.line("};");
+  code.blank_lines(1);
 }
 
 void write_default_actions(CodeWriter& code, const TypeList& types) {
   if (!types.empty()) {
-    code.comment(2, "Default actions for each user-defined type:");
+    code.line("/* Default actions for each user-defined type: */");
+    code.blank_lines(1);
     for (const TypeRecord& type : types) {
       const char* name = type.name->c_str();
-      code.emit(0, "void %c_%s(%s *", 'i', name, name);
-      code.emit(1, "%c_%s)", 'v', name);
-      code.emit(kIndent | 1, "{");
-      if (!type.values.empty()) code.emit(1, "*%c_%s= %s;", 'v', name, type.values.front().name->c_str());
-      code.emit(kOutdent | 1, "}");
+      code.emit("void i_%s(%s *", name, name);
+      code.line("v_%s)", name);
+      code.open_block("{");
+      if (!type.values.empty()) code.line("*v_%s= %s;", name, type.values.front().name->c_str());
+      code.close_block("}");
     }
   }
-  code.emit(1);
+  code.blank_lines(1);
 }
 
 void write_assignments(CodeWriter& code, const Terminal& terminal, const AssignmentList& assignments,
@@ -72,14 +73,14 @@ void write_assignments(CodeWriter& code, const Terminal& terminal, const Assignm
     if (!attribute || !attribute->type) continue;
     const bool is_string = attribute->type == string_type;
     if (is_string)
-      code.emit(0, "strcpy(%c_%s->%s, ", 'v', owner, attribute->name->c_str());
+      code.emit("strcpy(v_%s->%s, ", owner, attribute->name->c_str());
     else
-      code.emit(0, "%c_%s->%s= ", 'v', owner, attribute->name->c_str());
+      code.emit("v_%s->%s= ", owner, attribute->name->c_str());
     if (assignment.type_value)
-      code.emit(0, "%s", assignment.type_value->name->c_str());
+      code.emit_text(*assignment.type_value->name);
     else if (assignment.action)
-      code.emit(0, "%s(%s)", assignment.action->name->c_str(), "i_lexeme");
-    code.emit_text(1, is_string ? ");" : ";");
+      code.emit("%s(i_lexeme)", assignment.action->name->c_str());
+    code.line(is_string ? ");" : ";");
   }
 }
 
@@ -87,11 +88,11 @@ void write_procedure_body(CodeWriter& code, const Terminal& terminal, const Type
   if (terminal.representations.size() >= 2) {
     bool first = true;
     for (const Representation& representation : terminal.representations) {
-      code.emit_text(0, first ? "if (!strcmp(" : "else if (!strcmp(");
+      code.emit(first ? "if (!strcmp(" : "else if (!strcmp(");
       first = false;
-      code.emit(kIndent | 1, "%s, \"%s\")) {", "i_lexeme", c_string_body(representation.text).c_str());
+      code.open_block("i_lexeme, \"" + c_string_body(representation.text) + "\")) {");
       write_assignments(code, terminal, representation.assignments, string_type);
-      code.emit(kOutdent | 1, "}");
+      code.close_block("}");
     }
   } else if (terminal.representations.size() == 1) {
     write_assignments(code, terminal, terminal.representations.front().assignments, string_type);
@@ -105,17 +106,19 @@ void write_procedure_body(CodeWriter& code, const Terminal& terminal, const Type
 void write_keyword_table(CodeWriter& code, Diagnostics& diagnostics,
                          const ScannerDeclarations& declarations) {
   const TerminalList& terminals = declarations.terminals.list();
-  code.comment(2, "The (sorted) keyword table:");
-  code.emit(kIndent | 1, "static struct {");
-  code.emit(1, "%s lhs;", "i_token_set");
-  code.emit(1, "char *rhs;");
-  code.emit(kOutdent | kIndent | 1, "} %s[]= {", "i_keywords");
+  code.line("/* The (sorted) keyword table: */");
+  code.blank_lines(1);
+  code.open_block("static struct {");
+  code.line("i_token_set lhs;");
+  code.line("char *rhs;");
+  code.next_block("} i_keywords[]= {");
   const std::vector<KeywordPair> pairs = sorted_keywords(terminals);
   for (const KeywordPair& pair : pairs)
-    code.emit(1, "{ %s, \"%s\" },", pair.terminal->c_str(), c_string_body(*pair.text).c_str());
-  code.emit(1, "{ 0, NULL }");
-  code.emit(kOutdent | 2, "};");
-  if (!pairs.empty() && !some_terminal_verifies(terminals)) diagnostics.report(kMsgKeywordsUnverified);
+    code.line("{ %s, \"%s\" },", pair.terminal->c_str(), c_string_body(*pair.text).c_str());
+  code.line("{ 0, NULL }");
+  code.close_block("};");
+  code.blank_lines(1);
+  if (!pairs.empty() && !some_terminal_verifies(terminals)) diagnostics.report(Msg::KeywordsUnverified);
 }
 
 void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& declarations) {
@@ -123,24 +126,30 @@ void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& dec
   bool first = true;
   for (const Terminal& terminal : declarations.terminals.list()) {
     if (terminal.assignments().empty()) continue;
-    if (first) code.comment(2, "Procedures for the attributed terminals:");
+    if (first) {
+      code.line("/* Procedures for the attributed terminals: */");
+      code.blank_lines(1);
+    }
     first = false;
     const char* name = terminal.name->c_str();
-    code.emit(0, "void %c_%s(%c_%s *", 'p', name, 't', name);
-    code.emit(1, "%c_%s)", 'v', name);
-    code.emit(kIndent | 1, "{");
+    code.emit("void p_%s(t_%s *", name, name);
+    code.line("v_%s)", name);
+    code.open_block("{");
     write_procedure_body(code, terminal, string_type);
-    code.emit(kOutdent | 2, "}");
+    code.close_block("}");
+    code.blank_lines(1);
   }
-  code.emit(1);
+  code.blank_lines(1);
 }
 
 void write_scanner_source(CodeWriter& code, Diagnostics& diagnostics,
                           const ScannerSources& sources, const std::string& module) {
-  code.emit(2, "#include \"%s.h\"", module.c_str());
+  code.line("#include \"%s.h\"", module.c_str());
+  code.blank_lines(1);
   write_token_names(code, sources.declarations.terminals.list());
   write_keyword_table(code, diagnostics, sources.declarations);
-  code.emit(2, "#include \"scanpars.c\"");
+  code.line("#include \"scanpars.c\"");
+  code.blank_lines(1);
   write_default_actions(code, sources.types);
   write_attribute_procedures(code, sources.declarations);
   write_next_token(code, sources.automaton);

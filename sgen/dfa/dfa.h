@@ -33,9 +33,9 @@ struct Dfa {
 };
 
 // Builds `dfa` from the NFA by subset construction and releases the NFA
-// states. Message 71 for every pair of accepting NFA states that meet in
+// states. Msg::TransitionConflict for every pair of accepting NFA states that meet in
 // one subset with comparable character sets (the listing describes both);
-// message 70 when the subset or state table is full. With `trace` the
+// Msg::TableFull when the subset or state table is full. With `trace` the
 // subsets are written into the listing as they are found.
 void subset_construction(Diagnostics& diagnostics, Nfa& nfa, Dfa& dfa, bool trace);
 

@@ -14,8 +14,6 @@ namespace zedra {
 
 namespace {
 
-constexpr int kMsgTableFull = 70;
-
 // Groups 1 to highest form the partition; group 0 stays empty. The groups
 // are disjoint whenever a state's group is asked for, so every state
 // remembers the number of its group.
@@ -112,7 +110,7 @@ void Minimisation::initial_partition() {
 
 bool Minimisation::add_group(const StateSet& members) {
   if (groups_.add(members)) return true;
-  diagnostics_.report(kMsgTableFull, StateSet::kLimit - 1, "groups");
+  diagnostics_.report(Msg::TableFull, StateSet::kLimit - 1, "groups");
   return false;
 }
 

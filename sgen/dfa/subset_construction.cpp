@@ -17,8 +17,6 @@ namespace zedra {
 namespace {
 
 constexpr int kTableLimit = StateSet::kLimit - 1;
-constexpr int kMsgTableFull = 70;
-constexpr int kMsgTransitionConflict = 71;
 
 class SubsetConstruction {
  public:
@@ -31,10 +29,11 @@ class SubsetConstruction {
   void initialise();
   void expand(int current);
   void test_conflicts(const StateSet& states);
+  void report_conflict(int earlier, int later);
   void describe_nfa_state(int number);
   void find_targets(const StateSet& states);
   void merge_targets(int current);
-  // Creates subset and DFA state with the next number; -1 after message 70.
+  // Creates subset and DFA state with the next number; -1 after Msg::TableFull.
   int create_subset();
   void complete();
 
@@ -96,12 +95,29 @@ void SubsetConstruction::test_conflicts(const StateSet& states) {
       const StateSet* chars_j = nfa_chars(j);
       if (!chars_i || !chars_j) return;
       if (!chars_i->is_subset_of(*chars_j) && !chars_j->is_subset_of(*chars_i)) return;
-      diagnostics_.report(kMsgTransitionConflict);
+      report_conflict(i, j);
       describe_nfa_state(i);
       describe_nfa_state(j);
       listing_.newlines(2);
     });
   });
+}
+
+// The conflict points at the terminal declared later (NFA states are
+// numbered in reading order), and names both terminals on the screen; the
+// listing describes the two states in full.
+void SubsetConstruction::report_conflict(int earlier, int later) {
+  const AutomatonState* first = nfa_state(earlier);
+  const AutomatonState* second = nfa_state(later);
+  const Terminal* first_terminal = first ? first->terminal : nullptr;
+  const Terminal* second_terminal = second ? second->terminal : nullptr;
+  diagnostics_.set_line(second_terminal ? second_terminal->line : 0);
+  diagnostics_.report(Msg::TransitionConflict);
+  if (first_terminal && second_terminal)
+    diagnostics_.report(Msg::FreeText, "  between terminal '%s' (line %d) and terminal '%s' (line %d)",
+                        first_terminal->name->c_str(), first_terminal->line,
+                        second_terminal->name->c_str(), second_terminal->line);
+  diagnostics_.set_line(0);
 }
 
 void SubsetConstruction::describe_nfa_state(int number) {
@@ -143,7 +159,7 @@ void SubsetConstruction::find_targets(const StateSet& states) {
       if (new_subsets_.at(n)->states == targets) entry = new_subsets_.at(n);
     if (!entry) {
       if (new_subsets_.full()) {
-        diagnostics_.report(kMsgTableFull, kTableLimit, "subsets");
+        diagnostics_.report(Msg::TableFull, kTableLimit, "subsets");
         return;
       }
       entry = new_subsets_.add();
@@ -177,11 +193,11 @@ void SubsetConstruction::merge_targets(int current) {
 
 int SubsetConstruction::create_subset() {
   if (subsets_.full()) {
-    diagnostics_.report(kMsgTableFull, kTableLimit, "subsets");
+    diagnostics_.report(Msg::TableFull, kTableLimit, "subsets");
     return -1;
   }
   if (dfa_.table.full()) {
-    diagnostics_.report(kMsgTableFull, kTableLimit, "states");
+    diagnostics_.report(Msg::TableFull, kTableLimit, "states");
     return -1;
   }
   subsets_.add();
@@ -204,7 +220,7 @@ void SubsetConstruction::complete() {
     state.literals = accepted->literals;
     table.accepting.insert(d);
   }
-  if (!table.add()) diagnostics_.report(kMsgTableFull, kTableLimit, "states");
+  if (!table.add()) diagnostics_.report(Msg::TableFull, kTableLimit, "states");
   dfa_.dfa_state_count = subsets_.highest() + 1;
 }
 

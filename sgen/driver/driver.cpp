@@ -6,6 +6,7 @@
 #include "files.h"
 #include "generator_cli.h"
 #include "generator_main.h"
+#include "graph/graph_output.h"
 #include "front/scanner_reader.h"
 #include "scpatype.h"
 #include "spec_source.h"
@@ -23,24 +24,28 @@ namespace zedra {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: sgen [specification[.inp]]\n"
+    "usage: sgen [options] [specification[.inp]]\n"
     "  Reads the scanner specification (standard input without a name) and\n"
     "  writes the listing <module>.lst, the scanner <module>.h and <module>.c,\n"
     "  the include file <module>.inc for pgen and, when missing, the header\n"
     "  and template of every definition module. The OPTIONS clause of the\n"
     "  specification chooses diagrams, traces and whether code is generated.\n"
-    "  --help     this text\n"
-    "  --version  the banner\n";
+    "  -d DIR, --output-dir DIR   write every file into DIR (created when missing)\n"
+    "  --no-templates             no templates of definition modules\n"
+    "  --graph[=nfa|dfa|mdfa]     also <module>.dot, an automaton for Graphviz\n"
+    "                             (the minimal one by default)\n"
+    "  --help                     this text\n"
+    "  --version                  the banner\n";
 
 // The state of one sgen run.
 class SgenRun {
  public:
-  explicit SgenRun(Diagnostics& diagnostics)
-      : diagnostics_(diagnostics),
+  SgenRun(Diagnostics& diagnostics, const CommandLine& command_line)
+      : graph_option_(command_line.option("graph")),
+        diagnostics_(diagnostics),
         symbols_(diagnostics_),
         types_(symbols_),
-        declarations_(diagnostics_, symbols_, types_,
-                      [this](const Names& words) { options_.apply(diagnostics_, words); }),
+        declarations_(diagnostics_, symbols_, types_, &options_),
         nfa_(diagnostics_),
         source_(diagnostics_) {}
 
@@ -52,6 +57,8 @@ class SgenRun {
   void release();
   int finish();
 
+  std::optional<LongOption> graph_option_;
+  AutomatonTaps taps_;
   Diagnostics& diagnostics_;
   SymbolTable symbols_;
   TypeTable types_;
@@ -65,6 +72,9 @@ class SgenRun {
 // A generated file that cannot be written ends the run at once with
 // status 1: no summary, and the listing stays as far as it was written.
 int SgenRun::run(int argc, char** argv) {
+  const std::optional<AutomatonTaps> taps = requested_graph_taps(diagnostics_, graph_option_);
+  if (!taps) return 1;
+  taps_ = *taps;
   InputFile input;
   if (!open_input(diagnostics_, Tool::Sgen, argv[0], argc > 1 ? argv[1] : nullptr, input)) return 1;
   diagnostics_.reset_error_count();
@@ -103,7 +113,7 @@ bool SgenRun::generate() {
   if (options_.has(kOptAllNames)) symbols_.dump(listing);
   if (options_.has(kOptNames)) symbols_.dump(listing);
   if (diagnostics_.error_count() != 0) return true;
-  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_)) return true;
+  if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_, taps_)) return true;
   if (!options_.has(kOptGenerate)) return true;
   return generate_scanner_files(diagnostics_, {declarations_, types_.layer(TypeTable::Layer::Own), dfa_},
                                 diagnostics_.module_name());
@@ -121,14 +131,15 @@ void SgenRun::release() {
 // The summary line; the error count becomes the exit status.
 int SgenRun::finish() {
   diagnostics_.set_line(0);
-  diagnostics_.report(kMsgErrorSummary, diagnostics_.error_count());
+  diagnostics_.report(Msg::ErrorSummary, diagnostics_.error_count());
   return exit_status_of(diagnostics_.error_count());
 }
 
 }  // namespace
 
 int run_sgen(int argc, char** argv) {
-  return run_generator<SgenRun>({"ZEDRA scanner generator v2.8", kUsage, "sgen"}, argc, argv);
+  return run_generator<SgenRun>({"ZEDRA scanner generator v2.8", kUsage, "sgen"}, argc, argv,
+                                {"graph"});
 }
 
 }  // namespace zedra

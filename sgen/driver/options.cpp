@@ -25,7 +25,7 @@ constexpr std::array<OptionName, 8> kOptionTable{{
 
 void SgenOptions::apply(Diagnostics& diagnostics, const std::vector<std::string>& words) {
   for (const std::string& word : words)
-    if (!apply_option_word(mask_, word, kOptionTable)) diagnostics.report(25, word);
+    if (!apply_option_word(mask_, word, kOptionTable)) diagnostics.report(Msg::UnknownOption, word);
 }
 
 }  // namespace zedra

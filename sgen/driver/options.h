@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "option_words.h"
+
 namespace zedra {
 
 class Diagnostics;
@@ -24,14 +26,14 @@ enum SgenOption : std::uint32_t {
 
 inline constexpr std::uint32_t kDefaultSgenOptions = kOptMdfaDiagram | kOptGenerate;
 
-class SgenOptions {
+class SgenOptions final : public OptionSet {
  public:
   bool has(std::uint32_t option) const { return (mask_ & option) != 0; }
   std::uint32_t mask() const { return mask_; }
 
-  // Applies the words of the OPTIONS clause from left to right; message 25
+  // Applies the words of the OPTIONS clause from left to right; Msg::UnknownOption
   // names an unknown word as it was written.
-  void apply(Diagnostics& diagnostics, const std::vector<std::string>& words);
+  void apply(Diagnostics& diagnostics, const std::vector<std::string>& words) override;
 
  private:
   std::uint32_t mask_ = kDefaultSgenOptions;

@@ -3,13 +3,14 @@
 #include <utility>
 
 #include "diagnostics.h"
+#include "option_words.h"
 #include "scpatype.h"
 #include "symtab.h"
 
 namespace zedra {
 
 ScannerDeclarations::ScannerDeclarations(Diagnostics& diagnostics, SymbolTable& symbols,
-                                         TypeTable& types, OptionHandler apply_options)
+                                         TypeTable& types, OptionSet* options)
     : terminals(diagnostics, symbols),
       attributes(symbols),
       charsets(diagnostics, symbols),
@@ -18,10 +19,10 @@ ScannerDeclarations::ScannerDeclarations(Diagnostics& diagnostics, SymbolTable& 
       diagnostics_(diagnostics),
       symbols_(symbols),
       types_(types),
-      apply_options_(std::move(apply_options)) {}
+      options_(options) {}
 
 void ScannerDeclarations::apply_options(const Names& names) {
-  if (apply_options_) apply_options_(names);
+  if (options_) options_->apply(diagnostics_, names);
 }
 
 void ScannerDeclarations::add_definition_modules(const Names& names) {
@@ -36,7 +37,7 @@ void ScannerDeclarations::declare_type(const std::string& name, const Names& val
 void ScannerDeclarations::declare_conversion(const std::string& name,
                                              const std::string& type_name) {
   if (!actions.current_module()) {
-    if (!missing_module_reported_) diagnostics_.report(22);
+    if (!missing_module_reported_) diagnostics_.report(Msg::ActionsWithoutDefinitionFile);
     missing_module_reported_ = true;
     return;
   }
@@ -94,7 +95,7 @@ void ScannerDeclarations::declare_string(const std::string& name, const std::str
   if (!strings.scanner_string_new(name)) return;
   if (text.empty()) {
     // An empty text would give a path without states; it is refused.
-    diagnostics_.report(52, "Scanner string", name);
+    diagnostics_.report(Msg::NoRightHandSide, "Scanner string", name);
     return;
   }
   if (!check_character_codes(diagnostics_, text)) return;
@@ -123,7 +124,7 @@ void ScannerDeclarations::set_reserved_action(const std::string& call_text) {
   const std::string name = call_text.substr(0, call_text.find('('));
   Terminal& terminal = *terminals.current();
   terminal.reserved_action = actions.action_find(name, actions.string_type());
-  if (!terminal.reserved_action) diagnostics_.report(35, "Action", name, "terminal", *terminal.name);
+  if (!terminal.reserved_action) diagnostics_.report(Msg::UndefinedReference, "Action", name, "terminal", *terminal.name);
 }
 
 void ScannerDeclarations::set_rule_initialisations(const Initialisations& initialisations) {

@@ -3,7 +3,6 @@
 // text, and the lists of the scanner-side declarations they build.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +16,7 @@
 namespace zedra {
 
 class Diagnostics;
+class OptionSet;
 class SymbolTable;
 class TypeTable;
 
@@ -26,21 +26,21 @@ enum class SymbolSection { Symbols, Keywords };
 
 class ScannerDeclarations {
  public:
-  // `apply_options` receives the words of the OPTIONS clause.
-  using OptionHandler = std::function<void(const Names&)>;
-
+  // `options` receives the words of the OPTIONS clause; without one the
+  // clause is read but has no effect.
   ScannerDeclarations(Diagnostics& diagnostics, SymbolTable& symbols, TypeTable& types,
-                      OptionHandler apply_options = {});
+                      OptionSet* options = nullptr);
   ScannerDeclarations(const ScannerDeclarations&) = delete;
   ScannerDeclarations& operator=(const ScannerDeclarations&) = delete;
 
   // OPTIONS name, ... .
   void apply_options(const Names& names);
-  // DEFINITIONS m1, m2, ... . (message 37 for a repeated module)
+  // DEFINITIONS m1, m2, ... . (Msg::DuplicateName for a repeated module)
   void add_definition_modules(const Names& names);
   // TYPES name = value, ... . as in the parser dialect.
   void declare_type(const std::string& name, const Names& values);
-  // ACTIONS name : type . (message 22 once per run without a module)
+  // ACTIONS name : type . (Msg::ActionsWithoutDefinitionFile once per run
+  // without a module)
   void declare_conversion(const std::string& name, const std::string& type_name);
 
   // ATTRIBUTES name : type (middle) SYN OF t1, t2 [WITH DEFAULT action] .
@@ -66,8 +66,8 @@ class ScannerDeclarations {
   // RULES: the head "name : [SKIP : | VERIFY :]". The reader starts the
   // rule's regular expression (nfa_rule_start) in any case.
   void declare_rule(const std::string& name, TerminalKind kind);
-  // RESERVED call() ELSE: the text of the CALL token (message 35 when no
-  // predefined conversion of type "string" has that name).
+  // RESERVED call() ELSE: the text of the CALL token (Msg::UndefinedReference
+  // when no predefined conversion of type "string" has that name).
   void set_reserved_action(const std::string& call_text);
   // The initialisations of the rule tail (possibly none).
   void set_rule_initialisations(const Initialisations& initialisations);
@@ -97,7 +97,7 @@ class ScannerDeclarations {
   Diagnostics& diagnostics_;
   SymbolTable& symbols_;
   TypeTable& types_;
-  OptionHandler apply_options_;
+  OptionSet* options_;
   SymbolSection section_ = SymbolSection::Symbols;
   bool accepted_ = false;
   bool missing_module_reported_ = false;

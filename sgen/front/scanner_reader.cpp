@@ -42,7 +42,7 @@ class Reader : private TokenCursor<ScannerScanner, ScannerToken, kSTokIdent> {
         decl_(declarations),
         nfa_(nfa) {}
 
-  int run() { return read_result(specification()); }
+  ReadResult run() { return read_result(specification()); }
 
  private:
   // Each production gives false when reading must end.
@@ -63,7 +63,7 @@ class Reader : private TokenCursor<ScannerScanner, ScannerToken, kSTokIdent> {
   bool primary(Fragment& result);
   bool set_expression(StateSet& value);
   bool evaluate_set(const std::string& name, SetOperator op, StateSet& value);
-  int operator_part();
+  PostfixOperator operator_part();
 
   Diagnostics& diagnostics_;
   ScannerDeclarations& decl_;
@@ -83,6 +83,8 @@ bool starts_section(int code) {
   }
 }
 
+// specification : { 'OPTIONS' name_list '.' } OPTION { 'DEFINITIONS' name_list '.' } OPTION
+//                 section SEQ 'RULES' scanner_rule SEQ .
 bool Reader::specification() {
   if (peek() == kSTokOptions) {
     take();
@@ -108,7 +110,10 @@ bool Reader::specification() {
   return true;
 }
 
-// One declaration section: its keyword and its declarations.
+// section : 'TYPES' type_declaration SEQ | 'ACTIONS' conversion_declaration SEQ
+//         | 'ATTRIBUTES' attribute_declaration SEQ | 'SYMBOLS' symbol_declaration SEQ
+//         | 'KEYWORDS' symbol_declaration SEQ | 'CHARSETS' charset_declaration SEQ
+//         | 'STRINGS' string_declaration SEQ .
 bool Reader::section() {
   const int keyword = peek();
   bool (Reader::*declaration)() = nullptr;
@@ -131,8 +136,10 @@ bool Reader::section() {
   return true;
 }
 
+// type_declaration : IDENT { '=' '(' name_list ')' } OPTION '.' .
 bool Reader::type_declaration() { return TokenCursor::type_declaration(decl_); }
 
+// conversion_declaration : IDENT ':' IDENT '.' .
 bool Reader::conversion_declaration() {
   std::string name;
   std::string type_name;
@@ -141,6 +148,9 @@ bool Reader::conversion_declaration() {
   return true;
 }
 
+// attribute_declaration : IDENT ':' IDENT 'SYN' 'OF' name_list
+//                         { 'WITH' 'DEFAULT' IDENT } OPTION '.' .
+// The attribute is declared before its terminals are read.
 bool Reader::attribute_declaration() {
   std::string name;
   std::string type_name;
@@ -158,7 +168,7 @@ bool Reader::attribute_declaration() {
   return true;
 }
 
-// name : TEXT [initialisations] { | TEXT [initialisations] } .
+// symbol_declaration : IDENT ':' TEXT initialisations { '|' TEXT initialisations } CLOS '.' .
 // A representation is added once the token after it has been read.
 bool Reader::symbol_declaration() {
   std::string name;
@@ -175,6 +185,7 @@ bool Reader::symbol_declaration() {
   return expect('.');
 }
 
+// string_declaration : IDENT ':' LITERAL '.' .
 bool Reader::string_declaration() {
   std::string name;
   std::string text;
@@ -183,6 +194,8 @@ bool Reader::string_declaration() {
   return true;
 }
 
+// charset_declaration : IDENT ':' '[' range { ',' range } CLOS ']' '.' .
+// The set is declared before its ranges are read.
 bool Reader::charset_declaration() {
   std::string name;
   if (!ident(name)) return false;
@@ -195,6 +208,7 @@ bool Reader::charset_declaration() {
   return expect(']') && expect('.');
 }
 
+// range : CHAR { RANGE CHAR } OPTION .
 // A single character is added once the token after it has been read; a
 // range as soon as its second character has been read.
 bool Reader::range() {
@@ -210,8 +224,9 @@ bool Reader::range() {
   return true;
 }
 
-// attribute = value { , attribute = value }, each value a type value or a
-// call; possibly none.
+// initialisations : { IDENT '=' { IDENT | CALL }
+//                     { ',' IDENT '=' { IDENT | CALL } } CLOS } OPTION .
+// Each value is a type value (IDENT) or a call of a conversion action.
 bool Reader::initialisations(Initialisations& assigned) {
   if (peek() != kSTokIdent) return true;
   for (;;) {
@@ -225,6 +240,8 @@ bool Reader::initialisations(Initialisations& assigned) {
   }
 }
 
+// scanner_rule : IDENT ':' { { 'SKIP' | 'VERIFY' } ':' } OPTION alternatives
+//                { 'RESERVED' CALL 'ELSE' } OPTION initialisations '.' .
 bool Reader::scanner_rule() {
   std::string name;
   if (!ident(name) || !expect(':')) return false;
@@ -253,6 +270,9 @@ bool Reader::scanner_rule() {
   return true;
 }
 
+// alternatives : sequence { '|' sequence } CLOS .
+// sequence     : factor SEQ .
+// primary      : STRING_NAME | set_expression | '{' alternatives '}' .
 // The alternatives of a rule up to the token that follows them. Nested
 // groups are read with an explicit stack of frames, so the depth of
 // nesting is bounded only by the parse stack limit.
@@ -291,7 +311,9 @@ bool Reader::alternatives(Fragment& expression) {
   }
 }
 
-// A primary with its postfix operator joins the sequence being built.
+// factor : primary operator_part .
+// Called once the primary has been read; the factor joins the sequence
+// being built.
 void Reader::add_factor(GroupFrame& frame, Fragment primary) {
   nfa_.postfix(primary, operator_part());
   if (frame.has_sequence) {
@@ -313,6 +335,8 @@ void Reader::end_sequence(GroupFrame& frame) {
   frame.has_sequence = false;
 }
 
+// primary : STRING_NAME | set_expression .
+// The group in braces, the third form, is read by `alternatives`.
 bool Reader::primary(Fragment& result) {
   if (peek() == kSTokSetName) {
     StateSet value;
@@ -326,7 +350,8 @@ bool Reader::primary(Fragment& result) {
   return true;
 }
 
-// set { (+|-|*) set }, evaluated from left to right.
+// set_expression : SET_NAME { { '+' | '-' | '*' } SET_NAME } CLOS .
+// Evaluated from left to right.
 bool Reader::set_expression(StateSet& value) {
   if (!evaluate_set(take().text, kSetFirst, value)) return false;
   while (peek() == '+' || peek() == '-' || peek() == '*') {
@@ -337,14 +362,15 @@ bool Reader::set_expression(StateSet& value) {
   return true;
 }
 
-// A set without ranges (message 51) ends the reading.
+// A set without ranges (Msg::CharacterSetWithoutRange) ends the reading.
 bool Reader::evaluate_set(const std::string& name, SetOperator op, StateSet& value) {
   const CharacterSet* set = decl_.charset_find(name);
   if (!set || !nfa_.charset_expression(*set, op, value)) return stop(kReadFailed);
   return true;
 }
 
-int Reader::operator_part() {
+// operator_part : { 'OPTION' | 'SEQ' | 'CLOS' } OPTION .
+PostfixOperator Reader::operator_part() {
   switch (peek()) {
     case kSTokOption: take(); return kPostfixOption;
     case kSTokSeq: take(); return kPostfixSeq;
@@ -355,7 +381,8 @@ int Reader::operator_part() {
 
 }  // namespace
 
-int read_scanner_specification(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa) {
+ReadResult read_scanner_specification(SpecSource& source, ScannerDeclarations& declarations,
+                                      Nfa& nfa) {
   return Reader(source, declarations, nfa).run();
 }
 

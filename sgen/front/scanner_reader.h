@@ -4,16 +4,20 @@
 // while the specification is read.
 #pragma once
 
+#include "token_cursor.h"
+
 namespace zedra {
 
 class Nfa;
 class ScannerDeclarations;
 class SpecSource;
 
-// Reads `source` to its end. The result is a ReadResult (token_cursor.h):
-// accepted, failed at a syntax error (message 26) or at a character set
-// without ranges (message 51), or parse stack overflow. Declaration errors
-// are reported by the declaration operations and do not stop the reading.
-int read_scanner_specification(SpecSource& source, ScannerDeclarations& declarations, Nfa& nfa);
+// Reads `source` to its end: accepted, failed at a syntax error
+// (Msg::ErrorAt) or at a character set without ranges
+// (Msg::CharacterSetWithoutRange), or parse stack overflow. Declaration
+// errors are reported by the declaration operations and do not stop the
+// reading.
+ReadResult read_scanner_specification(SpecSource& source, ScannerDeclarations& declarations,
+                                      Nfa& nfa);
 
 }  // namespace zedra

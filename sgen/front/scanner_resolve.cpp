@@ -30,7 +30,7 @@ void resolve_action_types(ScannerDeclarations& declarations) {
       action->type = declarations.types().type_find(action->type_name);
       if (action->type) continue;
       diagnostics.set_line(action->line);
-      diagnostics.report(35, "Type", action->type_name, "action", *action->name);
+      diagnostics.report(Msg::UndefinedReference, "Type", action->type_name, "action", *action->name);
     }
 }
 
@@ -41,12 +41,12 @@ void check_terminal_sets_attribute(Diagnostics& diagnostics, const Terminal& ter
   diagnostics.set_line(terminal.line);
   if (!terminal.has_representations()) {
     if (!assigns(terminal.own_assignments, *attribute.name))
-      diagnostics.report(43, *terminal.name, *attribute.name);
+      diagnostics.report(Msg::TerminalAttributeNotSet, *terminal.name, *attribute.name);
     return;
   }
   for (const Representation& representation : terminal.representations)
     if (!assigns(representation.assignments, *attribute.name))
-      diagnostics.report(43, terminal_label(terminal, &representation), *attribute.name);
+      diagnostics.report(Msg::TerminalAttributeNotSet, terminal_label(terminal, &representation), *attribute.name);
 }
 
 void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attribute) {
@@ -54,18 +54,18 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
   diagnostics.set_line(attribute.line);
   attribute.type = declarations.types().type_find(attribute.type_name);
   if (!attribute.type)
-    diagnostics.report(35, "Type", attribute.type_name, "attribute", *attribute.name);
+    diagnostics.report(Msg::UndefinedReference, "Type", attribute.type_name, "attribute", *attribute.name);
   if (!attribute.default_action_name.empty()) {
     attribute.default_action =
         declarations.actions.action_find(attribute.default_action_name, attribute.type);
     if (!attribute.default_action)
-      diagnostics.report(35, "Action", attribute.default_action_name, "attribute", *attribute.name);
+      diagnostics.report(Msg::UndefinedReference, "Action", attribute.default_action_name, "attribute", *attribute.name);
   }
   for (AssociatedTerminal& associated : attribute.terminals) {
     associated.terminal = declarations.terminals.terminal_find(associated.name);
     if (!associated.terminal) {
       diagnostics.set_line(attribute.line);
-      diagnostics.report(35, "Associated terminal", associated.name, "attribute", *attribute.name);
+      diagnostics.report(Msg::UndefinedReference, "Associated terminal", associated.name, "attribute", *attribute.name);
       continue;
     }
     check_terminal_sets_attribute(diagnostics, *associated.terminal, attribute);
@@ -78,23 +78,23 @@ void resolve_assignment(ScannerDeclarations& declarations, const Terminal& termi
   diagnostics.set_line(assignment.line);
   assignment.attribute = declarations.attributes.scanner_attribute_find(assignment.attribute_name);
   if (!assignment.attribute) {
-    diagnostics.report(21, assignment.attribute_name);
+    diagnostics.report(Msg::AttributeUndefined, assignment.attribute_name);
     return;
   }
   const ScannerAttribute& attribute = *assignment.attribute;
   if (!attribute.lists_terminal(*terminal.name))
-    diagnostics.report(14, *attribute.name, "terminal", *terminal.name);
+    diagnostics.report(Msg::AttributeNotAssociated, *attribute.name, "terminal", *terminal.name);
   const std::size_t call = assignment.value_text.find('(');
   if (call != std::string::npos) {
     assignment.action =
         declarations.actions.action_find(assignment.value_text.substr(0, call), attribute.type);
     if (!assignment.action)
-      diagnostics.report(35, "Action", assignment.value_text, "terminal", *terminal.name);
+      diagnostics.report(Msg::UndefinedReference, "Action", assignment.value_text, "terminal", *terminal.name);
     return;
   }
   assignment.type_value = TypeTable::type_value_find(assignment.value_text, attribute.type);
   if (!assignment.type_value)
-    diagnostics.report(35, "Type value", assignment.value_text, "terminal", *terminal.name);
+    diagnostics.report(Msg::UndefinedReference, "Type value", assignment.value_text, "terminal", *terminal.name);
 }
 
 void resolve_terminal(ScannerDeclarations& declarations, Terminal& terminal) {
@@ -116,7 +116,7 @@ void report_unset(Diagnostics& diagnostics, const AssignmentList& list, const st
     if (assignment.type_value || assignment.action) continue;
     if (assignment.attribute_name != *attribute.name) continue;
     diagnostics.set_line(assignment.line);
-    diagnostics.report(43, label, *attribute.name);
+    diagnostics.report(Msg::TerminalAttributeNotSet, label, *attribute.name);
   }
 }
 
@@ -134,8 +134,8 @@ void test_scanner_attributes(ScannerDeclarations& declarations) {
   Diagnostics& diagnostics = declarations.diagnostics();
   for (const ScannerAttribute& attribute : declarations.attributes.list()) {
     diagnostics.set_line(attribute.line);
-    if (!attribute.type) diagnostics.report(59, "Scanner attribute", *attribute.name);
-    if (attribute.terminals.empty()) diagnostics.report(42, *attribute.name);
+    if (!attribute.type) diagnostics.report(Msg::NoType, "Scanner attribute", *attribute.name);
+    if (attribute.terminals.empty()) diagnostics.report(Msg::AttributeWithoutTerminals, *attribute.name);
     for (const AssociatedTerminal& associated : attribute.terminals) {
       const Terminal* terminal = associated.terminal;
       if (!terminal) continue;
@@ -155,7 +155,7 @@ void check_keyword_verification(Diagnostics& diagnostics, const TerminalTable& t
   const bool verified = std::any_of(list.begin(), list.end(), [](const Terminal& terminal) {
     return terminal.kind == TerminalKind::Verify || terminal.reserved_action;
   });
-  if (!verified) diagnostics.report(47);
+  if (!verified) diagnostics.report(Msg::KeywordsUnverified);
 }
 
 }  // namespace zedra

@@ -18,7 +18,7 @@ void resolve_scanner_declarations(ScannerDeclarations& declarations);
 // 59, 42 and 43); they run even when the resolution reported errors.
 void test_scanner_attributes(ScannerDeclarations& declarations);
 
-// Message 47 when keywords exist but no rule can recognise them: no
+// Msg::KeywordsUnverified when keywords exist but no rule can recognise them: no
 // terminal has kind VERIFY or a reserved action. The generator of the
 // keyword table calls it after writing the table.
 void check_keyword_verification(Diagnostics& diagnostics, const TerminalTable& terminals);

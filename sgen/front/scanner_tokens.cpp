@@ -81,6 +81,10 @@ ScannerToken ScannerScanner::next() {
   }
 }
 
+// word : IDENT '()' | IDENT .
+// IDENT : letter { letter | digit | '_' } CLOS .
+// The first gives CALL; the second a keyword when it spells one, else the
+// code the classifier tells (SET_NAME, STRING_NAME or IDENT).
 ScannerToken ScannerScanner::word() {
   ScannerToken token;
   while (is_letter(source_.peek()) || is_digit(source_.peek()) || source_.peek() == '_')
@@ -112,9 +116,10 @@ void ScannerScanner::switch_after_keyword(int code) {
   }
 }
 
-// A quoted literal; its value is the content with the escapes replaced. In
-// a single-quoted literal \\, \n and \' are escapes, in a double-quoted one
-// only \"; any other backslash stands for itself.
+// LITERAL : quote { escape | any character but quote } CLOS quote .
+// The value is the content with the escapes replaced. In a single-quoted
+// literal \\, \n and \' are escapes, in a double-quoted one only \"; any
+// other backslash stands for itself.
 ScannerToken ScannerScanner::literal() {
   const int quote = source_.get();
   ScannerToken token;
@@ -139,7 +144,7 @@ ScannerToken ScannerScanner::literal() {
     }
     if (c == '\n') {
       // Reported at the line that ends; the literal goes on on the next.
-      diagnostics_.report(19);
+      diagnostics_.report(Msg::NewlineInString);
       source_.get();
       continue;
     }
@@ -153,8 +158,8 @@ ScannerToken ScannerScanner::literal() {
   return token;
 }
 
-// One representation: a run of characters up to a blank, a tab, a carriage
-// return or a line end.
+// TEXT : { any character but blank, tab, carriage return and line end } SEQ .
+// One representation; the blanks in front of it are skipped.
 ScannerToken ScannerScanner::next_in_text() {
   while (skip_blank()) {
   }
@@ -168,6 +173,7 @@ ScannerToken ScannerScanner::next_in_text() {
   return token;
 }
 
+// set_token : CHAR | RANGE | ',' | ']' .
 // Between the brackets of a character set: characters in quotes, escapes,
 // the mnemonic names of the control characters, "..", "," and "]". Anything
 // else is skipped.
@@ -202,6 +208,8 @@ ScannerToken ScannerScanner::next_in_set() {
   }
 }
 
+// CHAR : quote any_character quote | '\'' '\\' octal { octal { octal } OPTION } OPTION '\''
+//      | '\'' '\\' escape_letter '\'' .
 // The length of the quoted character at the current position (0 when none
 // is there) and its code. The longest form wins: '\101' and '\n' over '\'.
 std::size_t ScannerScanner::quoted_character(int quote, int& value) const {
@@ -227,6 +235,7 @@ std::size_t ScannerScanner::quoted_character(int quote, int& value) const {
   return 0;
 }
 
+// CHAR : 'NUL' | 'SOH' | ... | 'US' | 'SP' | 'DEL' .
 // The length of the longest control-character name at the current position
 // (0 when none is there) and its code: NULL is NUL and a skipped L.
 std::size_t ScannerScanner::control_name(int& value) const {

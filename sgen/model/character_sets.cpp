@@ -13,7 +13,7 @@ namespace {
 // with a counted error (the "%s at '%s'" message) naming `where`.
 bool report_unsupported_code(Diagnostics& diagnostics, int code, std::string_view where) {
   if (code >= 0 && code <= kMaxCharacterCode) return false;
-  diagnostics.report(26, format("Character code %d outside 0..%d", code, kMaxCharacterCode),
+  diagnostics.report(Msg::ErrorAt, format("Character code %d outside 0..%d", code, kMaxCharacterCode),
                      std::string(where));
   return true;
 }
@@ -35,7 +35,7 @@ bool CharsetTable::charset_add_range(int low, int high) {
     return high >= other.low && other.high >= low;
   });
   if (overlaps) {
-    diagnostics_.report(34);
+    diagnostics_.report(Msg::OverlappingRanges);
     return false;
   }
   ranges.push_back(CharacterRange{low, high});

@@ -38,7 +38,7 @@ class CharsetTable {
   // it becomes. False when the name was not entered.
   bool charset_new(std::string_view name) { return sets_.add(name) != nullptr; }
   // Appends [low, high] to the current set: nothing without a current set;
-  // message 34 when it meets a range of the set; an error for codes above
+  // Msg::OverlappingRanges when it meets a range of the set; an error for codes above
   // 127. False when not added.
   bool charset_add_range(int low, int high);
   // Forgets the current set, so that ranges of a rejected head are ignored.

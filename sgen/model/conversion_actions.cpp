@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "diagnostics.h"
+#include "output_file.h"
 #include "files.h"
 #include "scpatype.h"
 #include "symtab.h"
@@ -16,7 +17,7 @@ bool ScannerActions::module_new(std::string_view name) {
   const bool exists = std::any_of(modules_.begin(), modules_.end(),
                                   [&](const DefinitionModule& m) { return m.name == name; });
   if (exists) {
-    diagnostics_.report(37, std::string(name));
+    diagnostics_.report(Msg::DuplicateName, std::string(name));
     return false;
   }
   auto position = building_->begin();
@@ -131,41 +132,43 @@ std::string return_type(const ScannerAction& action, const TypeRecord* string_ty
 
 void write_header(Diagnostics& diagnostics, const ScannerActions& actions,
                   const DefinitionModule& module, const std::string& parameter_type) {
-  const std::string name = module.name + ".h";
+  const std::string name = diagnostics.output_path(module.name + ".h");
   if (file_access(name) == 0) return;
-  FilePtr file = open_file(diagnostics, name, "w");
-  if (!file) return;
+  ReplacingFile file;
+  if (!open_reported(diagnostics, file, name)) return;
   for (const DefinitionModule& predefined : actions.predefined_modules())
     if (!predefined.name.empty())
-      std::fprintf(file.get(), "#include \"%s.h\"\n", predefined.name.c_str());
+      std::fprintf(file.stream(), "#include \"%s.h\"\n", predefined.name.c_str());
   for (const auto& action : module.actions) {
     if (!action->type) {
       diagnostics.set_line(action->line);
-      diagnostics.report(59, "Scanner action", *action->name);
+      diagnostics.report(Msg::NoType, "Scanner action", *action->name);
     }
-    std::fprintf(file.get(), "\n%s\t%s(%s repr);",
+    std::fprintf(file.stream(), "\n%s\t%s(%s repr);",
                  return_type(*action, actions.string_type()).c_str(), action->name->c_str(),
                  parameter_type.c_str());
   }
-  std::fputs("\n", file.get());
-  file.reset();
+  std::fputs("\n", file.stream());
   diagnostics.set_line(0);
-  diagnostics.report(kMsgGeneratedFile, name);
+  if (commit_reported(diagnostics, file, name)) diagnostics.report(Msg::GeneratedFile, name);
 }
 
+// Templates are written only where the module's file is missing, so that
+// the user's code in it is never replaced; never with --no-templates.
 void write_template(Diagnostics& diagnostics, const ScannerActions& actions,
                     const DefinitionModule& module, const std::string& parameter_type) {
-  const std::string name = module.name + ".c";
-  if (file_access(name) == 0) return;
+  const std::string name = diagnostics.output_path(module.name + ".c");
+  if (!diagnostics.templates() || file_access(name) == 0) return;
   diagnostics.set_line(0);
-  diagnostics.report(87, name);
-  FilePtr file = open_file(diagnostics, name, "w");
-  if (!file) return;
-  std::fprintf(file.get(), "#include \"%s.h\"\n\n", module.name.c_str());
+  diagnostics.report(Msg::ModuleTemplateCreated, name);
+  ReplacingFile file;
+  if (!open_reported(diagnostics, file, name)) return;
+  std::fprintf(file.stream(), "#include \"%s.h\"\n\n", module.name.c_str());
   for (const auto& action : module.actions)
-    std::fprintf(file.get(), "%s\t%s(%s repr)\n{\n\n} /* %s */\n\n",
+    std::fprintf(file.stream(), "%s\t%s(%s repr)\n{\n\n} /* %s */\n\n",
                  return_type(*action, actions.string_type()).c_str(), action->name->c_str(),
                  parameter_type.c_str(), action->name->c_str());
+  commit_reported(diagnostics, file, name);
 }
 
 }  // namespace

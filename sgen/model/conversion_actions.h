@@ -45,7 +45,7 @@ class ScannerActions {
   ScannerActions(const ScannerActions&) = delete;
   ScannerActions& operator=(const ScannerActions&) = delete;
 
-  // Creates a specification module after the current one (message 37 when
+  // Creates a specification module after the current one (Msg::DuplicateName when
   // one of that name exists); it becomes current with no current action.
   bool module_new(std::string_view name);
   // Enters the name and appends the action to the current module; false

@@ -44,7 +44,7 @@ Representation* TerminalTable::add_representation(std::string text, bool is_symb
   Terminal* terminal = current();
   if (!terminal) return nullptr;
   if (const Terminal* owner = find_representation(text)) {
-    diagnostics_.report(38, text, *owner->name);
+    diagnostics_.report(Msg::DuplicateRhs, text, *owner->name);
     return nullptr;
   }
   auto& representations = terminal->representations;

@@ -78,12 +78,12 @@ class TerminalTable {
 
   // Enters the name and inserts a plain terminal after the current one; it
   // becomes current, with no current representation. False when the name
-  // was not entered (message 37, 45 or 64).
+  // was not entered (Msg::DuplicateName, IllegalName or ReservedWord).
   bool terminal_new(std::string_view name);
   // Makes an existing terminal current again, with its first representation
   // as the current representation.
   void continue_terminal(Terminal& terminal);
-  // Adds a representation to the current terminal (message 38 when any
+  // Adds a representation to the current terminal (Msg::DuplicateRhs when any
   // terminal has one with exactly this text); null when dropped.
   Representation* add_representation(std::string text, bool is_symbol,
                                      AssignmentList assignments);

@@ -17,7 +17,7 @@ void Nfa::init() {
 
 int Nfa::new_state() {
   if (table_.highest() + 1 >= kMaxStates) {
-    diagnostics_.report(70, kMaxStates, "states");
+    diagnostics_.report(Msg::TableFull, kMaxStates, "states");
     has_spare_ = false;
     return -1;
   }
@@ -62,7 +62,7 @@ Fragment Nfa::string_primary(const std::string& name, const std::optional<std::s
   // An empty text would make a primary that matches nothing at all; it is
   // treated as a missing one.
   if (!text || text->empty()) {
-    diagnostics_.report(52, "Scanner string", name);
+    diagnostics_.report(Msg::NoRightHandSide, "Scanner string", name);
     return fragment;
   }
   if (auto chain = lay_out(*text)) {
@@ -74,7 +74,7 @@ Fragment Nfa::string_primary(const std::string& name, const std::optional<std::s
 
 bool Nfa::charset_expression(const CharacterSet& set, SetOperator op, StateSet& value) {
   if (set.ranges.empty()) {
-    diagnostics_.report(51, *set.name);
+    diagnostics_.report(Msg::CharacterSetWithoutRange, *set.name);
     return false;
   }
   StateSet chars;
@@ -98,7 +98,7 @@ Fragment Nfa::charset_primary(const StateSet& chars) {
   return fragment;
 }
 
-void Nfa::postfix(Fragment& fragment, int op) {
+void Nfa::postfix(Fragment& fragment, PostfixOperator op) {
   if (op == kPostfixClos || op == kPostfixOption) fragment.nullable = true;
   if (op == kPostfixClos || op == kPostfixSeq)
     fragment.lasts.for_each([&](int i) { follow(i) |= fragment.firsts; });

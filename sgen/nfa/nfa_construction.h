@@ -47,18 +47,18 @@ class Nfa {
   // After the head of a scanner rule: its states begin at the spare.
   void rule_start();
   // The primary of a declared string: one state per character, chained.
-  // Message 52 for a string without (or with an empty) text; the result is
-  // then the empty fragment.
+  // Msg::NoRightHandSide for a string without (or with an empty) text; the
+  // result is then the empty fragment.
   Fragment string_primary(const std::string& name, const std::optional<std::string>& text);
   // Evaluates one step of a character-set expression into `value`: the
   // first set (kSetFirst) becomes the value, each further set is combined
-  // with it. False after message 51 (a set without ranges), which ends the
-  // reading of the specification.
+  // with it. False after Msg::CharacterSetWithoutRange (a set without
+  // ranges), which ends the reading of the specification.
   bool charset_expression(const CharacterSet& set, SetOperator op, StateSet& value);
   // The primary of an evaluated character-set expression: one state.
   Fragment charset_primary(const StateSet& chars);
   // Applies OPTION, SEQ or CLOS (or none) to the fragment of a primary.
-  void postfix(Fragment& fragment, int op);
+  void postfix(Fragment& fragment, PostfixOperator op);
   // Appends `next` to the sequence `sequence`; `next` is emptied.
   void sequence(Fragment& sequence, Fragment& next);
   // Makes `left` the alternative `left | right`.
@@ -75,7 +75,7 @@ class Nfa {
   int state_count() const { return table_.highest(); }
 
  private:
-  // Creates a state behind the highest one; message 70 and -1 when the
+  // Creates a state behind the highest one; Msg::TableFull and -1 when the
   // next number would reach the end marker.
   int new_state();
   // Puts `chars` into the spare state, which becomes used, and creates a

@@ -1,5 +1,5 @@
-// The C code writer: line-end, outdent and indent flags, wrapping against
-// its width, the identifier printers and C character literals.
+// The C code writer: lines and blocks, wrapping against its width, the
+// identifier printers and C character literals.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,73 +19,82 @@ class CodeWriterTest : public test::ScratchDirTest {
   CodeWriter code{diagnostics};
 
   std::string written() {
-    code.close();
+    (void)code.close();
     return test::read_file(dir() / code.file_name());
   }
 };
 
 TEST_F(CodeWriterTest, BlockIsIndentedByTwo) {
   ASSERT_TRUE(code.open("calc", "c", 80));
-  code.emit(0x101, "void %s(void)", "p_expr");
-  code.emit(1, "x= %d;", 1);
-  code.emit(0x101, "while (y) {");
-  code.emit(1, "y--;");
-  code.emit(0x81, "}");
-  code.emit(0x82, "}");
+  code.open_block("void p_expr(void)");
+  code.line("x= %d;", 1);
+  code.open_block("while (y) {");
+  code.line("y--;");
+  code.close_block("}");
+  code.close_block("}");
+  code.blank_lines(1);
   EXPECT_EQ(written(), "void p_expr(void)\n  x= 1;\n  while (y) {\n    y--;\n  }\n}\n\n\n");
   EXPECT_EQ(screen.text(), "- generated file : calc.c\n");
 }
 
-TEST_F(CodeWriterTest, IndentMovesAtOnceAfterATextButLazilyWithoutOne) {
+TEST_F(CodeWriterTest, OpenBlockMovesAtOnceButIndentWaitsForAText) {
   ASSERT_TRUE(code.open("calc", "h", 80));
-  code.emit(0x101, "{");
-  code.emit(0x81, "}");  // the blanks of the indentation stand already
-  code.emit(0x101);      // without a text the indentation changes silently
-  code.emit(1, "a;");
-  code.emit(0x80);
-  code.emit(1, "b;");
-  EXPECT_EQ(written(), "{\n  }\n\n  a;\nb;\n\n");
+  code.open_block("{");
+  code.close_block("}");  // the blanks of the indentation stand already
+  code.open_block("{");
+  code.blank_lines(2);  // and stay on an empty line behind the opening text
+  code.outdent();
+  code.line("}");
+  code.end_line();
+  code.indent();  // the indentation changes silently
+  code.line("a;");
+  code.outdent();
+  code.line("b;");
+  EXPECT_EQ(written(), "{\n  }\n{\n  \n\n}\n\n  a;\nb;\n\n");
 }
 
-TEST_F(CodeWriterTest, OutdentTextLineEndIndent) {
+TEST_F(CodeWriterTest, NextBlockClosesOneBlockAndOpensTheNext) {
   ASSERT_TRUE(code.open("calc", "c", 80));
-  code.emit(0x101, "typedef enum {");
-  code.emit(0, "%s= -1, %s", "i_Unknown", "i_EndOfFile");
-  code.emit(0, ", %s", "tNumber");
-  code.emit(0x81);
-  code.emit(2, "} %s;", "i_token_set");
-  code.emit(0x101, "static struct {");
-  code.emit(1, "char *rhs;");
-  code.emit(0x181, "} %s[]= {", "i_keywords");
-  code.emit(1, "{ 0, NULL }");
-  code.emit(0x82, "};");
+  code.open_block("typedef enum {");
+  code.emit("i_Unknown= -1, i_EndOfFile");
+  code.emit(", %s", "tNumber");
+  code.end_line();
+  code.close_block("} i_token_set;");
+  code.blank_lines(1);
+  code.open_block("static struct {");
+  code.line("char *rhs;");
+  code.next_block("} i_keywords[]= {");
+  code.line("{ 0, NULL }");
+  code.close_block("};");
+  code.blank_lines(1);
   EXPECT_EQ(written(),
             "typedef enum {\n  i_Unknown= -1, i_EndOfFile, tNumber\n} i_token_set;\n\n"
             "static struct {\n  char *rhs;\n} i_keywords[]= {\n  { 0, NULL }\n};\n\n\n");
 }
 
-TEST_F(CodeWriterTest, IndentFlagWithoutLineEndKeepsTheIndentation) {
+TEST_F(CodeWriterTest, CloseBlockTextMayContinueTheLine) {
   ASSERT_TRUE(code.open("calc", "c", 80));
-  code.emit(0x100, "a");
-  code.emit(1, "b");
-  code.emit(1, "c");
-  EXPECT_EQ(written(), "ab\nc\n\n");
+  code.open_block("char *names[]= {");
+  code.emit("\"a\", ");
+  code.close_block("0");
+  code.line("};");
+  EXPECT_EQ(written(), "char *names[]= {\n  \"a\", 0\n};\n\n");
 }
 
 TEST_F(CodeWriterTest, OutdentBelowZeroWritesAtColumnZeroAndBalances) {
   ASSERT_TRUE(code.open("calc", "c", 80));
-  code.emit(0x81, "a");
-  code.emit(0x101, "b");
-  code.emit(1, "c");
+  code.close_block("a");
+  code.open_block("b");
+  code.line("c");
   EXPECT_EQ(written(), "a\nb\nc\n\n");
 }
 
 TEST_F(CodeWriterTest, LongLinesWrapAtTheIndentation) {
   ASSERT_TRUE(code.open("calc", "c", 30));
-  code.emit(0x101, "{");
-  code.emit(0, "if (%s(", "i_in_set");
-  for (int i = 0; i < 4; ++i) code.emit(0, "tToken%d, ", i);
-  code.emit(1, "0)) {");
+  code.open_block("{");
+  code.emit("if (i_in_set(");
+  for (int i = 0; i < 4; ++i) code.emit("tToken%d, ", i);
+  code.line("0)) {");
   EXPECT_EQ(written(), "{\n  if (i_in_set(tToken0, \n  tToken1, tToken2, tToken3, \n  0)) {\n\n");
 }
 
@@ -94,57 +103,77 @@ TEST_F(CodeWriterTest, WidthIsAtMost126) {
   EXPECT_EQ(code.writer().width(), 126);
   const std::string a(100, 'a');
   const std::string b(27, 'b');
-  code.emit_text(0, a);
-  code.emit_text(1, b);
+  code.emit_text(a);
+  code.emit_text(b);
+  code.end_line();
   EXPECT_EQ(written(), a + "\n" + b + "\n\n");
 }
 
 TEST_F(CodeWriterTest, TextLongerThanTheFormatBufferIsWrittenWhole) {
   ASSERT_TRUE(code.open("calc", "c", 80));
-  code.emit(0x101, "{");
+  code.open_block("{");
   const std::string text(300, 'x');
-  code.emit(1, "%s", text.c_str());
-  code.emit(1, "y;");
+  code.line("%s", text.c_str());
+  code.line("y;");
   EXPECT_EQ(written(), "{\n  \n" + text + "\n  y;\n\n");
 }
 
-TEST_F(CodeWriterTest, CommentIsWrittenLiterally) {
+TEST_F(CodeWriterTest, TextsAreWrittenLiterally) {
   ASSERT_TRUE(code.open("calc", "c", 80));
-  code.comment(2, "%s: %s == [ ]", "expr", "i_look_ahead");
-  std::string percent = "100%s";
-  code.comment(1, "%s", percent.c_str());
-  EXPECT_EQ(written(), "/* expr: i_look_ahead == [ ] */\n\n/* 100%s */\n\n");
+  code.line("/* %s: i_look_ahead == [ ] */", "expr");
+  code.emit("/* %s */", "100%s");
+  code.emit_text(" 50%d");
+  code.end_line();
+  EXPECT_EQ(written(), "/* expr: i_look_ahead == [ ] */\n/* 100%s */ 50%d\n\n");
 }
 
 TEST_F(CodeWriterTest, IdentifierPrinters) {
   ASSERT_TRUE(code.open("calc", "c", 80));
-  code.name('t', "ident");
-  code.emit(1, ";");
   code.numbered_name('t', "ident", 1);
-  code.emit(1, ";");
+  code.line(";");
   code.numbered_name('p', "expr", 7);
-  code.emit(1, ";");
+  code.line(";");
   code.numbered_name('p', "expr", 123);
-  code.emit(1, ";");
+  code.line(";");
   code.attribute('t', "ident", "value", 1);
-  code.emit(1, ";");
+  code.line(";");
   code.attribute('v', "ident", "value", 0);
-  EXPECT_EQ(written(), "t_ident;\nt_01ident;\np_07expr;\np_123expr;\nt_01ident.value;\ni_attrs->value\n");
+  EXPECT_EQ(written(), "t_01ident;\np_07expr;\np_123expr;\nt_01ident.value;\ni_attrs->value\n");
 }
 
 TEST_F(CodeWriterTest, CloseWithoutOpenFileDoesNothing) {
-  code.close();
+  (void)code.close();
   EXPECT_FALSE(code.is_open());
   EXPECT_EQ(screen.text(), "");
 }
 
-TEST_F(CodeWriterTest, UnwritableFileReports32) {
+// The text goes to a temporary file first: a name that cannot be taken
+// (here a folder) is reported when the file is closed, and nothing of it
+// is left behind.
+TEST_F(CodeWriterTest, UnwritableFileIsReportedAndLeavesNothing) {
   std::filesystem::create_directory("calc.c");
-  EXPECT_FALSE(code.open("calc", "c", 80));
-  EXPECT_EQ(screen.text(), "Error: File 'calc.c' not writable, cannot continue\n");
+  ASSERT_TRUE(code.open("calc", "c", 80));
+  code.line("dropped");
+  EXPECT_FALSE(code.close());
+  EXPECT_EQ(screen.text(), "Error: File 'calc.c' not writable, cannot continue\n  (Is a directory)\n");
   EXPECT_EQ(diagnostics.error_count(), 1);
-  code.emit(1, "dropped");
-  code.close();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(CodeWriterTest, FolderThatCannotHoldTheFileIsReportedAtOnce) {
+  EXPECT_FALSE(code.open("missing/calc", "c", 80));
+  EXPECT_EQ(screen.text(),
+            "Error: File 'missing/calc.c' not writable, cannot continue\n  (No such file or directory)\n");
+}
+
+TEST_F(CodeWriterTest, OutputFolderHoldsTheFile) {
+  std::filesystem::create_directory("out");
+  diagnostics.set_output_directory("out");
+  ASSERT_TRUE(code.open("calc", "c", 80));
+  code.line("int x;");
+  EXPECT_TRUE(code.close());
+  EXPECT_EQ(screen.text(), "- generated file : out/calc.c\n");
+  EXPECT_EQ(test::read_file("out/calc.c"), "int x;\n\n");
 }
 
 TEST(CCharLiteral, PrintableCharacters) {

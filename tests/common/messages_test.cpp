@@ -9,54 +9,76 @@
 namespace zedra {
 namespace {
 
-TEST(Messages, TextsAreFixedByNumber) {
-  EXPECT_STREQ(message_text(0), "'%s' is argument of '%s' called in '%s' parser rule");
-  EXPECT_STREQ(message_text(2), "File %s already exists.\nAre you sure to overwrite it?");
-  EXPECT_STREQ(message_text(14), "Attribute '%s' is not associated with %s '%s'");
-  EXPECT_STREQ(message_text(26), "%s at '%s'");
-  EXPECT_STREQ(message_text(37), "Name '%s' already exists");
-  EXPECT_STREQ(message_text(45),
-               "Name should start with a letter (but NOT with p_, t_, v_ or i_) optionally "
-               "followed by zero or more letters, digits or underscores ");
-  EXPECT_STREQ(message_text(49), "Out of memory at line %d in %s, cannot continue");
-  EXPECT_STREQ(message_text(64), "'%s' is a reserved word in %s");
-  EXPECT_STREQ(message_text(72), "Rule '%s': %s at %s");
-  EXPECT_STREQ(message_text(74), "- input file     : %s");
-  EXPECT_STREQ(message_text(75), "- generated file : %s");
-  EXPECT_STREQ(message_text(76), "- listing file   : %s");
-  EXPECT_STREQ(message_text(77), "- errors         : %d error(s) detected");
-  EXPECT_STREQ(message_text(83),
-               "Rule '%s': %s attribute '%s of %s#%d' (is set but) not (always) used");
-  EXPECT_STREQ(message_text(88), "Rule '%s': never reduced");
+struct FixedMessage {
+  Msg msg;
+  int number;
+  const char* text;
+};
+
+// A sample of every class; numbers and texts are what users know.
+constexpr FixedMessage kFixed[] = {
+    {Msg::QueryArgumentOfCall, 0, "'%s' is argument of '%s' called in '%s' parser rule"},
+    {Msg::QueryOverwriteFile, 2, "File %s already exists.\nAre you sure to overwrite it?"},
+    {Msg::SeparatorBeforeErrors, 13, ""},
+    {Msg::AttributeNotAssociated, 14, "Attribute '%s' is not associated with %s '%s'"},
+    {Msg::ErrorAt, 26, "%s at '%s'"},
+    {Msg::DuplicateName, 37, "Name '%s' already exists"},
+    {Msg::IllegalName, 45,
+     "Name should start with a letter (but NOT with p_, t_, v_ or i_) optionally "
+     "followed by zero or more letters, digits or underscores "},
+    {Msg::OutOfMemory, 49, "Out of memory at line %d in %s, cannot continue"},
+    {Msg::ReservedWord, 64, "'%s' is a reserved word in %s"},
+    {Msg::TableFull, 70, "More than %d %s, cannot continue"},
+    {Msg::TransitionConflict, 71, "Transition conflict detected during DFA construction"},
+    {Msg::RuleErrorAt, 72, "Rule '%s': %s at %s"},
+    {Msg::FreeText, 73, ""},
+    {Msg::InputFile, 74, "- input file     : %s"},
+    {Msg::GeneratedFile, 75, "- generated file : %s"},
+    {Msg::ListingFile, 76, "- listing file   : %s"},
+    {Msg::ErrorSummary, 77, "- errors         : %d error(s) detected"},
+    {Msg::SeparatorBeforeWarnings, 81, ""},
+    {Msg::AttributeNotUsed, 83,
+     "Rule '%s': %s attribute '%s of %s#%d' (is set but) not (always) used"},
+    {Msg::NeverReduced, 88, "Rule '%s': never reduced"},
+};
+
+TEST(Messages, NumbersAndTextsAreFixed) {
+  EXPECT_EQ(kMessageCount, 89);
+  for (const FixedMessage& fixed : kFixed) {
+    EXPECT_EQ(message_number(fixed.msg), fixed.number);
+    EXPECT_STREQ(message_text(fixed.msg), fixed.text) << fixed.number;
+  }
 }
 
-TEST(Messages, SeparatorsAndFreeTextAreEmpty) {
-  EXPECT_STREQ(message_text(13), "");
-  EXPECT_STREQ(message_text(73), "");
-  EXPECT_STREQ(message_text(81), "");
-  EXPECT_STREQ(message_text(-1), "");
-  EXPECT_STREQ(message_text(89), "");
+TEST(Messages, ValuesOutsideTheCatalogueHaveNoText) {
+  EXPECT_STREQ(message_text(static_cast<Msg>(-1)), "");
+  EXPECT_STREQ(message_text(static_cast<Msg>(kMessageCount)), "");
 }
 
-TEST(Messages, EveryOtherNumberHasAText) {
+TEST(Messages, EveryOtherMessageHasAText) {
   for (int number = 0; number < kMessageCount; ++number) {
-    const bool empty = number == 13 || number == 73 || number == 81;
-    EXPECT_EQ(std::string(message_text(number)).empty(), empty) << number;
+    const Msg msg = static_cast<Msg>(number);
+    const bool empty = msg == Msg::SeparatorBeforeErrors || msg == Msg::FreeText ||
+                       msg == Msg::SeparatorBeforeWarnings;
+    EXPECT_EQ(std::string(message_text(msg)).empty(), empty) << number;
   }
 }
 
 TEST(Messages, ClassesFollowTheRanges) {
-  EXPECT_EQ(message_class(0), MessageClass::Query);
-  EXPECT_EQ(message_class(12), MessageClass::Query);
-  EXPECT_EQ(message_class(13), MessageClass::Separator);
-  EXPECT_EQ(message_class(14), MessageClass::Error);
-  EXPECT_EQ(message_class(72), MessageClass::Error);
-  EXPECT_EQ(message_class(73), MessageClass::FreeText);
-  EXPECT_EQ(message_class(74), MessageClass::Information);
-  EXPECT_EQ(message_class(80), MessageClass::Information);
-  EXPECT_EQ(message_class(81), MessageClass::Separator);
-  EXPECT_EQ(message_class(82), MessageClass::Warning);
-  EXPECT_EQ(message_class(88), MessageClass::Warning);
+  const auto class_of = [](int number) { return message_class(static_cast<Msg>(number)); };
+  EXPECT_EQ(class_of(0), MessageClass::Query);
+  EXPECT_EQ(class_of(12), MessageClass::Query);
+  EXPECT_EQ(class_of(13), MessageClass::Separator);
+  EXPECT_EQ(class_of(14), MessageClass::Error);
+  EXPECT_EQ(class_of(72), MessageClass::Error);
+  EXPECT_EQ(class_of(73), MessageClass::FreeText);
+  EXPECT_EQ(class_of(74), MessageClass::Information);
+  EXPECT_EQ(class_of(80), MessageClass::Information);
+  EXPECT_EQ(class_of(81), MessageClass::Separator);
+  EXPECT_EQ(class_of(82), MessageClass::Warning);
+  EXPECT_EQ(class_of(88), MessageClass::Warning);
+  EXPECT_EQ(class_of(-1), MessageClass::Separator);
+  EXPECT_EQ(class_of(89), MessageClass::Separator);
 }
 
 TEST(Messages, ListAllMessagesWritesTheErrorTextsUnformatted) {

@@ -25,7 +25,7 @@ class ReportTest : public test::ScratchDirTest {
 TEST_F(ReportTest, ErrorCarriesPositionPrefixAndIsCounted) {
   diagnostics.set_file_name("calc.inp");
   diagnostics.set_line(12);
-  diagnostics.report(37, std::string("expr"));
+  diagnostics.report(Msg::DuplicateName, std::string("expr"));
   EXPECT_EQ(screen.text(), "calc.inp:12: Error: Name 'expr' already exists\n");
   EXPECT_EQ(diagnostics.error_count(), 1);
 }
@@ -33,7 +33,7 @@ TEST_F(ReportTest, ErrorCarriesPositionPrefixAndIsCounted) {
 TEST_F(ReportTest, WarningIsNotCounted) {
   diagnostics.set_file_name("calc.inp");
   diagnostics.set_line(3);
-  diagnostics.report(88, "expr");
+  diagnostics.report(Msg::NeverReduced, "expr");
   EXPECT_EQ(screen.text(), "calc.inp:3: Warning: Rule 'expr': never reduced\n");
   EXPECT_EQ(diagnostics.error_count(), 0);
 }
@@ -41,24 +41,24 @@ TEST_F(ReportTest, WarningIsNotCounted) {
 TEST_F(ReportTest, NoPositionBelowLineOne) {
   diagnostics.set_file_name("calc.inp");
   diagnostics.set_line(0);
-  diagnostics.report(23);
+  diagnostics.report(Msg::NoRoot);
   EXPECT_EQ(screen.text(), "Error: No ROOT rule specified, cannot continue\n");
 }
 
 TEST_F(ReportTest, InformationAndFreeTextHaveNoPosition) {
   diagnostics.set_file_name("calc.inp");
   diagnostics.set_line(7);
-  diagnostics.report(74, "calc.inp");
-  diagnostics.report(73, "%s has %d rules", "calc", 3);
+  diagnostics.report(Msg::InputFile, "calc.inp");
+  diagnostics.report(Msg::FreeText, "%s has %d rules", "calc", 3);
   EXPECT_EQ(screen.text(), "- input file     : calc.inp\ncalc has 3 rules\n");
   EXPECT_EQ(diagnostics.error_count(), 0);
 }
 
 TEST_F(ReportTest, SummaryLineAddsSuffixOnlyAfterErrors) {
-  diagnostics.report(77, diagnostics.error_count());
-  diagnostics.report(46);
-  diagnostics.report(46);
-  diagnostics.report(77, diagnostics.error_count());
+  diagnostics.report(Msg::ErrorSummary, diagnostics.error_count());
+  diagnostics.report(Msg::NoInputFile);
+  diagnostics.report(Msg::NoInputFile);
+  diagnostics.report(Msg::ErrorSummary, diagnostics.error_count());
   EXPECT_EQ(screen.text(),
             "- errors         : 0 error(s) detected\n"
             "Error: No input file specified\n"
@@ -68,7 +68,7 @@ TEST_F(ReportTest, SummaryLineAddsSuffixOnlyAfterErrors) {
 
 TEST_F(ReportTest, LongReportsAreWrittenWhole) {
   const std::string name(600, 'n');
-  diagnostics.report(37, name);
+  diagnostics.report(Msg::DuplicateName, name);
   EXPECT_EQ(screen.text(), "Error: Name '" + name + "' already exists\n");
 }
 
@@ -76,11 +76,11 @@ TEST_F(ReportTest, ListingGetsReportsBehindStarsButNoInformation) {
   diagnostics.set_file_name("calc.inp");
   ASSERT_TRUE(diagnostics.open_listing("calc"));
   diagnostics.set_line(4);
-  diagnostics.report(37, "x");
+  diagnostics.report(Msg::DuplicateName, "x");
   diagnostics.set_line(0);
-  diagnostics.report(85, "r", "a", "c");
-  diagnostics.report(75, "calc.c");
-  diagnostics.report(73, "free %d", 1);
+  diagnostics.report(Msg::EvaluatedMoreThanOnce, "r", "a", "c");
+  diagnostics.report(Msg::GeneratedFile, "calc.c");
+  diagnostics.report(Msg::FreeText, "free %d", 1);
   EXPECT_EQ(listing_text(),
             "*** calc.inp:4: Error: Name 'x' already exists\n"
             "*** Warning: Rule 'r': attribute 'a' in call 'c' evaluated more than once\n"
@@ -93,7 +93,7 @@ TEST_F(ReportTest, ListingGetsReportsBehindStarsButNoInformation) {
             "free 1\n");
 }
 
-TEST_F(ReportTest, ListingThatCannotBeWrittenReports32) {
+TEST_F(ReportTest, ListingThatCannotBeWrittenIsReported) {
   std::filesystem::create_directory("calc.lst");
   EXPECT_FALSE(diagnostics.open_listing("calc"));
   EXPECT_EQ(screen.text(), "Error: File 'calc.lst' not writable, cannot continue\n");
@@ -106,13 +106,13 @@ TEST_F(ReportTest, EchoIsNumberedAndReportsInterrupt) {
   ASSERT_TRUE(diagnostics.open_listing("calc"));
   diagnostics.start_echo();
   for (char c : std::string("ab")) diagnostics.echo(c);
-  diagnostics.report(19);
+  diagnostics.report(Msg::NewlineInString);
   diagnostics.echo('c');
   diagnostics.next_line();
   diagnostics.echo('d');
   diagnostics.stop_echo();
   diagnostics.next_line();  // no longer echoed, but still counted
-  diagnostics.report(19);
+  diagnostics.report(Msg::NewlineInString);
   EXPECT_EQ(diagnostics.line(), 3);
   EXPECT_EQ(listing_text(),
             "\n  1 ab\n*** calc.inp:1: Error: Newline in string constant\nc\n  2 d"
@@ -122,20 +122,20 @@ TEST_F(ReportTest, EchoIsNumberedAndReportsInterrupt) {
 TEST_F(ReportTest, CloseWithoutListingDoesNothing) {
   diagnostics.close_listing();
   diagnostics.echo('x');
-  diagnostics.report(46);
+  diagnostics.report(Msg::NoInputFile);
   EXPECT_EQ(screen.text(), "Error: No input file specified\n");
 }
 
 TEST_F(ReportTest, NullTextArgumentIsPrintedSafely) {
   const char* missing = nullptr;
-  diagnostics.report(37, missing);
+  diagnostics.report(Msg::DuplicateName, missing);
   EXPECT_EQ(screen.text(), "Error: Name '(null)' already exists\n");
 }
 
 // The report of a failed allocation is an error like any other; ending the
 // run is the generator frame's part.
 TEST_F(ReportTest, OutOfMemoryIsReportedAsAnError) {
-  diagnostics.report(49, 42, "parsrule");
+  diagnostics.report(Msg::OutOfMemory, 42, "parsrule");
   EXPECT_EQ(screen.text(), "Error: Out of memory at line 42 in parsrule, cannot continue\n");
   EXPECT_EQ(diagnostics.error_count(), 1);
 }

@@ -74,7 +74,7 @@ TEST_F(SymtabTest, LegalNames) {
   EXPECT_EQ(diagnostics.error_count(), 0);
 }
 
-TEST_F(SymtabTest, IllegalNamesReport45) {
+TEST_F(SymtabTest, IllegalNamesAreReported) {
   for (const char* name : {"p_x", "t_x", "v_x", "i_x", "_x", "1x", "a-b", "", "p_"}) {
     EXPECT_EQ(symbols.name_check(name), 1) << name;
   }

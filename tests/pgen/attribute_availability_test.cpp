@@ -171,7 +171,7 @@ TEST(AvailabilityRules, InheritedAttributeNotSetBeforeTheSymbol) {
       HasSubstr("Error: Rule 'r': inherited attribute 'i of x#1' not (always) available\n"));
   EXPECT_THAT(
       run.listing_text(),
-      HasSubstr("*** Error: Rule 'r': inherited attribute 'i of x#1' not (always) available\n"
+      HasSubstr("*** test.inp:5: Error: Rule 'r': inherited attribute 'i of x#1' not (always) available\n"
                 "*** availability set= s of r#0\n"));
   // Setting it after the symbol is too late, and is then never read.
   EXPECT_THAT(run.output(), Not(HasSubstr("Error: Rule 'x'")));

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
+#include <type_traits>
 
 #include "codegen/parser_writer.h"
 #include "pgen_test_support.h"
@@ -19,14 +21,18 @@ NameList set_of(std::initializer_list<const char*> names) {
 
 class GenWriterTest : public test::ScratchDirTest {
  protected:
-  // Runs `write` on a fresh code file and gives the text written.
+  // Runs `write` on a fresh code file (given to `write` too when it takes
+  // it) and gives the text written.
   template <typename Write>
   std::string written(bool error_recovery, Write write) {
     CodeWriter code(front.diagnostics);
     EXPECT_TRUE(code.open("out", "c", 80));
     ParserWriter writer(code, front.declarations, error_recovery);
-    write(writer);
-    code.close();
+    if constexpr (std::is_invocable_v<Write, ParserWriter&, CodeWriter&>)
+      write(writer, code);
+    else
+      write(writer);
+    (void)code.close();
     return test::read_file("out.c");
   }
 
@@ -72,6 +78,21 @@ TEST_F(GenWriterTest, LongTokenListsContinueUnderThePrefix) {
             "i_delete_until(i_markers, token1, token2, token3, token4, token5, token6, token7\n"
             "               , token8, token9, token10, token11, token12, token13, token14\n"
             "               , token15, token16, token17, token18, token19, token20, -1);\n\n");
+}
+
+TEST_F(GenWriterTest, TheCallInFrontOfATokenListWrapsApartFromTheList) {
+  // "i_delete_until(" still fits behind the 60 columns, its first argument
+  // does not and goes to the next line; the other elements keep the column
+  // after the parenthesis.
+  std::string text = written(true, [&](ParserWriter& writer, CodeWriter& code) {
+    code.emit_text(std::string(60, 'x'));
+    writer.skip(set_of({"a", "b"}), set_of({"c", "a"}));
+  });
+  EXPECT_EQ(text, std::string(60, 'x') + "i_delete_until(\n" +
+                      "i_markers" + std::string(66, ' ') + ", a\n" +
+                      std::string(75, ' ') + ", c\n" +
+                      std::string(75, ' ') + ", -1\n" +
+                      ");\n\n");
 }
 
 TEST_F(GenWriterTest, OccurrenceVariablesDefaultsAndCalls) {

@@ -5,14 +5,14 @@
 namespace zedra {
 namespace {
 
-ItemList one_item(const char* name, int op = 0) {
+ItemList one_item(const char* name, SecondaryKind op = SecondaryKind::Plain) {
   ItemList items;
   items.push_back(make_secondary(make_name_primary(name, 1), op));
   return items;
 }
 
 TEST(RuleModel, SecondaryWrapsItsPrimaryInTheOperator) {
-  ItemList items = one_item("X", 3);
+  ItemList items = one_item("X", SecondaryKind::Clos);
   const Secondary& clos = *items[0].secondary;
   EXPECT_EQ(clos.kind, SecondaryKind::Clos);
   EXPECT_EQ(clos.primary, nullptr);
@@ -32,7 +32,7 @@ TEST(RuleModel, ChainHoldsTheSeparatorAndWrapsTheOperand) {
 
 TEST(RuleModel, ListIsAChainWithListSeparatorWrappedByTheOperator) {
   ItemList items = one_item("X");
-  make_list(items, 3, 1);
+  make_list(items, SecondaryKind::Clos, 1);
   const Secondary& clos = *items[0].secondary;
   EXPECT_EQ(clos.kind, SecondaryKind::Clos);
   EXPECT_EQ(clos.operand->kind, SecondaryKind::Chain);
@@ -42,7 +42,7 @@ TEST(RuleModel, ListIsAChainWithListSeparatorWrappedByTheOperator) {
 
 TEST(RuleModel, PackEnclosesAndWrapsTheRightTerminal) {
   ItemList items = one_item("X");
-  make_pack(items, 1, 1);
+  make_pack(items, SecondaryKind::Option, 1);
   ASSERT_EQ(items.size(), 3u);
   EXPECT_EQ(items[0].secondary->primary->name, "tPackLeft");
   EXPECT_EQ(items[1].secondary->primary->name, "X");
@@ -52,8 +52,8 @@ TEST(RuleModel, PackEnclosesAndWrapsTheRightTerminal) {
 
 TEST(RuleModel, PackOfAPackKeepsEveryItem) {
   ItemList items = one_item("X");
-  make_pack(items, 0, 1);
-  make_pack(items, 0, 1);
+  make_pack(items, SecondaryKind::Plain, 1);
+  make_pack(items, SecondaryKind::Plain, 1);
   ASSERT_EQ(items.size(), 5u);
   const char* expected[] = {"tPackLeft", "tPackLeft", "X", "tPackRight", "tPackRight"};
   for (std::size_t i = 0; i < items.size(); ++i)

@@ -41,7 +41,7 @@ TEST(DeclResolution, EverythingResolvesToItsRecords) {
   EXPECT_EQ(value.terminals[0].terminal, &number);
 }
 
-TEST(DeclResolution, UndefinedTypesActionsAndTerminalsGiveMessage35) {
+TEST(DeclResolution, UndefinedTypesActionsAndTerminalsAreReported) {
   ScannerFront front;
   front.declarations.add_definition_modules({"lexdefs"});
   front.diagnostics.set_line(2);
@@ -83,7 +83,7 @@ TEST(DeclResolution, MissingAssignmentIsReportedPerRepresentation) {
             "test.inp:4: Error: Terminal 'tRel (>=)': attribute 'value' not set\n");
 }
 
-TEST(DeclResolution, AssignmentMessages21And14And35) {
+TEST(DeclResolution, AssignmentsToUnknownOrUnassociatedAttributes) {
   ScannerFront front;
   front.declarations.declare_type("colour", {"red"});
   front.declarations.declare_attribute("shade", "colour");

@@ -26,7 +26,7 @@ class GeneratedCodeTest : public test::ScratchDirTest {
     CodeWriter code(run_.front.diagnostics);
     EXPECT_TRUE(code.open("out", "c", kWidth));
     write(code);
-    code.close();
+    (void)code.close();
     return test::read_file(dir() / "out.c");
   }
   std::string condition(const StateSet& chars) {

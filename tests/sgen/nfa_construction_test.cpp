@@ -32,7 +32,7 @@ class NfaTest : public ::testing::Test {
   }
 
   // A primary of a one-range character set, with its postfix operator.
-  Fragment set_primary(int low, int high, int op = kPostfixNone) {
+  Fragment set_primary(int low, int high, PostfixOperator op = kPostfixNone) {
     Fragment fragment = nfa_.charset_primary(chars(low, high));
     nfa_.postfix(fragment, op);
     return fragment;
@@ -155,7 +155,7 @@ TEST_F(NfaTest, StringPrimaryChainsItsCharacters) {
   EXPECT_EQ(nfa_.table().highest(), 4);
 }
 
-TEST_F(NfaTest, StringWithoutTextReportsMessage52) {
+TEST_F(NfaTest, StringWithoutTextHasNoRightHandSide) {
   nfa_.rule_start();
   Fragment missing = nfa_.string_primary("s", std::nullopt);
   Fragment empty = nfa_.string_primary("e", std::string());

@@ -1,0 +1,96 @@
+#include "replacing_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace zedra {
+
+namespace {
+
+// The file that writing `name` would reach: a symbolic link is followed to
+// its target (which need not exist).
+std::string link_target(const std::string& name) {
+  namespace fs = std::filesystem;
+  fs::path path = name;
+  std::error_code error;
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
+    const fs::path target = fs::read_symlink(path, error);
+    if (error) break;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return path.string();
+}
+
+// A name beside `target` that no other file has: the file is created with
+// it (O_EXCL), with the permissions a plain fopen would give.
+FilePtr create_temporary(const std::string& target, std::string& temporary) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (fd >= 0) {
+      FilePtr file(fdopen(fd, "w"));
+      if (!file) ::close(fd);
+      return file;
+    }
+    if (errno != EEXIST) break;
+  }
+  temporary.clear();
+  return nullptr;
+}
+
+// Flushes and closes `file`: 0, or the errno value of what failed.
+int flush_and_close(std::FILE* file) {
+  errno = 0;
+  const bool written = std::fflush(file) == 0 && !std::ferror(file);
+  const int write_error = errno;
+  errno = 0;
+  const bool closed = std::fclose(file) == 0;
+  if (!written) return write_error ? write_error : EIO;
+  if (!closed) return errno ? errno : EIO;
+  return 0;
+}
+
+}  // namespace
+
+ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept {
+  if (this == &other) return *this;
+  discard();
+  file_ = std::move(other.file_);
+  target_ = std::move(other.target_);
+  temporary_ = std::move(other.temporary_);
+  other.temporary_.clear();
+  return *this;
+}
+
+int ReplacingFile::open(const std::string& name) {
+  discard();
+  target_ = link_target(name);
+  errno = 0;
+  file_ = create_temporary(target_, temporary_);
+  return file_ ? 0 : (errno ? errno : EIO);
+}
+
+int ReplacingFile::commit() {
+  if (!file_) return EBADF;
+  int error = flush_and_close(file_.release());
+  if (error == 0 && std::rename(temporary_.c_str(), target_.c_str()) != 0) error = errno ? errno : EIO;
+  if (error != 0) std::remove(temporary_.c_str());
+  temporary_.clear();
+  return error;
+}
+
+void ReplacingFile::discard() {
+  file_.reset();
+  if (!temporary_.empty()) std::remove(temporary_.c_str());
+  temporary_.clear();
+}
+
+int close_written(FilePtr& file) {
+  return file ? flush_and_close(file.release()) : 0;
+}
+
+}  // namespace zedra
