@@ -135,13 +135,13 @@ void i_delete_unmarked(i_marker_set markers);
    message names the token found and the tokens expected (a list ended by
    -1), the listing is completed and the program ends with the error count
    as its status. */
-void i_syntax_error(int expected, ...);
+void i_syntax_error(int found, ...);
 
 /* The forms of i_delete_until and i_syntax_error that take their token
    lists as arrays; a list ends at its first -1 or after COUNT tokens.  The
    listed tokens count as marked only for that one deletion. */
 void i_delete_unlisted(i_marker_set markers, const int *tokens, size_t count);
-void i_syntax_error_list(const int *expected, size_t count);
+void i_syntax_error_list(int found, const int *expected, size_t count);
 
 /* Rule procedures nest at most this deep (rules calling rules, counting
    recursion): a deeper nesting is reported with the limit, counted as an
@@ -222,8 +222,8 @@ static inline void i_delete_until_list(i_marker_set markers, const int *tokens, 
   i_in_list((token), i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
 #define i_delete_until(markers, ...) \
   i_delete_until_list((markers), i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
-#define i_syntax_error(...) \
-  i_syntax_error_list(i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
+#define i_syntax_error(found, ...) \
+  i_syntax_error_list((found), i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
 #endif
 
 #ifdef __cplusplus

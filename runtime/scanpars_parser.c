@@ -80,12 +80,12 @@ static _Noreturn void i_stop_parse(void)
   exit(status > 0 ? status : 1);
 }
 
-void i_syntax_error_list(const int *expected, size_t count)
+void i_syntax_error_list(int found_token, const int *expected, size_t count)
 {
   size_t n = 0;
   while (n < count && expected[n] != -1)
     n++;
-  const char *found = i_look_ahead >= 0 ? i_token_name(i_look_ahead) : "?";
+  const char *found = found_token >= 0 ? i_token_name(found_token) : "?";
   if (n == 1)
     i_error_at(i_token_line(), "Parser expected '%s', found '%s' (lexeme = '%s')",
                i_token_name(expected[0]), found, i_lexeme);
@@ -110,14 +110,14 @@ void i_syntax_error_list(const int *expected, size_t count)
   i_stop_parse();
 }
 
-void (i_syntax_error)(int expected, ...)
+void (i_syntax_error)(int found, ...)
 {
   int tokens[i_token_set_size + 1];
   va_list args;
-  va_start(args, expected);
-  size_t n = i_collect_tokens(tokens, expected, args);
+  va_start(args, found);
+  size_t n = i_collect_tokens(tokens, va_arg(args, int), args);
   va_end(args);
-  i_syntax_error_list(tokens, n);
+  i_syntax_error_list(found, tokens, n);
 }
 
 void i_set_depth_limit(int limit)

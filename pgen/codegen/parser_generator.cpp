@@ -40,7 +40,8 @@ class ParserFile {
   void procedure_header(const Rule& rule);
   void root_marker_set();
   void declarations(const Rule& rule);
-  void merge_caller_markers();
+  void enter_rule();
+  void leave_rule();
   void entry_function(const std::string& module_name);
 
   CodeWriter& code_;
@@ -116,9 +117,10 @@ void ParserFile::procedure(const Rule& rule) {
   const bool root = is_root(rule);
   if (root && recovery()) root_marker_set();
   declarations(rule);
-  if (!root && recovery()) merge_caller_markers();
+  if (!root) enter_rule();
   NameList no_markers;
   writer_.group(*rule.body, &rule.name, writer_.all_terminals(), no_markers);
+  if (!root) leave_rule();
   if (root && recovery()) code_.line("free(i_markers);");
   code_.close_block("}");
 }
@@ -155,25 +157,40 @@ void ParserFile::declarations(const Rule& rule) {
   for (const Local& local : rule.locals)
     code_.line("%s %s;", local.type_name.c_str(), local.name.c_str());
   const bool root = is_root(rule);
-  if (!root && recovery()) {
-    code_.line("va_list i_args;");
-    code_.line("i_token_set i_token;");
-  }
+  if (!root && recovery()) code_.line("va_list i_args;");
   code_.blank_lines(1);
   if (!root || !recovery()) return;
-  code_.open_block("if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {");
+  code_.line("i_markers= (i_marker_set)calloc(i_token_set_size, sizeof *i_markers);");
+  code_.open_block("if (i_markers == 0) {");
   code_.line("i_report(i_ENOMEM, __LINE__, __FILE__);");
   code_.line("return;");
   code_.close_block("}");
 }
 
-// The caller's resume tokens, a list ended by -1, join the marker set.
-void ParserFile::merge_caller_markers() {
+// A rule procedure counts in the nesting depth while it runs, and with
+// error recovery the caller's resume tokens (a list ended by -1) count as
+// markers while it runs, and only then: once it returns, the parse no
+// longer stops a skip at the tokens it was called with.
+void ParserFile::enter_rule() {
+  if (!recovery()) {
+    code_.line("i_enter_plain_rule();");
+    code_.blank_lines(1);
+    return;
+  }
   code_.line("va_start(i_args, i_markers);");
-  code_.open_block("while ((i_token= va_arg(i_args, i_token_set)) != -1)");
-  code_.line("i_markers[i_token]= 1;");
-  code_.close_block("va_end(i_args);");
+  code_.line("i_enter_rule(i_markers, i_args);");
+  code_.line("va_end(i_args);");
   code_.blank_lines(1);
+}
+
+void ParserFile::leave_rule() {
+  if (!recovery()) {
+    code_.line("i_leave_plain_rule();");
+    return;
+  }
+  code_.line("va_start(i_args, i_markers);");
+  code_.line("i_leave_rule(i_markers, i_args);");
+  code_.line("va_end(i_args);");
 }
 
 void ParserFile::entry_function(const std::string& module_name) {

@@ -69,6 +69,9 @@ class ParserWriter {
   void error_branch(const Group& group, const std::string* rule_name);
   void replay_alternative(const Alternative& alternative);
   void replay_secondary(const Secondary& secondary);
+  // Without recovery: the report of a token that is none of `expected`,
+  // which ends the parse.
+  void syntax_error(const NameList& expected);
 
   CodeWriter& code_;
   const ParserDeclarations& declarations_;

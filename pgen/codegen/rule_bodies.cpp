@@ -38,10 +38,15 @@ void ParserWriter::group(const Group& group, const std::string* rule_name, const
   }
   skip(context, group.dirset);
   alternatives(group, rule_name, markers);
-  if (error_recovery_)
+  if (error_recovery_) {
     error_branch(group, rule_name);
-  else
-    code_.line("/* NO ERROR RECOVERY */");
+    return;
+  }
+  // Without recovery the parse stops at the first token that fits none.
+  code_.open_block("else {");
+  syntax_error(group.dirset);
+  code_.close_block("}");
+  code_.line("/* NO ERROR RECOVERY */");
 }
 
 // The alternatives form one chain of if ... else if ..., so that once an
@@ -119,6 +124,11 @@ void ParserWriter::secondary(const Secondary& secondary, const NameList& context
   }
 }
 
+void ParserWriter::syntax_error(const NameList& expected) {
+  token_list("i_syntax_error(i_look_ahead", expected);
+  code_.line(");");
+}
+
 // SEQ parses its operand once before the loop that CLOS starts with.
 void ParserWriter::repetition(const Secondary& secondary, const NameList& context,
                               const NameList& markers) {
@@ -137,6 +147,12 @@ void ParserWriter::repetition(const Secondary& secondary, const NameList& contex
   code_.blank_lines(1);
 }
 
+// The loop goes on on the CHAIN's DIRSET: the separator's FIRST set, and
+// the operand's too when the separator can be empty, exactly as the LL(1)
+// test sees it. It also goes on at a token that can only start another
+// operand (one of the operand's FIRST set that cannot follow the chain):
+// valid input never has one there, so the separator is missing, and the
+// separator's code reports it and the parse resumes in the chain.
 void ParserWriter::chain(const Secondary& secondary, const NameList& context,
                          const NameList& markers) {
   const Secondary& operand = *secondary.operand;
@@ -147,7 +163,11 @@ void ParserWriter::chain(const Secondary& secondary, const NameList& context,
   const NameList loop_context = united(context, both);
   const NameList loop_markers = united(markers, both);
   skip(loop_context, loop_markers);
-  condition("while (", separator.first, nullptr);
+  NameList missing_separator;
+  for (const std::string& token : operand.first)
+    if (!secondary.dirset.contains(token) && !secondary.follow.contains(token)) missing_separator.add(token);
+  condition("while (", missing_separator.empty() ? secondary.dirset : united(secondary.dirset, missing_separator),
+            nullptr);
   primary(separator, both, united(markers, operand.first));
   this->secondary(operand, both, loop_markers);
   skip(loop_context, loop_markers);
@@ -190,19 +210,29 @@ void ParserWriter::terminal(const Primary& primary, const NameList& context,
   }
   code_.line("i_next_token();");
   code_.close_block("}");
-  if (!error_recovery_) return;
   code_.open_block("else {");
-  code_.line("i_report(i_WTERMINS, \"%s\");", name.c_str());
-  default_values(name, primary.number);
+  if (error_recovery_) {
+    code_.line("i_report(i_WTERMINS, \"%s\");", name.c_str());
+    default_values(name, primary.number);
+  } else {
+    syntax_error(token);
+  }
   code_.close_block("}");
 }
 
+// The end of the input is where the parse ends: the skip in front deletes
+// whatever follows the program (at the top no caller's marker is left to
+// stop it), so that a token too many is reported, never stepped over.
 void ParserWriter::end_of_file(const NameList& context, const NameList& markers) {
   skip(context, plus(markers, "i_EndOfFile"));
-  if (!error_recovery_) return;
-  code_.line("i_next_token();");
   code_.open_block("if (i_look_ahead != i_EndOfFile)");
-  code_.line("i_report(i_WTERMINS, \"i_EndOfFile\");");
+  if (error_recovery_) {
+    code_.line("i_report(i_WTERMINS, \"i_EndOfFile\");");
+  } else {
+    NameList end;
+    end.add("i_EndOfFile");
+    syntax_error(end);
+  }
   code_.outdent();
 }
 

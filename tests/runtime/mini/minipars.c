@@ -19,14 +19,14 @@ pROOT(void)
 {
   i_marker_set i_markers;
 
-  if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {
+  i_markers= (i_marker_set)calloc(i_token_set_size, sizeof *i_markers);
+  if (i_markers == 0) {
     i_report(i_ENOMEM, __LINE__, __FILE__);
     return;
   }
 
   p_program(i_markers, i_EndOfFile, -1);
   i_delete_until(i_markers, i_EndOfFile, -1);
-  i_next_token();
   if (i_look_ahead != i_EndOfFile)
     i_report(i_WTERMINS, "i_EndOfFile");
   free(i_markers);
@@ -37,11 +37,9 @@ static void
 p_program(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, begin_sym, ident, print_sym, if_sym, while_sym,
@@ -67,6 +65,9 @@ p_program(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "period");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -74,11 +75,9 @@ static void
 p_stmts(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   /* BEGIN of CHAIN or LIST */
@@ -86,7 +85,7 @@ p_stmts(i_marker_set i_markers, ...)
               semicolon, -1);
   i_delete_until(i_markers, ident, print_sym, if_sym, while_sym, begin_sym,
                  semicolon, -1);
-  while (i_look_ahead == semicolon) {
+  while (i_in_set(i_look_ahead, semicolon, ident, print_sym, if_sym, while_sym, begin_sym, -1)) {
     if (i_look_ahead == semicolon) {
       i_next_token();
     }
@@ -100,6 +99,9 @@ p_stmts(i_marker_set i_markers, ...)
   }
   /* END of CHAIN or LIST */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -108,11 +110,9 @@ p_statement(i_marker_set i_markers, ...)
 {
   t_ident v_01ident;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, ident, print_sym, if_sym, while_sym, begin_sym,
@@ -215,6 +215,9 @@ p_statement(i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "statement");
     /* NO SEMANTIC RECOVERY NEEDED */
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -222,11 +225,9 @@ static void
 p_expr(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   p_term(i_markers, plus, minus, arrow, equal, less, -1);
@@ -240,6 +241,9 @@ p_expr(i_marker_set i_markers, ...)
   }
   /* END of CLOS */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -247,11 +251,9 @@ static void
 p_addop(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, plus, minus, arrow, equal, less, -1);
@@ -273,6 +275,9 @@ p_addop(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "addop");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -280,11 +285,9 @@ static void
 p_term(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   p_factor(i_markers, times, slash, -1);
@@ -305,6 +308,9 @@ p_term(i_marker_set i_markers, ...)
   }
   /* END of CLOS */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -317,11 +323,9 @@ p_factor(i_marker_set i_markers, ...)
   t_string_lit v_01string_lit;
   t_char_lit v_01char_lit;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, ident, number, real_number, string_lit, char_lit,
@@ -400,6 +404,9 @@ p_factor(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "factor");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 

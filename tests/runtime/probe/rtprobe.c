@@ -114,12 +114,12 @@ int main(int ac, char **av)
     return 3;                           /* not reached */
   }
   if (strcmp(mode, "delete") == 0) {
-    unsigned char markers[i_token_set_size] = { 0 };
+    unsigned int markers[i_token_set_size] = { 0 };
     i_next_token();
     i_delete_until(markers, semicolon, -1);
     printf("stopped at %s, in set: %d %d\n", i_token_names[i_look_ahead],
            i_in_set(i_look_ahead, ident, semicolon, -1), i_in_set(i_look_ahead, ident, -1));
-    unsigned char none[i_token_set_size] = { 0 };
+    unsigned int none[i_token_set_size] = { 0 };
     i_delete_until(none, -1);
     printf("stopped at %s\n", i_token_names[i_look_ahead]);
   } else if (strcmp(mode, "messages") == 0) {

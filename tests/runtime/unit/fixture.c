@@ -35,3 +35,26 @@ void fixture_delete_until(i_marker_set markers)
 {
   i_delete_until(markers, beta, delta, 99, -1);
 }
+
+/* A rule procedure's entry and exit, as generated code writes them, with
+   the caller's tokens alpha and delta. */
+static void fixture_rule_edge(i_marker_set markers, int entering, ...)
+{
+  va_list args;
+  va_start(args, entering);
+  if (entering)
+    i_enter_rule(markers, args);
+  else
+    i_leave_rule(markers, args);
+  va_end(args);
+}
+
+void fixture_enter_rule(i_marker_set markers)
+{
+  fixture_rule_edge(markers, 1, alpha, delta, -1);
+}
+
+void fixture_leave_rule(i_marker_set markers)
+{
+  fixture_rule_edge(markers, 0, alpha, delta, -1);
+}

@@ -12,6 +12,8 @@
 
 extern "C" int fixture_in_set(int token);
 extern "C" void fixture_delete_until(i_marker_set markers);
+extern "C" void fixture_enter_rule(i_marker_set markers);
+extern "C" void fixture_leave_rule(i_marker_set markers);
 
 namespace {
 
@@ -46,28 +48,53 @@ TEST(TokenSet, InSetTestsEveryListedToken)
   EXPECT_EQ(i_in_set(i_EndOfFile, i_EndOfFile, -1), 1);
 }
 
-TEST(TokenSet, DeleteUntilMarksListedTokensAndStopsAtMarkedLookAhead)
+// The listed tokens stop the deletion they belong to, and only that one:
+// they leave no mark behind.
+TEST(TokenSet, DeleteUntilStopsAtListedOrMarkedTokensAndMarksNothing)
 {
-  unsigned char markers[i_token_set_size] = {};
+  unsigned int markers[i_token_set_size] = {};
   i_look_ahead = beta;
   i_delete_until(markers, beta, delta, -1);
-  EXPECT_EQ(markers[beta], 1);
-  EXPECT_EQ(markers[delta], 1);
-  EXPECT_EQ(markers[alpha], 0);
   EXPECT_EQ(i_look_ahead, beta);
+  for (unsigned int mark : markers)
+    EXPECT_EQ(mark, 0u);
+  markers[gamma_sym] = 1;
+  i_look_ahead = gamma_sym;
+  i_delete_until(markers, alpha, -1);
+  EXPECT_EQ(i_look_ahead, gamma_sym);
+}
+
+// A rule counts its caller's tokens as markers while it runs; nested calls
+// with the same token add up, and leaving takes off exactly what entering
+// put on.
+TEST(TokenSet, RulesCountTheirCallersTokensWhileTheyRun)
+{
+  unsigned int markers[i_token_set_size] = {};
+  const int depth = i_rule_depth;
+  fixture_enter_rule(markers);
+  fixture_enter_rule(markers);
+  EXPECT_EQ(markers[alpha], 2u);
+  EXPECT_EQ(markers[delta], 2u);
+  EXPECT_EQ(markers[beta], 0u);
+  EXPECT_EQ(i_rule_depth, depth + 2);
+  fixture_leave_rule(markers);
+  EXPECT_EQ(markers[alpha], 1u);
+  fixture_leave_rule(markers);
+  for (unsigned int mark : markers)
+    EXPECT_EQ(mark, 0u);
+  EXPECT_EQ(i_rule_depth, depth);
 }
 
 TEST(TokenSet, GeneratedFormsAgreeWithTheFunctions)
 {
   for (int token = -1; token <= i_token_set_size; token++)
     EXPECT_EQ(fixture_in_set(token), i_in_set(token, alpha, beta, delta, -1)) << token;
-  unsigned char markers[i_token_set_size] = {};
+  unsigned int markers[i_token_set_size] = {};
   i_look_ahead = delta;
-  fixture_delete_until(markers);          // 99 is out of range: not marked
-  EXPECT_EQ(markers[beta], 1);
-  EXPECT_EQ(markers[delta], 1);
-  EXPECT_EQ(markers[alpha], 0);
+  fixture_delete_until(markers);          // 99 is out of range: never matched
   EXPECT_EQ(i_look_ahead, delta);
+  for (unsigned int mark : markers)
+    EXPECT_EQ(mark, 0u);
   i_look_ahead = i_EndOfFile;
   fixture_delete_until(nullptr);
   EXPECT_EQ(i_look_ahead, i_EndOfFile);
@@ -75,7 +102,7 @@ TEST(TokenSet, GeneratedFormsAgreeWithTheFunctions)
 
 TEST(TokenSet, DeleteUntilNeverDeletesTheEndOfInput)
 {
-  unsigned char markers[i_token_set_size] = {};
+  unsigned int markers[i_token_set_size] = {};
   i_look_ahead = i_EndOfFile;
   i_delete_until(markers, alpha, -1);
   EXPECT_EQ(i_look_ahead, i_EndOfFile);

@@ -38,13 +38,13 @@ pROOT(void)
 {
   i_marker_set i_markers;
 
-  if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {
+  i_markers= (i_marker_set)calloc(i_token_set_size, sizeof *i_markers);
+  if (i_markers == 0) {
     i_report(i_ENOMEM, __LINE__, __FILE__);
     return;
   }
   p_lines(i_markers, i_EndOfFile, -1);
   i_delete_until(i_markers, i_EndOfFile, -1);
-  i_next_token();
   if (i_look_ahead != i_EndOfFile)
     i_report(i_WTERMINS, "i_EndOfFile");
   free(i_markers);
@@ -55,11 +55,9 @@ static void
 p_lines(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   /* BEGIN of SEQ */
@@ -71,6 +69,9 @@ p_lines(i_marker_set i_markers, ...)
   }
   /* END of SEQ */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -79,11 +80,9 @@ p_statement(i_marker_set i_markers, ...)
 {
   t_expr v_01expr;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   p_expr(&v_01expr, i_markers, semicolon, -1);
@@ -96,6 +95,9 @@ p_statement(i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "semicolon");
   }
   count_line();
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -107,11 +109,9 @@ p_expr(t_expr *i_attrs, i_marker_set i_markers, ...)
   t_term v_02term;
   integer acc;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   p_term(&v_01term, i_markers, minus, plus, -1);
@@ -127,6 +127,9 @@ p_expr(t_expr *i_attrs, i_marker_set i_markers, ...)
   /* END of CLOS */
 
   copy(acc, &i_attrs->value);
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -134,11 +137,9 @@ static void
 p_addop(t_addop *i_attrs, i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, minus, plus, -1);
@@ -164,6 +165,9 @@ p_addop(t_addop *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "addop");
     no_op(&i_attrs->op);
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -175,11 +179,9 @@ p_term(t_term *i_attrs, i_marker_set i_markers, ...)
   t_factor v_02factor;
   integer acc;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   p_factor(&v_01factor, i_markers, divide, times, -1);
@@ -195,6 +197,9 @@ p_term(t_term *i_attrs, i_marker_set i_markers, ...)
   /* END of CLOS */
 
   copy(acc, &i_attrs->value);
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -202,11 +207,9 @@ static void
 p_mulop(t_mulop *i_attrs, i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, divide, times, -1);
@@ -232,6 +235,9 @@ p_mulop(t_mulop *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "mulop");
     no_op(&i_attrs->op);
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -242,11 +248,9 @@ p_factor(t_factor *i_attrs, i_marker_set i_markers, ...)
   t_expr v_01expr;
   t_factor v_01factor;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, minus, lparen, number, -1);
@@ -292,6 +296,9 @@ p_factor(t_factor *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "factor");
     zero(&i_attrs->value);
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 

@@ -25,7 +25,8 @@ pROOT(void)
   i_marker_set i_markers;
   t_s v_01s;
 
-  if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {
+  i_markers= (i_marker_set)calloc(i_token_set_size, sizeof *i_markers);
+  if (i_markers == 0) {
     i_report(i_ENOMEM, __LINE__, __FILE__);
     return;
   }
@@ -33,7 +34,6 @@ pROOT(void)
   p_s(&v_01s, i_markers, i_EndOfFile, -1);
   take(v_01s.v);
   i_delete_until(i_markers, i_EndOfFile, -1);
-  i_next_token();
   if (i_look_ahead != i_EndOfFile)
     i_report(i_WTERMINS, "i_EndOfFile");
   free(i_markers);
@@ -46,11 +46,9 @@ p_s(t_s *i_attrs, i_marker_set i_markers, ...)
   t_x v_01x;
   t_x v_02x;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   p_x(&v_01x, i_markers, e, tPackLeft, a, b, -1);
@@ -69,6 +67,9 @@ p_s(t_s *i_attrs, i_marker_set i_markers, ...)
   }
   /* END of OPTION */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -77,11 +78,9 @@ p_x(t_x *i_attrs, i_marker_set i_markers, ...)
 {
   t_a v_01a;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, b, a, -1);
@@ -132,6 +131,9 @@ p_x(t_x *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WGRPINS);
     /* NO SEMANTIC RECOVERY NEEDED */
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -140,11 +142,9 @@ p_lst(i_marker_set i_markers, ...)
 {
   t_a v_01a;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tPackLeft, a, tPackRight, c, -1);
@@ -164,7 +164,7 @@ p_lst(i_marker_set i_markers, ...)
     zero(&v_01a.v);
   }
   i_delete_until(i_markers, a, tListSep, c, tPackRight, -1);
-  while (i_look_ahead == tListSep) {
+  while (i_in_set(i_look_ahead, a, tListSep, -1)) {
     if (i_look_ahead == tListSep) {
       i_next_token();
     }
@@ -243,6 +243,9 @@ p_lst(i_marker_set i_markers, ...)
   }
   /* END of SEQ */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -250,11 +253,9 @@ static void
 p_unused(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, d, -1);
@@ -272,6 +273,9 @@ p_unused(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "unused");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -279,11 +283,9 @@ static void
 p_nested(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, c, d, -1);
@@ -309,6 +311,9 @@ p_nested(i_marker_set i_markers, ...)
     i_report(i_WGRPINS);
     note();
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 

@@ -27,6 +27,8 @@ pROOT(void)
   note();
   p_s(&v_01s);
   take(v_01s.v);
+  if (i_look_ahead != i_EndOfFile)
+    i_syntax_error(i_look_ahead, i_EndOfFile, -1);
 }
 
 
@@ -35,6 +37,8 @@ p_s(t_s *i_attrs)
 {
   t_x v_01x;
   t_x v_02x;
+
+  i_enter_plain_rule();
 
   p_x(&v_01x);
   p_x(&v_02x);
@@ -45,9 +49,13 @@ p_s(t_s *i_attrs)
     if (i_look_ahead == e) {
       i_next_token();
     }
+    else {
+      i_syntax_error(i_look_ahead, e, -1);
+    }
   }
   /* END of OPTION */
 
+  i_leave_plain_rule();
 }
 
 
@@ -56,10 +64,15 @@ p_x(t_x *i_attrs)
 {
   t_a v_01a;
 
+  i_enter_plain_rule();
+
   if (i_look_ahead == a) {
     if (i_look_ahead == a) {
       p_a(&v_01a);
       i_next_token();
+    }
+    else {
+      i_syntax_error(i_look_ahead, a, -1);
     }
     copy(v_01a.v, &i_attrs->v);
   }
@@ -67,20 +80,36 @@ p_x(t_x *i_attrs)
     if (i_look_ahead == b) {
       i_next_token();
     }
+    else {
+      i_syntax_error(i_look_ahead, b, -1);
+    }
     if (i_look_ahead == c) {
       i_next_token();
     }
+    else {
+      i_syntax_error(i_look_ahead, c, -1);
+    }
     zero(&i_attrs->v);
+  }
+  else {
+    i_syntax_error(i_look_ahead, b, a, -1);
   }
   /* NO ERROR RECOVERY */
   if (i_look_ahead == d) {
     if (i_look_ahead == d) {
       i_next_token();
     }
+    else {
+      i_syntax_error(i_look_ahead, d, -1);
+    }
   }
   else if (i_in_set(i_look_ahead, tPackLeft, a, b, -1)) {
     }
+  else {
+    i_syntax_error(i_look_ahead, b, a, tPackLeft, d, -1);
+  }
   /* NO ERROR RECOVERY */
+  i_leave_plain_rule();
 }
 
 
@@ -89,21 +118,35 @@ p_lst(void)
 {
   t_a v_01a;
 
+  i_enter_plain_rule();
+
   if (i_look_ahead == tPackLeft) {
     i_next_token();
+  }
+  else {
+    i_syntax_error(i_look_ahead, tPackLeft, -1);
   }
   /* BEGIN of CHAIN or LIST */
   if (i_look_ahead == a) {
     p_a(&v_01a);
     i_next_token();
   }
-  while (i_look_ahead == tListSep) {
+  else {
+    i_syntax_error(i_look_ahead, a, -1);
+  }
+  while (i_in_set(i_look_ahead, a, tListSep, -1)) {
     if (i_look_ahead == tListSep) {
       i_next_token();
+    }
+    else {
+      i_syntax_error(i_look_ahead, tListSep, -1);
     }
     if (i_look_ahead == a) {
       p_a(&v_01a);
       i_next_token();
+    }
+    else {
+      i_syntax_error(i_look_ahead, a, -1);
     }
   }
   /* END of CHAIN or LIST */
@@ -111,17 +154,29 @@ p_lst(void)
   if (i_look_ahead == tPackRight) {
     i_next_token();
   }
+  else {
+    i_syntax_error(i_look_ahead, tPackRight, -1);
+  }
   /* BEGIN of SEQ */
   /* BEGIN of CHAIN or LIST */
   if (i_look_ahead == c) {
     i_next_token();
   }
+  else {
+    i_syntax_error(i_look_ahead, c, -1);
+  }
   while (i_look_ahead == d) {
     if (i_look_ahead == d) {
       i_next_token();
     }
+    else {
+      i_syntax_error(i_look_ahead, d, -1);
+    }
     if (i_look_ahead == c) {
       i_next_token();
+    }
+    else {
+      i_syntax_error(i_look_ahead, c, -1);
     }
   }
   /* END of CHAIN or LIST */
@@ -131,12 +186,21 @@ p_lst(void)
     if (i_look_ahead == c) {
       i_next_token();
     }
+    else {
+      i_syntax_error(i_look_ahead, c, -1);
+    }
     while (i_look_ahead == d) {
       if (i_look_ahead == d) {
         i_next_token();
       }
+      else {
+        i_syntax_error(i_look_ahead, d, -1);
+      }
       if (i_look_ahead == c) {
         i_next_token();
+      }
+      else {
+        i_syntax_error(i_look_ahead, c, -1);
       }
     }
     /* END of CHAIN or LIST */
@@ -144,6 +208,7 @@ p_lst(void)
   }
   /* END of SEQ */
 
+  i_leave_plain_rule();
 }
 
 
@@ -151,6 +216,8 @@ static void
 p_unused(void)
 {
   
+  i_enter_plain_rule();
+
   if (false/* unused: i_look_ahead == [ ] */) {
     note();
   }
@@ -158,8 +225,15 @@ p_unused(void)
     if (i_look_ahead == d) {
       i_next_token();
     }
+    else {
+      i_syntax_error(i_look_ahead, d, -1);
+    }
+  }
+  else {
+    i_syntax_error(i_look_ahead, d, -1);
   }
   /* NO ERROR RECOVERY */
+  i_leave_plain_rule();
 }
 
 
@@ -167,8 +241,13 @@ static void
 p_nested(void)
 {
   
+  i_enter_plain_rule();
+
   if (i_look_ahead == c) {
     i_next_token();
+  }
+  else {
+    i_syntax_error(i_look_ahead, c, -1);
   }
   if (false) {
     note();
@@ -177,8 +256,15 @@ p_nested(void)
     if (i_look_ahead == d) {
       i_next_token();
     }
+    else {
+      i_syntax_error(i_look_ahead, d, -1);
+    }
+  }
+  else {
+    i_syntax_error(i_look_ahead, d, -1);
   }
   /* NO ERROR RECOVERY */
+  i_leave_plain_rule();
 }
 
 

@@ -65,7 +65,8 @@ pROOT(void)
 {
   i_marker_set i_markers;
 
-  if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {
+  i_markers= (i_marker_set)calloc(i_token_set_size, sizeof *i_markers);
+  if (i_markers == 0) {
     i_report(i_ENOMEM, __LINE__, __FILE__);
     return;
   }
@@ -73,7 +74,6 @@ pROOT(void)
   p_program(i_markers, i_EndOfFile, -1);
   finish_program("MiniPas compiler");
   i_delete_until(i_markers, i_EndOfFile, -1);
-  i_next_token();
   if (i_look_ahead != i_EndOfFile)
     i_report(i_WTERMINS, "i_EndOfFile");
   free(i_markers);
@@ -86,11 +86,9 @@ p_program(i_marker_set i_markers, ...)
   t_tIdent v_01tIdent;
   t_block v_01block;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tProgram, tIdent, tSemicolon, tBegin, tProcedure
@@ -129,6 +127,9 @@ p_program(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "tDot");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -136,11 +137,9 @@ static void
 p_block(t_block *i_attrs, i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   open_scope(i_attrs->depth);
@@ -168,6 +167,9 @@ p_block(t_block *i_attrs, i_marker_set i_markers, ...)
 
   p_compound(i_markers, -1);
   close_scope();
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -177,11 +179,9 @@ p_const_part(i_marker_set i_markers, ...)
   t_tIdent v_01tIdent;
   t_tNumber v_01tNumber;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tConst, tIdent, -1);
@@ -258,6 +258,9 @@ p_const_part(i_marker_set i_markers, ...)
   }
   /* END of SEQ */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -268,11 +271,9 @@ p_var_part(i_marker_set i_markers, ...)
   t_type_name v_01type_name;
   integer addr;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tVar, tIdent, -1);
@@ -333,6 +334,9 @@ p_var_part(i_marker_set i_markers, ...)
   }
   /* END of SEQ */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -340,11 +344,9 @@ static void
 p_type_name(t_type_name *i_attrs, i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tBoolean, tInteger, -1);
@@ -370,6 +372,9 @@ p_type_name(t_type_name *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "type_name");
     default_vtype(&i_attrs->vt);
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -380,11 +385,9 @@ p_proc_decl(i_marker_set i_markers, ...)
   t_block v_01block;
   integer lvl;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tIdent, tPackLeft, tSemicolon, tVar, tBegin
@@ -421,7 +424,7 @@ p_proc_decl(i_marker_set i_markers, ...)
             , tProcedure, tConst, -1);
     i_delete_until(i_markers, tIdent, tListSep, tPackRight, tSemicolon, tVar
                    , tBegin, tProcedure, tConst, -1);
-    while (i_look_ahead == tListSep) {
+    while (i_in_set(i_look_ahead, tIdent, tListSep, -1)) {
       if (i_look_ahead == tListSep) {
         i_next_token();
       }
@@ -462,6 +465,9 @@ p_proc_decl(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "tSemicolon");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -472,11 +478,9 @@ p_param(i_marker_set i_markers, ...)
   t_type_name v_01type_name;
   integer addr;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tIdent, tColon, tInteger, tBoolean, -1);
@@ -497,6 +501,9 @@ p_param(i_marker_set i_markers, ...)
   }
   p_type_name(&v_01type_name, i_markers, -1);
   declare_var(v_01tIdent.spelling, v_01type_name.vt, &addr);
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -504,11 +511,9 @@ static void
 p_compound(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tBegin, tIdent, tWhile, tWrite, tRead, tIf, tEnd, -1
@@ -523,7 +528,8 @@ p_compound(i_marker_set i_markers, ...)
   p_statement(i_markers, tSemicolon, tEnd, -1);
   i_delete_until(i_markers, tBegin, tIdent, tWhile, tWrite, tRead, tIf
                  , tSemicolon, tEnd, -1);
-  while (i_look_ahead == tSemicolon) {
+  while (i_in_set(i_look_ahead, tBegin, tIdent, tWhile, tWrite, tRead, tIf
+                  , tSemicolon, -1)) {
     if (i_look_ahead == tSemicolon) {
       i_next_token();
     }
@@ -544,6 +550,9 @@ p_compound(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "tEnd");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -562,11 +571,9 @@ p_statement(i_marker_set i_markers, ...)
   label skip;
   label back;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tRead, tWrite, tBegin, tWhile, tIf, tIdent, -1);
@@ -606,7 +613,8 @@ p_statement(i_marker_set i_markers, ...)
         /* BEGIN of CHAIN or LIST */
         p_expression(&v_02expression, i_markers, tListSep, tPackRight, tPackLeft
                                       , -1);
-        while (i_look_ahead == tListSep) {
+        while (i_in_set(i_look_ahead, tNot, tFalse, tTrue, tPackLeft, tNumber
+                        , tIdent, tMinus, tListSep, -1)) {
           if (i_look_ahead == tListSep) {
             i_next_token();
           }
@@ -722,7 +730,8 @@ p_statement(i_marker_set i_markers, ...)
     emit_write(v_05expression.vt);
     i_delete_until(i_markers, tMinus, tIdent, tNumber, tPackLeft, tTrue, tFalse
                    , tNot, tListSep, tPackRight, -1);
-    while (i_look_ahead == tListSep) {
+    while (i_in_set(i_look_ahead, tMinus, tIdent, tNumber, tPackLeft, tTrue
+                    , tFalse, tNot, tListSep, -1)) {
       if (i_look_ahead == tListSep) {
         i_next_token();
       }
@@ -771,7 +780,7 @@ p_statement(i_marker_set i_markers, ...)
     }
     emit_read(v_02tIdent.spelling);
     i_delete_until(i_markers, tIdent, tListSep, tPackRight, -1);
-    while (i_look_ahead == tListSep) {
+    while (i_in_set(i_look_ahead, tIdent, tListSep, -1)) {
       if (i_look_ahead == tListSep) {
         i_next_token();
       }
@@ -802,6 +811,9 @@ p_statement(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "statement");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -812,11 +824,9 @@ p_expression(t_expression *i_attrs, i_marker_set i_markers, ...)
   t_relop v_01relop;
   t_simple_expr v_02simple_expr;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   p_simple_expr(&v_01simple_expr, i_markers, tLess, tGreater, tEqual, -1);
@@ -832,6 +842,9 @@ p_expression(t_expression *i_attrs, i_marker_set i_markers, ...)
   }
   /* END of OPTION */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -839,11 +852,9 @@ static void
 p_relop(t_relop *i_attrs, i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tGreater, tLess, tEqual, -1);
@@ -878,6 +889,9 @@ p_relop(t_relop *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "relop");
     default_opcode(&i_attrs->op);
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -888,11 +902,9 @@ p_simple_expr(t_simple_expr *i_attrs, i_marker_set i_markers, ...)
   t_addop v_01addop;
   t_term v_02term;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   /* BEGIN of OPTION */
@@ -922,6 +934,9 @@ p_simple_expr(t_simple_expr *i_attrs, i_marker_set i_markers, ...)
   }
   /* END of CLOS */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -929,11 +944,9 @@ static void
 p_addop(t_addop *i_attrs, i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tMinus, tPlus, -1);
@@ -959,6 +972,9 @@ p_addop(t_addop *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "addop");
     default_opcode(&i_attrs->op);
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -969,11 +985,9 @@ p_term(t_term *i_attrs, i_marker_set i_markers, ...)
   t_mulop v_01mulop;
   t_factor v_02factor;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   p_factor(&v_01factor, i_markers, tDiv, tTimes, -1);
@@ -990,6 +1004,9 @@ p_term(t_term *i_attrs, i_marker_set i_markers, ...)
   }
   /* END of CLOS */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -997,11 +1014,9 @@ static void
 p_mulop(t_mulop *i_attrs, i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tDiv, tTimes, -1);
@@ -1027,6 +1042,9 @@ p_mulop(t_mulop *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "mulop");
     default_opcode(&i_attrs->op);
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -1039,11 +1057,9 @@ p_factor(t_factor *i_attrs, i_marker_set i_markers, ...)
   t_factor v_01factor;
   integer addr;
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   i_delete_until(i_markers, tFalse, tTrue, tNot, tPackLeft, tNumber, tIdent, -1
@@ -1125,6 +1141,9 @@ p_factor(t_factor *i_attrs, i_marker_set i_markers, ...)
     i_report(i_WTERMINS, "factor");
     default_vtype(&i_attrs->vt);
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 

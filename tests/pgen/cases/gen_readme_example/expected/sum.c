@@ -12,13 +12,13 @@ pROOT(void)
 {
   i_marker_set i_markers;
 
-  if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {
+  i_markers= (i_marker_set)calloc(i_token_set_size, sizeof *i_markers);
+  if (i_markers == 0) {
     i_report(i_ENOMEM, __LINE__, __FILE__);
     return;
   }
   p_sums(i_markers, i_EndOfFile, -1);
   i_delete_until(i_markers, i_EndOfFile, -1);
-  i_next_token();
   if (i_look_ahead != i_EndOfFile)
     i_report(i_WTERMINS, "i_EndOfFile");
   free(i_markers);
@@ -29,11 +29,9 @@ static void
 p_sums(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   /* BEGIN of SEQ */
@@ -45,6 +43,9 @@ p_sums(i_marker_set i_markers, ...)
   }
   /* END of SEQ */
 
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
@@ -52,11 +53,9 @@ static void
 p_sum(i_marker_set i_markers, ...)
 {
   va_list i_args;
-  i_token_set i_token;
 
   va_start(i_args, i_markers);
-  while ((i_token= va_arg(i_args, i_token_set)) != -1)
-    i_markers[i_token]= 1;
+  i_enter_rule(i_markers, i_args);
   va_end(i_args);
 
   /* BEGIN of CHAIN or LIST */
@@ -66,7 +65,7 @@ p_sum(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "num");
   }
-  while (i_look_ahead == plus) {
+  while (i_in_set(i_look_ahead, num, plus, -1)) {
     if (i_look_ahead == plus) {
       i_next_token();
     }
@@ -89,6 +88,9 @@ p_sum(i_marker_set i_markers, ...)
   else {
     i_report(i_WTERMINS, "semicolon");
   }
+  va_start(i_args, i_markers);
+  i_leave_rule(i_markers, i_args);
+  va_end(i_args);
 }
 
 
