@@ -51,29 +51,37 @@ TEST_F(GenParserTest, AlternativesWithRecovery) {
                        "p_r(i_marker_set i_markers, ...)\n"
                        "{\n"
                        "  va_list i_args;\n"
-                       "  i_token_set i_token;\n"
                        "\n"
                        "  va_start(i_args, i_markers);\n"
-                       "  while ((i_token= va_arg(i_args, i_token_set)) != -1)\n"
-                       "    i_markers[i_token]= 1;\n"
+                       "  i_enter_rule(i_markers, i_args);\n"
                        "  va_end(i_args);\n"
                        "\n"
                        "  i_delete_until(i_markers, b, a, -1);\n"
                        "  if (i_look_ahead == a) {\n"))
       << text;
+  // The caller's markers count only while the rule runs.
   EXPECT_TRUE(contains(text,
                        "  }\n"
                        "  else {\n"
                        "    i_report(i_WTERMINS, \"r\");\n"
                        "  }\n"
+                       "  va_start(i_args, i_markers);\n"
+                       "  i_leave_rule(i_markers, i_args);\n"
+                       "  va_end(i_args);\n"
                        "}\n"))
       << text;
-  EXPECT_FALSE(contains(text, "p_s(i_marker_set i_markers, ...)\n{\n  va_list i_args;\n"
-                              "  i_token_set i_token;\n\n  va_start(i_args, i_markers);\n"
-                              "  while ((i_token= va_arg(i_args, i_token_set)) != -1)\n"
-                              "    i_markers[i_token]= 1;\n  va_end(i_args);\n\n"
+  EXPECT_FALSE(contains(text, "p_s(i_marker_set i_markers, ...)\n{\n  va_list i_args;\n\n"
+                              "  va_start(i_args, i_markers);\n"
+                              "  i_enter_rule(i_markers, i_args);\n  va_end(i_args);\n\n"
                               "  i_delete_until"));
-  EXPECT_TRUE(contains(text, "  p_s(i_markers, i_EndOfFile, -1);\n")) << text;
+  // The end of the input is tested where the parse stands, after the
+  // tokens too many are deleted, not one token later.
+  EXPECT_TRUE(contains(text, "  p_s(i_markers, i_EndOfFile, -1);\n"
+                             "  i_delete_until(i_markers, i_EndOfFile, -1);\n"
+                             "  if (i_look_ahead != i_EndOfFile)\n"
+                             "    i_report(i_WTERMINS, \"i_EndOfFile\");\n"
+                             "  free(i_markers);\n"))
+      << text;
   EXPECT_TRUE(contains(text, "int\nmain(int ac, char **av)\n{\n  if (!i_init(ac, av))\n"
                              "    return 1;\n\n  i_next_token();\n  pROOT();\n"
                              "  return i_finish();\n}\n"))
@@ -87,16 +95,30 @@ TEST_F(GenParserTest, WithoutRecoveryAsModule) {
   EXPECT_FALSE(contains(text, "i_report")) << text;
   EXPECT_TRUE(contains(text, "static void p_r(void);\n")) << text;
   // The alternatives form one chain, so a later one is not tested after an
-  // earlier one was taken.
+  // earlier one was taken; a token that fits none stops the parse with the
+  // tokens expected.
   EXPECT_TRUE(contains(text,
                        "  if (i_look_ahead == a) {\n"
                        "    if (i_look_ahead == a) {\n"
                        "      i_next_token();\n"
                        "    }\n"
+                       "    else {\n"
+                       "      i_syntax_error(i_look_ahead, a, -1);\n"
+                       "    }\n"
                        "  }\n"
                        "  else if (i_look_ahead == b) {\n"))
       << text;
-  EXPECT_TRUE(contains(text, "  }\n  /* NO ERROR RECOVERY */\n}\n")) << text;
+  EXPECT_TRUE(contains(text,
+                       "  else {\n"
+                       "    i_syntax_error(i_look_ahead, b, a, -1);\n"
+                       "  }\n"
+                       "  /* NO ERROR RECOVERY */\n"
+                       "  i_leave_plain_rule();\n"
+                       "}\n"))
+      << text;
+  EXPECT_TRUE(contains(text, "  if (i_look_ahead != i_EndOfFile)\n"
+                             "    i_syntax_error(i_look_ahead, i_EndOfFile, -1);\n"))
+      << text;
   EXPECT_TRUE(contains(text, "int\ngen_parser(int ac, char **av)\n")) << text;
 }
 
@@ -119,7 +141,8 @@ TEST_F(GenParserTest, TwoOccurrencesOfAnAttributedSymbol) {
   EXPECT_TRUE(contains(text, "  add(v_01num.value, v_02num.value, &i_attrs->value);\n")) << text;
   // ROOT declares the record of the attributed start symbol it passes.
   EXPECT_TRUE(contains(text, "pROOT(void)\n{\n  i_marker_set i_markers;\n  t_expr v_01expr;\n\n"
-                             "  if ((i_markers= (i_marker_set)calloc(i_token_set_size, 1)) == 0) {\n"))
+                             "  i_markers= (i_marker_set)calloc(i_token_set_size, sizeof *i_markers);\n"
+                             "  if (i_markers == 0) {\n"))
       << text;
   EXPECT_TRUE(contains(text, "  p_expr(&v_01expr, i_markers, i_EndOfFile, -1);\n")) << text;
 }
