@@ -28,7 +28,7 @@ namespace {
 using zedra::fuzz::InputStream;
 using zedra::fuzz::OutputStream;
 
-constexpr long long kBudget = 20000;                    // instructions per run
+constexpr long long kBudget = 5000;  // instructions per run
 constexpr std::size_t kMemoryWords = std::size_t{1} << 20;  // the address space
 
 struct RunResult {
