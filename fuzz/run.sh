@@ -3,7 +3,8 @@
 # runs each of them for SECONDS on its corpus, with its dictionary. The
 # corpus of every target grows in BUILD/fuzz-run/TARGET/corpus from run to
 # run; the seeds are gathered afresh (corpus.sh), and the regression inputs
-# of fuzz/regressions/TARGET are read too. Findings (crash-*, timeout-*,
+# of fuzz/regressions/TARGET are read too (not the open findings in its
+# folder open/: they would stop the run at once). Findings (crash-*, timeout-*,
 # oom-*, leak-* files) land in BUILD/fuzz-run/TARGET/findings; the summary
 # names them, and the status is 1 when there is any.
 #
@@ -60,8 +61,11 @@ mkdir -p "$build/fuzz-run"
 found=0
 for target in $targets; do
   work=$build/fuzz-run/$target
-  rm -rf "$work/seeds"
-  mkdir -p "$work/corpus" "$work/findings" "$root/fuzz/regressions/$target"
+  rm -rf "$work/seeds" "$work/regressions"
+  mkdir -p "$work/corpus" "$work/findings" "$work/regressions"
+  for file in "$root/fuzz/regressions/$target"/*; do
+    [ -f "$file" ] && cp "$file" "$work/regressions/"
+  done
   sh "$here/corpus.sh" "$target" "$work/seeds" "$build" || exit 2
   sh "$here/dictionary.sh" "$target" "$work/$target.dict" || exit 2
   before=$(ls "$work/findings" | wc -l)
@@ -73,7 +77,7 @@ for target in $targets; do
   "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
     -close_fd_mask=3 -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
     -dict="$work/$target.dict" -artifact_prefix="$work/findings/" $extra \
-    "$work/corpus" "$work/seeds" "$root/fuzz/regressions/$target" > "$work/log" 2>&1
+    "$work/corpus" "$work/seeds" "$work/regressions" > "$work/log" 2>&1
   status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log" | tail -n 1)
   coverage=$(grep -E '^#[0-9]+' "$work/log" | tail -n 1 | sed -n 's/.* cov: \([0-9]*\).* corp: \([0-9]*\).*/\1 edges, corpus \2/p')
