@@ -21,6 +21,17 @@ rm -rf "$work"
 mkdir -p "$work"
 sh "$here/corpus.sh" "$target" "$work/seeds" "$build" || exit 1
 sh "$here/dictionary.sh" "$target" "$work/$target.dict" || exit 1
+# The targets make their scratch folders in $TMPDIR: here a private folder,
+# in memory where there is /dev/shm, removed at the end, so that runs that
+# crashed leave nothing behind.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  TMPDIR=$(mktemp -d /dev/shm/zedra-fuzz-XXXXXX)
+else
+  TMPDIR=$(mktemp -d "${TMPDIR:-/tmp}/zedra-fuzz-XXXXXX")
+fi
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
+
 regressions=$here/regressions/$target
 set --
 for file in "$regressions"/*; do

@@ -23,8 +23,8 @@ void ProgramTarget::run(std::initializer_list<InputFile> files) {
   for (const auto& [name, contents] : files) scratch_.write(name, contents);
   // A main function may write into its arguments.
   std::string program = program_;
-  std::string specification(files.begin()->first);
-  std::vector<char*> argv{program.data(), specification.data(), nullptr};
+  std::string file(files.begin()->first);
+  std::vector<char*> argv{program.data(), file.data(), nullptr};
   {
     WorkingFolder inside(scratch_.run_folder());
     (void)main_(2, argv.data());

@@ -1,8 +1,9 @@
 // What the fuzz targets of whole programs share: the main function of pgen,
 // sgen or a generated compiler run in-process on a file written from the
-// input into a private scratch folder, with its screen output silenced. The
-// generators' installation directory ($KOSTAL) points at an empty folder of
-// its own, so that no include file of the machine is ever read.
+// input into a private scratch folder, with its screen output quietened
+// (quiet_output.h). The generators' installation directory ($KOSTAL) points
+// at an empty folder of its own, so that no include file of the machine is
+// ever read.
 #pragma once
 
 #include <initializer_list>

@@ -55,6 +55,16 @@ for target in $targets; do build_targets="$build_targets fuzz_$target"; done
 cmake --build "$build" -j "$jobs" --target $build_targets || exit 2
 
 build=$(cd "$build" && pwd)
+# The targets make their scratch folders in $TMPDIR: here a private folder,
+# in memory where there is /dev/shm, removed at the end, so that runs that
+# crashed leave nothing behind.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  TMPDIR=$(mktemp -d /dev/shm/zedra-fuzz-XXXXXX)
+else
+  TMPDIR=$(mktemp -d "${TMPDIR:-/tmp}/zedra-fuzz-XXXXXX")
+fi
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 summary=$build/fuzz-run/summary
 mkdir -p "$build/fuzz-run"
 : > "$summary"
