@@ -7,6 +7,10 @@
 #   make bench           run the benchmarks (figures only, never a failure)
 #   make docs            render the pictures of the README into docs/ (needs
 #                        Graphviz's dot and Chromium)
+#   make fuzz            build the fuzz targets with clang and libFuzzer in
+#                        build-fuzz and run each for FUZZ_SECONDS (default 60);
+#                        FUZZ_TARGETS picks targets, FUZZ_ARGS adds libFuzzer
+#                        arguments (see fuzz/README.md)
 #   make install PREFIX=/usr/local
 #
 # COMPILER=clang builds with clang and clang++ instead of the default compilers.
@@ -16,6 +20,9 @@ SANITIZE ?= 0
 COMPILER ?=
 CMAKE_ARGS ?=
 PREFIX ?= /usr/local
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= pgen sgen kam minipas
+FUZZ_ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD := build
@@ -30,7 +37,7 @@ ifeq ($(COMPILER),clang)
 endif
 GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 
-.PHONY: all build check demo bench docs install clean
+.PHONY: all build check demo bench docs fuzz install clean
 
 all: build
 
@@ -61,8 +68,11 @@ bench: build
 docs: build
 	sh docs/render.sh $(BUILD)
 
+fuzz:
+	@sh fuzz/run.sh build-fuzz "$(FUZZ_SECONDS)" "$(FUZZ_TARGETS)" "$(FUZZ_ARGS)" $(JOBS)
+
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf build build-san build-clang build-san-clang
+	rm -rf build build-san build-clang build-san-clang build-fuzz
