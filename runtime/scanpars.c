@@ -76,6 +76,7 @@ static struct i_runtime {
   char *listing_name;
   boolean scanner_test, parser_test;
   int errors;
+  boolean stopped;                      /* the parse ended early: no more messages */
 
   /* buffered input; look-ahead is given back by moving in_pos */
   unsigned char *in_buf;
@@ -126,6 +127,7 @@ static void i_listing_message(const char *prefix, const char *text, size_t len);
 static void i_listing_close(void);
 static int i_lookahead_start(void);
 static _Noreturn void i_fatal_exit(void);
+static void i_close_input(void);
 static void i_echo_pending(void);
 static void i_count_lines_to(long long to);
 static _Noreturn void i_out_of_memory(int line);

@@ -133,8 +133,8 @@ void i_delete_unmarked(i_marker_set markers);
 
 /* A parser without error recovery stops at the first syntax error: the
    message names the token found and the tokens expected (a list ended by
-   -1), the listing is completed and the program ends with the error count
-   as its status. */
+   -1); the rest of the input is not read, no further message is reported,
+   and the program ends as usual with the error count as its status. */
 void i_syntax_error(int found, ...);
 
 /* The forms of i_delete_until and i_syntax_error that take their token

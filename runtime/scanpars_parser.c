@@ -71,17 +71,27 @@ void (i_delete_until)(i_marker_set markers, ...)
   i_delete_unlisted(markers, tokens, n);
 }
 
-/* Ends the parse: the listing is completed with the summary, as at the end
-   of a normal run, and the error count becomes the exit status. */
-static _Noreturn void i_stop_parse(void)
+/* Ends the parse without ending the program: the rest of the input is not
+   read (the scanner delivers the end of the input from now on, and the
+   listing ends with what was read), and no further syntax or semantic
+   message is reported, so the rule procedures that are still running
+   return at once with nothing more to say.  The generated main then
+   finishes as usual, with the errors counted so far as its status. */
+static void i_stop_parse(void)
 {
-  int status = i_finish();
-  fflush(stdout);
-  exit(status > 0 ? status : 1);
+  if (i_rt.stopped)
+    return;
+  i_echo_pending();
+  i_count_lines_to(i_rt.in_base + (long long)i_rt.in_pos);
+  i_close_input();
+  i_ch = EOF;
+  i_rt.stopped = true;
 }
 
 void i_syntax_error_list(int found_token, const int *expected, size_t count)
 {
+  if (i_rt.stopped)
+    return;
   size_t n = 0;
   while (n < count && expected[n] != -1)
     n++;
@@ -127,6 +137,8 @@ void i_set_depth_limit(int limit)
 
 void i_nesting_too_deep(void)
 {
+  if (i_rt.stopped)
+    return;
   i_error_at(i_token_line(), "Parser nesting deeper than %d rules, cannot continue", i_depth_limit);
   i_stop_parse();
 }

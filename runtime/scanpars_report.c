@@ -225,6 +225,8 @@ void i_report(int code, ...)
   if ((code == i_msg_parser_test && !i_rt.parser_test) ||
       (code == i_msg_scanner_test && !i_rt.scanner_test))
     return;
+  if (i_rt.stopped && code < i_msg_free_text)
+    return;
   /* The message follows everything read so far in the listing, and names
      the line of the last character read. */
   i_echo_pending();
@@ -249,6 +251,8 @@ void i_report(int code, ...)
    catalogue's and shown on the screen with LINE. */
 static void i_report_own(int code, int line, const char *format, va_list args)
 {
+  if (i_rt.stopped)
+    return;
   i_echo_pending();
   const char *text;
   size_t len = i_format(&text, i_message_class(code), "", format ? format : "", args);
