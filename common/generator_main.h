@@ -13,6 +13,7 @@
 
 #include "diagnostics.h"
 #include "generator_cli.h"
+#include "large_stack.h"
 #include "long_options.h"
 
 namespace zedra {
@@ -44,9 +45,10 @@ int checked_exit_status(int status, const char* program);
 // Splits the command line with the common long options and the
 // generator's own `long_options`, answers --help and --version, else prints
 // the banner and runs `Run(diagnostics, command_line).run(argc, argv)` on
-// the positional arguments; its result is the exit status. The diagnostics
-// outlive the run, so that a failed allocation anywhere in it is still
-// reported into the listing and on the screen.
+// the positional arguments, on a stack that holds the deepest nesting the
+// readers accept; its result is the exit status. The diagnostics outlive
+// the run, so that a failed allocation anywhere in it is still reported
+// into the listing and on the screen.
 template <class Run>
 int run_generator(const GeneratorIdentity& identity, int argc, char** argv,
                   std::initializer_list<std::string_view> long_options = {}) {
@@ -57,12 +59,14 @@ int run_generator(const GeneratorIdentity& identity, int argc, char** argv,
   Diagnostics diagnostics;
   std::printf("%s\n", identity.banner);
   int status = 1;
-  try {
-    if (apply_generator_options(diagnostics, command_line))
-      status = Run(diagnostics, command_line).run(command_line.argc(), command_line.argv());
-  } catch (const std::bad_alloc&) {
-    status = report_out_of_memory(diagnostics, identity);
-  }
+  run_with_large_stack([&] {
+    try {
+      if (apply_generator_options(diagnostics, command_line))
+        status = Run(diagnostics, command_line).run(command_line.argc(), command_line.argv());
+    } catch (const std::bad_alloc&) {
+      status = report_out_of_memory(diagnostics, identity);
+    }
+  });
   return checked_exit_status(status, argv[0]);
 }
 

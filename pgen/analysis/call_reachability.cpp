@@ -1,7 +1,9 @@
 #include "analysis/call_reachability.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -16,32 +18,65 @@ namespace {
 // A symbol instance: the symbol's name and its occurrence number.
 using Instance = std::pair<std::string, int>;
 
-// A list of instances without duplicates; a new instance goes to the front
-// (kept at the back of the vector). Copies list the source in reverse.
+struct InstanceHash {
+  std::size_t operator()(const Instance& instance) const {
+    return std::hash<std::string>()(instance.first) * 31 + static_cast<std::size_t>(instance.second);
+  }
+};
+
+class ReachSet;
+
+// A set as a construct hands it to the constructs inside it: the set
+// itself, or a copy of it (a copy lists the set in reverse). Passing a view
+// instead of a copy keeps a nesting of any depth linear in time and memory.
+struct ReachView {
+  const ReachSet* set = nullptr;
+  bool as_copy = false;
+};
+
+// A list of instances without duplicates; a new instance goes to the front.
+// Its own instances are those of the construct it belongs to; the instances
+// of the enclosing constructs follow as a view (as if added one by one
+// after the own ones), shared, not copied.
 class ReachSet {
  public:
   void add(const Instance& instance) {
-    if (!contains(instance)) pairs_.push_back(instance);
+    if (own_index_.insert(instance).second) own_.push_back(instance);
   }
+  // Adds the own instances of `other` in its order.
+  void add_all(const ReachSet& other) {
+    for (auto it = other.own_.rbegin(); it != other.own_.rend(); ++it) add(*it);
+  }
+  // The instances of the enclosing constructs; once, before any lookup.
+  void extend(ReachView outer) { outer_ = outer; }
+
   bool contains(const Instance& instance) const {
-    for (const Instance& pair : pairs_)
-      if (pair == instance) return true;
+    for (const ReachSet* set = this; set; set = set->outer_.set)
+      if (set->own_index_.count(instance)) return true;
     return false;
   }
-  // Adds the instances of `other` in its order.
-  void add_all(const ReachSet& other) {
-    for (auto it = other.pairs_.rbegin(); it != other.pairs_.rend(); ++it) add(*it);
+  // The instances in list order (newest first), for the listing.
+  std::vector<Instance> in_order() const {
+    std::vector<Instance> pushed = pushes();
+    return {pushed.rbegin(), pushed.rend()};
   }
-  ReachSet copy() const {
-    ReachSet result;
-    result.add_all(*this);
-    return result;
-  }
-  // The instances in list order (newest first).
-  std::vector<Instance> in_order() const { return {pairs_.rbegin(), pairs_.rend()}; }
 
  private:
-  std::vector<Instance> pairs_;
+  // The instances in the order they would have been added one by one.
+  std::vector<Instance> pushes() const {
+    std::vector<Instance> result = own_;
+    if (!outer_.set) return result;
+    std::vector<Instance> outer = outer_.set->pushes();
+    // Adding a set appends it newest first; adding a copy, oldest first.
+    if (!outer_.as_copy) std::reverse(outer.begin(), outer.end());
+    for (const Instance& instance : outer)
+      if (!own_index_.count(instance)) result.push_back(instance);
+    return result;
+  }
+
+  std::vector<Instance> own_;  // oldest first
+  std::unordered_set<Instance, InstanceHash> own_index_;
+  ReachView outer_;
 };
 
 // The reach sets of one rule's alternatives and secondaries, kept only
@@ -53,7 +88,7 @@ class ReachabilityTest {
   void run() {
     ReachSet set = occurrences_of_group(*rule_.body);
     set.add({rule_.name, 0});
-    propagate_group(*rule_.body, set);
+    propagate_group(*rule_.body, {&set, false});
   }
 
  private:
@@ -62,13 +97,14 @@ class ReachabilityTest {
   ReachSet occurrences_of_secondary(const Secondary& secondary);
   ReachSet occurrences_of_primary(const Primary& primary);
 
-  void propagate_group(const Group& group, const ReachSet& set);
-  void propagate_alternative(const Alternative& alternative, const ReachSet& set);
-  void propagate_secondary(const Secondary& secondary, const ReachSet& set);
+  void propagate_group(const Group& group, ReachView set);
+  void propagate_alternative(const Alternative& alternative, ReachView set);
+  void propagate_secondary(const Secondary& secondary, ReachView set);
   void check_call(const ActionCall& call, const ReachSet& set);
 
   Diagnostics& diagnostics_;
   const Rule& rule_;
+  // Node-based: the sets keep their addresses while others are added.
   std::unordered_map<const void*, ReachSet> reach_;
 };
 
@@ -105,23 +141,25 @@ ReachSet ReachabilityTest::occurrences_of_primary(const Primary& primary) {
   return result;
 }
 
-void ReachabilityTest::propagate_group(const Group& group, const ReachSet& set) {
+void ReachabilityTest::propagate_group(const Group& group, ReachView set) {
   for (const Alternative& alternative : group.alternatives) propagate_alternative(alternative, set);
 }
 
-void ReachabilityTest::propagate_alternative(const Alternative& alternative, const ReachSet& set) {
+// An alternative reaches its own instances and those around it; the
+// constructs inside get a copy of that set.
+void ReachabilityTest::propagate_alternative(const Alternative& alternative, ReachView set) {
   if (alternative.items.empty()) return;
   ReachSet& reach = reach_[&alternative];
-  reach.add_all(set);
+  reach.extend(set);
   for (const Item& item : alternative.items) {
     if (item.is_call())
       check_call(*item.call, reach);
     else
-      propagate_secondary(*item.secondary, reach.copy());
+      propagate_secondary(*item.secondary, {&reach, true});
   }
 }
 
-void ReachabilityTest::propagate_secondary(const Secondary& secondary, const ReachSet& set) {
+void ReachabilityTest::propagate_secondary(const Secondary& secondary, ReachView set) {
   switch (secondary.kind) {
     case SecondaryKind::Plain:
       if (secondary.primary->kind == PrimaryKind::Group) propagate_group(*secondary.primary->group, set);
@@ -129,16 +167,16 @@ void ReachabilityTest::propagate_secondary(const Secondary& secondary, const Rea
     case SecondaryKind::Option:
     case SecondaryKind::Clos: {
       ReachSet& reach = reach_[&secondary];
-      reach.add_all(set);
-      propagate_secondary(*secondary.operand, reach.copy());
+      reach.extend(set);
+      propagate_secondary(*secondary.operand, {&reach, true});
       return;
     }
     case SecondaryKind::Seq: propagate_secondary(*secondary.operand, set); return;
     case SecondaryKind::Chain: {
       propagate_secondary(*secondary.operand, set);
       ReachSet& reach = reach_[&secondary];
-      reach.add_all(set);
-      if (secondary.primary->kind == PrimaryKind::Group) propagate_group(*secondary.primary->group, reach);
+      reach.extend(set);
+      if (secondary.primary->kind == PrimaryKind::Group) propagate_group(*secondary.primary->group, {&reach, false});
       return;
     }
   }
