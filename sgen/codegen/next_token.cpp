@@ -15,7 +15,16 @@ namespace zedra {
 
 namespace {
 
-constexpr int kHighestConditionCode = 128;
+// Conditions cover every byte value.
+constexpr int kHighestConditionCode = 255;
+
+// A character code in a condition on i_ch, which holds the byte read as a
+// value 0..255: a character constant up to 127, a number above it (a
+// character constant such as '\351' has a negative value where char is
+// signed).
+std::string condition_code(int code) {
+  return code <= 127 ? c_char_literal(code) : std::to_string(code);
+}
 
 void write_accept_flags(CodeWriter& code, const Terminal& terminal) {
   if (terminal.kind == TerminalKind::Verify) code.line("i_verify= true;");
@@ -157,8 +166,8 @@ void write_char_condition(CodeWriter& code, const StateSet& chars) {
     while (last < kHighestConditionCode && chars.contains(last + 1)) ++last;
     if (!first) code.emit(" || ");
     first = false;
-    const std::string low = c_char_literal(code_point);
-    const std::string high = c_char_literal(last);
+    const std::string low = condition_code(code_point);
+    const std::string high = condition_code(last);
     if (last - code_point >= 2) {
       code.emit("(i_ch >= %s ", low.c_str());
       code.emit("&& i_ch <= %s)", high.c_str());

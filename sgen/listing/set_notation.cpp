@@ -48,7 +48,7 @@ void write_number_set(Listing& listing, const StateSet& set) {
 }
 
 void write_character_set(Listing& listing, const StateSet& set) {
-  constexpr int kLastCharacter = 128;
+  constexpr int kLastCharacter = 255;
   write_runs(listing, set, kLastCharacter, [](int c) { return c_char_literal(c); });
 }
 

@@ -9,8 +9,8 @@ namespace zedra {
 
 namespace {
 
-// The automaton only has room for 7-bit codes; a higher code is refused
-// with a counted error (the "%s at '%s'" message) naming `where`.
+// A code outside the bytes is refused with a counted error (the "%s at
+// '%s'" message) naming `where`.
 bool report_unsupported_code(Diagnostics& diagnostics, int code, std::string_view where) {
   if (code >= 0 && code <= kMaxCharacterCode) return false;
   diagnostics.report(Msg::ErrorAt, format("Character code %d outside 0..%d", code, kMaxCharacterCode),

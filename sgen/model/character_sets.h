@@ -14,8 +14,9 @@ namespace zedra {
 
 class Diagnostics;
 
-// Codes the automaton supports.
-inline constexpr int kMaxCharacterCode = 127;
+// Codes the automaton supports: every byte value, so that text in UTF-8 or
+// any other 8-bit encoding passes through a scanner byte for byte.
+inline constexpr int kMaxCharacterCode = 255;
 
 struct CharacterRange {
   int low = 0;
@@ -38,8 +39,8 @@ class CharsetTable {
   // it becomes. False when the name was not entered.
   bool charset_new(std::string_view name) { return sets_.add(name) != nullptr; }
   // Appends [low, high] to the current set: nothing without a current set;
-  // Msg::OverlappingRanges when it meets a range of the set; an error for codes above
-  // 127. False when not added.
+  // Msg::OverlappingRanges when it meets a range of the set; an error for
+  // codes outside 0..255. False when not added.
   bool charset_add_range(int low, int high);
   // Forgets the current set, so that ranges of a rejected head are ignored.
   void clear_current() { sets_.clear_current(); }
@@ -54,8 +55,8 @@ class CharsetTable {
   RecordList<CharacterSet> sets_;
 };
 
-// An error for every character code of `text` above 127 (codes the
-// automaton does not support); true when all codes are supported.
+// An error for a character code of `text` the automaton does not support;
+// true when all codes are supported (every byte is).
 bool check_character_codes(Diagnostics& diagnostics, std::string_view text);
 
 }  // namespace zedra
