@@ -84,8 +84,6 @@ Terminal* ScannerDeclarations::add_representation(const std::string& text,
                                                   const Initialisations& initialisations) {
   if (!accepted_) return nullptr;
   const bool is_symbol = section_ == SymbolSection::Symbols;
-  // Only symbols become automaton paths, which hold 7-bit codes.
-  if (is_symbol && !check_character_codes(diagnostics_, text)) return nullptr;
   if (!terminals.add_representation(text, is_symbol, make_assignments(initialisations)))
     return nullptr;
   return is_symbol ? terminals.current() : nullptr;
@@ -98,7 +96,6 @@ void ScannerDeclarations::declare_string(const std::string& name, const std::str
     diagnostics_.report(Msg::NoRightHandSide, "Scanner string", name);
     return;
   }
-  if (!check_character_codes(diagnostics_, text)) return;
   strings.current()->text = text;
 }
 

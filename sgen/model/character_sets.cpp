@@ -20,12 +20,6 @@ bool report_unsupported_code(Diagnostics& diagnostics, int code, std::string_vie
 
 }  // namespace
 
-bool check_character_codes(Diagnostics& diagnostics, std::string_view text) {
-  for (char c : text)
-    if (report_unsupported_code(diagnostics, static_cast<unsigned char>(c), text)) return false;
-  return true;
-}
-
 bool CharsetTable::charset_add_range(int low, int high) {
   CharacterSet* set = sets_.current();
   if (!set) return false;

@@ -55,8 +55,4 @@ class CharsetTable {
   RecordList<CharacterSet> sets_;
 };
 
-// An error for a character code of `text` the automaton does not support;
-// true when all codes are supported (every byte is).
-bool check_character_codes(Diagnostics& diagnostics, std::string_view text);
-
 }  // namespace zedra

@@ -55,11 +55,12 @@ TEST_F(SetNotationTest, CharactersAsConstantsInCodeOrder) {
   EXPECT_EQ(written(), "['\\n','\\'','\\\\','_','a'..'z']");
 }
 
-TEST_F(SetNotationTest, CharacterSetStopsAtCode128) {
+TEST_F(SetNotationTest, CharacterSetCoversEveryByte) {
   StateSet set;
   set.insert_range(126, 200);
+  set.insert(255);
   write_character_set(listing_, set);
-  EXPECT_EQ(written(), "['~'..'\\200']");
+  EXPECT_EQ(written(), "['~'..'\\310','\\377']");
 }
 
 TEST_F(SetNotationTest, ContinuationLinesStartUnderTheFirstMember) {
