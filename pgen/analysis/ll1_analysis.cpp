@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "analysis/ending_rules.h"
 #include "front/parser_declarations.h"
 
 namespace zedra {
@@ -226,55 +227,57 @@ NameList SetWalk::alternatives(Group& group) const {
 
 // ---- FOLLOW ----
 
+// The direct contributions take the rules that a construct ends with from
+// EndingRules, which knows them without the LAST sets.
 class FollowWalk {
  public:
-  explicit FollowWalk(const RuleIndex& rules) : rules_(rules) {}
+  explicit FollowWalk(EndingRules& ending) : ending_(ending) {}
 
-  void direct_group(Group& group) const;
+  void direct_group(Group& group);
   void push_items(ItemList& items, const NameList& follow) const;
 
  private:
-  // Adds `set` to FOLLOW of every rule named in `ending`.
-  void add_to_rules_in(const NameList& ending, const NameList& set) const {
+  // Adds `set` to FOLLOW of every rule that `construct` can end with.
+  template <class Construct>
+  void add_to_rules_ending(const Construct& construct, const NameList& set) {
     if (set.empty()) return;
-    for (const std::string& name : ending)
-      if (Rule* rule = find_rule(rules_, name)) rule->follow.add_all(set);
+    ending_.for_each(construct, [&](Rule& rule) { rule.follow.add_all(set); });
   }
-  void direct_inner(Secondary& secondary) const;
+  void direct_inner(Secondary& secondary);
   void push_secondary(const NameList& follow, Secondary& secondary) const;
   void push_primary(const NameList& follow, Primary& primary) const;
 
-  const RuleIndex& rules_;
+  EndingRules& ending_;
 };
 
-void FollowWalk::direct_group(Group& group) const {
+void FollowWalk::direct_group(Group& group) {
   for (Alternative& alternative : group.alternatives) {
     std::vector<Secondary*> list = secondaries_of(alternative.items);
     for (std::size_t i = 0; i < list.size(); ++i) {
-      for (const std::string& name : list[i]->last) {
-        Rule* rule = find_rule(rules_, name);
-        if (!rule) continue;
-        for (std::size_t j = i + 1; j < list.size(); ++j) {
-          rule->follow.add_all(list[j]->first);
-          if (list[j]->empty != kTrue) break;
-        }
+      if (i + 1 < list.size()) {
+        ending_.for_each(*list[i], [&](Rule& rule) {
+          for (std::size_t j = i + 1; j < list.size(); ++j) {
+            rule.follow.add_all(list[j]->first);
+            if (list[j]->empty != kTrue) break;
+          }
+        });
       }
       direct_inner(*list[i]);
     }
   }
 }
 
-void FollowWalk::direct_inner(Secondary& secondary) const {
+void FollowWalk::direct_inner(Secondary& secondary) {
   if (secondary.kind == SecondaryKind::Seq || secondary.kind == SecondaryKind::Clos) {
     const Secondary& operand = *secondary.operand;
-    add_to_rules_in(operand.last, operand.first);
+    add_to_rules_ending(operand, operand.first);
   } else if (secondary.kind == SecondaryKind::Chain) {
     const Secondary& operand = *secondary.operand;
     const Primary& separator = *secondary.primary;
-    add_to_rules_in(operand.last, separator.first);
-    if (separator.empty == kTrue) add_to_rules_in(operand.last, operand.first);
-    add_to_rules_in(separator.last, operand.first);
-    if (operand.empty == kTrue) add_to_rules_in(separator.last, separator.first);
+    add_to_rules_ending(operand, separator.first);
+    if (separator.empty == kTrue) add_to_rules_ending(operand, operand.first);
+    add_to_rules_ending(separator, operand.first);
+    if (operand.empty == kTrue) add_to_rules_ending(separator, separator.first);
   }
   if (secondary.operand) direct_inner(*secondary.operand);
   if (secondary.primary && secondary.primary->kind == PrimaryKind::Group) direct_group(*secondary.primary->group);
@@ -409,10 +412,10 @@ Rule* Ll1Analysis::rule_named(std::string_view name) const {
   return find_rule(rule_by_name_, name);
 }
 
-void Ll1Analysis::compute_all() {
+void Ll1Analysis::compute_all(LastSets last_sets) {
   compute_empty();
   compute_first();
-  compute_last();
+  if (last_sets == LastSets::Compute) compute_last();
   compute_follow();
   compute_dirset();
 }
@@ -495,7 +498,8 @@ void Ll1Analysis::compute_last() {
 }
 
 void Ll1Analysis::compute_follow() {
-  FollowWalk walk(rule_by_name_);
+  EndingRules ending(rules_);
+  FollowWalk walk(ending);
   for (auto& rule : rules_.rules) rule->follow.clear();
   for (auto& rule : rules_.rules)
     if (rule->body) walk.direct_group(*rule->body);

@@ -31,8 +31,12 @@ class Ll1Analysis {
  public:
   Ll1Analysis(RuleList& rules, const std::vector<std::string>& terminals);
 
+  // Whether the LAST sets are kept in the model: only their listing needs
+  // them, FOLLOW is built without them.
+  enum class LastSets { Compute, Skip };
+
   // All five computations in their order.
-  void compute_all();
+  void compute_all(LastSets last_sets = LastSets::Compute);
 
   // EMPTY in two stages: rules may stay undecided; everything below rule
   // level is settled to false or true afterwards.

@@ -160,7 +160,8 @@ bool PgenRun::analyse_and_generate() {
   constexpr std::uint32_t kSetReaders =
       kOptLl1Test | kOptParser | kOptEmptyRules | kOptFirst | kOptLast | kOptFollow | kOptDirset;
   if ((options_.mask() & kSetReaders) != 0) {
-    Ll1Analysis(rules, closure_terminals(declarations_)).compute_all();
+    Ll1Analysis(rules, closure_terminals(declarations_))
+        .compute_all(options_.has(kOptLast) ? Ll1Analysis::LastSets::Compute : Ll1Analysis::LastSets::Skip);
     release_unlisted_sets(rules, options_.has(kOptFirst), options_.has(kOptLast), options_.has(kOptFollow));
   }
   // Scanner attributes arrive as attributes of terminals and are counted
