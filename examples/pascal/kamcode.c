@@ -21,6 +21,11 @@ struct instruction {
   int line;           /* the source line it was emitted at */
 };
 
+struct note {
+  int pos;            /* the instruction it stands before */
+  char *text;
+};
+
 struct piece_record {
   struct instruction *code;
   int count;
@@ -51,7 +56,8 @@ static const struct {
 static struct {
   struct instruction *code;
   label *label_at;    /* per position (0 .. cap): the label it carries, or 0 */
-  char **notes;       /* per position: a comment line before it, or NULL */
+  struct note *notes; /* comment lines, by position */
+  int note_count, note_cap;
   int count, cap;
   int depth;
   int *label_pos;     /* per label: its position, -1 while not placed */
@@ -78,8 +84,8 @@ static void *grow(void *block, int *cap, int needed, size_t size)
 
 void kam_code_reset(void)
 {
-  for (int i = 0; kc.notes && i <= kc.cap; i++)
-    free(kc.notes[i]);
+  for (int i = 0; i < kc.note_count; i++)
+    free(kc.notes[i].text);
   for (int i = 0; i < kc.piece_count; i++)
     free(kc.pieces[i].code);
   free(kc.code);
@@ -98,16 +104,13 @@ static void make_room(int count)
     return;
   int old = kc.cap;
   kc.code = grow(kc.code, &kc.cap, count + 1, sizeof *kc.code);
-  /* label_at and notes have an entry more: the position behind the last. */
+  /* label_at has an entry more: the position behind the last. */
   kc.label_at = realloc(kc.label_at, (size_t)(kc.cap + 1) * sizeof *kc.label_at);
-  kc.notes = realloc(kc.notes, (size_t)(kc.cap + 1) * sizeof *kc.notes);
-  if (!kc.label_at || !kc.notes)
+  if (!kc.label_at)
     i_report(i_ENOMEM, __LINE__, __FILE__);
   int first_new = old ? old + 1 : 0;
-  for (int pos = first_new; pos <= kc.cap; pos++) {
+  for (int pos = first_new; pos <= kc.cap; pos++)
     kc.label_at[pos] = 0;
-    kc.notes[pos] = NULL;
-  }
 }
 
 static void append(struct instruction instruction)
@@ -279,12 +282,13 @@ void kam_change_last(enum kam_op op, int a, int b)
 
 void kam_note(const char *text)
 {
-  make_room(kc.count);
-  free(kc.notes[kc.count]);
-  kc.notes[kc.count] = malloc(strlen(text) + 1);
-  if (!kc.notes[kc.count])
+  kc.notes = grow(kc.notes, &kc.note_cap, kc.note_count + 1, sizeof *kc.notes);
+  struct note *note = &kc.notes[kc.note_count++];
+  note->pos = kc.count;
+  note->text = malloc(strlen(text) + 1);
+  if (!note->text)
     i_report(i_ENOMEM, __LINE__, __FILE__);
-  strcpy(kc.notes[kc.count], text);
+  strcpy(note->text, text);
 }
 
 static int takes_label(enum kam_op op)
@@ -342,10 +346,11 @@ void kam_write_code(FILE *out)
 {
   int labels;
   int *number = number_labels(&labels);
+  int note = 0;
   for (int pos = 0; pos < kc.count; pos++) {
     const struct instruction *in = &kc.code[pos];
-    if (kc.notes[pos])
-      fprintf(out, "# %s\n", kc.notes[pos]);
+    for (; note < kc.note_count && kc.notes[note].pos <= pos; note++)
+      fprintf(out, "# %s\n", kc.notes[note].text);
     if (kc.label_at[pos] && number[kc.label_at[pos]])
       fprintf(out, "%d: ", number[kc.label_at[pos]]);
     fputs(op_table[in->op].name, out);
