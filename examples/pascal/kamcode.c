@@ -203,6 +203,7 @@ piece kam_cut(int mark)
 {
   if (mark < 0 || mark > kc.count)
     mark = kc.count;
+  make_room(kc.count);
   kc.pieces = grow(kc.pieces, &kc.piece_cap, kc.piece_count + 1, sizeof *kc.pieces);
   struct piece_record *p = &kc.pieces[kc.piece_count];
   p->count = kc.count - mark;

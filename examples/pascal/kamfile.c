@@ -39,7 +39,7 @@ static void write_file(FILE *out)
   kam_write_tables(out);
 }
 
-void kam_file_finish(void)
+void kam_file_finish(int complete)
 {
   char name[FILENAME_MAX];
   if (output)
@@ -47,7 +47,7 @@ void kam_file_finish(void)
   else
     snprintf(name, sizeof name, "%s.kam", i_module_name());
   kam_check_limits();
-  if (i_error_count() > 0) {
+  if (i_error_count() > 0 || !complete) {
     remove(name);
     return;
   }

@@ -12,8 +12,9 @@
 /* Declares the option -o; call before i_init reads the command line. */
 void kam_file_options(void);
 
-/* Writes the code and its tables, or removes a stale file after errors;
-   the summary lines name the file and count what it holds. */
-void kam_file_finish(void);
+/* Writes the code and its tables, or removes a stale file after errors
+   or when the source was not COMPLETE; the summary lines name the file and
+   count what it holds. */
+void kam_file_finish(int complete);
 
 #endif

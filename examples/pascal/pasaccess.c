@@ -168,11 +168,6 @@ void access_end_selectors(varref ref)
     a->quiet = 1;
 }
 
-typeid access_type(varref ref)
-{
-  return get(ref)->type;
-}
-
 int access_fits_stack(int words, int line, const char *what)
 {
   if (kam_depth() + words <= kam_stack_words)

@@ -47,9 +47,6 @@ void access_store(varref a, typeid t);
 /* Reads a value from the input line into the variable. */
 void access_read(varref a);
 
-/* The type of the access so far. */
-typeid access_type(varref a);
-
 /* Turns the code since MARK into the address of a variable of type *T, when
    that code is just the load of a variable; 0 when it is not. */
 int access_take_address(int mark, typeid *t);

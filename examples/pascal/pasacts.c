@@ -40,9 +40,11 @@ void start_compiler(void)
   declarations_start();
 }
 
+/* The parser checks for text behind the program's end after this last
+   action; such text is an error, so the KAM code is not written then. */
 void finish_compiler(void)
 {
-  kam_file_finish();
+  kam_file_finish(i_look_ahead == i_EndOfFile);
 }
 
 /* The line of the current token: an action placed before a token that
