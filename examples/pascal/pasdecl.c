@@ -3,13 +3,14 @@
  *
  * A constant, and each bound of an array range, is an expression whose
  * code has folded into a single ldcon; the instruction is taken back and
- * its operand is the value.  Names are declared when their type is known: the names of a variable or
- * parameter list wait in a list until the type after the colon has been
- * read, and the ranges of an array type on a stack until its element type
- * has.  A block's code is framed at its body: the first routine body is
- * preceded by a jump to the program's body, which comes last; each body
- * starts by creating its segment, building the descriptors of its arrays
- * and taking its arguments off the stack, and ends by deleting it again.
+ * its operand is the value.  Names are declared when their type is known:
+ * the names of a variable or parameter list wait in a list until the type
+ * after the colon has been read, and the ranges of an array type on a
+ * stack until its element type has.  A block's code is framed at its body:
+ * the first routine body is preceded by a jump to the program's body,
+ * which comes last; each body starts by creating its segment, building the
+ * descriptors of its arrays and taking its arguments off the stack, and
+ * ends by deleting it again.
  */
 #include <limits.h>
 #include <stdio.h>

@@ -24,9 +24,12 @@ integer to_number(string repr)
     digits++;
   unsigned long long value = strtoull(digits, NULL, hex ? 16 : 10);
   const int too_long = strlen(digits) > (hex ? 8u : 10u);
-  if (too_long || value > (hex ? 0xFFFFFFFFull : (unsigned long long)INT_MAX)) {
-    i_error_at(i_token_line(), "number %s is too large for a KAM word (maxint is %d)", repr,
-               INT_MAX);
+  if (hex && (too_long || value > 0xFFFFFFFFull)) {
+    i_error_at(i_token_line(), "the number %s has more than the 32 bits of a KAM word", repr);
+    return 0;
+  }
+  if (!hex && (too_long || value > (unsigned long long)INT_MAX)) {
+    i_error_at(i_token_line(), "the number %s is larger than maxint, %d", repr, INT_MAX);
     return 0;
   }
   return (integer)(int)(unsigned int)value;

@@ -200,10 +200,20 @@ void load_access(varref a, typeid *t)
 
 } /* load_access */
 
+void end_selectors(varref a)
+{
+
+} /* end_selectors */
+
 void begin_call(symbol s, integer line, boolean as_function, callref *c)
 {
 
 } /* begin_call */
+
+void copy_call(callref c, callref *copy)
+{
+
+} /* copy_call */
 
 void begin_argument(callref c)
 {
@@ -220,15 +230,10 @@ void end_function_call(callref c, typeid *t)
 
 } /* end_function_call */
 
-void copy_call(callref c, callref *copy)
+void end_procedure_call(callref c)
 {
 
-} /* copy_call */
-
-void end_selectors(varref a)
-{
-
-} /* end_selectors */
+} /* end_procedure_call */
 
 void begin_target(symbol s, integer line, varref *a)
 {
@@ -254,11 +259,6 @@ void skip_line(void)
 {
 
 } /* skip_line */
-
-void end_procedure_call(callref c)
-{
-
-} /* end_procedure_call */
 
 void new_label(label *l)
 {
