@@ -63,8 +63,9 @@ void kam_place_label(label l);
 piece kam_cut(int mark);
 void kam_paste(piece p);
 
-/* The last instruction, when it is OP and nothing jumps to it or behind
-   it, so that it may be changed; its first operand goes to *A. */
+/* The last instruction, when it is OP and no label names what follows it,
+   so that it may be changed (a label on it names the start of what it
+   ends, and stays); its first operand goes to *A. */
 int kam_last_is(enum kam_op op, int *a);
 /* The last two instructions, when both are ldcon and free to change. */
 int kam_last_constants(int *a, int *b);
