@@ -10,8 +10,10 @@
 # attributes (spelling of identifiers, value of numbers) as the ZEDRA
 # scanner, which the generated parser fetches. The ZEDRA front end always
 # writes the numbered listing, so flex + bison is also timed echoing its
-# input into a numbered listing. The complete MiniPas compiler of the build (symbol
-# table, stack code on standard output) is shown for reference.
+# input into a numbered listing. The complete MiniPas compiler of the build
+# (symbol table, type checks, KAM code in memory) is shown for reference;
+# the program is far beyond what a KAM code file holds, so it ends with
+# that error and a non-zero exit.
 # Each figure is the best of three runs; CPU is user + system time.
 # usage: run.sh BUILD_DIR BENCH_DIR
 build=$(cd "$1" && pwd)

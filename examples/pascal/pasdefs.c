@@ -1,19 +1,42 @@
+/*
+ * pasdefs.c - the conversion actions of the MiniPas scanner (passcan.inp).
+ *
+ * The scanner calls them while the token is the current one, with its
+ * lexeme: a number becomes its value, and every attributed token keeps the
+ * line it starts on, for messages about it that come after the parser has
+ * read further.
+ */
 #include "pasdefs.h"
+
+#include <limits.h>
 #include <stdlib.h>
 
-/* The conversion actions of passcan: a number is decimal, or hexadecimal
-   behind a '$'. The scanner hands over the lexeme of the number. */
+#include "scanpars.h"
 
-integer	to_number(string repr)
+/* A decimal number, or a hexadecimal one behind a '$'. A KAM word holds 32
+   bits: a hexadecimal number of up to eight digits gives its bit pattern
+   ($FFFFFFFF is -1), a decimal number must not exceed maxint. */
+integer to_number(string repr)
 {
-  if (repr[0] == '$')
-    return (integer)strtol(repr + 1, NULL, 16);
-  return int_encode(repr);
-} /* to_number */
+  const int hex = repr[0] == '$';
+  const char *digits = hex ? repr + 1 : repr;
+  while (*digits == '0' && digits[1] != '\0')
+    digits++;
+  unsigned long long value = strtoull(digits, NULL, hex ? 16 : 10);
+  const int too_long = strlen(digits) > (hex ? 8u : 10u);
+  if (hex && (too_long || value > 0xFFFFFFFFull)) {
+    i_error_at(i_token_line(), "the number %s has more than the 32 bits of a KAM word", repr);
+    return 0;
+  }
+  if (!hex && (too_long || value > (unsigned long long)INT_MAX)) {
+    i_error_at(i_token_line(), "the number %s is larger than maxint, %d", repr, INT_MAX);
+    return 0;
+  }
+  return (integer)(int)(unsigned int)value;
+}
 
-/* The type radix of passcan.h is declared after this module's header, so
-   the radix is passed as its number: 0 decimal, 1 hexadecimal. */
-integer	radix_of(string repr)
+integer token_line(string repr)
 {
-  return repr[0] == '$' ? 1 : 0;
-} /* radix_of */
+  (void)repr;
+  return i_token_line();
+}

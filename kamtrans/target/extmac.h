@@ -60,6 +60,18 @@ int kam_stnvar(int sn, int dpl, int *top);
 int kam_ldnvar_count(int sn, int dpl, int *top);
 void kam_ldnvar_fill(int *room, int count);
 
+/* The return labels R8 ... R15 of k2a's calls are register names to
+   clang's assembler blocks (x86-64 registers, refused in 32-bit code);
+   they get other names here. */
+#define R8 kam_return_8
+#define R9 kam_return_9
+#define R10 kam_return_10
+#define R11 kam_return_11
+#define R12 kam_return_12
+#define R13 kam_return_13
+#define R14 kam_return_14
+#define R15 kam_return_15
+
 /* call: remember the return label, jump. The label's address is taken with
    lea: clang's assembler blocks turn "push offset label" into a 16-bit push
    of an undefined symbol. */

@@ -1,5 +1,6 @@
-// The MiniPas scanner specification of the examples, read and resolved as
-// sgen does it: the declarations and the automaton it gives.
+// A realistic scanner specification (an early MiniPas scanner, kept in
+// tests/sgen/data), read and resolved as sgen does it: the declarations and
+// the automaton it gives.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -20,7 +21,7 @@ class DrvExample : public ::testing::Test {
   void SetUp() override {
     const char* source_dir = std::getenv("ZEDRA_SOURCE_DIR");
     if (!source_dir) GTEST_SKIP() << "ZEDRA_SOURCE_DIR is not set";
-    const std::string path = std::string(source_dir) + "/examples/pascal/passcan.inp";
+    const std::string path = std::string(source_dir) + "/tests/sgen/data/pascal_scanner.inp";
     nfa_.init();
     source_.restart(test::read_file(path));
     ASSERT_EQ(read_scanner_specification(source_, front_.declarations, nfa_), 0) << front_.reports();

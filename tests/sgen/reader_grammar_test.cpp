@@ -203,12 +203,13 @@ TEST_F(ReaderTest, ReservedActionMustBeAStringConversion) {
   EXPECT_NE(terminal("b").reserved_action, nullptr);
 }
 
-// The realistic specification of the examples: literals first, then the
-// rules in their order, each character class one state.
+// A realistic specification (an early MiniPas scanner, kept in
+// tests/sgen/data): literals first, then the rules in their order, each
+// character class one state.
 TEST_F(ReaderTest, PascalExampleBuildsItsAutomaton) {
   const char* source_dir = std::getenv("ZEDRA_SOURCE_DIR");
   if (!source_dir) GTEST_SKIP() << "ZEDRA_SOURCE_DIR is not set";
-  const std::string spec = test::read_file(std::string(source_dir) + "/examples/pascal/passcan.inp");
+  const std::string spec = test::read_file(std::string(source_dir) + "/tests/sgen/data/pascal_scanner.inp");
   ASSERT_FALSE(spec.empty());
   ASSERT_EQ(read(spec), kReadAccepted) << reports();
   EXPECT_EQ(reports(), "");

@@ -1,131 +1,331 @@
 #include "pasacts.h"
 
-void open_scope(integer lvl)
+void start_compiler(void)
 {
 
-} /* open_scope */
+} /* start_compiler */
 
-void close_scope(void)
+void finish_compiler(void)
 {
 
-} /* close_scope */
+} /* finish_compiler */
 
-void declare_const(string name, integer number)
+void begin_program(string name, integer line)
+{
+
+} /* begin_program */
+
+void begin_body(void)
+{
+
+} /* begin_body */
+
+void end_body(void)
+{
+
+} /* end_body */
+
+void note_name(string name, integer line)
+{
+
+} /* note_name */
+
+void declare_const(string name, integer line, typeid t, integer value)
 {
 
 } /* declare_const */
 
-void declare_var(string name, vtype t, integer *addr)
+void declare_type(string name, integer line, typeid t)
 {
 
-} /* declare_var */
+} /* declare_type */
 
-void declare_proc(string name, integer *lvl)
+void declare_vars(typeid t)
 {
 
-} /* declare_proc */
+} /* declare_vars */
 
-void find_var(string name, vtype *t, integer *addr)
+void declare_procedure(string name, integer line, symbol *r)
 {
 
-} /* find_var */
+} /* declare_procedure */
 
-void call_proc(string name)
+void declare_function(string name, integer line, symbol *r)
 {
 
-} /* call_proc */
+} /* declare_function */
 
-void emit_op(opcode op)
+void declare_params(boolean by_reference, typeid t)
 {
 
-} /* emit_op */
+} /* declare_params */
 
-void emit_load(integer addr)
+void set_result(symbol r, typeid t, integer line)
 {
 
-} /* emit_load */
+} /* set_result */
 
-void emit_store(integer addr, vtype t)
+void close_routine(symbol r)
 {
 
-} /* emit_store */
+} /* close_routine */
 
-void emit_number(integer number, integer r)
-{
-
-} /* emit_number */
-
-void emit_bool(boolean b)
-{
-
-} /* emit_bool */
-
-void check_types(vtype left, vtype right, vtype *result)
-{
-
-} /* check_types */
-
-void expect_type(vtype given, vtype wanted)
-{
-
-} /* expect_type */
-
-void copy_type(vtype given, vtype *t)
+void copy_type(typeid given, typeid *t)
 {
 
 } /* copy_type */
+
+void named_type(string name, integer line, typeid *t)
+{
+
+} /* named_type */
+
+void begin_array(integer *mark)
+{
+
+} /* begin_array */
+
+void add_range(typeid low_type, integer low, typeid high_type, integer high, integer line)
+{
+
+} /* add_range */
+
+void make_array(integer mark, typeid element, typeid *t)
+{
+
+} /* make_array */
+
+void set_sign(boolean negative, boolean *sign)
+{
+
+} /* set_sign */
+
+void constant_value(integer mark, typeid t, integer line, integer *value, typeid *ct)
+{
+
+} /* constant_value */
+
+void here(integer *line)
+{
+
+} /* here */
+
+void no_type(typeid *t)
+{
+
+} /* no_type */
+
+void no_value(integer *value)
+{
+
+} /* no_value */
+
+void lookup(string name, integer line, symbol *s)
+{
+
+} /* lookup */
+
+void load_number(integer number, typeid *t)
+{
+
+} /* load_number */
+
+void load_char(char c, typeid *t)
+{
+
+} /* load_char */
+
+void load_bool(boolean b, typeid *t)
+{
+
+} /* load_bool */
+
+void load_string(string text, integer line, typeid *t)
+{
+
+} /* load_string */
+
+void set_op(oper given, oper *op)
+{
+
+} /* set_op */
+
+void no_oper(oper *op)
+{
+
+} /* no_oper */
+
+void binary(oper op, integer line, typeid left, typeid right, typeid *t)
+{
+
+} /* binary */
+
+void compare(oper op, integer line, typeid left, typeid right, typeid *t)
+{
+
+} /* compare */
+
+void sign(boolean negative, integer line, typeid given, typeid *t)
+{
+
+} /* sign */
+
+void negation(integer line, typeid given, typeid *t)
+{
+
+} /* negation */
+
+void to_ordinal(integer line, typeid given, typeid *t)
+{
+
+} /* to_ordinal */
+
+void to_char(integer line, typeid given, typeid *t)
+{
+
+} /* to_char */
+
+void begin_access(symbol s, integer line, varref *a)
+{
+
+} /* begin_access */
+
+void add_index(varref a, typeid t)
+{
+
+} /* add_index */
+
+void load_access(varref a, typeid *t)
+{
+
+} /* load_access */
+
+void end_selectors(varref a)
+{
+
+} /* end_selectors */
+
+void begin_call(symbol s, integer line, boolean as_function, callref *c)
+{
+
+} /* begin_call */
+
+void copy_call(callref c, callref *copy)
+{
+
+} /* copy_call */
+
+void begin_argument(callref c)
+{
+
+} /* begin_argument */
+
+void end_argument(callref c, typeid t)
+{
+
+} /* end_argument */
+
+void end_function_call(callref c, typeid *t)
+{
+
+} /* end_function_call */
+
+void end_procedure_call(callref c)
+{
+
+} /* end_procedure_call */
+
+void begin_target(symbol s, integer line, varref *a)
+{
+
+} /* begin_target */
+
+void target_value(varref a)
+{
+
+} /* target_value */
+
+void assign(varref a, typeid t)
+{
+
+} /* assign */
+
+void read_value(varref a)
+{
+
+} /* read_value */
+
+void skip_line(void)
+{
+
+} /* skip_line */
 
 void new_label(label *l)
 {
 
 } /* new_label */
 
-void emit_jump(label l, boolean conditional)
-{
-
-} /* emit_jump */
-
 void place_label(label l)
 {
 
 } /* place_label */
 
-void emit_write(vtype t)
+void emit_jump(label l)
 {
 
-} /* emit_write */
+} /* emit_jump */
 
-void emit_read(string name)
+void jump_if_false(typeid t, label l)
 {
 
-} /* emit_read */
+} /* jump_if_false */
 
-void start_program(string name, integer limit)
+void code_mark(integer *mark)
 {
 
-} /* start_program */
+} /* code_mark */
 
-void finish_program(string title)
+void end_condition(integer mark, typeid t, piece *p)
 {
 
-} /* finish_program */
+} /* end_condition */
 
-void default_vtype(vtype *t)
+void paste_condition(piece p, label l)
 {
 
-} /* default_vtype */
+} /* paste_condition */
 
-void default_opcode(opcode *op)
+void begin_for(string name, integer line, loopref *f)
 {
 
-} /* default_opcode */
+} /* begin_for */
 
-void set_op(opcode given, opcode *op)
+void for_start(loopref f, typeid t)
 {
 
-} /* set_op */
+} /* for_start */
 
-void next_level(integer lvl, integer *deeper)
+void for_direction(loopref f, boolean down)
 {
 
-} /* next_level */
+} /* for_direction */
+
+void for_limit(loopref f, typeid t)
+{
+
+} /* for_limit */
+
+void end_for(loopref f)
+{
+
+} /* end_for */
+
+void write_value(typeid t)
+{
+
+} /* write_value */
+
+void write_nothing(void)
+{
+
+} /* write_nothing */

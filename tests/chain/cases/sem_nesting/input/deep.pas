@@ -1,0 +1,34 @@
+{ Procedures nested one level deeper than KAM's display allows. }
+program deep;
+var v : integer;
+procedure p2;
+ procedure p3;
+  procedure p4;
+   procedure p5;
+    procedure p6;
+     procedure p7;
+      procedure p8;
+       procedure p9;
+        procedure p10;
+         procedure p11;
+          procedure p12;
+           procedure p13;
+            procedure p14;
+             procedure p15;
+              procedure p16;
+              begin v := 16 end;
+             begin v := 15 end;
+            begin v := 14 end;
+           begin v := 13 end;
+          begin v := 12 end;
+         begin v := 11 end;
+        begin v := 10 end;
+       begin v := 9 end;
+      begin v := 8 end;
+     begin v := 7 end;
+    begin v := 6 end;
+   begin v := 5 end;
+  begin v := 4 end;
+ begin v := 3 end;
+begin v := 2 end;
+begin v := 1 end.
