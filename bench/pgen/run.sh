@@ -5,6 +5,12 @@
 # a CHAIN. Terminal ranges keep it LL(1): t0-t9 close an alternative,
 # t10-t109 start one, t110-t129 start the option's alternatives, t130-t139
 # start repetitions, t140-t149 separate chains.
+#
+# Then the scale of pgen beside bison: chains of right-recursive rules
+# r<i> : a r<i+1> | b . (every rule can end in all the rules after it) of
+# 1 000 to 10 000 rules, and a wide grammar of 2 000 such rules that each
+# pass through a rule of 500 alternatives. CPU time and peak memory, best of
+# three; with the listing of LAST sets (option last) the chain of 3 000 too.
 # usage: run.sh BUILD_DIR BENCH_DIR
 set -e
 build=$1
@@ -67,3 +73,74 @@ if command -v bison >/dev/null 2>&1; then
 else
   echo "bison, 400 rules: skipped (bison is not installed)"
 fi
+
+[ -x /usr/bin/time ] || { echo "scale: skipped (/usr/bin/time is not installed)"; exit 0; }
+
+# chain N: chain<N>.inp and chain<N>.y
+chain() {
+  awk -v n="$1" 'BEGIN {
+    print "TERMINALS a, b.\nRULES" > ("chain" n ".inp")
+    print "%token a b\n%%\nstart : r0 ;" > ("chain" n ".y")
+    for (i = 0; i < n; i++) {
+      printf "r%d : a r%d | b.\n", i, i + 1 > ("chain" n ".inp")
+      printf "r%d : a r%d | b ;\n", i, i + 1 > ("chain" n ".y")
+    }
+    printf "r%d : b.\nROOT r0.\n", n > ("chain" n ".inp")
+    printf "r%d : b ;\n", n > ("chain" n ".y")
+  }'
+}
+
+# wide: wide.inp and wide.y, 2 000 rules over 500 terminals
+wide() {
+  awk 'BEGIN {
+    printf "TERMINALS z" > "wide.inp"; printf "%%token z" > "wide.y"
+    for (k = 0; k < 500; k++) { printf ", t%d", k > "wide.inp"; printf " t%d", k > "wide.y" }
+    print ".\nRULES" > "wide.inp"; print "\n%%\nstart : r0 ;" > "wide.y"
+    printf "e : t0" > "wide.inp"; printf "e : t0" > "wide.y"
+    for (k = 1; k < 500; k++) { printf " | t%d", k > "wide.inp"; printf " | t%d", k > "wide.y" }
+    print "." > "wide.inp"; print " ;" > "wide.y"
+    for (i = 0; i < 2000; i++) {
+      printf "r%d : t%d e r%d | t%d.\n", i, i % 500, i + 1, (i + 250) % 500 > "wide.inp"
+      printf "r%d : t%d e r%d | t%d ;\n", i, i % 500, i + 1, (i + 250) % 500 > "wide.y"
+    }
+    print "r2000 : z.\nROOT r0." > "wide.inp"; print "r2000 : z ;" > "wide.y"
+  }'
+}
+
+# measure COMMAND...: "cpu_seconds peak_kb" of the best of three runs.
+measure() {
+  for run in 1 2 3; do
+    /usr/bin/time -f "%U %S %M" -o measure.run "$@" >/dev/null 2>&1
+    tail -n 1 measure.run
+  done | awk '{ cpu = $1 + $2; if (NR == 1 || cpu < c) c = cpu; if (NR == 1 || $3 < m) m = $3 }
+              END { printf "%.2f %d\n", c, m }'
+}
+
+# line LABEL PGEN_FIGURES BISON_FIGURES
+line() {
+  set -- "$1" $2 $3
+  printf "%-28s pgen %6.2f s %8.1f MB" "$1" "$2" "$(awk -v k="$3" 'BEGIN { print k / 1024 }')"
+  if [ -n "${4:-}" ]; then
+    printf "   bison %6.2f s %8.1f MB" "$4" "$(awk -v k="$5" 'BEGIN { print k / 1024 }')"
+  fi
+  echo
+}
+
+have_bison=$(command -v bison >/dev/null 2>&1 && echo yes || echo no)
+for n in 1000 3000 6000 10000; do
+  chain $n
+  p=$(measure "$pgen" chain$n.inp)
+  b=""
+  [ "$have_bison" = yes ] && b=$(measure bison -o chain.tab.c chain$n.y)
+  line "chain of $n rules" "$p" "$b"
+done
+wide
+p=$(measure "$pgen" wide.inp)
+b=""
+[ "$have_bison" = yes ] && b=$(measure bison -o wide.tab.c wide.y)
+line "wide (2000 x 500 terminals)" "$p" "$b"
+printf 'OPTIONS last.\n' | cat - chain3000.inp > last3000.inp
+p=$(measure "$pgen" last3000.inp)
+line "chain of 3000, LAST listed" "$p" ""
+echo "(LAST listed: the listing itself grows with the square of the chain: $(wc -c <last3000.lst) bytes)"
+[ "$have_bison" = yes ] || echo "bison: skipped (not installed)"
