@@ -14,7 +14,9 @@
 # the current binary folder; a relative name is taken below it). The command
 # runs again when the specification, the generator or a file of DEPENDS
 # changes; a parser also depends on the include file (.inc) of its SCANNER,
-# and pgen runs in the scanner's output folder, where it finds that file.
+# and pgen runs in the scanner's output folder, where it finds that file
+# (without SCANNER in the specification's folder; include files are also
+# found in the output folder and below $KOSTAL/include).
 #
 # ACTIONS hands over the user's action modules (a scanner's definition
 # modules with the conversion actions, a parser's action modules): a source
@@ -159,8 +161,12 @@ function(_zedra_generate caller kind name spec)
   endforeach()
 
   # A parser reads the include file of its scanner from the scanner's
-  # output folder, its working folder.
+  # output folder, its working folder; without a scanner it runs in the
+  # specification's folder, where include files of the user's own are found.
   set(working_dir "${dir}")
+  if(kind STREQUAL "parser")
+    get_filename_component(working_dir "${input}" DIRECTORY)
+  endif()
   set(scanner_depends)
   set(include_dirs "${dir}")
   if(DEFINED ZEDRA_ARG_SCANNER)
