@@ -12,6 +12,8 @@
 #                        FUZZ_TARGETS picks targets, FUZZ_ARGS adds libFuzzer
 #                        arguments (see fuzz/README.md)
 #   make install PREFIX=/usr/local
+#   make package         the Debian package and the tarball of what make install
+#                        installs (CPack), in the build folder
 #
 # COMPILER=clang builds with clang and clang++ instead of the default compilers.
 # CMAKE_ARGS="..." passes further arguments to CMake when it configures.
@@ -37,7 +39,7 @@ ifeq ($(COMPILER),clang)
 endif
 GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 
-.PHONY: all build check demo bench docs fuzz install clean
+.PHONY: all build check demo bench docs fuzz install package clean
 
 all: build
 
@@ -73,6 +75,9 @@ fuzz:
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf build build-san build-clang build-san-clang build-fuzz
