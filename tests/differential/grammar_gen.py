@@ -69,7 +69,7 @@ def random_grammar(rng, shape):
         for _ in range(2):
             roll = rng.random()
             if roll < 0.08:
-                sec = ("chain", sec, primary(rule, depth, False, set()))
+                sec = ("chain", sec, separator(rule, depth))
             elif roll < 0.12:
                 sec = ("list", sec, op())
             else:
@@ -77,6 +77,15 @@ def random_grammar(rng, shape):
         if rng.random() < 0.05:
             sec = ("pack", sec, op())
         return sec
+
+    def separator(rule, depth):
+        """A CHAIN separator; now and then one that can be empty, which the
+        chain loop must pass over on the first tokens of the operand."""
+        if rng.random() < 0.25:
+            alts = [[], [secondary(rule, depth + 1, True, set())]]
+            rng.shuffle(alts)
+            return ("g", alts)
+        return primary(rule, depth, False, set())
 
     def alternatives(rule, depth, most):
         alts, taken = [], set()

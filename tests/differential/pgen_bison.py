@@ -83,6 +83,7 @@ class Case:
         self.seed = seed
         self.dir = harness.fresh_dir(os.path.join(CONFIG["root"], f"grammar-{seed}"))
         self.problems = []
+        self.inputs = self.accepted = 0
 
     def fail(self, what):
         self.problems.append(what)
@@ -214,6 +215,8 @@ def compare_inputs(case, rng, bnf):
     verdicts = harness.run(["./b"] + names, case.dir).out.split("\n")
     for k, ((tokens, sentence), name) in enumerate(zip(strings, names)):
         bison = verdicts[k] if k < len(verdicts) else "(no verdict)"
+        case.inputs += 1
+        case.accepted += bison == "accept"
         if sentence and bison != "accept":
             case.fail(f"{name} {' '.join(tokens)}: bison rejects a sentence of the grammar")
             continue
@@ -231,12 +234,14 @@ def finish(case, compared):
     if not case.problems:
         if not CONFIG["keep"]:
             shutil.rmtree(case.dir, ignore_errors=True)
-        return {"compared": compared, "report": None}
+        return {"compared": compared, "report": None, "inputs": case.inputs,
+                "accepted": case.accepted}
     with open(case.path("g.inp")) as f:
         grammar = f.read()
     report = (f"=== seed {case.seed}: DISAGREEMENT (kept in {case.dir})\n{grammar}"
               + "\n".join(case.problems) + "\n")
-    return {"compared": compared, "report": report}
+    return {"compared": compared, "report": report, "inputs": case.inputs,
+            "accepted": case.accepted}
 
 
 def main():
@@ -249,16 +254,19 @@ def main():
     jobs = harness.env_int("ZEDRA_DIFF_JOBS", 1)
     prepare(root)
     start = time.time()
-    seeds = compared = failures = 0
+    seeds = compared = failures = inputs = accepted = 0
     for seed, result in harness.by_seed(check, first, wanted, jobs, lambda r: r["compared"]):
         seeds += 1
         compared += result["compared"]
+        inputs += result["inputs"]
+        accepted += result["accepted"]
         if result["report"]:
             failures += 1
             print(result["report"], flush=True)
-    print(f"pgen/bison: {compared} grammars compared, {seeds - compared} refused as not LL(1),"
-          f" seeds {first}..{first + seeds - 1}, {failures} with disagreements,"
-          f" {time.time() - start:.1f} s")
+    print(f"pgen/bison: {compared} grammars compared on {inputs} token strings"
+          f" ({accepted} accepted), {seeds - compared} refused (not LL(1), or rules"
+          f" without a terminal string); seeds {first}..{first + seeds - 1},"
+          f" {failures} with disagreements, {time.time() - start:.1f} s")
     return 1 if failures else 0
 
 

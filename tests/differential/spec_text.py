@@ -1,13 +1,16 @@
 """The text of a specification of spec_gen, as sgen reads it. The
 notations vary at random: a character in a set is written quoted in
 single or double quotes, as an octal escape or by its name (SP, HT, LF,
-CR, DEL); a string in single or double quotes, with its escapes.
+CR, SOH, ESC, DEL); a string in single or double quotes, with its
+escapes.
 """
+
+from spec_gen import WHITESPACE
 
 
 def char_text(rng, c):
-    names = {32: "SP", 9: "HT", 10: "LF", 13: "CR", 127: "DEL"}
-    if c in names and (c != 127 or rng.random() < 0.5):
+    names = {1: "SOH", 9: "HT", 10: "LF", 13: "CR", 27: "ESC", 32: "SP", 127: "DEL"}
+    if c in names and (c in WHITESPACE or rng.random() < 0.5):
         return names[c]
     if 33 <= c <= 126:
         roll = rng.random()
