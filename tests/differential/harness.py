@@ -81,6 +81,19 @@ def compile_c(cwd, output, sources, include_dirs=(), werror=True, object_only=Fa
     return run(argv, cwd, timeout=120)
 
 
+def summary(root, line):
+    """Prints the summary line of a run and keeps it in ROOT/summary, where
+    it can be read after a run whose output ctest did not show."""
+    print(line, flush=True)
+    with open(os.path.join(root, "summary"), "w") as f:
+        f.write(line + "\n")
+
+
+def seed_list(seeds):
+    """" (seeds 3, 17)" for the summary, nothing for no seed."""
+    return " (seeds " + ", ".join(map(str, seeds)) + ")" if seeds else ""
+
+
 def fresh_dir(path):
     """An empty folder at PATH."""
     shutil.rmtree(path, ignore_errors=True)

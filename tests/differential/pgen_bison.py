@@ -254,19 +254,22 @@ def main():
     jobs = harness.env_int("ZEDRA_DIFF_JOBS", 1)
     prepare(root)
     start = time.time()
-    seeds = compared = failures = inputs = accepted = 0
+    seeds = compared = inputs = accepted = 0
+    failures = []
     for seed, result in harness.by_seed(check, first, wanted, jobs, lambda r: r["compared"]):
         seeds += 1
         compared += result["compared"]
         inputs += result["inputs"]
         accepted += result["accepted"]
         if result["report"]:
-            failures += 1
+            failures.append(seed)
             print(result["report"], flush=True)
-    print(f"pgen/bison: {compared} grammars compared on {inputs} token strings"
-          f" ({accepted} accepted), {seeds - compared} refused (not LL(1), or rules"
-          f" without a terminal string); seeds {first}..{first + seeds - 1},"
-          f" {failures} with disagreements, {time.time() - start:.1f} s")
+    harness.summary(root, (
+        f"pgen/bison: {compared} grammars compared on {inputs} token strings"
+        f" ({accepted} accepted), {seeds - compared} refused (not LL(1), or rules"
+        f" without a terminal string); seeds {first}..{first + seeds - 1},"
+        f" {len(failures)} with disagreements{harness.seed_list(failures)},"
+        f" {time.time() - start:.1f} s"))
     return 1 if failures else 0
 
 

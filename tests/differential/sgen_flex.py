@@ -186,19 +186,22 @@ def main():
     jobs = harness.env_int("ZEDRA_DIFF_JOBS", 1)
     start = time.time()
     counts = {"compared": 0, "conflict": 0, "too large": 0}
-    seeds = tokens = failures = 0
+    seeds = tokens = 0
+    failures = []
     for seed, result in harness.by_seed(check, first, wanted, jobs,
                                         lambda r: r["outcome"] == "compared"):
         seeds += 1
         counts[result["outcome"]] += 1
         tokens += result["tokens"]
         if result["report"]:
-            failures += 1
+            failures.append(seed)
             print(result["report"], flush=True)
-    print(f"sgen/flex: {counts['compared']} specifications compared ({tokens} tokens),"
-          f" {counts['conflict']} refused for transition conflicts,"
-          f" {counts['too large']} too large; seeds {first}..{first + seeds - 1},"
-          f" {failures} with disagreements, {time.time() - start:.1f} s")
+    harness.summary(root, (
+        f"sgen/flex: {counts['compared']} specifications compared ({tokens} tokens),"
+        f" {counts['conflict']} refused for transition conflicts,"
+        f" {counts['too large']} too large; seeds {first}..{first + seeds - 1},"
+        f" {len(failures)} with disagreements{harness.seed_list(failures)},"
+        f" {time.time() - start:.1f} s"))
     return 1 if failures else 0
 
 
