@@ -262,6 +262,48 @@ void Machine::decode(int trap_index) {
     trap.need = 0;
     trap.span = stack_size;
   }
+  decode_calls(trap_index);
+}
+
+// A call whose procedure begins with crseg and stvar of parameters does
+// them too; a jump to a return does the return.
+void Machine::decode_calls(int trap_index) {
+  const auto& code = program_.code;
+  const int end = std::min(program_.halt_index, static_cast<int>(code.size()));
+  for (int i = 0; i < end; ++i) {
+    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
+    if (out.op != F_CALL && out.op != F_JUMP) continue;
+    const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
+    if (out.op == F_JUMP) {
+      if (at_target.op == F_RETURN || at_target.op == F_DLSEG_RETURN ||
+          at_target.op == F_V_DLSEG_RETURN)
+        out = at_target;
+      continue;
+    }
+    const int t = out.target;
+    if (t >= end || t == trap_index || code[static_cast<std::size_t>(t)].op != CRSEG ||
+        (at_target.op != F_CRSEG && at_target.op != F_CRSEG_ST && at_target.op != F_CRSEG_ST_ST))
+      continue;
+    int stores = 0;
+    while (stores < 2 && t + 1 + stores < end && t + 1 + stores != trap_index &&
+           code[static_cast<std::size_t>(t + 1 + stores)].op == STVAR &&
+           valid_level(code[static_cast<std::size_t>(t + 1 + stores)].args[0]))
+      ++stores;
+    FastInstruction frame;
+    frame.op = F_CALL_FRAME;
+    frame.target = t;
+    frame.count = static_cast<std::uint8_t>(stores);
+    frame.need = static_cast<std::uint8_t>(stores);
+    frame.span = static_cast<std::uint8_t>(stack_size - stores);
+    frame.v[0] = at_target.v[0];  // the crseg's segment number and length
+    frame.v[1] = at_target.v[1];
+    for (int k = 0; k < stores; ++k) {
+      const Instruction& store = code[static_cast<std::size_t>(t + 1 + k)];
+      frame.v[2 + 2 * k] = store.args[0];
+      frame.v[3 + 2 * k] = store.args[1];
+    }
+    out = frame;
+  }
 }
 
 }  // namespace kam

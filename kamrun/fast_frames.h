@@ -37,19 +37,29 @@ inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
   const std::size_t header = mem_.size();
   const std::size_t words = header_words + static_cast<std::size_t>(length);
   if (header + words > memory_limit_ || words > mem_.capacity() - header) return false;
+  const auto level = static_cast<std::size_t>(sn);
+  const std::int32_t stat = display_[level - 1];
+  const std::int32_t dyn = display_[static_cast<std::size_t>(csn_)];
   mem_.grow_within(words);
-  mem_[header] = sn;
-  mem_[header + 1] = length;
-  mem_[header + 2] = display_[static_cast<std::size_t>(sn - 1)];
-  mem_[header + 3] = display_[static_cast<std::size_t>(csn_)];
-  for (std::size_t word = header; word < header + header_words; ++word) mem_.mark_header(word);
+  std::int32_t* word = mem_.words() + header;
+  word[0] = sn;
+  word[1] = length;
+  word[2] = stat;
+  word[3] = dyn;
+  std::uint8_t* flag = mem_.header_flags() + header;
+  std::fill_n(flag, header_words, std::uint8_t{1});
+  const auto base = static_cast<std::uint32_t>(header + header_words);
   csn_ = sn;
-  display_[static_cast<std::size_t>(sn)] = static_cast<std::int32_t>(header + header_words);
+  display_[level] = static_cast<std::int32_t>(base);
   top_level_ = std::max(top_level_, static_cast<int>(sn));
-  // Growing changes only the new segment's window and those cut short by
-  // the end of the address space.
-  refresh_window(sn);
-  for (std::uint32_t levels = size_bound_levels_ & ~(1u << sn); levels != 0; levels &= levels - 1)
+  // The new segment ends the address space: its window is all of it
+  // (none for length 0, where the base is the size). Growing changes only
+  // the windows cut short by the end of the address space.
+  window_base_[level] = base;
+  window_limit_[level] = static_cast<std::uint32_t>(length);
+  const std::uint32_t bit = 1u << sn;
+  size_bound_levels_ = length == 0 ? size_bound_levels_ | bit : size_bound_levels_ & ~bit;
+  for (std::uint32_t levels = size_bound_levels_ & ~bit; levels != 0; levels &= levels - 1)
     refresh_window(std::countr_zero(levels));
   return true;
 }
@@ -88,8 +98,16 @@ inline bool Machine::fast_dlseg() {
     csn_ = caller;
     top_level_ = std::max(top_level_, static_cast<int>(caller));
   }
-  mem_.shrink(static_cast<std::size_t>(address - header_words));
-  for (int level = 1; level <= top_level_; ++level) refresh_window(level);
+  // Only the levels set here and those whose windows reach beyond the
+  // new end of the address space change.
+  const auto size_now = static_cast<std::uint32_t>(address - header_words);
+  mem_.shrink(size_now);
+  for (int level = 1; level <= top_level_; ++level) {
+    const auto at = static_cast<std::size_t>(level);
+    if (window_base_[at] != static_cast<std::uint32_t>(display_[at]) ||
+        std::uint64_t{window_base_[at]} + window_limit_[at] > size_now)
+      refresh_window(level);
+  }
   return true;
 }
 

@@ -16,29 +16,47 @@ namespace kam {
 #define KAM_FAST_OPERATORS(X) X(ADD) X(SUB) X(MUL) X(AND) X(OR) KAM_FAST_COMPARISONS(X)
 #define KAM_FAST_COMPARISONS(X) X(EQ) X(NE) X(LT) X(LE) X(GT) X(GE)
 
+// The fast instructions that are not named after an operator, in order.
+#define KAM_FAST_FIXED_OPS(X)                                                          \
+  X(F_SLOW) /* executed by step() */                                                   \
+  X(F_TRAP) /* tracing starts here: leave the fast loop */                             \
+  X(F_NOOP) X(F_LDCON) X(F_LDVAR) X(F_STVAR) X(F_POP) X(F_JUMP) X(F_JIFF) X(F_JIFT)    \
+  X(F_NOT) X(F_NEG) X(F_CALL) X(F_RETURN) X(F_CRSEG) X(F_DLSEG) X(F_LDX) X(F_STX)      \
+  /* fused sequences without an operator */                                           \
+  X(F_V_V) X(F_V_C) X(F_V_ST) X(F_C_ST) X(F_ST_JUMP) X(F_NOT_AND)                      \
+  X(F_C_X_LD)     /* ldcon -1; ldxvar: the indexes on the stack */                     \
+  X(F_V_C_X_LD)   /* ldvar; ldcon -1; ldxvar */                                        \
+  X(F_C_X_ST)     /* ldcon -1; stxvar: the value below the indexes */                  \
+  X(F_V_C_X_ST)   /* ldvar; ldcon -1; stxvar */                                        \
+  X(F_C_V_C_X_ST) /* ldcon; ldvar; ldcon -1; stxvar: a constant into an element */     \
+  X(F_CRSEG_ST) X(F_CRSEG_ST_ST) X(F_DLSEG_RETURN) X(F_V_DLSEG_RETURN)                 \
+  X(F_CALL_FRAME) /* call to a crseg and the stvar of its first parameters */
+
+// Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;
+// OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar.
+#define KAM_FAST_OPERATOR_OPS(X, op)                                                   \
+  X(F_##op) X(F_V_##op) X(F_C_##op) X(F_VV_##op) X(F_VC_##op) X(F_##op##_ST)           \
+  X(F_VV_##op##_ST) X(F_VC_##op##_ST)
+// Each comparison CMP: CMP jiff; ldvar ldvar CMP jiff; ldvar ldcon CMP jiff.
+#define KAM_FAST_COMPARISON_OPS(X, op) X(F_##op##_JF) X(F_VV_##op##_JF) X(F_VC_##op##_JF)
+
+// Every fast instruction, in the order of FastOp.
+#define KAM_FAST_OPS(X)                                                                \
+  KAM_FAST_FIXED_OPS(X)                                                                \
+  KAM_FAST_OPERATOR_OPS(X, ADD) KAM_FAST_OPERATOR_OPS(X, SUB)                          \
+  KAM_FAST_OPERATOR_OPS(X, MUL) KAM_FAST_OPERATOR_OPS(X, AND)                          \
+  KAM_FAST_OPERATOR_OPS(X, OR) KAM_FAST_OPERATOR_OPS(X, EQ)                            \
+  KAM_FAST_OPERATOR_OPS(X, NE) KAM_FAST_OPERATOR_OPS(X, LT)                            \
+  KAM_FAST_OPERATOR_OPS(X, LE) KAM_FAST_OPERATOR_OPS(X, GT)                            \
+  KAM_FAST_OPERATOR_OPS(X, GE)                                                         \
+  KAM_FAST_COMPARISON_OPS(X, EQ) KAM_FAST_COMPARISON_OPS(X, NE)                        \
+  KAM_FAST_COMPARISON_OPS(X, LT) KAM_FAST_COMPARISON_OPS(X, LE)                        \
+  KAM_FAST_COMPARISON_OPS(X, GT) KAM_FAST_COMPARISON_OPS(X, GE)
+
 enum FastOp : std::uint8_t {
-  F_SLOW,  // executed by step()
-  F_TRAP,  // tracing starts here: leave the fast loop
-  F_NOOP, F_LDCON, F_LDVAR, F_STVAR, F_POP, F_JUMP, F_JIFF, F_JIFT, F_NOT, F_NEG,
-  F_CALL, F_RETURN, F_CRSEG, F_DLSEG, F_LDX, F_STX,
-  // fused sequences without an operator
-  F_V_V, F_V_C, F_V_ST, F_C_ST, F_ST_JUMP, F_NOT_AND,
-  F_C_X_LD,     // ldcon -1; ldxvar: the indexes on the stack
-  F_V_C_X_LD,   // ldvar; ldcon -1; ldxvar
-  F_C_X_ST,     // ldcon -1; stxvar: the value below the indexes
-  F_V_C_X_ST,   // ldvar; ldcon -1; stxvar
-  F_C_V_C_X_ST, // ldcon; ldvar; ldcon -1; stxvar: a constant into an element
-  F_CRSEG_ST, F_CRSEG_ST_ST, F_DLSEG_RETURN, F_V_DLSEG_RETURN,
-  // each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon
-  // OP; OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar
-#define KAM_FAST_OPERATOR_OPS(op) \
-  F_##op, F_V_##op, F_C_##op, F_VV_##op, F_VC_##op, F_##op##_ST, F_VV_##op##_ST, F_VC_##op##_ST,
-  KAM_FAST_OPERATORS(KAM_FAST_OPERATOR_OPS)
-#undef KAM_FAST_OPERATOR_OPS
-  // each comparison: CMP jiff; ldvar ldvar CMP jiff; ldvar ldcon CMP jiff
-#define KAM_FAST_COMPARISON_OPS(op) F_##op##_JF, F_VV_##op##_JF, F_VC_##op##_JF,
-  KAM_FAST_COMPARISONS(KAM_FAST_COMPARISON_OPS)
-#undef KAM_FAST_COMPARISON_OPS
+#define KAM_FAST_ENUMERATOR(name) name,
+  KAM_FAST_OPS(KAM_FAST_ENUMERATOR)
+#undef KAM_FAST_ENUMERATOR
   F_COUNT
 };
 

@@ -4,6 +4,8 @@
 // instruction with its full checks and messages. A fused case that finds a
 // problem after its first instructions have done their work moves IC past
 // them and hands the rest to step() the same way.
+#include <iterator>
+
 #include "arith.h"
 #include "fast_frames.h"
 #include "fast_ops.h"
@@ -19,10 +21,11 @@ namespace {
 // available words may be taken as indexes. dimensions is set to their
 // number. False whenever a check would fail, or the arithmetic might
 // leave the range in which it is plainly exact.
-bool element_address(const std::uint32_t* base, const std::uint32_t* limit,
-                     const std::int32_t* mem, std::int32_t sn, std::int32_t dpl,
-                     const std::int32_t* last, int available, int& dimensions,
-                     std::uint32_t& address) {
+[[gnu::noinline]] bool any_element_address(const std::uint32_t* base, const std::uint32_t* limit,
+                                           const std::int32_t* mem, std::int32_t sn,
+                                           std::int32_t dpl, const std::int32_t* last,
+                                           int available, int& dimensions,
+                                           std::uint32_t& address) {
   const std::uint32_t window = limit[sn];
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
   if (at + 2 >= window) return false;
@@ -44,6 +47,26 @@ bool element_address(const std::uint32_t* base, const std::uint32_t* limit,
   const std::int64_t element = total + descriptor[1];
   if (element < 0 || element >= window) return false;
   dimensions = n;
+  address = base[sn] + static_cast<std::uint32_t>(element);
+  return true;
+}
+
+// The same, at once for the one-dimensional arrays of most programs.
+inline bool element_address(const std::uint32_t* base, const std::uint32_t* limit,
+                            const std::int32_t* mem, std::int32_t sn, std::int32_t dpl,
+                            const std::int32_t* last, int available, int& dimensions,
+                            std::uint32_t& address) {
+  const std::uint32_t window = limit[sn];
+  const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
+  if (at + 3 >= window || mem[base[sn] + at] != 1)
+    return any_element_address(base, limit, mem, sn, dpl, last, available, dimensions, address);
+  const std::int32_t* descriptor = mem + base[sn] + at;
+  // Index i of bounds lo..hi: 0 <= i - lo <= size - 1, as ixdpl checks it.
+  const std::int64_t difference = std::int64_t{last[0]} - descriptor[3];
+  if (difference < 0 || difference >= descriptor[2]) return false;
+  const std::int64_t element = difference + descriptor[1];
+  if (static_cast<std::uint64_t>(element) >= window) return false;
+  dimensions = 1;
   address = base[sn] + static_cast<std::uint32_t>(element);
   return true;
 }
@@ -82,322 +105,353 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     return element_address(base, limit, mem, sn, dpl, last, available, dimensions, address);
   };
 
+// Dispatch: the next fast instruction, when the stack depth suits it,
+// else the reference step.
+#define KAM_NEXT                                                                    \
+  do {                                                                              \
+    f = code + ic;                                                                  \
+    v = f->v;                                                                       \
+    if (static_cast<unsigned>(sp - f->need) > f->span) goto slow;                   \
+    goto* handlers[f->op];                                                          \
+  } while (false)
+
 // Operator op in each of its forms (fast_ops.h): the stack check has been
 // made, so only the variables remain to be checked.
 #define KAM_OPERATOR_CASES(op)                                                      \
-  case F_##op:                                                                      \
+  L_F_##op:                                                                      \
     st[sp - 2] = plain_binary(op, st[sp - 2], st[sp - 1]);                          \
     --sp;                                                                           \
     ++ic;                                                                           \
-    continue;                                                                       \
-  case F_V_##op: {                                                                  \
+    KAM_NEXT;                                                                       \
+  L_F_V_##op: {                                                                  \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a)) break;                                                \
+    if (!load(v[0], v[1], a)) goto slow;                                                \
     st[sp - 1] = plain_binary(op, st[sp - 1], mem[a]);                              \
     ic += 2;                                                                        \
-    continue;                                                                       \
+    KAM_NEXT;                                                                       \
   }                                                                                 \
-  case F_C_##op:                                                                    \
+  L_F_C_##op:                                                                    \
     st[sp - 1] = plain_binary(op, st[sp - 1], v[0]);                                \
     ic += 2;                                                                        \
-    continue;                                                                       \
-  case F_VV_##op: {                                                                 \
+    KAM_NEXT;                                                                       \
+  L_F_VV_##op: {                                                                 \
     std::uint32_t a, b;                                                             \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) break;                        \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                        \
     st[sp++] = plain_binary(op, mem[a], mem[b]);                                    \
     ic += 3;                                                                        \
-    continue;                                                                       \
+    KAM_NEXT;                                                                       \
   }                                                                                 \
-  case F_VC_##op: {                                                                 \
+  L_F_VC_##op: {                                                                 \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a)) break;                                                \
+    if (!load(v[0], v[1], a)) goto slow;                                                \
     st[sp++] = plain_binary(op, mem[a], v[2]);                                      \
     ic += 3;                                                                        \
-    continue;                                                                       \
+    KAM_NEXT;                                                                       \
   }                                                                                 \
-  case F_##op##_ST: {                                                               \
+  L_F_##op##_ST: {                                                               \
     std::uint32_t r;                                                                \
-    if (!store(v[0], v[1], r)) break;                                               \
+    if (!store(v[0], v[1], r)) goto slow;                                               \
     mem[r] = plain_binary(op, st[sp - 2], st[sp - 1]);                              \
     sp -= 2;                                                                        \
     ic += 2;                                                                        \
-    continue;                                                                       \
+    KAM_NEXT;                                                                       \
   }                                                                                 \
-  case F_VV_##op##_ST: {                                                            \
+  L_F_VV_##op##_ST: {                                                            \
     std::uint32_t a, b, r;                                                          \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r)) break; \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r)) goto slow; \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
     ic += 4;                                                                        \
-    continue;                                                                       \
+    KAM_NEXT;                                                                       \
   }                                                                                 \
-  case F_VC_##op##_ST: {                                                            \
+  L_F_VC_##op##_ST: {                                                            \
     std::uint32_t a, r;                                                             \
-    if (!load(v[0], v[1], a) || !store(v[3], v[4], r)) break;                       \
+    if (!load(v[0], v[1], a) || !store(v[3], v[4], r)) goto slow;                       \
     mem[r] = plain_binary(op, mem[a], v[2]);                                        \
     ic += 4;                                                                        \
-    continue;                                                                       \
+    KAM_NEXT;                                                                       \
   }
 // Comparison op followed by a jump taken when it is false.
 #define KAM_COMPARISON_CASES(op)                                                    \
-  case F_##op##_JF:                                                                 \
-    if (--remaining < 0) break;                                                     \
+  L_F_##op##_JF:                                                                 \
+    if (--remaining < 0) goto slow;                                                     \
     sp -= 2;                                                                        \
-    ic = plain_binary(op, st[sp], st[sp + 1]) != 0 ? ic + 2 : f.target;             \
-    continue;                                                                       \
-  case F_VV_##op##_JF: {                                                            \
+    ic = plain_binary(op, st[sp], st[sp + 1]) != 0 ? ic + 2 : f->target;             \
+    KAM_NEXT;                                                                       \
+  L_F_VV_##op##_JF: {                                                            \
     std::uint32_t a, b;                                                             \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) break;     \
-    ic = plain_binary(op, mem[a], mem[b]) != 0 ? ic + 4 : f.target;                 \
-    continue;                                                                       \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow;     \
+    ic = plain_binary(op, mem[a], mem[b]) != 0 ? ic + 4 : f->target;                 \
+    KAM_NEXT;                                                                       \
   }                                                                                 \
-  case F_VC_##op##_JF: {                                                            \
+  L_F_VC_##op##_JF: {                                                            \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a) || --remaining < 0) break;                             \
-    ic = plain_binary(op, mem[a], v[2]) != 0 ? ic + 4 : f.target;                   \
-    continue;                                                                       \
+    if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                             \
+    ic = plain_binary(op, mem[a], v[2]) != 0 ? ic + 4 : f->target;                   \
+    KAM_NEXT;                                                                       \
   }
 
-  for (;;) {
-    const FastInstruction& f = code[ic];
-    const std::int32_t* v = f.v;
-    if (static_cast<unsigned>(sp - f.need) <= f.span) {
-      switch (f.op) {
-        KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
-        KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
-        case F_NOOP:
-          ++ic;
-          continue;
-        case F_LDCON:
-          st[sp++] = v[0];
-          ++ic;
-          continue;
-        case F_LDVAR: {
-          std::uint32_t a;
-          if (!load(v[0], v[1], a)) break;
-          st[sp++] = mem[a];
-          ++ic;
-          continue;
-        }
-        case F_STVAR: {
-          std::uint32_t r;
-          if (!store(v[0], v[1], r)) break;
-          mem[r] = st[--sp];
-          ++ic;
-          continue;
-        }
-        case F_POP:
-          --sp;
-          ++ic;
-          continue;
-        case F_JUMP:
-          if (--remaining < 0) break;
-          ic = f.target;
-          continue;
-        case F_JIFF:
-          if (--remaining < 0) break;
-          ic = st[--sp] == 0 ? f.target : ic + 1;
-          continue;
-        case F_JIFT:
-          if (--remaining < 0) break;
-          ic = st[--sp] != 0 ? f.target : ic + 1;
-          continue;
-        case F_NOT:
-          st[sp - 1] = st[sp - 1] == 0;
-          ++ic;
-          continue;
-        case F_NEG:
-          st[sp - 1] = wrap(-std::int64_t{st[sp - 1]});
-          ++ic;
-          continue;
-        case F_NOT_AND:
-          st[sp - 2] = plain_binary(AND, st[sp - 2], st[sp - 1] == 0);
-          --sp;
-          ic += 2;
-          continue;
-        case F_CALL:
-          if (rsp >= stack_size || --remaining < 0) break;
-          returns[rsp++] = ic + 1;
-          ic = f.target;
-          continue;
-        case F_RETURN: {
-          if (rsp == 0) break;
-          const std::int32_t back = returns[rsp - 1];
-          if (static_cast<std::uint32_t>(back) > halt) break;
-          --rsp;
-          ic = back;
-          continue;
-        }
-        case F_CRSEG:
-          if (!fast_crseg(v[0], v[1])) break;
-          ++ic;
-          continue;
-        case F_CRSEG_ST:
-        case F_CRSEG_ST_ST: {
-          if (!fast_crseg(v[0], v[1])) break;
-          ++ic;
-          std::uint32_t r;
-          if (!store(v[2], v[3], r)) break;
-          mem[r] = st[--sp];
-          ++ic;
-          if (f.op == F_CRSEG_ST) continue;
-          if (!store(v[4], v[5], r)) break;
-          mem[r] = st[--sp];
-          ++ic;
-          continue;
-        }
-        case F_DLSEG:
-          if (!fast_dlseg()) break;
-          ++ic;
-          continue;
-        case F_DLSEG_RETURN: {
-          if (rsp == 0) break;
-          const std::int32_t back = returns[rsp - 1];
-          if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) break;
-          --rsp;
-          ic = back;
-          continue;
-        }
-        case F_V_DLSEG_RETURN: {
-          std::uint32_t a;
-          if (!load(v[0], v[1], a) || rsp == 0) break;
-          const std::int32_t value = mem[a];
-          const std::int32_t back = returns[rsp - 1];
-          if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) break;
-          st[sp++] = value;
-          --rsp;
-          ic = back;
-          continue;
-        }
-        case F_V_V: {
-          std::uint32_t a, b;
-          if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) break;
-          st[sp] = mem[a];
-          st[sp + 1] = mem[b];
-          sp += 2;
-          ic += 2;
-          continue;
-        }
-        case F_V_C: {
-          std::uint32_t a;
-          if (!load(v[0], v[1], a)) break;
-          st[sp] = mem[a];
-          st[sp + 1] = v[2];
-          sp += 2;
-          ic += 2;
-          continue;
-        }
-        case F_V_ST: {
-          std::uint32_t a, r;
-          if (!load(v[0], v[1], a) || !store(v[2], v[3], r)) break;
-          mem[r] = mem[a];
-          ic += 2;
-          continue;
-        }
-        case F_C_ST: {
-          std::uint32_t r;
-          if (!store(v[1], v[2], r)) break;
-          mem[r] = v[0];
-          ic += 2;
-          continue;
-        }
-        case F_ST_JUMP: {
-          std::uint32_t r;
-          if (!store(v[0], v[1], r) || --remaining < 0) break;
-          mem[r] = st[--sp];
-          ic = f.target;
-          continue;
-        }
-        case F_LDX: {
-          int n;
-          std::uint32_t a;
-          if (st[sp - 1] != -1 || !element(v[0], v[1], st + sp - 2, sp - 1, n, a)) break;
-          sp -= n + 1;
-          st[sp++] = mem[a];
-          ++ic;
-          continue;
-        }
-        case F_STX: {
-          int n;
-          std::uint32_t r;
-          if (st[sp - 1] != -1 || !element(v[0], v[1], st + sp - 2, sp - 2, n, r) ||
-              headers[r] != 0)
-            break;
-          sp -= n + 2;
-          mem[r] = st[sp];
-          ++ic;
-          continue;
-        }
-        case F_C_X_LD: {
-          int n;
-          std::uint32_t a;
-          if (!element(v[0], v[1], st + sp - 1, sp, n, a)) break;
-          sp -= n;
-          st[sp++] = mem[a];
-          ic += 2;
-          continue;
-        }
-        case F_C_X_ST: {
-          int n;
-          std::uint32_t r;
-          if (!element(v[0], v[1], st + sp - 1, sp - 1, n, r) || headers[r] != 0) break;
-          sp -= n + 1;
-          mem[r] = st[sp];
-          ic += 2;
-          continue;
-        }
-        case F_V_C_X_LD: {
-          int n;
-          std::uint32_t i, a;
-          if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) break;
-          st[sp++] = mem[a];
-          ic += 3;
-          continue;
-        }
-        case F_V_C_X_ST: {
-          int n;
-          std::uint32_t i, r;
-          if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, r) || headers[r] != 0)
-            break;
-          mem[r] = st[--sp];
-          ic += 3;
-          continue;
-        }
-        case F_C_V_C_X_ST: {
-          int n;
-          std::uint32_t i, r;
-          if (!load(v[1], v[2], i) || !element(v[3], v[4], mem + i, 1, n, r) || headers[r] != 0)
-            break;
-          mem[r] = v[0];
-          ic += 4;
-          continue;
-        }
-        case F_TRAP:
-          sp_ = sp;
-          ic_ = ic;
-          rsp_ = rsp;
-          budget = remaining;
-          return FastEnd::Trap;
-        default:
-          break;
+  // The handler of each fast instruction, in the order of FastOp.
+#define KAM_HANDLER_ADDRESS(name) &&L_##name,
+  static const void* const handlers[] = {KAM_FAST_OPS(KAM_HANDLER_ADDRESS)};
+#undef KAM_HANDLER_ADDRESS
+  static_assert(std::size(handlers) == F_COUNT);
+  const FastInstruction* f;
+  const std::int32_t* v;
+  KAM_NEXT;
+
+KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
+KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
+  L_F_NOOP:
+    ++ic;
+    KAM_NEXT;
+  L_F_LDCON:
+    st[sp++] = v[0];
+    ++ic;
+    KAM_NEXT;
+  L_F_LDVAR: {
+    std::uint32_t a;
+    if (!load(v[0], v[1], a)) goto slow;
+    st[sp++] = mem[a];
+    ++ic;
+    KAM_NEXT;
+  }
+  L_F_STVAR: {
+    std::uint32_t r;
+    if (!store(v[0], v[1], r)) goto slow;
+    mem[r] = st[--sp];
+    ++ic;
+    KAM_NEXT;
+  }
+  L_F_POP:
+    --sp;
+    ++ic;
+    KAM_NEXT;
+  L_F_JUMP:
+    if (--remaining < 0) goto slow;
+    ic = f->target;
+    KAM_NEXT;
+  L_F_JIFF:
+    if (--remaining < 0) goto slow;
+    ic = st[--sp] == 0 ? f->target : ic + 1;
+    KAM_NEXT;
+  L_F_JIFT:
+    if (--remaining < 0) goto slow;
+    ic = st[--sp] != 0 ? f->target : ic + 1;
+    KAM_NEXT;
+  L_F_NOT:
+    st[sp - 1] = st[sp - 1] == 0;
+    ++ic;
+    KAM_NEXT;
+  L_F_NEG:
+    st[sp - 1] = wrap(-std::int64_t{st[sp - 1]});
+    ++ic;
+    KAM_NEXT;
+  L_F_NOT_AND:
+    st[sp - 2] = plain_binary(AND, st[sp - 2], st[sp - 1] == 0);
+    --sp;
+    ic += 2;
+    KAM_NEXT;
+  L_F_CALL:
+    if (rsp >= stack_size || --remaining < 0) goto slow;
+    returns[rsp++] = ic + 1;
+    ic = f->target;
+    KAM_NEXT;
+  L_F_CALL_FRAME: {
+    if (rsp >= stack_size || --remaining < 0) goto slow;
+    returns[rsp++] = ic + 1;
+    ic = f->target;
+    if (!fast_crseg(v[0], v[1])) goto slow;
+    ++ic;
+    bool stored = true;
+    for (int k = 0; k < f->count && stored; ++k) {
+      std::uint32_t r;
+      stored = store(v[2 + 2 * k], v[3 + 2 * k], r);
+      if (stored) {
+        mem[r] = st[--sp];
+        ++ic;
       }
     }
-    // The instruction at ic goes through the reference step.
+    if (!stored) goto slow;
+    KAM_NEXT;
+  }
+  L_F_RETURN: {
+    if (rsp == 0) goto slow;
+    const std::int32_t back = returns[rsp - 1];
+    if (static_cast<std::uint32_t>(back) > halt) goto slow;
+    --rsp;
+    ic = back;
+    KAM_NEXT;
+  }
+  L_F_CRSEG:
+    if (!fast_crseg(v[0], v[1])) goto slow;
+    ++ic;
+    KAM_NEXT;
+  L_F_CRSEG_ST:
+  L_F_CRSEG_ST_ST: {
+    if (!fast_crseg(v[0], v[1])) goto slow;
+    ++ic;
+    std::uint32_t r;
+    if (!store(v[2], v[3], r)) goto slow;
+    mem[r] = st[--sp];
+    ++ic;
+    if (f->op == F_CRSEG_ST) KAM_NEXT;
+    if (!store(v[4], v[5], r)) goto slow;
+    mem[r] = st[--sp];
+    ++ic;
+    KAM_NEXT;
+  }
+  L_F_DLSEG:
+    if (!fast_dlseg()) goto slow;
+    ++ic;
+    KAM_NEXT;
+  L_F_DLSEG_RETURN: {
+    if (rsp == 0) goto slow;
+    const std::int32_t back = returns[rsp - 1];
+    if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
+    --rsp;
+    ic = back;
+    KAM_NEXT;
+  }
+  L_F_V_DLSEG_RETURN: {
+    std::uint32_t a;
+    if (!load(v[0], v[1], a) || rsp == 0) goto slow;
+    const std::int32_t value = mem[a];
+    const std::int32_t back = returns[rsp - 1];
+    if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
+    st[sp++] = value;
+    --rsp;
+    ic = back;
+    KAM_NEXT;
+  }
+  L_F_V_V: {
+    std::uint32_t a, b;
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;
+    st[sp] = mem[a];
+    st[sp + 1] = mem[b];
+    sp += 2;
+    ic += 2;
+    KAM_NEXT;
+  }
+  L_F_V_C: {
+    std::uint32_t a;
+    if (!load(v[0], v[1], a)) goto slow;
+    st[sp] = mem[a];
+    st[sp + 1] = v[2];
+    sp += 2;
+    ic += 2;
+    KAM_NEXT;
+  }
+  L_F_V_ST: {
+    std::uint32_t a, r;
+    if (!load(v[0], v[1], a) || !store(v[2], v[3], r)) goto slow;
+    mem[r] = mem[a];
+    ic += 2;
+    KAM_NEXT;
+  }
+  L_F_C_ST: {
+    std::uint32_t r;
+    if (!store(v[1], v[2], r)) goto slow;
+    mem[r] = v[0];
+    ic += 2;
+    KAM_NEXT;
+  }
+  L_F_ST_JUMP: {
+    std::uint32_t r;
+    if (!store(v[0], v[1], r) || --remaining < 0) goto slow;
+    mem[r] = st[--sp];
+    ic = f->target;
+    KAM_NEXT;
+  }
+  L_F_LDX: {
+    int n;
+    std::uint32_t a;
+    if (st[sp - 1] != -1 || !element(v[0], v[1], st + sp - 2, sp - 1, n, a)) goto slow;
+    sp -= n + 1;
+    st[sp++] = mem[a];
+    ++ic;
+    KAM_NEXT;
+  }
+  L_F_STX: {
+    int n;
+    std::uint32_t r;
+    if (st[sp - 1] != -1 || !element(v[0], v[1], st + sp - 2, sp - 2, n, r) ||
+        headers[r] != 0)
+      goto slow;
+    sp -= n + 2;
+    mem[r] = st[sp];
+    ++ic;
+    KAM_NEXT;
+  }
+  L_F_C_X_LD: {
+    int n;
+    std::uint32_t a;
+    if (!element(v[0], v[1], st + sp - 1, sp, n, a)) goto slow;
+    sp -= n;
+    st[sp++] = mem[a];
+    ic += 2;
+    KAM_NEXT;
+  }
+  L_F_C_X_ST: {
+    int n;
+    std::uint32_t r;
+    if (!element(v[0], v[1], st + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
+    sp -= n + 1;
+    mem[r] = st[sp];
+    ic += 2;
+    KAM_NEXT;
+  }
+  L_F_V_C_X_LD: {
+    int n;
+    std::uint32_t i, a;
+    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
+    st[sp++] = mem[a];
+    ic += 3;
+    KAM_NEXT;
+  }
+  L_F_V_C_X_ST: {
+    int n;
+    std::uint32_t i, r;
+    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, r) || headers[r] != 0)
+      goto slow;
+    mem[r] = st[--sp];
+    ic += 3;
+    KAM_NEXT;
+  }
+  L_F_C_V_C_X_ST: {
+    int n;
+    std::uint32_t i, r;
+    if (!load(v[1], v[2], i) || !element(v[3], v[4], mem + i, 1, n, r) || headers[r] != 0)
+      goto slow;
+    mem[r] = v[0];
+    ic += 4;
+    KAM_NEXT;
+  }
+  L_F_TRAP:
     sp_ = sp;
     ic_ = ic;
     rsp_ = rsp;
-    // A fast case that stopped at an empty budget took one without using it.
-    if (remaining < 0 || --remaining < 0) {
-      budget = 0;
-      return FastEnd::OutOfBudget;
-    }
-    if (!step()) return FastEnd::Stopped;
-    sp = sp_;
-    ic = ic_;
-    rsp = rsp_;
-    if (layout_dirty_) refresh_windows();
-    mem = mem_.words();
-    headers = mem_.header_flags();
+    budget = remaining;
+    return FastEnd::Trap;
+L_F_SLOW:
+slow:
+  // The instruction at ic goes through the reference step.
+  sp_ = sp;
+  ic_ = ic;
+  rsp_ = rsp;
+  // A fast case that stopped at an empty budget took one without using it.
+  if (remaining < 0 || --remaining < 0) {
+    budget = 0;
+    return FastEnd::OutOfBudget;
   }
+  if (!step()) return FastEnd::Stopped;
+  sp = sp_;
+  ic = ic_;
+  rsp = rsp_;
+  if (layout_dirty_) refresh_windows();
+  mem = mem_.words();
+  headers = mem_.header_flags();
+  KAM_NEXT;
+#undef KAM_NEXT
 #undef KAM_OPERATOR_CASES
 #undef KAM_COMPARISON_CASES
 }

@@ -68,6 +68,7 @@ class Machine {
     std::uint8_t op = 0;
     std::uint8_t need = 0;
     std::uint8_t span = 0;
+    std::uint8_t count = 0;  // of the parameters a fused call stores
     std::int32_t target = 0;
     std::int32_t v[6] = {0, 0, 0, 0, 0, 0};
   };
@@ -114,6 +115,7 @@ class Machine {
   bool write(int op);
 
   void decode(int trap_index);
+  void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
   bool fast_crseg(std::int32_t sn, std::int32_t length);
   bool fast_dlseg();

@@ -36,8 +36,16 @@ class WordSpace {
     return true;
   }
 
-  // grow() when count words fit into the capacity.
+  // grow() when count words fit into the capacity. The few words of a
+  // small segment are cleared with stores of a fixed size, where there is
+  // room for them, rather than a call.
   void grow_within(std::size_t count) {
+    if (count <= small && capacity_ - size_ >= small) {
+      std::fill_n(words_.get() + size_, small, 0);
+      std::fill_n(headers_.get() + size_, small, std::uint8_t{0});
+      size_ += count;
+      return;
+    }
     std::fill_n(words_.get() + size_, count, 0);
     std::fill_n(headers_.get() + size_, count, std::uint8_t{0});
     size_ += count;
@@ -48,6 +56,8 @@ class WordSpace {
   }
 
  private:
+  static constexpr std::size_t small = 16;
+
   bool reserve(std::size_t wanted) {
     std::size_t capacity = capacity_ < 1024 ? 1024 : capacity_;
     while (capacity < wanted) capacity *= 2;
