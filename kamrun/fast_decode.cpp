@@ -16,7 +16,7 @@ namespace {
 // What one instruction of a sequence must be.
 enum Element : std::uint8_t {
   E_LDVAR, E_LDCON, E_MINUS_ONE, E_STVAR, E_OPERATOR, E_COMPARISON, E_BRANCH, E_LDXVAR,
-  E_STXVAR, E_CRSEG, E_DLSEG, E_RETURN, E_JUMP, E_NOT, E_AND,
+  E_STXVAR, E_CRSEG, E_DLSEG, E_RETURN, E_JUMP, E_NOT, E_AND, E_JIFF, E_JIFT,
 };
 
 // How a sequence names its fast instruction: as it is, or as the form of
@@ -37,8 +37,13 @@ constexpr Sequence sequences[] = {
     {OperatorNamed, OpVarVarStore, {E_LDVAR, E_LDVAR, E_OPERATOR, E_STVAR}, 4},
     {OperatorNamed, OpVarConstStore, {E_LDVAR, E_LDCON, E_OPERATOR, E_STVAR}, 4},
     {Fixed, F_C_V_C_X_ST, {E_LDCON, E_LDVAR, E_MINUS_ONE, E_STXVAR}, 4},
+    {Fixed, F_V_C_X_LD_NOT, {E_LDVAR, E_MINUS_ONE, E_LDXVAR, E_NOT}, 4},
+    {Fixed, F_C_X_LD_NOT_AND, {E_MINUS_ONE, E_LDXVAR, E_NOT, E_AND}, 4},
+    {Fixed, F_V_C_X_LD_JF, {E_LDVAR, E_MINUS_ONE, E_LDXVAR, E_JIFF}, 4},
+    {Fixed, F_V_C_X_LD_JT, {E_LDVAR, E_MINUS_ONE, E_LDXVAR, E_JIFT}, 4},
     {Fixed, F_CRSEG_ST_ST, {E_CRSEG, E_STVAR, E_STVAR}, 3},
     {Fixed, F_V_DLSEG_RETURN, {E_LDVAR, E_DLSEG, E_RETURN}, 3},
+    {Fixed, F_V_ST_JUMP, {E_LDVAR, E_STVAR, E_JUMP}, 3},
     {Fixed, F_V_C_X_LD, {E_LDVAR, E_MINUS_ONE, E_LDXVAR}, 3},
     {Fixed, F_V_C_X_ST, {E_LDVAR, E_MINUS_ONE, E_STXVAR}, 3},
     {OperatorNamed, OpVarVar, {E_LDVAR, E_LDVAR, E_OPERATOR}, 3},
@@ -77,6 +82,8 @@ bool matches(Element element, const Instruction& in) {
     case E_RETURN: return in.op == RETURN_;
     case E_JUMP: return in.op == JUMP;
     case E_NOT: return in.op == NOT;
+    case E_JIFF: return in.op == JIFF;
+    case E_JIFT: return in.op == JIFT;
     default: return in.op == AND;  // E_AND
   }
 }
@@ -266,43 +273,55 @@ void Machine::decode(int trap_index) {
 }
 
 // A call whose procedure begins with crseg and stvar of parameters does
-// them too; a jump to a return does the return.
+// them too (the operands are taken from the procedure's first fast
+// instruction), and so does a call after a load and an addition or
+// subtraction; a jump to a return does the return.
 void Machine::decode_calls(int trap_index) {
   const auto& code = program_.code;
   const int end = std::min(program_.halt_index, static_cast<int>(code.size()));
+  // The stvar instructions after the crseg at t that a call does, or -1
+  // when the call cannot do the crseg.
+  const auto frame_stores = [&](int t) {
+    if (t >= end || t == trap_index) return -1;
+    const FastOp entry = static_cast<FastOp>(fast_[static_cast<std::size_t>(t)].op);
+    if (entry == F_CRSEG) return 0;
+    if (entry == F_CRSEG_ST) return t + 1 == trap_index ? 0 : 1;
+    if (entry == F_CRSEG_ST_ST) return t + 1 == trap_index ? 0 : t + 2 == trap_index ? 1 : 2;
+    return -1;
+  };
   for (int i = 0; i < end; ++i) {
     FastInstruction& out = fast_[static_cast<std::size_t>(i)];
-    if (out.op != F_CALL && out.op != F_JUMP) continue;
-    const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
     if (out.op == F_JUMP) {
+      const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
       if (at_target.op == F_RETURN || at_target.op == F_DLSEG_RETURN ||
           at_target.op == F_V_DLSEG_RETURN)
         out = at_target;
       continue;
     }
-    const int t = out.target;
-    if (t >= end || t == trap_index || code[static_cast<std::size_t>(t)].op != CRSEG ||
-        (at_target.op != F_CRSEG && at_target.op != F_CRSEG_ST && at_target.op != F_CRSEG_ST_ST))
+    if (out.op == F_CALL) {
+      const int stores = frame_stores(out.target);
+      if (stores < 0) continue;
+      out.op = F_CALL_FRAME;
+      out.count = static_cast<std::uint8_t>(stores);
+      out.need = static_cast<std::uint8_t>(stores);
+      out.span = static_cast<std::uint8_t>(stack_size - stores);
       continue;
-    int stores = 0;
-    while (stores < 2 && t + 1 + stores < end && t + 1 + stores != trap_index &&
-           code[static_cast<std::size_t>(t + 1 + stores)].op == STVAR &&
-           valid_level(code[static_cast<std::size_t>(t + 1 + stores)].args[0]))
-      ++stores;
-    FastInstruction frame;
-    frame.op = F_CALL_FRAME;
-    frame.target = t;
-    frame.count = static_cast<std::uint8_t>(stores);
-    frame.need = static_cast<std::uint8_t>(stores);
-    frame.span = static_cast<std::uint8_t>(stack_size - stores);
-    frame.v[0] = at_target.v[0];  // the crseg's segment number and length
-    frame.v[1] = at_target.v[1];
-    for (int k = 0; k < stores; ++k) {
-      const Instruction& store = code[static_cast<std::size_t>(t + 1 + k)];
-      frame.v[2 + 2 * k] = store.args[0];
-      frame.v[3 + 2 * k] = store.args[1];
     }
-    out = frame;
+    // ldvar; ldcon; add or sub; call: the value is the first parameter.
+    if ((out.op != F_VC_ADD && out.op != F_VC_SUB) || i + 3 >= end || i + 3 == trap_index ||
+        i + 1 == trap_index || i + 2 == trap_index)
+      continue;
+    const FastInstruction& call = fast_[static_cast<std::size_t>(i + 3)];
+    if (call.op != F_CALL && call.op != F_CALL_FRAME) continue;
+    const int stores = frame_stores(call.target);
+    if (stores < 0) continue;
+    // Two words pushed, one left, then the parameters popped.
+    const int need = std::max(0, stores - 1);
+    out.op = out.op == F_VC_ADD ? F_VC_ADD_CALL : F_VC_SUB_CALL;
+    out.target = call.target;
+    out.count = static_cast<std::uint8_t>(stores);
+    out.need = static_cast<std::uint8_t>(need);
+    out.span = static_cast<std::uint8_t>(stack_size - 2 - need);
   }
 }
 

@@ -30,7 +30,12 @@ namespace kam {
   X(F_V_C_X_ST)   /* ldvar; ldcon -1; stxvar */                                        \
   X(F_C_V_C_X_ST) /* ldcon; ldvar; ldcon -1; stxvar: a constant into an element */     \
   X(F_CRSEG_ST) X(F_CRSEG_ST_ST) X(F_DLSEG_RETURN) X(F_V_DLSEG_RETURN)                 \
-  X(F_CALL_FRAME) /* call to a crseg and the stvar of its first parameters */
+  X(F_CALL_FRAME) /* call to a crseg and the stvar of its first parameters */       \
+  X(F_VC_ADD_CALL) X(F_VC_SUB_CALL) /* ldvar; ldcon; add or sub; F_CALL_FRAME */      \
+  X(F_V_ST_JUMP)                                                                       \
+  X(F_V_C_X_LD_NOT)      /* ldvar; ldcon -1; ldxvar; not */                            \
+  X(F_C_X_LD_NOT_AND)    /* ldcon -1; ldxvar; not; and */                              \
+  X(F_V_C_X_LD_JF) X(F_V_C_X_LD_JT) /* ldvar; ldcon -1; ldxvar; jiff or jift */
 
 // Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;
 // OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar.

@@ -75,15 +75,17 @@ inline bool element_address(const std::uint32_t* base, const std::uint32_t* limi
 
 Machine::FastEnd Machine::run_fast(long long& budget) {
   refresh_windows();
-  std::int32_t* st = stack_.data();
+  // The stacks and the windows are reached through the machine, which
+  // leaves the processor's registers to the loop's own variables.
+  auto& st = stack_;
   int sp = sp_;
   int ic = ic_;
-  std::int32_t* returns = return_stack_.data();
+  auto& returns = return_stack_;
   int rsp = rsp_;
   std::int32_t* mem = mem_.words();
   const std::uint8_t* headers = mem_.header_flags();
-  const std::uint32_t* base = window_base_.data();
-  const std::uint32_t* limit = window_limit_.data();
+  const auto& base = window_base_;
+  const auto& limit = window_limit_;
   const FastInstruction* code = fast_.data();
   const auto halt = static_cast<std::uint32_t>(program_.halt_index);
   // Taken from the budget at every jump and call (and at every slow step),
@@ -102,7 +104,8 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   };
   const auto element = [&](std::int32_t sn, std::int32_t dpl, const std::int32_t* last,
                            int available, int& dimensions, std::uint32_t& address) {
-    return element_address(base, limit, mem, sn, dpl, last, available, dimensions, address);
+    return element_address(base.data(), limit.data(), mem, sn, dpl, last, available, dimensions,
+                           address);
   };
 
 // Dispatch: the next fast instruction, when the stack depth suits it,
@@ -256,22 +259,32 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     returns[rsp++] = ic + 1;
     ic = f->target;
     KAM_NEXT;
-  L_F_CALL_FRAME: {
+  L_F_CALL_FRAME:
     if (rsp >= stack_size || --remaining < 0) goto slow;
     returns[rsp++] = ic + 1;
     ic = f->target;
-    if (!fast_crseg(v[0], v[1])) goto slow;
+    goto frame;
+  L_F_VC_ADD_CALL:
+  L_F_VC_SUB_CALL: {
+    std::uint32_t a;
+    if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
+    st[sp++] = plain_binary(f->op == F_VC_ADD_CALL ? ADD : SUB, mem[a], v[2]);
+    returns[rsp++] = ic + 4;
+    ic = f->target;
+    goto frame;
+  }
+  // The crseg at ic (a call's target) and the stvar of f->count parameters
+  // after it, with the operands of the fast instruction there.
+  frame: {
+    const std::int32_t* entry = code[ic].v;
+    if (!fast_crseg(entry[0], entry[1])) goto slow;
     ++ic;
-    bool stored = true;
-    for (int k = 0; k < f->count && stored; ++k) {
+    for (int k = 0; k < f->count; ++k) {
       std::uint32_t r;
-      stored = store(v[2 + 2 * k], v[3 + 2 * k], r);
-      if (stored) {
-        mem[r] = st[--sp];
-        ++ic;
-      }
+      if (!store(entry[2 + 2 * k], entry[3 + 2 * k], r)) goto slow;
+      mem[r] = st[--sp];
+      ++ic;
     }
-    if (!stored) goto slow;
     KAM_NEXT;
   }
   L_F_RETURN: {
@@ -310,6 +323,40 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
     --rsp;
     ic = back;
+    KAM_NEXT;
+  }
+  L_F_V_ST_JUMP: {
+    std::uint32_t a, r;
+    if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
+    mem[r] = mem[a];
+    ic = f->target;
+    KAM_NEXT;
+  }
+  L_F_V_C_X_LD_NOT: {
+    int n;
+    std::uint32_t i, a;
+    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
+    st[sp++] = mem[a] == 0;
+    ic += 4;
+    KAM_NEXT;
+  }
+  L_F_C_X_LD_NOT_AND: {
+    int n;
+    std::uint32_t a;
+    // The indexes lie above the left operand of and.
+    if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, a)) goto slow;
+    sp -= n;
+    st[sp - 1] = plain_binary(AND, st[sp - 1], mem[a] == 0);
+    ic += 4;
+    KAM_NEXT;
+  }
+  L_F_V_C_X_LD_JF:
+  L_F_V_C_X_LD_JT: {
+    int n;
+    std::uint32_t i, a;
+    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a) || --remaining < 0)
+      goto slow;
+    ic = (mem[a] != 0) == (f->op == F_V_C_X_LD_JT) ? f->target : ic + 4;
     KAM_NEXT;
   }
   L_F_V_DLSEG_RETURN: {
@@ -365,7 +412,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
   L_F_LDX: {
     int n;
     std::uint32_t a;
-    if (st[sp - 1] != -1 || !element(v[0], v[1], st + sp - 2, sp - 1, n, a)) goto slow;
+    if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
     sp -= n + 1;
     st[sp++] = mem[a];
     ++ic;
@@ -374,7 +421,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
   L_F_STX: {
     int n;
     std::uint32_t r;
-    if (st[sp - 1] != -1 || !element(v[0], v[1], st + sp - 2, sp - 2, n, r) ||
+    if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 2, n, r) ||
         headers[r] != 0)
       goto slow;
     sp -= n + 2;
@@ -385,7 +432,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
   L_F_C_X_LD: {
     int n;
     std::uint32_t a;
-    if (!element(v[0], v[1], st + sp - 1, sp, n, a)) goto slow;
+    if (!element(v[0], v[1], st.data() + sp - 1, sp, n, a)) goto slow;
     sp -= n;
     st[sp++] = mem[a];
     ic += 2;
@@ -394,7 +441,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
   L_F_C_X_ST: {
     int n;
     std::uint32_t r;
-    if (!element(v[0], v[1], st + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
+    if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
     sp -= n + 1;
     mem[r] = st[sp];
     ic += 2;

@@ -153,6 +153,7 @@ class Machine {
   // segment lies at or beyond its end, or is cut short by it.
   std::uint32_t size_bound_levels_ = 0;
   int top_level_ = 0;  // no display entry above it has been set
+  std::size_t fast_room_ = 0;  // the size the fast crseg may grow to
   bool layout_dirty_ = true;
   std::vector<FastInstruction> fast_;
 };

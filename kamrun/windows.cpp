@@ -10,6 +10,7 @@ void Machine::refresh_windows() {
     refresh_window(level);
     if (display_[static_cast<std::size_t>(level)] != 0) top_level_ = level;
   }
+  fast_room_ = std::min(memory_limit_, mem_.capacity());
   layout_dirty_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <span>
@@ -51,12 +52,39 @@ class WordSpace {
     size_ += count;
   }
 
+  // Appends a segment: a header of four words (sn, length, stat, dyn) and
+  // length zero words, when they fit into the capacity; the address of its
+  // first data word. A small segment is cleared with stores of a fixed
+  // size, where there is room for them.
+  std::size_t append_segment_within(std::int32_t sn, std::int32_t length, std::int32_t stat,
+                                    std::int32_t dyn) {
+    const std::size_t header = size_;
+    std::int32_t* word = words_.get() + header;
+    std::uint8_t* flag = headers_.get() + header;
+    const auto data = static_cast<std::size_t>(length);
+    if (data <= small - 4 && capacity_ - header >= small) {
+      std::fill_n(word + 4, small - 4, 0);
+      std::memcpy(flag, small_segment_flags, small);
+    } else {
+      std::fill_n(word + 4, data, 0);
+      std::fill_n(flag, 4, std::uint8_t{1});
+      std::fill_n(flag + 4, data, std::uint8_t{0});
+    }
+    word[0] = sn;
+    word[1] = length;
+    word[2] = stat;
+    word[3] = dyn;
+    size_ = header + 4 + data;
+    return header + 4;
+  }
+
   void shrink(std::size_t size) {
     if (size < size_) size_ = size;
   }
 
  private:
   static constexpr std::size_t small = 16;
+  static constexpr std::uint8_t small_segment_flags[small] = {1, 1, 1, 1};
 
   bool reserve(std::size_t wanted) {
     std::size_t capacity = capacity_ < 1024 ? 1024 : capacity_;
