@@ -79,7 +79,6 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   // leaves the processor's registers to the loop's own variables.
   auto& st = stack_;
   int sp = sp_;
-  int ic = ic_;
   auto& returns = return_stack_;
   int rsp = rsp_;
   std::int32_t* mem = mem_.words();
@@ -87,7 +86,10 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   const auto& base = window_base_;
   const auto& limit = window_limit_;
   const FastInstruction* code = fast_.data();
+  // The instruction to execute: IC is its index in code.
+  const FastInstruction* pc = code + ic_;
   const auto halt = static_cast<std::uint32_t>(program_.halt_index);
+  const auto index = [&](const FastInstruction* at) { return static_cast<int>(at - code); };
   // Taken from the budget at every jump and call (and at every slow step),
   // so that a loop cannot run for ever; kept in a register while it runs.
   long long remaining = budget;
@@ -112,7 +114,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 // else the reference step.
 #define KAM_NEXT                                                                    \
   do {                                                                              \
-    f = code + ic;                                                                  \
+    f = pc;                                                                           \
     v = f->v;                                                                       \
     if (static_cast<unsigned>(sp - f->need) > f->span) goto slow;                   \
     goto* handlers[f->op];                                                          \
@@ -124,31 +126,31 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_##op:                                                                      \
     st[sp - 2] = plain_binary(op, st[sp - 2], st[sp - 1]);                          \
     --sp;                                                                           \
-    ++ic;                                                                           \
+    ++pc;                                                                           \
     KAM_NEXT;                                                                       \
   L_F_V_##op: {                                                                  \
     std::uint32_t a;                                                                \
     if (!load(v[0], v[1], a)) goto slow;                                                \
     st[sp - 1] = plain_binary(op, st[sp - 1], mem[a]);                              \
-    ic += 2;                                                                        \
+    pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_C_##op:                                                                    \
     st[sp - 1] = plain_binary(op, st[sp - 1], v[0]);                                \
-    ic += 2;                                                                        \
+    pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   L_F_VV_##op: {                                                                 \
     std::uint32_t a, b;                                                             \
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                        \
     st[sp++] = plain_binary(op, mem[a], mem[b]);                                    \
-    ic += 3;                                                                        \
+    pc += 3;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op: {                                                                 \
     std::uint32_t a;                                                                \
     if (!load(v[0], v[1], a)) goto slow;                                                \
     st[sp++] = plain_binary(op, mem[a], v[2]);                                      \
-    ic += 3;                                                                        \
+    pc += 3;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_##op##_ST: {                                                               \
@@ -156,21 +158,21 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     if (!store(v[0], v[1], r)) goto slow;                                               \
     mem[r] = plain_binary(op, st[sp - 2], st[sp - 1]);                              \
     sp -= 2;                                                                        \
-    ic += 2;                                                                        \
+    pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_ST: {                                                            \
     std::uint32_t a, b, r;                                                          \
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r)) goto slow; \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
-    ic += 4;                                                                        \
+    pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_ST: {                                                            \
     std::uint32_t a, r;                                                             \
     if (!load(v[0], v[1], a) || !store(v[3], v[4], r)) goto slow;                       \
     mem[r] = plain_binary(op, mem[a], v[2]);                                        \
-    ic += 4;                                                                        \
+    pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
   }
 // Comparison op followed by a jump taken when it is false.
@@ -178,18 +180,18 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_##op##_JF:                                                                 \
     if (--remaining < 0) goto slow;                                                     \
     sp -= 2;                                                                        \
-    ic = plain_binary(op, st[sp], st[sp + 1]) != 0 ? ic + 2 : f->target;             \
+    pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + f->target;             \
     KAM_NEXT;                                                                       \
   L_F_VV_##op##_JF: {                                                            \
     std::uint32_t a, b;                                                             \
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow;     \
-    ic = plain_binary(op, mem[a], mem[b]) != 0 ? ic + 4 : f->target;                 \
+    pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + f->target;                 \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_JF: {                                                            \
     std::uint32_t a;                                                                \
     if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                             \
-    ic = plain_binary(op, mem[a], v[2]) != 0 ? ic + 4 : f->target;                   \
+    pc = plain_binary(op, mem[a], v[2]) != 0 ? pc + 4 : code + f->target;                   \
     KAM_NEXT;                                                                       \
   }
 
@@ -205,85 +207,85 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
 KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
   L_F_NOOP:
-    ++ic;
+    ++pc;
     KAM_NEXT;
   L_F_LDCON:
     st[sp++] = v[0];
-    ++ic;
+    ++pc;
     KAM_NEXT;
   L_F_LDVAR: {
     std::uint32_t a;
     if (!load(v[0], v[1], a)) goto slow;
     st[sp++] = mem[a];
-    ++ic;
+    ++pc;
     KAM_NEXT;
   }
   L_F_STVAR: {
     std::uint32_t r;
     if (!store(v[0], v[1], r)) goto slow;
     mem[r] = st[--sp];
-    ++ic;
+    ++pc;
     KAM_NEXT;
   }
   L_F_POP:
     --sp;
-    ++ic;
+    ++pc;
     KAM_NEXT;
   L_F_JUMP:
     if (--remaining < 0) goto slow;
-    ic = f->target;
+    pc = code + f->target;
     KAM_NEXT;
   L_F_JIFF:
     if (--remaining < 0) goto slow;
-    ic = st[--sp] == 0 ? f->target : ic + 1;
+    pc = st[--sp] == 0 ? code + f->target : pc + 1;
     KAM_NEXT;
   L_F_JIFT:
     if (--remaining < 0) goto slow;
-    ic = st[--sp] != 0 ? f->target : ic + 1;
+    pc = st[--sp] != 0 ? code + f->target : pc + 1;
     KAM_NEXT;
   L_F_NOT:
     st[sp - 1] = st[sp - 1] == 0;
-    ++ic;
+    ++pc;
     KAM_NEXT;
   L_F_NEG:
     st[sp - 1] = wrap(-std::int64_t{st[sp - 1]});
-    ++ic;
+    ++pc;
     KAM_NEXT;
   L_F_NOT_AND:
     st[sp - 2] = plain_binary(AND, st[sp - 2], st[sp - 1] == 0);
     --sp;
-    ic += 2;
+    pc += 2;
     KAM_NEXT;
   L_F_CALL:
     if (rsp >= stack_size || --remaining < 0) goto slow;
-    returns[rsp++] = ic + 1;
-    ic = f->target;
+    returns[rsp++] = index(pc) + 1;
+    pc = code + f->target;
     KAM_NEXT;
   L_F_CALL_FRAME:
     if (rsp >= stack_size || --remaining < 0) goto slow;
-    returns[rsp++] = ic + 1;
-    ic = f->target;
+    returns[rsp++] = index(pc) + 1;
+    pc = code + f->target;
     goto frame;
   L_F_VC_ADD_CALL:
   L_F_VC_SUB_CALL: {
     std::uint32_t a;
     if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
     st[sp++] = plain_binary(f->op == F_VC_ADD_CALL ? ADD : SUB, mem[a], v[2]);
-    returns[rsp++] = ic + 4;
-    ic = f->target;
+    returns[rsp++] = index(pc) + 4;
+    pc = code + f->target;
     goto frame;
   }
-  // The crseg at ic (a call's target) and the stvar of f->count parameters
+  // The crseg at pc (a call's target) and the stvar of f->count parameters
   // after it, with the operands of the fast instruction there.
   frame: {
-    const std::int32_t* entry = code[ic].v;
+    const std::int32_t* entry = pc->v;
     if (!fast_crseg(entry[0], entry[1])) goto slow;
-    ++ic;
+    ++pc;
     for (int k = 0; k < f->count; ++k) {
       std::uint32_t r;
       if (!store(entry[2 + 2 * k], entry[3 + 2 * k], r)) goto slow;
       mem[r] = st[--sp];
-      ++ic;
+      ++pc;
     }
     KAM_NEXT;
   }
@@ -292,44 +294,44 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     const std::int32_t back = returns[rsp - 1];
     if (static_cast<std::uint32_t>(back) > halt) goto slow;
     --rsp;
-    ic = back;
+    pc = code + back;
     KAM_NEXT;
   }
   L_F_CRSEG:
     if (!fast_crseg(v[0], v[1])) goto slow;
-    ++ic;
+    ++pc;
     KAM_NEXT;
   L_F_CRSEG_ST:
   L_F_CRSEG_ST_ST: {
     if (!fast_crseg(v[0], v[1])) goto slow;
-    ++ic;
+    ++pc;
     std::uint32_t r;
     if (!store(v[2], v[3], r)) goto slow;
     mem[r] = st[--sp];
-    ++ic;
+    ++pc;
     if (f->op == F_CRSEG_ST) KAM_NEXT;
     if (!store(v[4], v[5], r)) goto slow;
     mem[r] = st[--sp];
-    ++ic;
+    ++pc;
     KAM_NEXT;
   }
   L_F_DLSEG:
     if (!fast_dlseg()) goto slow;
-    ++ic;
+    ++pc;
     KAM_NEXT;
   L_F_DLSEG_RETURN: {
     if (rsp == 0) goto slow;
     const std::int32_t back = returns[rsp - 1];
     if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
     --rsp;
-    ic = back;
+    pc = code + back;
     KAM_NEXT;
   }
   L_F_V_ST_JUMP: {
     std::uint32_t a, r;
     if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
     mem[r] = mem[a];
-    ic = f->target;
+    pc = code + f->target;
     KAM_NEXT;
   }
   L_F_V_C_X_LD_NOT: {
@@ -337,7 +339,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     std::uint32_t i, a;
     if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
     st[sp++] = mem[a] == 0;
-    ic += 4;
+    pc += 4;
     KAM_NEXT;
   }
   L_F_C_X_LD_NOT_AND: {
@@ -347,7 +349,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, a)) goto slow;
     sp -= n;
     st[sp - 1] = plain_binary(AND, st[sp - 1], mem[a] == 0);
-    ic += 4;
+    pc += 4;
     KAM_NEXT;
   }
   L_F_V_C_X_LD_JF:
@@ -356,7 +358,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     std::uint32_t i, a;
     if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a) || --remaining < 0)
       goto slow;
-    ic = (mem[a] != 0) == (f->op == F_V_C_X_LD_JT) ? f->target : ic + 4;
+    pc = (mem[a] != 0) == (f->op == F_V_C_X_LD_JT) ? code + f->target : pc + 4;
     KAM_NEXT;
   }
   L_F_V_DLSEG_RETURN: {
@@ -367,7 +369,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
     st[sp++] = value;
     --rsp;
-    ic = back;
+    pc = code + back;
     KAM_NEXT;
   }
   L_F_V_V: {
@@ -376,7 +378,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     st[sp] = mem[a];
     st[sp + 1] = mem[b];
     sp += 2;
-    ic += 2;
+    pc += 2;
     KAM_NEXT;
   }
   L_F_V_C: {
@@ -385,28 +387,28 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     st[sp] = mem[a];
     st[sp + 1] = v[2];
     sp += 2;
-    ic += 2;
+    pc += 2;
     KAM_NEXT;
   }
   L_F_V_ST: {
     std::uint32_t a, r;
     if (!load(v[0], v[1], a) || !store(v[2], v[3], r)) goto slow;
     mem[r] = mem[a];
-    ic += 2;
+    pc += 2;
     KAM_NEXT;
   }
   L_F_C_ST: {
     std::uint32_t r;
     if (!store(v[1], v[2], r)) goto slow;
     mem[r] = v[0];
-    ic += 2;
+    pc += 2;
     KAM_NEXT;
   }
   L_F_ST_JUMP: {
     std::uint32_t r;
     if (!store(v[0], v[1], r) || --remaining < 0) goto slow;
     mem[r] = st[--sp];
-    ic = f->target;
+    pc = code + f->target;
     KAM_NEXT;
   }
   L_F_LDX: {
@@ -415,7 +417,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
     sp -= n + 1;
     st[sp++] = mem[a];
-    ++ic;
+    ++pc;
     KAM_NEXT;
   }
   L_F_STX: {
@@ -426,7 +428,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
       goto slow;
     sp -= n + 2;
     mem[r] = st[sp];
-    ++ic;
+    ++pc;
     KAM_NEXT;
   }
   L_F_C_X_LD: {
@@ -435,7 +437,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     if (!element(v[0], v[1], st.data() + sp - 1, sp, n, a)) goto slow;
     sp -= n;
     st[sp++] = mem[a];
-    ic += 2;
+    pc += 2;
     KAM_NEXT;
   }
   L_F_C_X_ST: {
@@ -444,7 +446,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
     sp -= n + 1;
     mem[r] = st[sp];
-    ic += 2;
+    pc += 2;
     KAM_NEXT;
   }
   L_F_V_C_X_LD: {
@@ -452,7 +454,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     std::uint32_t i, a;
     if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
     st[sp++] = mem[a];
-    ic += 3;
+    pc += 3;
     KAM_NEXT;
   }
   L_F_V_C_X_ST: {
@@ -461,7 +463,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, r) || headers[r] != 0)
       goto slow;
     mem[r] = st[--sp];
-    ic += 3;
+    pc += 3;
     KAM_NEXT;
   }
   L_F_C_V_C_X_ST: {
@@ -470,20 +472,20 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     if (!load(v[1], v[2], i) || !element(v[3], v[4], mem + i, 1, n, r) || headers[r] != 0)
       goto slow;
     mem[r] = v[0];
-    ic += 4;
+    pc += 4;
     KAM_NEXT;
   }
   L_F_TRAP:
     sp_ = sp;
-    ic_ = ic;
+    ic_ = index(pc);
     rsp_ = rsp;
     budget = remaining;
     return FastEnd::Trap;
 L_F_SLOW:
 slow:
-  // The instruction at ic goes through the reference step.
+  // The instruction at pc goes through the reference step.
   sp_ = sp;
-  ic_ = ic;
+  ic_ = index(pc);
   rsp_ = rsp;
   // A fast case that stopped at an empty budget took one without using it.
   if (remaining < 0 || --remaining < 0) {
@@ -492,7 +494,7 @@ slow:
   }
   if (!step()) return FastEnd::Stopped;
   sp = sp_;
-  ic = ic_;
+  pc = code + ic_;
   rsp = rsp_;
   if (layout_dirty_) refresh_windows();
   mem = mem_.words();
