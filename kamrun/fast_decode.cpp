@@ -118,6 +118,12 @@ FastOp comparison_op(int op, int form) {
                                            comparison_forms + form);
 }
 
+// The form of a fast comparison-and-jump, or comparison_forms for others.
+int comparison_form(int op) {
+  if (op < F_EQ_JF || op >= F_EQ_JF + 6 * comparison_forms) return comparison_forms;
+  return (op - F_EQ_JF) % comparison_forms;
+}
+
 // The fast instruction of a single instruction, or F_SLOW.
 FastOp single_op(int op) {
   if (is_plain_binary(op)) return operator_op(op, OpPlain);
@@ -275,7 +281,8 @@ void Machine::decode(int trap_index) {
 // A call whose procedure begins with crseg and stvar of parameters does
 // them too (the operands are taken from the procedure's first fast
 // instruction), and so does a call after a load and an addition or
-// subtraction; a jump to a return does the return.
+// subtraction; a jump to a return does the return, and a comparison that
+// jumps to the step of a for loop does the step.
 void Machine::decode_calls(int trap_index) {
   const auto& code = program_.code;
   const int end = std::min(program_.halt_index, static_cast<int>(code.size()));
@@ -291,6 +298,14 @@ void Machine::decode_calls(int trap_index) {
   };
   for (int i = 0; i < end; ++i) {
     FastInstruction& out = fast_[static_cast<std::size_t>(i)];
+    if (comparison_form(out.op) == CmpVarVar || comparison_form(out.op) == CmpVarConst) {
+      // The jump's target does the step of a for loop; after the jump the
+      // stack is as deep as here, so its stack check holds.
+      const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
+      if (at_target.op == F_VC_ADD_ST && at_target.need == 0 && at_target.span >= out.span)
+        out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
+      continue;
+    }
     if (out.op == F_JUMP) {
       const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
       if (at_target.op == F_RETURN || at_target.op == F_DLSEG_RETURN ||

@@ -42,8 +42,12 @@ namespace kam {
 #define KAM_FAST_OPERATOR_OPS(X, op)                                                   \
   X(F_##op) X(F_V_##op) X(F_C_##op) X(F_VV_##op) X(F_VC_##op) X(F_##op##_ST)           \
   X(F_VV_##op##_ST) X(F_VC_##op##_ST)
-// Each comparison CMP: CMP jiff; ldvar ldvar CMP jiff; ldvar ldcon CMP jiff.
-#define KAM_FAST_COMPARISON_OPS(X, op) X(F_##op##_JF) X(F_VV_##op##_JF) X(F_VC_##op##_JF)
+// Each comparison CMP: CMP jiff; ldvar ldvar CMP jiff; ldvar ldcon CMP jiff;
+// the last two when the jump goes to "ldvar ldcon add stvar", the step of
+// a for loop, which they do too.
+#define KAM_FAST_COMPARISON_OPS(X, op)                                                 \
+  X(F_##op##_JF) X(F_VV_##op##_JF) X(F_VC_##op##_JF) X(F_VV_##op##_JF_STEP)             \
+  X(F_VC_##op##_JF_STEP)
 
 // Every fast instruction, in the order of FastOp.
 #define KAM_FAST_OPS(X)                                                                \
@@ -69,6 +73,8 @@ enum FastOp : std::uint8_t {
 enum OperatorForm { OpPlain, OpVar, OpConst, OpVarVar, OpVarConst, OpStore, OpVarVarStore,
                     OpVarConstStore, operator_forms };
 // The variants of a comparison from F_<op>_JF.
-enum ComparisonForm { CmpPlain, CmpVarVar, CmpVarConst, comparison_forms };
+enum ComparisonForm {
+  CmpPlain, CmpVarVar, CmpVarConst, CmpVarVarStep, CmpVarConstStep, comparison_forms
+};
 
 }  // namespace kam

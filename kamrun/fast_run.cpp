@@ -193,6 +193,26 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                             \
     pc = plain_binary(op, mem[a], v[2]) != 0 ? pc + 4 : code + f->target;                   \
     KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VV_##op##_JF_STEP: {                                                          \
+    std::uint32_t a, b;                                                             \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
+    if (plain_binary(op, mem[a], mem[b]) != 0) {                                    \
+      pc += 4;                                                                      \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+    pc = code + f->target;                                                          \
+    goto step;                                                                      \
+  }                                                                                 \
+  L_F_VC_##op##_JF_STEP: {                                                          \
+    std::uint32_t a;                                                                \
+    if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                         \
+    if (plain_binary(op, mem[a], v[2]) != 0) {                                      \
+      pc += 4;                                                                      \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+    pc = code + f->target;                                                          \
+    goto step;                                                                      \
   }
 
   // The handler of each fast instruction, in the order of FastOp.
@@ -274,6 +294,16 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     returns[rsp++] = index(pc) + 4;
     pc = code + f->target;
     goto frame;
+  }
+  // The step of a for loop at pc (ldvar; ldcon; add; stvar), which a
+  // comparison jumped to; its stack check holds.
+  step: {
+    const std::int32_t* w = pc->v;
+    std::uint32_t a, r;
+    if (!load(w[0], w[1], a) || !store(w[3], w[4], r)) goto slow;
+    mem[r] = plain_binary(ADD, mem[a], w[2]);
+    pc += 4;
+    KAM_NEXT;
   }
   // The crseg at pc (a call's target) and the stvar of f->count parameters
   // after it, with the operands of the fast instruction there.

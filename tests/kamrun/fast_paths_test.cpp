@@ -141,4 +141,27 @@ TEST(FastPaths, SegmentsCreatedAndDeletedOutOfOrder) {
   for (const auto& program : programs) expect_same_runs(program);
 }
 
+// Segment 2 made longer through stind, so that its displacement 4 is the
+// length word of segment 3: every fused store there changes a header,
+// which the reference step notices, and so must the fast loop.
+TEST(FastPaths, StoresIntoASegmentHeader) {
+  const std::vector<std::string> sequences = {
+      "ldcon 0\nstvar 2 4\n",
+      "ldvar 1 0\nstvar 2 4\n",
+      "ldvar 1 0\nldvar 1 1\nadd\nstvar 2 4\n",
+      "ldvar 1 0\nldcon 0\nadd\nstvar 2 4\n",
+      "ldcon 0\nldcon 0\nnoop\nadd\nstvar 2 4\n",
+      "ldcon 0\nldvar 1 0\nsub\nstvar 2 4\n",
+      "ldcon 0\nstvar 2 4\njump 1\n1: noop\n",
+      "ldvar 1 0\nstvar 2 4\njump 1\n1: noop\n",
+      "ldvar 1 0\nldcon 5\ngt\njiff 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n2: noop\n",
+      "ldvar 1 0\nldvar 1 1\nlt\njift 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n"
+      "2: noop\n",
+  };
+  for (const auto& sequence : sequences)
+    expect_same_runs("crseg 1 1\ncrseg 2 1\ncrseg 3 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 9\n"
+                     "stind\npop\n" +
+                     sequence + "ldvar 3 0\nwrint\npop\ndlseg\ndlseg\ndlseg\nhalt\n.\n1: 3\n");
+}
+
 }  // namespace
