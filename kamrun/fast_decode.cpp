@@ -1,6 +1,11 @@
 // Pre-decoding for the fast loop: every instruction before the last halt
-// becomes a fast instruction, and common sequences are fused (a load pair,
-// "op; stvar", "compare; jiff", and pairs of those into quadruples).
+// becomes a fast instruction, the longest of the sequences below that
+// starts there. A jump into a sequence finds the sequence that starts at
+// its target, so each position is decoded on its own.
+#include <algorithm>
+#include <array>
+
+#include "arith.h"
 #include "fast_ops.h"
 #include "machine.h"
 #include "opcodes.h"
@@ -8,132 +13,331 @@
 namespace kam {
 namespace {
 
-// The fused quadruple for a fused load pair followed by a fused second
-// pair, or F_SLOW.
-FastOp fused_quadruple(int loads, int rest) {
-  const bool two_vars = loads == F_LDVAR_LDVAR;
-  switch (rest) {
-    case F_ADD_STVAR: return two_vars ? F_LVLV_ADD_ST : F_LVLC_ADD_ST;
-    case F_SUB_STVAR: return two_vars ? F_LVLV_SUB_ST : F_LVLC_SUB_ST;
-    case F_MUL_STVAR: return two_vars ? F_LVLV_MUL_ST : F_LVLC_MUL_ST;
-    case F_EQ_JIFF: return two_vars ? F_LVLV_EQ_JIFF : F_LVLC_EQ_JIFF;
-    case F_NE_JIFF: return two_vars ? F_LVLV_NE_JIFF : F_LVLC_NE_JIFF;
-    case F_LT_JIFF: return two_vars ? F_LVLV_LT_JIFF : F_LVLC_LT_JIFF;
-    case F_LE_JIFF: return two_vars ? F_LVLV_LE_JIFF : F_LVLC_LE_JIFF;
-    case F_GT_JIFF: return two_vars ? F_LVLV_GT_JIFF : F_LVLC_GT_JIFF;
-    case F_GE_JIFF: return two_vars ? F_LVLV_GE_JIFF : F_LVLC_GE_JIFF;
+// What one instruction of a sequence must be.
+enum Element : std::uint8_t {
+  E_LDVAR, E_LDCON, E_MINUS_ONE, E_STVAR, E_OPERATOR, E_COMPARISON, E_BRANCH, E_LDXVAR,
+  E_STXVAR, E_CRSEG, E_DLSEG, E_RETURN, E_JUMP, E_NOT, E_AND, E_JIFF, E_JIFT,
+};
+
+// How a sequence names its fast instruction: as it is, or as the form of
+// the operator (comparison) it holds.
+enum Naming : std::uint8_t { Fixed, OperatorNamed, ComparisonNamed };
+
+struct Sequence {
+  Naming naming;
+  int op;  // a FastOp, an OperatorForm or a ComparisonForm
+  std::array<Element, 4> elements;
+  int length;
+};
+
+// Longest first: the first one that fits is taken.
+constexpr Sequence sequences[] = {
+    {ComparisonNamed, CmpVarVar, {E_LDVAR, E_LDVAR, E_COMPARISON, E_BRANCH}, 4},
+    {ComparisonNamed, CmpVarConst, {E_LDVAR, E_LDCON, E_COMPARISON, E_BRANCH}, 4},
+    {OperatorNamed, OpVarVarStore, {E_LDVAR, E_LDVAR, E_OPERATOR, E_STVAR}, 4},
+    {OperatorNamed, OpVarConstStore, {E_LDVAR, E_LDCON, E_OPERATOR, E_STVAR}, 4},
+    {Fixed, F_C_V_C_X_ST, {E_LDCON, E_LDVAR, E_MINUS_ONE, E_STXVAR}, 4},
+    {Fixed, F_V_C_X_LD_NOT, {E_LDVAR, E_MINUS_ONE, E_LDXVAR, E_NOT}, 4},
+    {Fixed, F_C_X_LD_NOT_AND, {E_MINUS_ONE, E_LDXVAR, E_NOT, E_AND}, 4},
+    {Fixed, F_V_C_X_LD_JF, {E_LDVAR, E_MINUS_ONE, E_LDXVAR, E_JIFF}, 4},
+    {Fixed, F_V_C_X_LD_JT, {E_LDVAR, E_MINUS_ONE, E_LDXVAR, E_JIFT}, 4},
+    {Fixed, F_CRSEG_ST_ST, {E_CRSEG, E_STVAR, E_STVAR}, 3},
+    {Fixed, F_V_DLSEG_RETURN, {E_LDVAR, E_DLSEG, E_RETURN}, 3},
+    {Fixed, F_V_ST_JUMP, {E_LDVAR, E_STVAR, E_JUMP}, 3},
+    {Fixed, F_V_C_X_LD, {E_LDVAR, E_MINUS_ONE, E_LDXVAR}, 3},
+    {Fixed, F_V_C_X_ST, {E_LDVAR, E_MINUS_ONE, E_STXVAR}, 3},
+    {OperatorNamed, OpVarVar, {E_LDVAR, E_LDVAR, E_OPERATOR}, 3},
+    {OperatorNamed, OpVarConst, {E_LDVAR, E_LDCON, E_OPERATOR}, 3},
+    {ComparisonNamed, CmpPlain, {E_COMPARISON, E_BRANCH}, 2},
+    {OperatorNamed, OpStore, {E_OPERATOR, E_STVAR}, 2},
+    {OperatorNamed, OpVar, {E_LDVAR, E_OPERATOR}, 2},
+    {OperatorNamed, OpConst, {E_LDCON, E_OPERATOR}, 2},
+    {Fixed, F_C_X_LD, {E_MINUS_ONE, E_LDXVAR}, 2},
+    {Fixed, F_C_X_ST, {E_MINUS_ONE, E_STXVAR}, 2},
+    {Fixed, F_V_V, {E_LDVAR, E_LDVAR}, 2},
+    {Fixed, F_V_C, {E_LDVAR, E_LDCON}, 2},
+    {Fixed, F_V_ST, {E_LDVAR, E_STVAR}, 2},
+    {Fixed, F_C_ST, {E_LDCON, E_STVAR}, 2},
+    {Fixed, F_ST_JUMP, {E_STVAR, E_JUMP}, 2},
+    {Fixed, F_NOT_AND, {E_NOT, E_AND}, 2},
+    {Fixed, F_CRSEG_ST, {E_CRSEG, E_STVAR}, 2},
+    {Fixed, F_DLSEG_RETURN, {E_DLSEG, E_RETURN}, 2},
+};
+
+bool is_comparison(int op) { return op == EQ || op == NE || op == LT || op == LE || op == GT || op == GE; }
+
+bool matches(Element element, const Instruction& in) {
+  switch (element) {
+    case E_LDVAR: return in.op == LDVAR;
+    case E_LDCON: return in.op == LDCON;
+    case E_MINUS_ONE: return in.op == LDCON && in.args[0] == -1;
+    case E_STVAR: return in.op == STVAR;
+    case E_OPERATOR: return is_plain_binary(in.op);
+    case E_COMPARISON: return is_comparison(in.op);
+    case E_BRANCH: return in.op == JIFF || in.op == JIFT;
+    case E_LDXVAR: return in.op == LDXVAR;
+    case E_STXVAR: return in.op == STXVAR;
+    case E_CRSEG: return in.op == CRSEG;
+    case E_DLSEG: return in.op == DLSEG;
+    case E_RETURN: return in.op == RETURN_;
+    case E_JUMP: return in.op == JUMP;
+    case E_NOT: return in.op == NOT;
+    case E_JIFF: return in.op == JIFF;
+    case E_JIFT: return in.op == JIFT;
+    default: return in.op == AND;  // E_AND
+  }
+}
+
+// The comparison that is false exactly when op is true.
+int opposite(int op) {
+  switch (op) {
+    case EQ: return NE;
+    case NE: return EQ;
+    case LT: return GE;
+    case LE: return GT;
+    case GT: return LE;
+    default: return LT;  // GE
+  }
+}
+
+int operator_index(int op) {
+  constexpr int order[] = {
+#define KAM_FAST_OPCODE(op) op,
+      KAM_FAST_OPERATORS(KAM_FAST_OPCODE)
+#undef KAM_FAST_OPCODE
+  };
+  return static_cast<int>(std::find(std::begin(order), std::end(order), op) - std::begin(order));
+}
+
+FastOp operator_op(int op, int form) {
+  return static_cast<FastOp>(F_ADD + operator_index(op) * operator_forms + form);
+}
+
+FastOp comparison_op(int op, int form) {
+  return static_cast<FastOp>(F_EQ_JF + (operator_index(op) - operator_index(EQ)) *
+                                           comparison_forms + form);
+}
+
+// The form of a fast comparison-and-jump, or comparison_forms for others.
+int comparison_form(int op) {
+  if (op < F_EQ_JF || op >= F_EQ_JF + 6 * comparison_forms) return comparison_forms;
+  return (op - F_EQ_JF) % comparison_forms;
+}
+
+// The fast instruction of a single instruction, or F_SLOW.
+FastOp single_op(int op) {
+  if (is_plain_binary(op)) return operator_op(op, OpPlain);
+  switch (op) {
+    case NOOP: return F_NOOP;
+    case LDCON: return F_LDCON;
+    case LDVAR: return F_LDVAR;
+    case STVAR: return F_STVAR;
+    case POP: return F_POP;
+    case JUMP: return F_JUMP;
+    case JIFF: return F_JIFF;
+    case JIFT: return F_JIFT;
+    case NOT: return F_NOT;
+    case NEG: return F_NEG;
+    case CALL: return F_CALL;
+    case RETURN_: return F_RETURN;
+    case CRSEG: return F_CRSEG;
+    case DLSEG: return F_DLSEG;
+    case LDXVAR: return F_LDX;
+    case STXVAR: return F_STX;
     default: return F_SLOW;
   }
 }
 
-FastOp binary_fast_op(int op) {
-  switch (op) {
-    case ADD: return F_ADD;
-    case SUB: return F_SUB;
-    case MUL: return F_MUL;
-    case AND: return F_AND;
-    case OR: return F_OR;
-    case EQ: return F_EQ;
-    case NE: return F_NE;
-    case LT: return F_LT;
-    case LE: return F_LE;
-    case GT: return F_GT;
-    case GE: return F_GE;
-    default: return F_SLOW;
-  }
-}
+// Words an instruction pops and pushes when it succeeds in the fast loop
+// (ldxvar and stxvar with the selector and one index).
+struct StackEffect {
+  int pops, pushes;
+};
 
-FastOp fused_compare_jiff(int op) {
+StackEffect stack_effect(int op) {
+  if (is_plain_binary(op)) return {2, 1};
   switch (op) {
-    case EQ: return F_EQ_JIFF;
-    case NE: return F_NE_JIFF;
-    case LT: return F_LT_JIFF;
-    case LE: return F_LE_JIFF;
-    case GT: return F_GT_JIFF;
-    case GE: return F_GE_JIFF;
-    default: return F_SLOW;
-  }
-}
-
-FastOp fused_binary_stvar(int op) {
-  switch (op) {
-    case ADD: return F_ADD_STVAR;
-    case SUB: return F_SUB_STVAR;
-    case MUL: return F_MUL_STVAR;
-    default: return F_SLOW;
+    case LDVAR: case LDCON: return {0, 1};
+    case STVAR: case POP: case JIFF: case JIFT: return {1, 0};
+    case NOT: case NEG: return {1, 1};
+    case LDXVAR: return {2, 1};
+    case STXVAR: return {3, 0};
+    default: return {0, 0};
   }
 }
 
 bool valid_level(std::int32_t sn) { return sn >= 1 && sn <= max_level; }
 
+// Largest descriptor displacement of the fast loop: its words lie within
+// a window, and the arithmetic on them cannot overflow.
+constexpr std::int32_t max_descriptor = 1 << 30;
+
 }  // namespace
 
 // Builds fast_ for the current program. The instruction at trap_index (if
-// any) becomes a trap, and no fused pair reaches over it.
+// any) becomes a trap, and no sequence reaches over it.
 void Machine::decode(int trap_index) {
   const auto& code = program_.code;
-  const int halt = program_.halt_index;
+  const int end = std::min(program_.halt_index, static_cast<int>(code.size()));
   fast_.assign(code.size(), FastInstruction{});
+
   // A jump target is taken over only when the jump cannot fail there.
   const auto target_of = [&](std::int32_t label) {
     const int target = program_.label_target(label);
-    return target >= 0 && target <= halt ? target : no_instruction;
+    return target >= 0 && target <= program_.halt_index ? target : no_instruction;
   };
-  // Only instructions before the last halt run here, so the next IC of a
-  // sequential step is always in range.
-  for (int i = 0; i < halt && i < static_cast<int>(code.size()); ++i) {
-    const Instruction& in = code[static_cast<std::size_t>(i)];
-    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
-    out.a = in.args[0];
-    out.b = in.args[1];
+  // Sets out's operands from in; false when the fast loop cannot run it.
+  const auto take = [&](const Instruction& in, bool minus_one, FastInstruction& out, int& used) {
+    const auto add = [&](std::int32_t value) { out.v[used++] = value; };
     switch (in.op) {
-      case NOOP: out.op = F_NOOP; break;
-      case LDCON: out.op = F_LDCON; break;
-      case POP: out.op = F_POP; break;
-      case LDVAR: out.op = valid_level(in.args[0]) ? F_LDVAR : F_SLOW; break;
-      case STVAR: out.op = valid_level(in.args[0]) ? F_STVAR : F_SLOW; break;
-      case JUMP: case JIFF: case JIFT:
+      case LDVAR: case STVAR:
+        add(in.args[0]);
+        add(in.args[1]);
+        return valid_level(in.args[0]);
+      case LDXVAR: case STXVAR:
+        add(in.args[0]);
+        add(in.args[1]);
+        return valid_level(in.args[0]) && in.args[1] >= 0 && in.args[1] < max_descriptor;
+      case LDCON:
+        if (!minus_one) add(in.args[0]);
+        return true;
+      case JUMP: case JIFF: case JIFT: case CALL:
         out.target = target_of(in.args[0]);
-        out.op = out.target == no_instruction ? F_SLOW
-                 : in.op == JUMP              ? F_JUMP
-                 : in.op == JIFF              ? F_JIFF
-                                              : F_JIFT;
-        break;
-      default: out.op = binary_fast_op(in.op); break;
+        return out.target != no_instruction;
+      case CRSEG: {
+        const std::int32_t index = in.args[1];
+        if (!valid_level(in.args[0]) || index < 1 || index > program_.length_count ||
+            index >= length_limit)
+          return false;
+        add(in.args[0]);
+        add(program_.lengths[static_cast<std::size_t>(index)]);
+        return program_.lengths[static_cast<std::size_t>(index)] >= 0;
+      }
+      default:
+        return true;
+    }
+  };
+  // The fast instruction of the count instructions from first, or false.
+  const auto build = [&](int first, int count, const Element* elements, FastInstruction& out) {
+    if (first + count > end) return false;
+    if (trap_index > first && trap_index < first + count) return false;
+    int used = 0, level = 0, need = 0, peak = 0;
+    for (int k = 0; k < count; ++k) {
+      const Instruction& in = code[static_cast<std::size_t>(first + k)];
+      if (!take(in, elements != nullptr && elements[k] == E_MINUS_ONE, out, used)) return false;
+      const StackEffect effect = stack_effect(in.op);
+      level -= effect.pops;
+      need = std::max(need, -level);
+      level += effect.pushes;
+      peak = std::max(peak, level);
+    }
+    if (need > stack_size - peak) return false;
+    out.need = static_cast<std::uint8_t>(need);
+    out.span = static_cast<std::uint8_t>(stack_size - peak - need);
+    return true;
+  };
+
+  for (int i = 0; i < end; ++i) {
+    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
+    for (const Sequence& sequence : sequences) {
+      if (i + sequence.length > end) continue;
+      int op = NOOP, branch = JIFF;
+      bool fits = true;
+      for (int k = 0; k < sequence.length && fits; ++k) {
+        const Instruction& in = code[static_cast<std::size_t>(i + k)];
+        fits = matches(sequence.elements[k], in);
+        if (sequence.elements[k] == E_OPERATOR || sequence.elements[k] == E_COMPARISON) op = in.op;
+        if (sequence.elements[k] == E_BRANCH) branch = in.op;
+      }
+      FastInstruction candidate;
+      if (!fits || !build(i, sequence.length, sequence.elements.data(), candidate)) continue;
+      switch (sequence.naming) {
+        case Fixed: candidate.op = static_cast<std::uint8_t>(sequence.op); break;
+        case OperatorNamed: candidate.op = operator_op(op, sequence.op); break;
+        default:
+          candidate.op = comparison_op(branch == JIFT ? opposite(op) : op, sequence.op);
+          break;
+      }
+      out = candidate;
+      break;
+    }
+    if (out.op != F_SLOW) continue;
+    FastInstruction single;
+    const FastOp op = single_op(code[static_cast<std::size_t>(i)].op);
+    if (op != F_SLOW && build(i, 1, nullptr, single)) {
+      single.op = op;
+      out = single;
     }
   }
-  for (int i = 0; i + 1 < halt && i + 1 < static_cast<int>(code.size()); ++i) {
-    if (i + 1 == trap_index) continue;
-    const Instruction& first = code[static_cast<std::size_t>(i)];
-    const FastInstruction& second = fast_[static_cast<std::size_t>(i + 1)];
-    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
-    FastOp fused = F_SLOW;
-    if (out.op == F_LDVAR && second.op == F_LDVAR) fused = F_LDVAR_LDVAR;
-    else if (out.op == F_LDVAR && second.op == F_LDCON) fused = F_LDVAR_LDCON;
-    else if (out.op == F_LDCON && second.op == F_STVAR) fused = F_LDCON_STVAR;
-    else if (second.op == F_STVAR) fused = fused_binary_stvar(first.op);
-    else if (second.op == F_JIFF) fused = fused_compare_jiff(first.op);
-    if (fused == F_SLOW) continue;
-    out.op = fused;
-    out.c = second.a;
-    out.d = second.b;
-    out.target = second.target;
+  if (trap_index >= 0 && trap_index < static_cast<int>(fast_.size())) {
+    FastInstruction& trap = fast_[static_cast<std::size_t>(trap_index)];
+    trap.op = F_TRAP;
+    trap.need = 0;
+    trap.span = stack_size;
   }
-  // Two fused pairs in a row make a quadruple when the second pair does not
-  // hold the trap (the pairs themselves never reach over it).
-  for (int i = 0; i + 2 < static_cast<int>(fast_.size()); ++i) {
+  decode_calls(trap_index);
+}
+
+// A call whose procedure begins with crseg and stvar of parameters does
+// them too (the operands are taken from the procedure's first fast
+// instruction), and so does a call after a load and an addition or
+// subtraction; a jump to a return does the return, and a comparison that
+// jumps to the step of a for loop does the step.
+void Machine::decode_calls(int trap_index) {
+  const auto& code = program_.code;
+  const int end = std::min(program_.halt_index, static_cast<int>(code.size()));
+  // The stvar instructions after the crseg at t that a call does, or -1
+  // when the call cannot do the crseg.
+  const auto frame_stores = [&](int t) {
+    if (t >= end || t == trap_index) return -1;
+    const FastOp entry = static_cast<FastOp>(fast_[static_cast<std::size_t>(t)].op);
+    if (entry == F_CRSEG) return 0;
+    if (entry == F_CRSEG_ST) return t + 1 == trap_index ? 0 : 1;
+    if (entry == F_CRSEG_ST_ST) return t + 1 == trap_index ? 0 : t + 2 == trap_index ? 1 : 2;
+    return -1;
+  };
+  for (int i = 0; i < end; ++i) {
     FastInstruction& out = fast_[static_cast<std::size_t>(i)];
-    const FastInstruction& rest = fast_[static_cast<std::size_t>(i + 2)];
-    if ((out.op != F_LDVAR_LDVAR && out.op != F_LDVAR_LDCON) || i + 2 == trap_index) continue;
-    const FastOp fused = fused_quadruple(out.op, rest.op);
-    if (fused == F_SLOW) continue;
-    out.op = fused;
-    out.e = rest.c;
-    out.f = rest.d;
-    out.target = rest.target;
+    if (comparison_form(out.op) == CmpVarVar || comparison_form(out.op) == CmpVarConst) {
+      // The jump's target does the step of a for loop; after the jump the
+      // stack is as deep as here, so its stack check holds.
+      const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
+      if (at_target.op == F_VC_ADD_ST && at_target.need == 0 && at_target.span >= out.span)
+        out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
+      continue;
+    }
+    if (out.op == F_JUMP) {
+      const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
+      if (at_target.op == F_RETURN || at_target.op == F_DLSEG_RETURN ||
+          at_target.op == F_V_DLSEG_RETURN)
+        out = at_target;
+      continue;
+    }
+    if (out.op == F_CALL) {
+      const int stores = frame_stores(out.target);
+      if (stores < 0) continue;
+      out.op = F_CALL_FRAME;
+      out.count = static_cast<std::uint8_t>(stores);
+      out.need = static_cast<std::uint8_t>(stores);
+      out.span = static_cast<std::uint8_t>(stack_size - stores);
+      continue;
+    }
+    // ldvar; ldcon; add or sub; call: the value is the first parameter.
+    if ((out.op != F_VC_ADD && out.op != F_VC_SUB) || i + 3 >= end || i + 3 == trap_index ||
+        i + 1 == trap_index || i + 2 == trap_index)
+      continue;
+    const FastInstruction& call = fast_[static_cast<std::size_t>(i + 3)];
+    if (call.op != F_CALL && call.op != F_CALL_FRAME) continue;
+    const int stores = frame_stores(call.target);
+    if (stores < 0) continue;
+    // Two words pushed, one left, then the parameters popped.
+    const int need = std::max(0, stores - 1);
+    out.op = out.op == F_VC_ADD ? F_VC_ADD_CALL : F_VC_SUB_CALL;
+    out.target = call.target;
+    out.count = static_cast<std::uint8_t>(stores);
+    out.need = static_cast<std::uint8_t>(need);
+    out.span = static_cast<std::uint8_t>(stack_size - 2 - need);
   }
-  if (trap_index >= 0 && trap_index < static_cast<int>(fast_.size()))
-    fast_[static_cast<std::size_t>(trap_index)].op = F_TRAP;
 }
 
 }  // namespace kam

@@ -1,26 +1,80 @@
-// The instruction set of the fast loop: single KAM instructions that
-// cannot fail once their checks pass, and fused pairs and quadruples of
-// them. Private to the machine's fast_decode.cpp and fast_run.cpp.
+// The instruction set of the fast loop: single KAM instructions and the
+// sequences the MiniPas compiler emits most, fused into one instruction
+// each. Private to the machine's fast_decode.cpp and fast_run.cpp.
+//
+// Names: V a variable load (ldvar), C a constant (ldcon), ST a store into a
+// variable (stvar), JF a conditional jump taken when the comparison is
+// false (jiff, or jift with the opposite comparison), X an element of an
+// array through its descriptor (ldcon -1 then ldxvar/stxvar).
 #pragma once
 
 #include <cstdint>
 
 namespace kam {
 
+// The operators that cannot fail, and the comparisons among them.
+#define KAM_FAST_OPERATORS(X) X(ADD) X(SUB) X(MUL) X(AND) X(OR) KAM_FAST_COMPARISONS(X)
+#define KAM_FAST_COMPARISONS(X) X(EQ) X(NE) X(LT) X(LE) X(GT) X(GE)
+
+// The fast instructions that are not named after an operator, in order.
+#define KAM_FAST_FIXED_OPS(X)                                                          \
+  X(F_SLOW) /* executed by step() */                                                   \
+  X(F_TRAP) /* tracing starts here: leave the fast loop */                             \
+  X(F_NOOP) X(F_LDCON) X(F_LDVAR) X(F_STVAR) X(F_POP) X(F_JUMP) X(F_JIFF) X(F_JIFT)    \
+  X(F_NOT) X(F_NEG) X(F_CALL) X(F_RETURN) X(F_CRSEG) X(F_DLSEG) X(F_LDX) X(F_STX)      \
+  /* fused sequences without an operator */                                           \
+  X(F_V_V) X(F_V_C) X(F_V_ST) X(F_C_ST) X(F_ST_JUMP) X(F_NOT_AND)                      \
+  X(F_C_X_LD)     /* ldcon -1; ldxvar: the indexes on the stack */                     \
+  X(F_V_C_X_LD)   /* ldvar; ldcon -1; ldxvar */                                        \
+  X(F_C_X_ST)     /* ldcon -1; stxvar: the value below the indexes */                  \
+  X(F_V_C_X_ST)   /* ldvar; ldcon -1; stxvar */                                        \
+  X(F_C_V_C_X_ST) /* ldcon; ldvar; ldcon -1; stxvar: a constant into an element */     \
+  X(F_CRSEG_ST) X(F_CRSEG_ST_ST) X(F_DLSEG_RETURN) X(F_V_DLSEG_RETURN)                 \
+  X(F_CALL_FRAME) /* call to a crseg and the stvar of its first parameters */       \
+  X(F_VC_ADD_CALL) X(F_VC_SUB_CALL) /* ldvar; ldcon; add or sub; F_CALL_FRAME */      \
+  X(F_V_ST_JUMP)                                                                       \
+  X(F_V_C_X_LD_NOT)      /* ldvar; ldcon -1; ldxvar; not */                            \
+  X(F_C_X_LD_NOT_AND)    /* ldcon -1; ldxvar; not; and */                              \
+  X(F_V_C_X_LD_JF) X(F_V_C_X_LD_JT) /* ldvar; ldcon -1; ldxvar; jiff or jift */
+
+// Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;
+// OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar.
+#define KAM_FAST_OPERATOR_OPS(X, op)                                                   \
+  X(F_##op) X(F_V_##op) X(F_C_##op) X(F_VV_##op) X(F_VC_##op) X(F_##op##_ST)           \
+  X(F_VV_##op##_ST) X(F_VC_##op##_ST)
+// Each comparison CMP: CMP jiff; ldvar ldvar CMP jiff; ldvar ldcon CMP jiff;
+// the last two when the jump goes to "ldvar ldcon add stvar", the step of
+// a for loop, which they do too.
+#define KAM_FAST_COMPARISON_OPS(X, op)                                                 \
+  X(F_##op##_JF) X(F_VV_##op##_JF) X(F_VC_##op##_JF) X(F_VV_##op##_JF_STEP)             \
+  X(F_VC_##op##_JF_STEP)
+
+// Every fast instruction, in the order of FastOp.
+#define KAM_FAST_OPS(X)                                                                \
+  KAM_FAST_FIXED_OPS(X)                                                                \
+  KAM_FAST_OPERATOR_OPS(X, ADD) KAM_FAST_OPERATOR_OPS(X, SUB)                          \
+  KAM_FAST_OPERATOR_OPS(X, MUL) KAM_FAST_OPERATOR_OPS(X, AND)                          \
+  KAM_FAST_OPERATOR_OPS(X, OR) KAM_FAST_OPERATOR_OPS(X, EQ)                            \
+  KAM_FAST_OPERATOR_OPS(X, NE) KAM_FAST_OPERATOR_OPS(X, LT)                            \
+  KAM_FAST_OPERATOR_OPS(X, LE) KAM_FAST_OPERATOR_OPS(X, GT)                            \
+  KAM_FAST_OPERATOR_OPS(X, GE)                                                         \
+  KAM_FAST_COMPARISON_OPS(X, EQ) KAM_FAST_COMPARISON_OPS(X, NE)                        \
+  KAM_FAST_COMPARISON_OPS(X, LT) KAM_FAST_COMPARISON_OPS(X, LE)                        \
+  KAM_FAST_COMPARISON_OPS(X, GT) KAM_FAST_COMPARISON_OPS(X, GE)
+
 enum FastOp : std::uint8_t {
-  F_SLOW,  // executed by step()
-  F_TRAP,  // tracing starts here: leave the fast loop
-  F_NOOP, F_LDCON, F_LDVAR, F_STVAR, F_POP, F_JUMP, F_JIFF, F_JIFT,
-  F_ADD, F_SUB, F_MUL, F_AND, F_OR, F_EQ, F_NE, F_LT, F_LE, F_GT, F_GE,
-  // fused pairs
-  F_LDVAR_LDVAR, F_LDVAR_LDCON, F_LDCON_STVAR,
-  F_ADD_STVAR, F_SUB_STVAR, F_MUL_STVAR,
-  F_EQ_JIFF, F_NE_JIFF, F_LT_JIFF, F_LE_JIFF, F_GT_JIFF, F_GE_JIFF,
-  // fused quadruples: "x := y op z" and the loop test "if not (y cmp z) goto"
-  F_LVLV_ADD_ST, F_LVLV_SUB_ST, F_LVLV_MUL_ST,
-  F_LVLC_ADD_ST, F_LVLC_SUB_ST, F_LVLC_MUL_ST,
-  F_LVLV_EQ_JIFF, F_LVLV_NE_JIFF, F_LVLV_LT_JIFF, F_LVLV_LE_JIFF, F_LVLV_GT_JIFF, F_LVLV_GE_JIFF,
-  F_LVLC_EQ_JIFF, F_LVLC_NE_JIFF, F_LVLC_LT_JIFF, F_LVLC_LE_JIFF, F_LVLC_GT_JIFF, F_LVLC_GE_JIFF,
+#define KAM_FAST_ENUMERATOR(name) name,
+  KAM_FAST_OPS(KAM_FAST_ENUMERATOR)
+#undef KAM_FAST_ENUMERATOR
+  F_COUNT
+};
+
+// The variants of an operator in the order above, from F_<op>.
+enum OperatorForm { OpPlain, OpVar, OpConst, OpVarVar, OpVarConst, OpStore, OpVarVarStore,
+                    OpVarConstStore, operator_forms };
+// The variants of a comparison from F_<op>_JF.
+enum ComparisonForm {
+  CmpPlain, CmpVarVar, CmpVarConst, CmpVarVarStep, CmpVarConstStep, comparison_forms
 };
 
 }  // namespace kam

@@ -1,240 +1,538 @@
 // Untraced execution over the pre-decoded program. Each fast case does the
 // work only when it cannot fail; everything else (every error, every traced
 // or rare instruction) is handed to step(), which executes that one
-// instruction with its full checks and messages.
+// instruction with its full checks and messages. A fused case that finds a
+// problem after its first instructions have done their work moves IC past
+// them and hands the rest to step() the same way.
+#include <iterator>
+
 #include "arith.h"
+#include "fast_frames.h"
 #include "fast_ops.h"
 #include "machine.h"
 #include "opcodes.h"
 
 namespace kam {
+namespace {
 
-// The address of variable (sn, dpl) when the segment check passes; a word
-// to be stored into must not be a segment header. sn is known to be 1..15.
-bool Machine::fast_variable(std::int32_t sn, std::int32_t dpl, bool store,
-                            std::uint32_t& address) const {
-  // Unsigned compares fold the lower and upper bounds into one test each:
-  // 4 <= base < size, 0 <= dpl < length, and the word inside the space.
-  const auto size = static_cast<std::uint32_t>(mem_.size());
-  const auto base = static_cast<std::uint32_t>(display_[static_cast<std::size_t>(sn)]);
-  if (base - header_words >= size - header_words) return false;
-  const auto length = static_cast<std::uint32_t>(mem_[base - 3]);
-  const auto displacement = static_cast<std::uint32_t>(dpl);
-  if (displacement >= length || displacement >= size - base) return false;
-  address = base + displacement;
-  return !store || header_map_[address] == 0;
-}
-
-// Checks the variables of a fast instruction for the current layout and
-// keeps their addresses in its slots; false sends it to step().
-bool Machine::validate(FastInstruction& f) const {
-  bool ok = false;
-  switch (f.op) {
-    case F_LDVAR: case F_LDVAR_LDCON: case F_LVLC_EQ_JIFF: case F_LVLC_NE_JIFF:
-    case F_LVLC_LT_JIFF: case F_LVLC_LE_JIFF: case F_LVLC_GT_JIFF: case F_LVLC_GE_JIFF:
-      ok = fast_variable(f.a, f.b, false, f.slot[0]);
-      break;
-    case F_STVAR:
-      ok = fast_variable(f.a, f.b, true, f.slot[0]);
-      break;
-    case F_LDCON_STVAR: case F_ADD_STVAR: case F_SUB_STVAR: case F_MUL_STVAR:
-      ok = fast_variable(f.c, f.d, true, f.slot[0]);
-      break;
-    case F_LVLC_ADD_ST: case F_LVLC_SUB_ST: case F_LVLC_MUL_ST:
-      ok = fast_variable(f.a, f.b, false, f.slot[0]) && fast_variable(f.e, f.f, true, f.slot[1]);
-      break;
-    case F_LVLV_ADD_ST: case F_LVLV_SUB_ST: case F_LVLV_MUL_ST:
-      ok = fast_variable(f.a, f.b, false, f.slot[0]) && fast_variable(f.c, f.d, false, f.slot[1]) &&
-           fast_variable(f.e, f.f, true, f.slot[2]);
-      break;
-    default:  // the two loads of F_LDVAR_LDVAR and F_LVLV_*_JIFF
-      ok = fast_variable(f.a, f.b, false, f.slot[0]) && fast_variable(f.c, f.d, false, f.slot[1]);
-      break;
+// The address of the array element that the descriptor at (sn, dpl)
+// selects, as ixdpl and the segment check find it, with the index of the
+// last dimension at last[0], the one before at last[-1], and so on;
+// available words may be taken as indexes. dimensions is set to their
+// number. False whenever a check would fail, or the arithmetic might
+// leave the range in which it is plainly exact.
+[[gnu::noinline]] bool any_element_address(const std::uint32_t* base, const std::uint32_t* limit,
+                                           const std::int32_t* mem, std::int32_t sn,
+                                           std::int32_t dpl, const std::int32_t* last,
+                                           int available, int& dimensions,
+                                           std::uint32_t& address) {
+  const std::uint32_t window = limit[sn];
+  const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
+  if (at + 2 >= window) return false;
+  const std::int32_t* descriptor = mem + base[sn] + at;
+  const std::int32_t n = descriptor[0];
+  if (n < 1 || n > available || at + 2 * static_cast<std::uint32_t>(n) + 1 >= window)
+    return false;
+  std::int64_t stride = 1;
+  std::int64_t total = 0;
+  for (std::int32_t j = n; j >= 1; --j) {
+    const std::int64_t difference = std::int64_t{last[j - n]} - descriptor[2 * j + 1];
+    const std::int64_t size = descriptor[2 * j];
+    if (stride < 1 || difference < 0 || difference > INT32_MAX) return false;
+    const std::int64_t offset = difference * stride;
+    if (offset > size - stride) return false;
+    total += offset;
+    stride = size;
   }
-  if (ok) f.version = layout_version_;
-  return ok;
+  const std::int64_t element = total + descriptor[1];
+  if (element < 0 || element >= window) return false;
+  dimensions = n;
+  address = base[sn] + static_cast<std::uint32_t>(element);
+  return true;
 }
+
+// The same, at once for the one-dimensional arrays of most programs.
+inline bool element_address(const std::uint32_t* base, const std::uint32_t* limit,
+                            const std::int32_t* mem, std::int32_t sn, std::int32_t dpl,
+                            const std::int32_t* last, int available, int& dimensions,
+                            std::uint32_t& address) {
+  const std::uint32_t window = limit[sn];
+  const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
+  if (at + 3 >= window || mem[base[sn] + at] != 1)
+    return any_element_address(base, limit, mem, sn, dpl, last, available, dimensions, address);
+  const std::int32_t* descriptor = mem + base[sn] + at;
+  // Index i of bounds lo..hi: 0 <= i - lo <= size - 1, as ixdpl checks it.
+  const std::int64_t difference = std::int64_t{last[0]} - descriptor[3];
+  if (difference < 0 || difference >= descriptor[2]) return false;
+  const std::int64_t element = difference + descriptor[1];
+  if (static_cast<std::uint64_t>(element) >= window) return false;
+  dimensions = 1;
+  address = base[sn] + static_cast<std::uint32_t>(element);
+  return true;
+}
+
+}  // namespace
 
 Machine::FastEnd Machine::run_fast(long long& budget) {
-  std::int32_t* st = stack_.data();
+  refresh_windows();
+  // The stacks and the windows are reached through the machine, which
+  // leaves the processor's registers to the loop's own variables.
+  auto& st = stack_;
   int sp = sp_;
-  int ic = ic_;
-  std::int32_t* mem = mem_.data();
-  std::uint64_t version = layout_version_;
-  FastInstruction* code = fast_.data();
-  // Taken from the budget at every jump (and at every slow step), so that
-  // a loop cannot run for ever; kept in a register while the loop runs.
+  auto& returns = return_stack_;
+  int rsp = rsp_;
+  std::int32_t* mem = mem_.words();
+  const std::uint8_t* headers = mem_.header_flags();
+  const auto& base = window_base_;
+  const auto& limit = window_limit_;
+  const FastInstruction* code = fast_.data();
+  // The instruction to execute: IC is its index in code.
+  const FastInstruction* pc = code + ic_;
+  const auto halt = static_cast<std::uint32_t>(program_.halt_index);
+  const auto index = [&](const FastInstruction* at) { return static_cast<int>(at - code); };
+  // Taken from the budget at every jump and call (and at every slow step),
+  // so that a loop cannot run for ever; kept in a register while it runs.
   long long remaining = budget;
 
-// The variables of f checked for this layout, else on to step().
-#define KAM_CHECKED if (f.version != version && !validate(f)) break
-#define KAM_BINARY(fast, op)                                  \
-  case fast:                                                  \
-    if (sp < 2) break;                                        \
-    st[sp - 2] = plain_binary(op, st[sp - 2], st[sp - 1]);    \
-    --sp;                                                     \
-    ++ic;                                                     \
-    continue;
-#define KAM_BINARY_STVAR(fast, op)                                        \
-  case fast:                                                              \
-    if (sp < 2) break;                                                    \
-    KAM_CHECKED;                                                          \
-    mem[f.slot[0]] = plain_binary(op, st[sp - 2], st[sp - 1]);            \
-    sp -= 2;                                                              \
-    ic += 2;                                                              \
-    continue;
-#define KAM_COMPARE_JIFF(fast, op)                                            \
-  case fast:                                                                  \
-    if (sp < 2 || --remaining < 0) break;                                     \
-    sp -= 2;                                                                  \
-    ic = plain_binary(op, st[sp], st[sp + 1]) != 0 ? ic + 2 : f.target;      \
-    continue;
-// The second operand of a quadruple: a variable (slot 1) or the constant c.
-#define KAM_QUAD_STVAR(fast, second, result_slot, op)                         \
-  case fast:                                                                \
-    if (sp > stack_size - 2) break;                                         \
-    KAM_CHECKED;                                                            \
-    mem[f.slot[result_slot]] = plain_binary(op, mem[f.slot[0]], second);    \
-    ic += 4;                                                                \
-    continue;
-#define KAM_QUAD_JIFF(fast, second, op)                                       \
-  case fast:                                                                \
-    if (sp > stack_size - 2) break;                                         \
-    KAM_CHECKED;                                                            \
-    if (--remaining < 0) break;                                             \
-    ic = plain_binary(op, mem[f.slot[0]], second) != 0 ? ic + 4 : f.target; \
-    continue;
-#define KAM_VAR mem[f.slot[1]]
-#define KAM_CON f.c
+  // The address of variable (sn, dpl) for a load, and for a store, which
+  // must not change a segment header.
+  const auto load = [&](std::int32_t sn, std::int32_t dpl, std::uint32_t& address) {
+    if (static_cast<std::uint32_t>(dpl) >= limit[sn]) return false;
+    address = base[sn] + static_cast<std::uint32_t>(dpl);
+    return true;
+  };
+  const auto store = [&](std::int32_t sn, std::int32_t dpl, std::uint32_t& address) {
+    return load(sn, dpl, address) && headers[address] == 0;
+  };
+  const auto element = [&](std::int32_t sn, std::int32_t dpl, const std::int32_t* last,
+                           int available, int& dimensions, std::uint32_t& address) {
+    return element_address(base.data(), limit.data(), mem, sn, dpl, last, available, dimensions,
+                           address);
+  };
 
-  for (;;) {
-    FastInstruction& f = code[ic];
-    switch (f.op) {
-      case F_NOOP:
-        ++ic;
-        continue;
-      case F_LDCON:
-        if (sp >= stack_size) break;
-        st[sp++] = f.a;
-        ++ic;
-        continue;
-      case F_LDVAR:
-        if (sp >= stack_size) break;
-        KAM_CHECKED;
-        st[sp++] = mem[f.slot[0]];
-        ++ic;
-        continue;
-      case F_STVAR:
-        if (sp < 1) break;
-        KAM_CHECKED;
-        mem[f.slot[0]] = st[--sp];
-        ++ic;
-        continue;
-      case F_POP:
-        if (sp < 1) break;
-        --sp;
-        ++ic;
-        continue;
-      case F_JUMP:
-        if (--remaining < 0) break;
-        ic = f.target;
-        continue;
-      case F_JIFF:
-      case F_JIFT:
-        if (sp < 1 || --remaining < 0) break;
-        --sp;
-        ic = (st[sp] != 0) == (f.op == F_JIFT) ? f.target : ic + 1;
-        continue;
-      KAM_BINARY(F_ADD, ADD)
-      KAM_BINARY(F_SUB, SUB)
-      KAM_BINARY(F_MUL, MUL)
-      KAM_BINARY(F_AND, AND)
-      KAM_BINARY(F_OR, OR)
-      KAM_BINARY(F_EQ, EQ)
-      KAM_BINARY(F_NE, NE)
-      KAM_BINARY(F_LT, LT)
-      KAM_BINARY(F_LE, LE)
-      KAM_BINARY(F_GT, GT)
-      KAM_BINARY(F_GE, GE)
-      case F_LDVAR_LDVAR:
-        if (sp > stack_size - 2) break;
-        KAM_CHECKED;
-        st[sp] = mem[f.slot[0]];
-        st[sp + 1] = mem[f.slot[1]];
-        sp += 2;
-        ic += 2;
-        continue;
-      case F_LDVAR_LDCON:
-        if (sp > stack_size - 2) break;
-        KAM_CHECKED;
-        st[sp] = mem[f.slot[0]];
-        st[sp + 1] = f.c;
-        sp += 2;
-        ic += 2;
-        continue;
-      case F_LDCON_STVAR:
-        if (sp >= stack_size) break;
-        KAM_CHECKED;
-        mem[f.slot[0]] = f.a;
-        ic += 2;
-        continue;
-      KAM_BINARY_STVAR(F_ADD_STVAR, ADD)
-      KAM_BINARY_STVAR(F_SUB_STVAR, SUB)
-      KAM_BINARY_STVAR(F_MUL_STVAR, MUL)
-      KAM_COMPARE_JIFF(F_EQ_JIFF, EQ)
-      KAM_COMPARE_JIFF(F_NE_JIFF, NE)
-      KAM_COMPARE_JIFF(F_LT_JIFF, LT)
-      KAM_COMPARE_JIFF(F_LE_JIFF, LE)
-      KAM_COMPARE_JIFF(F_GT_JIFF, GT)
-      KAM_COMPARE_JIFF(F_GE_JIFF, GE)
-      KAM_QUAD_STVAR(F_LVLV_ADD_ST, KAM_VAR, 2, ADD)
-      KAM_QUAD_STVAR(F_LVLV_SUB_ST, KAM_VAR, 2, SUB)
-      KAM_QUAD_STVAR(F_LVLV_MUL_ST, KAM_VAR, 2, MUL)
-      KAM_QUAD_STVAR(F_LVLC_ADD_ST, KAM_CON, 1, ADD)
-      KAM_QUAD_STVAR(F_LVLC_SUB_ST, KAM_CON, 1, SUB)
-      KAM_QUAD_STVAR(F_LVLC_MUL_ST, KAM_CON, 1, MUL)
-      KAM_QUAD_JIFF(F_LVLV_EQ_JIFF, KAM_VAR, EQ)
-      KAM_QUAD_JIFF(F_LVLV_NE_JIFF, KAM_VAR, NE)
-      KAM_QUAD_JIFF(F_LVLV_LT_JIFF, KAM_VAR, LT)
-      KAM_QUAD_JIFF(F_LVLV_LE_JIFF, KAM_VAR, LE)
-      KAM_QUAD_JIFF(F_LVLV_GT_JIFF, KAM_VAR, GT)
-      KAM_QUAD_JIFF(F_LVLV_GE_JIFF, KAM_VAR, GE)
-      KAM_QUAD_JIFF(F_LVLC_EQ_JIFF, KAM_CON, EQ)
-      KAM_QUAD_JIFF(F_LVLC_NE_JIFF, KAM_CON, NE)
-      KAM_QUAD_JIFF(F_LVLC_LT_JIFF, KAM_CON, LT)
-      KAM_QUAD_JIFF(F_LVLC_LE_JIFF, KAM_CON, LE)
-      KAM_QUAD_JIFF(F_LVLC_GT_JIFF, KAM_CON, GT)
-      KAM_QUAD_JIFF(F_LVLC_GE_JIFF, KAM_CON, GE)
-      case F_TRAP:
-        sp_ = sp;
-        ic_ = ic;
-        budget = remaining;
-        return FastEnd::Trap;
-      default:
-        break;
-    }
-    // The instruction at ic goes through the reference step.
-    sp_ = sp;
-    ic_ = ic;
-    // A fast case that stopped at an empty budget took one without using it.
-    if (remaining < 0 || --remaining < 0) {
-      budget = 0;
-      return FastEnd::OutOfBudget;
-    }
-    if (!step()) return FastEnd::Stopped;
-    sp = sp_;
-    ic = ic_;
-    mem = mem_.data();
-    version = layout_version_;
+// Dispatch: the next fast instruction, when the stack depth suits it,
+// else the reference step.
+#define KAM_NEXT                                                                    \
+  do {                                                                              \
+    f = pc;                                                                           \
+    v = f->v;                                                                       \
+    if (static_cast<unsigned>(sp - f->need) > f->span) goto slow;                   \
+    goto* handlers[f->op];                                                          \
+  } while (false)
+
+// Operator op in each of its forms (fast_ops.h): the stack check has been
+// made, so only the variables remain to be checked.
+#define KAM_OPERATOR_CASES(op)                                                      \
+  L_F_##op:                                                                      \
+    st[sp - 2] = plain_binary(op, st[sp - 2], st[sp - 1]);                          \
+    --sp;                                                                           \
+    ++pc;                                                                           \
+    KAM_NEXT;                                                                       \
+  L_F_V_##op: {                                                                  \
+    std::uint32_t a;                                                                \
+    if (!load(v[0], v[1], a)) goto slow;                                                \
+    st[sp - 1] = plain_binary(op, st[sp - 1], mem[a]);                              \
+    pc += 2;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_C_##op:                                                                    \
+    st[sp - 1] = plain_binary(op, st[sp - 1], v[0]);                                \
+    pc += 2;                                                                        \
+    KAM_NEXT;                                                                       \
+  L_F_VV_##op: {                                                                 \
+    std::uint32_t a, b;                                                             \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                        \
+    st[sp++] = plain_binary(op, mem[a], mem[b]);                                    \
+    pc += 3;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VC_##op: {                                                                 \
+    std::uint32_t a;                                                                \
+    if (!load(v[0], v[1], a)) goto slow;                                                \
+    st[sp++] = plain_binary(op, mem[a], v[2]);                                      \
+    pc += 3;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_##op##_ST: {                                                               \
+    std::uint32_t r;                                                                \
+    if (!store(v[0], v[1], r)) goto slow;                                               \
+    mem[r] = plain_binary(op, st[sp - 2], st[sp - 1]);                              \
+    sp -= 2;                                                                        \
+    pc += 2;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VV_##op##_ST: {                                                            \
+    std::uint32_t a, b, r;                                                          \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r)) goto slow; \
+    mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
+    pc += 4;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VC_##op##_ST: {                                                            \
+    std::uint32_t a, r;                                                             \
+    if (!load(v[0], v[1], a) || !store(v[3], v[4], r)) goto slow;                       \
+    mem[r] = plain_binary(op, mem[a], v[2]);                                        \
+    pc += 4;                                                                        \
+    KAM_NEXT;                                                                       \
   }
-#undef KAM_CHECKED
-#undef KAM_BINARY
-#undef KAM_BINARY_STVAR
-#undef KAM_COMPARE_JIFF
-#undef KAM_QUAD_STVAR
-#undef KAM_QUAD_JIFF
-#undef KAM_VAR
-#undef KAM_CON
+// Comparison op followed by a jump taken when it is false.
+#define KAM_COMPARISON_CASES(op)                                                    \
+  L_F_##op##_JF:                                                                 \
+    if (--remaining < 0) goto slow;                                                     \
+    sp -= 2;                                                                        \
+    pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + f->target;             \
+    KAM_NEXT;                                                                       \
+  L_F_VV_##op##_JF: {                                                            \
+    std::uint32_t a, b;                                                             \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow;     \
+    pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + f->target;                 \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VC_##op##_JF: {                                                            \
+    std::uint32_t a;                                                                \
+    if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                             \
+    pc = plain_binary(op, mem[a], v[2]) != 0 ? pc + 4 : code + f->target;                   \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VV_##op##_JF_STEP: {                                                          \
+    std::uint32_t a, b;                                                             \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
+    if (plain_binary(op, mem[a], mem[b]) != 0) {                                    \
+      pc += 4;                                                                      \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+    pc = code + f->target;                                                          \
+    goto step;                                                                      \
+  }                                                                                 \
+  L_F_VC_##op##_JF_STEP: {                                                          \
+    std::uint32_t a;                                                                \
+    if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                         \
+    if (plain_binary(op, mem[a], v[2]) != 0) {                                      \
+      pc += 4;                                                                      \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+    pc = code + f->target;                                                          \
+    goto step;                                                                      \
+  }
+
+  // The handler of each fast instruction, in the order of FastOp.
+#define KAM_HANDLER_ADDRESS(name) &&L_##name,
+  static const void* const handlers[] = {KAM_FAST_OPS(KAM_HANDLER_ADDRESS)};
+#undef KAM_HANDLER_ADDRESS
+  static_assert(std::size(handlers) == F_COUNT);
+  const FastInstruction* f;
+  const std::int32_t* v;
+  KAM_NEXT;
+
+KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
+KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
+  L_F_NOOP:
+    ++pc;
+    KAM_NEXT;
+  L_F_LDCON:
+    st[sp++] = v[0];
+    ++pc;
+    KAM_NEXT;
+  L_F_LDVAR: {
+    std::uint32_t a;
+    if (!load(v[0], v[1], a)) goto slow;
+    st[sp++] = mem[a];
+    ++pc;
+    KAM_NEXT;
+  }
+  L_F_STVAR: {
+    std::uint32_t r;
+    if (!store(v[0], v[1], r)) goto slow;
+    mem[r] = st[--sp];
+    ++pc;
+    KAM_NEXT;
+  }
+  L_F_POP:
+    --sp;
+    ++pc;
+    KAM_NEXT;
+  L_F_JUMP:
+    if (--remaining < 0) goto slow;
+    pc = code + f->target;
+    KAM_NEXT;
+  L_F_JIFF:
+    if (--remaining < 0) goto slow;
+    pc = st[--sp] == 0 ? code + f->target : pc + 1;
+    KAM_NEXT;
+  L_F_JIFT:
+    if (--remaining < 0) goto slow;
+    pc = st[--sp] != 0 ? code + f->target : pc + 1;
+    KAM_NEXT;
+  L_F_NOT:
+    st[sp - 1] = st[sp - 1] == 0;
+    ++pc;
+    KAM_NEXT;
+  L_F_NEG:
+    st[sp - 1] = wrap(-std::int64_t{st[sp - 1]});
+    ++pc;
+    KAM_NEXT;
+  L_F_NOT_AND:
+    st[sp - 2] = plain_binary(AND, st[sp - 2], st[sp - 1] == 0);
+    --sp;
+    pc += 2;
+    KAM_NEXT;
+  L_F_CALL:
+    if (rsp >= stack_size || --remaining < 0) goto slow;
+    returns[rsp++] = index(pc) + 1;
+    pc = code + f->target;
+    KAM_NEXT;
+  L_F_CALL_FRAME:
+    if (rsp >= stack_size || --remaining < 0) goto slow;
+    returns[rsp++] = index(pc) + 1;
+    pc = code + f->target;
+    goto frame;
+  L_F_VC_ADD_CALL:
+  L_F_VC_SUB_CALL: {
+    std::uint32_t a;
+    if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
+    st[sp++] = plain_binary(f->op == F_VC_ADD_CALL ? ADD : SUB, mem[a], v[2]);
+    returns[rsp++] = index(pc) + 4;
+    pc = code + f->target;
+    goto frame;
+  }
+  // The step of a for loop at pc (ldvar; ldcon; add; stvar), which a
+  // comparison jumped to; its stack check holds.
+  step: {
+    const std::int32_t* w = pc->v;
+    std::uint32_t a, r;
+    if (!load(w[0], w[1], a) || !store(w[3], w[4], r)) goto slow;
+    mem[r] = plain_binary(ADD, mem[a], w[2]);
+    pc += 4;
+    KAM_NEXT;
+  }
+  // The crseg at pc (a call's target) and the stvar of f->count parameters
+  // after it, with the operands of the fast instruction there.
+  frame: {
+    const std::int32_t* entry = pc->v;
+    if (!fast_crseg(entry[0], entry[1])) goto slow;
+    ++pc;
+    for (int k = 0; k < f->count; ++k) {
+      std::uint32_t r;
+      if (!store(entry[2 + 2 * k], entry[3 + 2 * k], r)) goto slow;
+      mem[r] = st[--sp];
+      ++pc;
+    }
+    KAM_NEXT;
+  }
+  L_F_RETURN: {
+    if (rsp == 0) goto slow;
+    const std::int32_t back = returns[rsp - 1];
+    if (static_cast<std::uint32_t>(back) > halt) goto slow;
+    --rsp;
+    pc = code + back;
+    KAM_NEXT;
+  }
+  L_F_CRSEG:
+    if (!fast_crseg(v[0], v[1])) goto slow;
+    ++pc;
+    KAM_NEXT;
+  L_F_CRSEG_ST:
+  L_F_CRSEG_ST_ST: {
+    if (!fast_crseg(v[0], v[1])) goto slow;
+    ++pc;
+    std::uint32_t r;
+    if (!store(v[2], v[3], r)) goto slow;
+    mem[r] = st[--sp];
+    ++pc;
+    if (f->op == F_CRSEG_ST) KAM_NEXT;
+    if (!store(v[4], v[5], r)) goto slow;
+    mem[r] = st[--sp];
+    ++pc;
+    KAM_NEXT;
+  }
+  L_F_DLSEG:
+    if (!fast_dlseg()) goto slow;
+    ++pc;
+    KAM_NEXT;
+  L_F_DLSEG_RETURN: {
+    if (rsp == 0) goto slow;
+    const std::int32_t back = returns[rsp - 1];
+    if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
+    --rsp;
+    pc = code + back;
+    KAM_NEXT;
+  }
+  L_F_V_ST_JUMP: {
+    std::uint32_t a, r;
+    if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
+    mem[r] = mem[a];
+    pc = code + f->target;
+    KAM_NEXT;
+  }
+  L_F_V_C_X_LD_NOT: {
+    int n;
+    std::uint32_t i, a;
+    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
+    st[sp++] = mem[a] == 0;
+    pc += 4;
+    KAM_NEXT;
+  }
+  L_F_C_X_LD_NOT_AND: {
+    int n;
+    std::uint32_t a;
+    // The indexes lie above the left operand of and.
+    if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, a)) goto slow;
+    sp -= n;
+    st[sp - 1] = plain_binary(AND, st[sp - 1], mem[a] == 0);
+    pc += 4;
+    KAM_NEXT;
+  }
+  L_F_V_C_X_LD_JF:
+  L_F_V_C_X_LD_JT: {
+    int n;
+    std::uint32_t i, a;
+    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a) || --remaining < 0)
+      goto slow;
+    pc = (mem[a] != 0) == (f->op == F_V_C_X_LD_JT) ? code + f->target : pc + 4;
+    KAM_NEXT;
+  }
+  L_F_V_DLSEG_RETURN: {
+    std::uint32_t a;
+    if (!load(v[0], v[1], a) || rsp == 0) goto slow;
+    const std::int32_t value = mem[a];
+    const std::int32_t back = returns[rsp - 1];
+    if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
+    st[sp++] = value;
+    --rsp;
+    pc = code + back;
+    KAM_NEXT;
+  }
+  L_F_V_V: {
+    std::uint32_t a, b;
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;
+    st[sp] = mem[a];
+    st[sp + 1] = mem[b];
+    sp += 2;
+    pc += 2;
+    KAM_NEXT;
+  }
+  L_F_V_C: {
+    std::uint32_t a;
+    if (!load(v[0], v[1], a)) goto slow;
+    st[sp] = mem[a];
+    st[sp + 1] = v[2];
+    sp += 2;
+    pc += 2;
+    KAM_NEXT;
+  }
+  L_F_V_ST: {
+    std::uint32_t a, r;
+    if (!load(v[0], v[1], a) || !store(v[2], v[3], r)) goto slow;
+    mem[r] = mem[a];
+    pc += 2;
+    KAM_NEXT;
+  }
+  L_F_C_ST: {
+    std::uint32_t r;
+    if (!store(v[1], v[2], r)) goto slow;
+    mem[r] = v[0];
+    pc += 2;
+    KAM_NEXT;
+  }
+  L_F_ST_JUMP: {
+    std::uint32_t r;
+    if (!store(v[0], v[1], r) || --remaining < 0) goto slow;
+    mem[r] = st[--sp];
+    pc = code + f->target;
+    KAM_NEXT;
+  }
+  L_F_LDX: {
+    int n;
+    std::uint32_t a;
+    if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
+    sp -= n + 1;
+    st[sp++] = mem[a];
+    ++pc;
+    KAM_NEXT;
+  }
+  L_F_STX: {
+    int n;
+    std::uint32_t r;
+    if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 2, n, r) ||
+        headers[r] != 0)
+      goto slow;
+    sp -= n + 2;
+    mem[r] = st[sp];
+    ++pc;
+    KAM_NEXT;
+  }
+  L_F_C_X_LD: {
+    int n;
+    std::uint32_t a;
+    if (!element(v[0], v[1], st.data() + sp - 1, sp, n, a)) goto slow;
+    sp -= n;
+    st[sp++] = mem[a];
+    pc += 2;
+    KAM_NEXT;
+  }
+  L_F_C_X_ST: {
+    int n;
+    std::uint32_t r;
+    if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
+    sp -= n + 1;
+    mem[r] = st[sp];
+    pc += 2;
+    KAM_NEXT;
+  }
+  L_F_V_C_X_LD: {
+    int n;
+    std::uint32_t i, a;
+    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
+    st[sp++] = mem[a];
+    pc += 3;
+    KAM_NEXT;
+  }
+  L_F_V_C_X_ST: {
+    int n;
+    std::uint32_t i, r;
+    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, r) || headers[r] != 0)
+      goto slow;
+    mem[r] = st[--sp];
+    pc += 3;
+    KAM_NEXT;
+  }
+  L_F_C_V_C_X_ST: {
+    int n;
+    std::uint32_t i, r;
+    if (!load(v[1], v[2], i) || !element(v[3], v[4], mem + i, 1, n, r) || headers[r] != 0)
+      goto slow;
+    mem[r] = v[0];
+    pc += 4;
+    KAM_NEXT;
+  }
+  L_F_TRAP:
+    sp_ = sp;
+    ic_ = index(pc);
+    rsp_ = rsp;
+    budget = remaining;
+    return FastEnd::Trap;
+L_F_SLOW:
+slow:
+  // The instruction at pc goes through the reference step.
+  sp_ = sp;
+  ic_ = index(pc);
+  rsp_ = rsp;
+  // A fast case that stopped at an empty budget took one without using it.
+  if (remaining < 0 || --remaining < 0) {
+    budget = 0;
+    return FastEnd::OutOfBudget;
+  }
+  if (!step()) return FastEnd::Stopped;
+  sp = sp_;
+  pc = code + ic_;
+  rsp = rsp_;
+  if (layout_dirty_) refresh_windows();
+  mem = mem_.words();
+  headers = mem_.header_flags();
+  KAM_NEXT;
+#undef KAM_NEXT
+#undef KAM_OPERATOR_CASES
+#undef KAM_COMPARISON_CASES
 }
 
 RunEnd Machine::run(std::uint32_t trace_flags, int start, long long budget) {

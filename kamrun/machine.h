@@ -15,6 +15,7 @@
 #include "messages.h"
 #include "program.h"
 #include "trace.h"
+#include "word_space.h"
 
 namespace kam {
 
@@ -54,19 +55,22 @@ class Machine {
   int csn() const { return csn_; }
   std::int32_t display(int level) const { return display_[static_cast<std::size_t>(level)]; }
   std::span<const std::int32_t> stack() const { return {stack_.data(), static_cast<std::size_t>(sp_)}; }
-  std::span<const std::int32_t> memory() const { return mem_; }
+  std::span<const std::int32_t> memory() const { return mem_.span(); }
   const Program& program() const { return program_; }
 
  private:
-  // One entry of the pre-decoded program; op is a FastOp (fast_ops.h).
-  // The variables it uses are checked once per layout version; slot holds
-  // their checked addresses while version equals layout_version_.
+  // One entry of the pre-decoded program; op is a FastOp (fast_ops.h), which
+  // may stand for several instructions. It runs only while need <= SP <=
+  // need + span, so that no push or pop of its instructions can fail; v
+  // holds the operands of its instructions in their order (a variable is
+  // two words: segment number and displacement).
   struct FastInstruction {
     std::uint8_t op = 0;
-    std::int32_t a = 0, b = 0, c = 0, d = 0, e = 0, f = 0;
-    int target = 0;
-    std::uint64_t version = 0;
-    std::uint32_t slot[3] = {0, 0, 0};
+    std::uint8_t need = 0;
+    std::uint8_t span = 0;
+    std::uint8_t count = 0;  // of the parameters a fused call stores
+    std::int32_t target = 0;
+    std::int32_t v[6] = {0, 0, 0, 0, 0, 0};
   };
   enum class FastEnd { Stopped, Trap, OutOfBudget };
 
@@ -111,18 +115,22 @@ class Machine {
   bool write(int op);
 
   void decode(int trap_index);
+  void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
-  bool fast_variable(std::int32_t sn, std::int32_t dpl, bool store, std::uint32_t& address) const;
-  bool validate(FastInstruction& instruction) const;
+  bool fast_crseg(std::int32_t sn, std::int32_t length);
+  bool fast_dlseg();
 
-  // Every change that can make a checked variable address invalid (display,
-  // segment lengths and headers, the size of the address space) moves the
-  // layout version on.
-  void layout_changed() { ++layout_version_; }
+  // Variable (sn, dpl) is the word window_base_[sn] + dpl when 0 <= dpl <
+  // window_limit_[sn]: the segment check of var_address, worked out once
+  // per level. Every change of the display, of a segment length or of the
+  // size of the address space marks the layout changed; the fast loop
+  // works the windows out again before it goes on.
+  void refresh_window(int level);
+  void refresh_windows();
+  void layout_changed() { layout_dirty_ = true; }
   void stored(std::size_t address) {
-    if (header_map_[address] != 0) layout_changed();
+    if (mem_.is_header(address)) layout_changed();
   }
-
   Program program_;
   Reporter& reporter_;
   Tracer& tracer_;
@@ -138,9 +146,15 @@ class Machine {
   int next_ic_ = 0;
   std::array<std::int32_t, level_count> display_{};
   int csn_ = 0;
-  std::vector<std::int32_t> mem_;
-  std::vector<std::uint8_t> header_map_;  // 1 for each segment header word
-  std::uint64_t layout_version_ = 1;
+  WordSpace mem_;
+  std::array<std::uint32_t, level_count> window_base_{};
+  std::array<std::uint32_t, level_count> window_limit_{};
+  // Levels whose window may change when the address space grows: their
+  // segment lies at or beyond its end, or is cut short by it.
+  std::uint32_t size_bound_levels_ = 0;
+  int top_level_ = 0;  // no display entry above it has been set
+  std::size_t fast_room_ = 0;  // the size the fast crseg may grow to
+  bool layout_dirty_ = true;
   std::vector<FastInstruction> fast_;
 };
 

@@ -1,7 +1,6 @@
 // Segments (activation records) of the address space: creation, deletion
 // with the display restored along the links, and array descriptors.
 #include <algorithm>
-#include <new>
 
 #include "machine.h"
 
@@ -19,16 +18,11 @@ bool Machine::grow(std::int64_t words, const char* who) {
     report(Msg::NotEnoughMemory, {who});
     return false;
   }
-  const std::size_t old_size = mem_.size();
-  try {
-    mem_.resize(static_cast<std::size_t>(size), 0);
-    header_map_.resize(static_cast<std::size_t>(size), 0);
-  } catch (const std::bad_alloc&) {
-    mem_.resize(old_size);
-    header_map_.resize(old_size);
+  if (!mem_.grow(static_cast<std::size_t>(words))) {
     report(Msg::NotEnoughMemory, {who});
     return false;
   }
+  layout_changed();
   return true;
 }
 
@@ -47,7 +41,7 @@ void Machine::trace_segment() {
   const auto at = [&](int word) { return mem_[static_cast<std::size_t>(address - word)]; };
   const std::int64_t length = std::clamp<std::int64_t>(at(Length), 0, size - address);
   tracer_.segment(at(SegmentNumber), at(StaticLink), at(DynamicLink),
-                  std::span(mem_).subspan(static_cast<std::size_t>(address),
+                  mem_.span().subspan(static_cast<std::size_t>(address),
                                           static_cast<std::size_t>(length)));
 }
 
@@ -67,7 +61,7 @@ bool Machine::crseg(std::int64_t sn, std::int64_t index) {
   mem_[header + 1] = length;
   mem_[header + 2] = display_[static_cast<std::size_t>(sn - 1)];
   mem_[header + 3] = display_[static_cast<std::size_t>(csn_)];
-  for (std::size_t word = header; word < header + header_words; ++word) header_map_[word] = 1;
+  for (std::size_t word = header; word < header + header_words; ++word) mem_.mark_header(word);
   layout_changed();
   csn_ = static_cast<int>(sn);
   display_[static_cast<std::size_t>(sn)] = static_cast<std::int32_t>(header + header_words);
@@ -100,8 +94,7 @@ bool Machine::dlseg() {
   } else if (!restore_display(dyn, address)) {
     return false;
   }
-  mem_.resize(static_cast<std::size_t>(address - header_words));
-  header_map_.resize(mem_.size());
+  mem_.shrink(static_cast<std::size_t>(address - header_words));
   trace_segment();
   return true;
 }

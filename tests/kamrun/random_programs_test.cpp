@@ -3,7 +3,9 @@
 // Fixed seeds keep every run reproducible.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -54,6 +56,26 @@ class Generator {
           text.insert(at, text.substr(at, end == std::string::npos ? 10 : end - at + 1));
         }
       }
+    }
+    return text;
+  }
+
+  // The text with a few of its numbers moved a little: operands, labels,
+  // lengths and constants, so that checks fail in the middle of sequences
+  // the compiler emits.
+  std::string nudge(std::string text) {
+    const int edits = number(1, 3);
+    for (int i = 0; i < edits && !text.empty(); ++i) {
+      std::size_t at = static_cast<std::size_t>(number(0, static_cast<int>(text.size()) - 1));
+      at = text.find_first_of("0123456789", at);
+      if (at == std::string::npos) continue;
+      std::size_t end = text.find_first_not_of("0123456789", at);
+      if (end == std::string::npos) end = text.size();
+      const bool negative = at > 0 && text[at - 1] == '-';
+      if (negative) --at;
+      const long value = std::stol(text.substr(at, end - at));
+      const long moved = number(0, 3) == 0 ? number(-2, 12) : value + number(-3, 3);
+      text.replace(at, end - at, std::to_string(moved));
     }
     return text;
   }
@@ -120,6 +142,43 @@ TEST(RandomPrograms, MutatedExamplesLoadAndRun) {
     ran += check_program(generator.mutate(example), generator.input());
   }
   EXPECT_GT(ran, 200);
+}
+
+// Runs a program fast, traced from the start and traced from a later
+// instruction; all three runs must agree.
+void check_three_ways(const std::string& text, const std::string& input, int later) {
+  constexpr long long budget = 200000;
+  const auto traced = kamtest::run(
+      text, kamtest::RunSettings().with_input(input).traced(kam::TraceIo).with_budget(budget));
+  if (traced.load_errors > 0 || traced.end != kam::RunEnd::Stopped) return;
+  const auto fast = kamtest::run(text, kamtest::RunSettings().with_input(input).with_budget(budget));
+  EXPECT_EQ(fast.end, kam::RunEnd::Stopped) << text;
+  EXPECT_EQ(fast.out, traced.out) << text;
+  EXPECT_EQ(fast.messages, traced.messages) << text;
+  const auto late = kamtest::run(
+      text,
+      kamtest::RunSettings().with_input(input).traced(kam::TraceIo, later).with_budget(budget));
+  EXPECT_EQ(late.end, kam::RunEnd::Stopped) << text;
+  EXPECT_EQ(late.out, traced.out) << "tracing from " << later << "\n" << text;
+  EXPECT_EQ(late.messages, traced.messages) << "tracing from " << later << "\n" << text;
+}
+
+// Programs the MiniPas compiler wrote, whole and with numbers moved: the
+// fast loop runs the sequences it fuses on them.
+TEST(RandomPrograms, MiniPasProgramsAgreeFastAndTraced) {
+  Generator generator(2026);
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(ZEDRA_MINIPAS_KAM_DIR))
+    if (entry.path().extension() == ".kam") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  ASSERT_GE(files.size(), 10u);
+  for (const auto& file : files) {
+    const std::string text = file_text(file.string());
+    ASSERT_FALSE(text.empty()) << file;
+    for (int i = 0; i < 40; ++i)
+      check_three_ways(i == 0 ? text : generator.nudge(text), generator.input(),
+                       generator.number(2, 60));
+  }
 }
 
 TEST(RandomPrograms, ByteSoupDoesNotCrashTheLoader) {

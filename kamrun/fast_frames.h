@@ -1,0 +1,115 @@
+// The fast loop's segment instructions and the windows of variable access
+// they keep up to date: crseg and dlseg as the reference step executes
+// them, for the cases that cannot fail, without allocating. Private to the
+// machine (fast_run.cpp and windows.cpp).
+#pragma once
+
+#include <algorithm>
+#include <bit>
+
+#include "machine.h"
+
+namespace kam {
+
+// The window of one level, as var_address checks a variable of it.
+inline void Machine::refresh_window(int level) {
+  const auto at = static_cast<std::size_t>(level);
+  const auto size = static_cast<std::uint32_t>(mem_.size());
+  const auto base = static_cast<std::uint32_t>(display_[at]);
+  std::uint32_t limit = 0;
+  bool size_bound = base >= size;
+  if (base >= header_words && base < size) {
+    const std::int32_t length = mem_[base - 3];
+    if (length > 0) {
+      limit = std::min(static_cast<std::uint32_t>(length), size - base);
+      size_bound = static_cast<std::uint32_t>(length) > size - base;
+    }
+  }
+  window_base_[at] = base;
+  window_limit_[at] = limit;
+  const std::uint32_t bit = 1u << level;
+  size_bound_levels_ = size_bound ? size_bound_levels_ | bit : size_bound_levels_ & ~bit;
+}
+
+// crseg sn i with length = the length table's entry i, both checked when
+// the program was decoded; false leaves everything as it was.
+inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
+  if (mem_.size() + header_words + static_cast<std::size_t>(length) > fast_room_) return false;
+  const auto level = static_cast<std::size_t>(sn);
+  const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(
+      sn, length, display_[level - 1], display_[static_cast<std::size_t>(csn_)]));
+  csn_ = sn;
+  display_[level] = static_cast<std::int32_t>(base);
+  top_level_ = std::max(top_level_, static_cast<int>(sn));
+  // The new segment ends the address space: its window is all of it
+  // (none for length 0, where the base is the size). Growing changes only
+  // the windows cut short by the end of the address space.
+  window_base_[level] = base;
+  window_limit_[level] = static_cast<std::uint32_t>(length);
+  if (size_bound_levels_ != 0 || length == 0) [[unlikely]] {
+    const std::uint32_t bit = 1u << sn;
+    std::uint32_t others = size_bound_levels_ & ~bit;
+    size_bound_levels_ = length == 0 ? others | bit : others;
+    for (; others != 0; others &= others - 1) refresh_window(std::countr_zero(others));
+  }
+  return true;
+}
+
+// dlseg when none of its checks fails; false leaves everything as it was.
+inline bool Machine::fast_dlseg() {
+  const int csn = csn_;
+  if (csn < 1) return false;
+  const auto size = static_cast<std::int64_t>(mem_.size());
+  const std::int64_t address = display_[static_cast<std::size_t>(csn)];
+  if (address < header_words || address > size) return false;
+  const std::int32_t* word = mem_.words();
+  const std::int32_t* head = word + (address - header_words);  // sn, length, stat, dyn
+  if (address + head[1] != size) return false;  // not the last segment
+  const std::int32_t stat = head[2];
+  const std::int32_t dyn = head[3];
+  int low = csn;  // the display entries csn .. high change
+  int high = csn;
+  if (stat == dyn) {
+    display_[static_cast<std::size_t>(csn)] = 0;
+    csn_ = csn - 1;
+  } else {
+    // The caller's static chain, checked before the display changes.
+    const auto valid = [&](std::int64_t at) {
+      return at >= header_words && at <= address - header_words;
+    };
+    if (!valid(dyn)) return false;
+    const std::int32_t caller = word[dyn - 4];
+    if (caller < 1 || caller > max_level) return false;
+    if (caller == csn) {  // a call at the same level: back to its caller's segment
+      display_[static_cast<std::size_t>(csn)] = dyn;
+    } else {
+      std::int64_t at = dyn;
+      for (int level = caller; level >= csn; --level) {
+        if (!valid(at)) return false;
+        at = word[at - 2];
+      }
+      at = dyn;
+      for (int level = caller; level >= csn; --level) {
+        display_[static_cast<std::size_t>(level)] = static_cast<std::int32_t>(at);
+        at = word[at - 2];
+      }
+      high = caller;
+    }
+    csn_ = caller;
+    top_level_ = std::max(top_level_, static_cast<int>(caller));
+  }
+  const auto size_now = static_cast<std::uint32_t>(address - header_words);
+  mem_.shrink(size_now);
+  // The windows of the levels set here, and of those that reach beyond
+  // the new end of the address space, change.
+  for (int level = low; level <= high; ++level) refresh_window(level);
+  for (int level = 1; level <= top_level_; ++level) {
+    const auto at = static_cast<std::size_t>(level);
+    if ((level < low || level > high) &&
+        std::uint64_t{window_base_[at]} + window_limit_[at] > size_now)
+      refresh_window(level);
+  }
+  return true;
+}
+
+}  // namespace kam

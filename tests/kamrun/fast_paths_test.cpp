@@ -1,0 +1,167 @@
+// The fast loop's fused sequences at the edges of their checks: every
+// program runs fast and traced (each instruction through the reference
+// step), and both runs must print the same and report the same messages.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "opcodes.h"
+#include "test_support.h"
+
+namespace {
+
+// text with every "{name}" replaced by its value.
+std::string filled(std::string text, const std::vector<std::pair<std::string, int>>& values) {
+  for (const auto& [name, value] : values) {
+    const std::string key = "{" + name + "}";
+    for (auto at = text.find(key); at != std::string::npos; at = text.find(key))
+      text.replace(at, key.size(), std::to_string(value));
+  }
+  return text;
+}
+
+void expect_same_runs(const std::string& text) {
+  const auto traced = kamtest::run(text, kamtest::RunSettings().traced(kam::TraceIo));
+  const auto fast = kamtest::run(text);
+  ASSERT_EQ(traced.load_errors, 0) << traced.messages << text;
+  EXPECT_EQ(fast.out, traced.out) << text;
+  EXPECT_EQ(fast.messages, traced.messages) << text;
+}
+
+// A level-1 segment of 10 words with an array [{lo}..{hi}] described at
+// 0, {i} in word 4 and a second array described at 5, whose elements follow
+// those of the first, then the sequence.
+std::string with_array(const std::string& sequence) {
+  return "crseg 1 1\nldcon {lo}\nldcon {hi}\ndescr 1 0 1\nldcon {i}\nstvar 1 4\n"
+         "ldcon 0\nldcon 2\ndescr 1 5 1\n" +
+         sequence + "dlseg\nhalt\n.\n1: 10\n2: 3\n";
+}
+
+TEST(FastPaths, IndexedAccessAtTheBounds) {
+  const std::vector<std::string> sequences = {
+      "ldvar 1 4\nldcon -1\nldxvar 1 0\nwrint\npop\n",
+      "ldcon 7\nldvar 1 4\nldcon -1\nstxvar 1 0\nldvar 1 4\nldcon -1\nldxvar 1 0\nwrint\npop\n",
+      "ldcon 6\nldvar 1 4\nldcon -1\nstxvar 1 0\nldcon {i}\nldcon -1\nldxvar 1 0\nwrint\npop\n",
+      "ldcon 5\nldcon {i}\nldcon -1\nstxvar 1 0\nldvar 1 4\nldcon -1\nldxvar 1 0\nwrint\npop\n",
+      // the selector computed: ldxvar and stxvar on their own
+      "ldcon 4\nldcon {i}\nldcon -2\nldcon 1\nadd\nstxvar 1 0\n"
+      "ldcon {i}\nldcon -2\nldcon 1\nadd\nldxvar 1 0\nwrint\npop\n",
+      "ldvar 1 4\nldcon -1\nldxvar 1 0\nnot\nldvar 1 4\nldcon -1\nldxvar 1 0\nnot\nand\n"
+      "jiff 1\nldcon 1\nwrint\npop\n1: noop\n",
+      // a selector of another value goes the reference way
+      "ldcon {i}\nldcon 0\nldcon 3\nldcon 1\nldxvar 1 0\nwrint\npop\n",
+  };
+  for (const auto& sequence : sequences)
+    for (const int lo : {-3, 0, 1})
+      for (const int hi : {lo, lo + 2})
+        for (const int i : {lo - 1, lo, hi, hi + 1, 1 << 30})
+          expect_same_runs(filled(with_array(sequence), {{"lo", lo}, {"hi", hi}, {"i", i}}));
+}
+
+TEST(FastPaths, TwoDimensionsAtTheBounds) {
+  const std::string program =
+      "crseg 1 1\nldcon 1\nldcon 2\nldcon {lo}\nldcon 3\ndescr 1 0 2\n"
+      "ldcon 9\nldcon {a}\nldcon {b}\nldcon -1\nstxvar 1 0\n"
+      "ldcon {a}\nldcon {b}\nldcon -1\nldxvar 1 0\nwrint\npop\ndlseg\nhalt\n.\n1: 8\n";
+  for (const int lo : {0, 3, 4})
+    for (const int a : {0, 1, 2, 3})
+      for (const int b : {lo - 1, lo, 3, 4})
+        expect_same_runs(filled(program, {{"lo", lo}, {"a", a}, {"b", b}}));
+}
+
+TEST(FastPaths, VariablesAtTheEndOfTheirSegment) {
+  const std::vector<std::string> sequences = {
+      "ldvar 1 {d}\nwrint\npop\n",
+      "ldcon 3\nstvar 1 {d}\n",
+      "ldvar 1 {d}\nldvar 1 0\nadd\nstvar 1 1\n",
+      "ldvar 1 0\nldcon 2\nmul\nstvar 1 {d}\n",
+      "ldvar 1 {d}\nldcon 2\nlt\njift 1\n1: noop\n",
+      "ldvar 1 0\nldvar 1 {d}\nge\njiff 1\n1: noop\n",
+      "ldvar 1 {d}\nstvar 1 0\n",
+      "ldcon 1\nldvar 1 {d}\nsub\nwrint\npop\n",
+      "ldcon 1\nldcon 2\nadd\nstvar 1 {d}\n",
+      "ldvar 2 0\nwrint\npop\n",
+  };
+  for (const auto& sequence : sequences)
+    for (const int d : {-1, 0, 5, 6, 7})
+      expect_same_runs(filled("crseg 1 1\n" + sequence + "dlseg\nhalt\n.\n1: 6\n", {{"d", d}}));
+}
+
+TEST(FastPaths, ProceduresAndTheirFrames) {
+  // A procedure of level {sn} with {n} words stores {k} parameters at {d}.
+  const std::string program =
+      "jump 9\n1: crseg {sn} 2\nstvar {sn} {d}\nstvar {sn} 0\nldvar {sn} 0\ndlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon 5\nldcon 6\ncall 1\nwrint\npop\n"
+      "ldcon 1\nldcon 2\ncall 1\ncall 1\nwrint\npop\npop\ndlseg\nhalt\n.\n1: 2\n2: {n}\n";
+  for (const int sn : {1, 2, 3})
+    for (const int n : {0, 1, 2})
+      for (const int d : {-1, 0, 1, 2})
+        expect_same_runs(filled(program, {{"sn", sn}, {"n", n}, {"d", d}}));
+}
+
+TEST(FastPaths, RecursionDeeperThanTheReturnStack) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 0\nldvar 2 0\nldcon 0\ngt\njiff 2\nldvar 2 0\nldcon 1\n"
+      "sub\ncall 1\npop\n2: ldvar 2 0\ndlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon {depth}\ncall 1\nwrint\npop\ndlseg\nhalt\n.\n1: 1\n2: 1\n";
+  for (const int depth : {10, 98, 99, 100, 101, 150})
+    expect_same_runs(filled(program, {{"depth", depth}}));
+}
+
+TEST(FastPaths, StackNearlyFull) {
+  for (int words = 95; words <= 100; ++words)
+    for (const char* sequence :
+         {"ldvar 1 0\nldvar 1 1\n", "ldvar 1 0\nldcon 1\nadd\n", "ldvar 1 0\nldvar 1 1\nlt\n",
+          "ldvar 1 0\nldcon -1\nldxvar 1 2\n", "ldcon 0\nldcon 1\nldcon -1\nstxvar 1 2\n"}) {
+      std::string text = "crseg 1 1\nldcon 0\nldcon 1\ndescr 1 2 1\n";
+      for (int k = 0; k < words; ++k) text += "ldcon 0\n";
+      expect_same_runs(text + std::string(sequence) + "halt\n.\n1: 6\n");
+    }
+}
+
+TEST(FastPaths, SegmentsCreatedAndDeletedOutOfOrder) {
+  // Display entries left behind by deleted segments, a segment of length 0,
+  // and stores into segment headers through stind.
+  const std::vector<std::string> programs = {
+      "crseg 1 1\ncrseg 3 1\ndlseg\ncrseg 1 2\nldvar 3 0\nwrint\npop\nldcon 2\nstvar 3 1\n"
+      "dlseg\ndlseg\nhalt\n.\n1: 3\n2: 5\n",
+      "crseg 1 1\ncrseg 2 3\nldvar 2 0\nwrint\npop\ndlseg\ndlseg\nhalt\n.\n1: 3\n2: 5\n3: 0\n",
+      "crseg 1 1\nvaraddr 1 0\nldcon -3\nadd\nldcon 9\nstind\npop\nldcon 7\nstvar 1 8\n"
+      "ldvar 1 8\nwrint\npop\ndlseg\nhalt\n.\n1: 3\n",
+      "crseg 1 1\ncrseg 2 1\nvaraddr 2 0\nldcon -1\nadd\nldcon 4\nstind\npop\ndlseg\n"
+      "ldvar 1 0\nwrint\npop\ndlseg\nhalt\n.\n1: 3\n",
+      "crseg 1 1\ncrseg 3 2\ndlseg\nldvar 3 0\nwrint\npop\ndlseg\nhalt\n.\n1: 3\n2: 5\n",
+      "crseg 1 1\ncrseg 2 1\ncrseg 3 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 9\nstind\npop\n"
+      "ldcon 0\nstvar 2 4\nldvar 3 0\nwrint\npop\ndlseg\ndlseg\nhalt\n.\n1: 3\n",
+      "crseg 1 1\ncrseg 2 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 5\nstind\npop\ndlseg\n"
+      "halt\n.\n1: 3\n",
+      "crseg 1 1\ncrseg 3 1\ncrseg 2 1\ndlseg\nhalt\n.\n1: 3\n",
+  };
+  for (const auto& program : programs) expect_same_runs(program);
+}
+
+// Segment 2 made longer through stind, so that its displacement 4 is the
+// length word of segment 3: every fused store there changes a header,
+// which the reference step notices, and so must the fast loop.
+TEST(FastPaths, StoresIntoASegmentHeader) {
+  const std::vector<std::string> sequences = {
+      "ldcon 0\nstvar 2 4\n",
+      "ldvar 1 0\nstvar 2 4\n",
+      "ldvar 1 0\nldvar 1 1\nadd\nstvar 2 4\n",
+      "ldvar 1 0\nldcon 0\nadd\nstvar 2 4\n",
+      "ldcon 0\nldcon 0\nnoop\nadd\nstvar 2 4\n",
+      "ldcon 0\nldvar 1 0\nsub\nstvar 2 4\n",
+      "ldcon 0\nstvar 2 4\njump 1\n1: noop\n",
+      "ldvar 1 0\nstvar 2 4\njump 1\n1: noop\n",
+      "ldvar 1 0\nldcon 5\ngt\njiff 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n2: noop\n",
+      "ldvar 1 0\nldvar 1 1\nlt\njift 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n"
+      "2: noop\n",
+  };
+  for (const auto& sequence : sequences)
+    expect_same_runs("crseg 1 1\ncrseg 2 1\ncrseg 3 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 9\n"
+                     "stind\npop\n" +
+                     sequence + "ldvar 3 0\nwrint\npop\ndlseg\ndlseg\ndlseg\nhalt\n.\n1: 3\n");
+}
+
+}  // namespace
