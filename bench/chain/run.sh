@@ -137,7 +137,7 @@ awk -v size="$size" -v shapes="$shapes" '
       getline line <(shape[k] "/sgen.time"); split(line, g, " ")
       getline line <(shape[k] "/pgen.time"); split(line, p, " ")
       if (g[1] != "")
-        printf "  sgen and pgen, %s shape: %.2f s and %.2f s CPU\n", shape[n], g[1] + g[2], p[1] + p[2]
+        printf "  sgen and pgen, %s shape: %.2f s and %.2f s CPU\n", shape[k], g[1] + g[2], p[1] + p[2]
     }
     print "front end (best of three):"
     show("zedra syntax, default shape (listing)", "zedra_default.time")
