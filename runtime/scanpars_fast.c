@@ -1,0 +1,214 @@
+/*
+ * scanpars_fast.c - the primitives of scanners generated in the fast shape
+ * (sgen --fast).  Part of scanpars.c; not compiled on its own.
+ *
+ * A fast scanner walks its automaton with a pointer of its own through the
+ * input buffer and leaves the runtime's state alone until a token is done;
+ * skipped tokens (blanks, comments) never touch it.  A kept token is then
+ * handed over at once, in the state the default scanner leaves after
+ * i_get_lexeme: read position, lexeme, token end, current character.
+ * Whenever anything unusual happens (the end of the buffer, a lexeme that
+ * may grow too long, a character no rule takes, no token at all, the
+ * scanner test), the fast scanner gives the token to the scanner of the
+ * default shape from its first character, which then does exactly what it
+ * always does; so both shapes behave alike in everything but speed.
+ *
+ * Lines are counted as the fast scanner goes, in the count of
+ * scanpars_position.c: the line ends of skipped tokens are added when the
+ * token is done, so that i_token_line finds the line of a kept token
+ * without searching for line ends.  No line end lies between count.at and
+ * the start of the token being scanned.
+ */
+
+/* A fast scan hands a token over to the default scanner before its lexeme
+   reaches this length (the default scanner treats longer ones apart). */
+#define i_fast_longest 240
+
+/* A lexeme shorter than this is copied as one block (reading into the
+   input buffer's slack at its end). */
+#define i_fast_copy i_input_slack
+
+/* The position where the next token starts, after the look-ahead of the
+   previous one went back; NULL when the default scanner must scan it (the
+   end of the input, the scanner test, no input, a report pending).  The
+   runtime's state is left as it is: i_fast_keep sets all of it, and
+   i_fast_fallback what the default scanner needs before it starts. */
+static inline const unsigned char *i_fast_begin(void)
+{
+  if (i_ch == EOF || i_rt.scanner_test || !i_rt.in_buf || i_rt.overflowed)
+    return NULL;
+  size_t pos = i_rt.in_pos;
+  if (i_rt.cut >= 0 && i_rt.cut < i_rt.lex_len)
+    pos -= (size_t)(i_rt.lex_len - i_rt.cut);
+  if (pos < i_rt.echo_pos) {
+    /* The look-ahead is in the listing already: the default start takes
+       it out again. */
+    i_init_lexeme_inline();
+    pos = i_rt.in_pos;
+  }
+  long long offset = i_rt.in_base + (long long)pos;
+  if (i_rt.count.at < offset)
+    i_count_lines_to(offset);
+  if (i_rt.count.at != offset)
+    return NULL;
+  return i_rt.in_buf + pos;
+}
+
+/* How far a token that starts at START may be read by the fast scanner. */
+static inline const unsigned char *i_fast_limit(const unsigned char *start)
+{
+  const unsigned char *end = i_rt.in_buf + i_rt.in_len;
+  return end - start > i_fast_longest ? start + i_fast_longest : end;
+}
+
+/* The default scanner takes over the token that starts at START: the
+   state its start finds after the previous token's look-ahead went back. */
+static inline void i_fast_fallback(const unsigned char *start)
+{
+  i_rt.in_pos = (size_t)(start - i_rt.in_buf);
+  i_rt.tok_start = i_rt.in_base + (long long)i_rt.in_pos;
+  i_rt.lex_len = 0;
+  i_rt.end = -1;
+  i_rt.cut = -1;
+  i_lexeme[0] = '\0';
+}
+
+/* A skipped token from START to END whose text may hold line ends. */
+static inline void i_fast_skipped_lines(const unsigned char *start, const unsigned char *end)
+{
+  for (const unsigned char *p = start; p < end; p++)
+    if (*p == '\n') {
+      i_rt.count.line++;
+      i_rt.count.line_start = i_rt.in_base + (p + 1 - i_rt.in_buf);
+    }
+  i_rt.count.at = i_rt.in_base + (end - i_rt.in_buf);
+}
+
+/* Hands over the token of kind TOKEN from START to END, read up to P (the
+   characters from END on are look-ahead): the state of the default scanner
+   after i_get_lexeme.  FINAL tells a token ended by i_final_accept, LINES a
+   token whose text may hold a line end (the line count then stops at its
+   start; else it may go on to its end, which has the same line). */
+static inline void i_fast_keep(const unsigned char *start, const unsigned char *end,
+                               const unsigned char *p, int token, boolean final, boolean lines)
+{
+  int len = (int)(p - start), cut = (int)(end - start);
+  long long offset = i_rt.in_base + (start - i_rt.in_buf);
+  i_rt.in_pos = (size_t)(p - i_rt.in_buf);
+  i_rt.tok_start = offset;
+  i_rt.count.at = lines ? offset : offset + cut;
+  i_rt.lex_len = len;
+  i_rt.end = final ? -1 : cut;
+  i_rt.cut = cut;
+  i_ch = p[-1];
+  if (len < i_fast_copy)
+    memcpy(i_lexeme, start, i_fast_copy);
+  else
+    memcpy(i_lexeme, start, (size_t)len);
+  i_lexeme[len] = '\0';
+  i_lexeme[cut] = '\0';
+  i_look_ahead = token;
+  i_retract = true;
+}
+
+/* i_lookup(convert_to_lower(TEXT)) in one pass. */
+static inline int i_lookup_lower(const char *text)
+{
+  if (i_keyword_mask == 0)
+    i_keyword_index();
+  char lower[i_lexeme_size];
+  unsigned hash = 5381;
+  size_t n = 0;
+  for (; n < i_lexeme_size - 1 && text[n]; n++) {
+    lower[n] = i_lower((unsigned char)text[n]);
+    hash = hash * 33 + (unsigned char)lower[n];
+  }
+  if (text[n])
+    return i_lookup(convert_to_lower(text));
+  lower[n] = '\0';
+  unsigned entry = i_keyword_probe(lower, hash, n)->entry;
+  if (entry == 0)
+    return 0;
+  return i_keyword_found(entry);
+}
+
+/* The keyword table once more, for i_fast_lookup_lower: indexed by a hash
+   of the length and the first and last characters in lower case, so that
+   a name is looked up without a pass over all of it. */
+static struct i_quick_slot {
+  unsigned entry;                       /* entry index + 1, 0 for a free slot */
+  size_t length;
+} i_quick_slot[4 * i_keyword_count + 4];
+static size_t i_quick_mask = 0;
+
+static inline size_t i_quick_hash(const char *text, size_t n)
+{
+  if (n == 0)
+    return 0;
+  return n * 37u + (unsigned char)i_lower((unsigned char)text[0]) * 11u +
+         (unsigned char)i_lower((unsigned char)text[n - 1]);
+}
+
+/* Whether the N characters of TEXT in lower case are KEYWORD. */
+static inline boolean i_same_lower(const char *keyword, const char *text, size_t n)
+{
+  for (size_t i = 0; i < n; i++)
+    if (keyword[i] != i_lower((unsigned char)text[i]))
+      return false;
+  return true;
+}
+
+static void i_quick_index(void)
+{
+  size_t slots = 4, wanted = 2 * i_keyword_count;
+  while (slots < wanted)
+    slots *= 2;
+  i_quick_mask = slots - 1;
+  for (unsigned i = 0; i_keywords[i].rhs; i++) {
+    const char *text = i_keywords[i].rhs;
+    size_t n = strlen(text);
+    size_t slot = i_quick_hash(text, n) & i_quick_mask;
+    /* Of equal texts the last entry counts, as in i_lookup. */
+    while (i_quick_slot[slot].entry != 0 &&
+           !(i_quick_slot[slot].length == n &&
+             i_same_text(i_keywords[i_quick_slot[slot].entry - 1].rhs, text, n)))
+      slot = (slot + 1) & i_quick_mask;
+    i_quick_slot[slot].entry = i + 1;
+    i_quick_slot[slot].length = n;
+  }
+}
+
+/* i_lookup(convert_to_lower(i_lexeme)) for a token handed over by the fast
+   scanner that holds no NUL: the lexeme's length is its cut. */
+static inline int i_fast_lookup_lower(void)
+{
+  if (i_quick_mask == 0)
+    i_quick_index();
+  size_t n = (size_t)i_rt.cut;
+  for (size_t slot = i_quick_hash(i_lexeme, n) & i_quick_mask;; slot = (slot + 1) & i_quick_mask) {
+    const struct i_quick_slot *found = &i_quick_slot[slot];
+    if (found->entry == 0)
+      return 0;
+    if (found->length == n && i_same_lower(i_keywords[found->entry - 1].rhs, i_lexeme, n))
+      return i_keyword_found(found->entry);
+  }
+}
+
+/* strcpy(TO, convert_to_lower(TEXT)), strcpy(TO, convert_to_upper(TEXT))
+   and strcpy(TO, get_repr(TEXT)) without the copy in between. */
+static inline void i_copy_lower(char *to, const char *text)
+{
+  while ((*to++ = i_lower((unsigned char)*text++)) != '\0')
+    ;
+}
+
+static inline void i_copy_upper(char *to, const char *text)
+{
+  while ((*to++ = i_upper((unsigned char)*text++)) != '\0')
+    ;
+}
+
+static inline void i_copy_repr(char *to, const char *text)
+{
+  strcpy(to, text);
+}
