@@ -132,30 +132,50 @@ static inline int i_lookup_lower(const char *text)
   return i_keyword_found(entry);
 }
 
-/* The keyword table once more, for i_fast_lookup_lower: indexed by a hash
-   of the length and the first and last characters in lower case, so that
-   a name is looked up without a pass over all of it. */
+/* The keyword table once more, for i_fast_lookup_lower: keywords of at
+   most 16 characters below 128, as two words of eight bytes (zeros behind
+   the text), in a table indexed by a hash of those words and the length,
+   so that a name is looked up without a loop over its characters. */
+#define i_quick_longest 16
 static struct i_quick_slot {
+  unsigned long long word[2];
   unsigned entry;                       /* entry index + 1, 0 for a free slot */
-  size_t length;
+  unsigned length;
 } i_quick_slot[4 * i_keyword_count + 4];
 static size_t i_quick_mask = 0;
+static boolean i_quick_partial;         /* some keyword is not in the table */
 
-static inline size_t i_quick_hash(const char *text, size_t n)
+/* The first N (at most 16) bytes of TEXT as two words, zeros behind them. */
+static inline void i_quick_words(const char *text, size_t n, unsigned long long word[2])
 {
-  if (n == 0)
-    return 0;
-  return n * 37u + (unsigned char)i_lower((unsigned char)text[0]) * 11u +
-         (unsigned char)i_lower((unsigned char)text[n - 1]);
+  unsigned long long w[2];
+  memcpy(w, text, sizeof w);
+  unsigned long long all = ~0ull;
+  if (n < 8) {
+    w[0] &= n == 0 ? 0 : all >> (64 - 8 * n);
+    w[1] = 0;
+  } else if (n < 16) {
+    w[1] &= n == 8 ? 0 : all >> (128 - 8 * n);
+  }
+  word[0] = w[0];
+  word[1] = w[1];
 }
 
-/* Whether the N characters of TEXT in lower case are KEYWORD. */
-static inline boolean i_same_lower(const char *keyword, const char *text, size_t n)
+/* The bytes of W that are upper-case letters in lower case; the bytes are
+   below 128.  (The bytes in order of their value, whatever the byte order:
+   only equality of the words counts.) */
+static inline unsigned long long i_quick_lower(unsigned long long w)
 {
-  for (size_t i = 0; i < n; i++)
-    if (keyword[i] != i_lower((unsigned char)text[i]))
-      return false;
-  return true;
+  const unsigned long long ones = 0x0101010101010101ull, high = 0x8080808080808080ull;
+  unsigned long long from_a = w + (0x80 - 'A') * ones;     /* bit 7: byte >= 'A' */
+  unsigned long long past_z = w + (0x7f - 'Z') * ones;     /* bit 7: byte > 'Z' */
+  return w | ((from_a & ~past_z & high) >> 2);
+}
+
+static inline size_t i_quick_hash(const unsigned long long word[2], size_t n)
+{
+  unsigned long long h = (word[0] ^ (word[1] * 31) ^ n) * 0x9E3779B97F4A7C15ull;
+  return (size_t)(h >> 40);
 }
 
 static void i_quick_index(void)
@@ -167,14 +187,27 @@ static void i_quick_index(void)
   for (unsigned i = 0; i_keywords[i].rhs; i++) {
     const char *text = i_keywords[i].rhs;
     size_t n = strlen(text);
-    size_t slot = i_quick_hash(text, n) & i_quick_mask;
+    boolean plain = n <= i_quick_longest;
+    for (size_t k = 0; k < n && plain; k++)
+      plain = (unsigned char)text[k] < 128;
+    if (!plain) {
+      i_quick_partial = true;
+      continue;
+    }
+    char padded[i_quick_longest] = {0};
+    memcpy(padded, text, n);
+    unsigned long long word[2];
+    i_quick_words(padded, n, word);
+    size_t slot = i_quick_hash(word, n) & i_quick_mask;
     /* Of equal texts the last entry counts, as in i_lookup. */
     while (i_quick_slot[slot].entry != 0 &&
-           !(i_quick_slot[slot].length == n &&
-             i_same_text(i_keywords[i_quick_slot[slot].entry - 1].rhs, text, n)))
+           !(i_quick_slot[slot].length == n && i_quick_slot[slot].word[0] == word[0] &&
+             i_quick_slot[slot].word[1] == word[1]))
       slot = (slot + 1) & i_quick_mask;
+    i_quick_slot[slot].word[0] = word[0];
+    i_quick_slot[slot].word[1] = word[1];
     i_quick_slot[slot].entry = i + 1;
-    i_quick_slot[slot].length = n;
+    i_quick_slot[slot].length = (unsigned)n;
   }
 }
 
@@ -185,11 +218,17 @@ static inline int i_fast_lookup_lower(void)
   if (i_quick_mask == 0)
     i_quick_index();
   size_t n = (size_t)i_rt.cut;
-  for (size_t slot = i_quick_hash(i_lexeme, n) & i_quick_mask;; slot = (slot + 1) & i_quick_mask) {
+  unsigned long long word[2];
+  i_quick_words(i_lexeme, n > i_quick_longest ? i_quick_longest : n, word);
+  if (n > i_quick_longest || ((word[0] | word[1]) & 0x8080808080808080ull) || i_quick_partial)
+    return i_lookup_lower(i_lexeme);
+  word[0] = i_quick_lower(word[0]);
+  word[1] = i_quick_lower(word[1]);
+  for (size_t slot = i_quick_hash(word, n) & i_quick_mask;; slot = (slot + 1) & i_quick_mask) {
     const struct i_quick_slot *found = &i_quick_slot[slot];
     if (found->entry == 0)
       return 0;
-    if (found->length == n && i_same_lower(i_keywords[found->entry - 1].rhs, i_lexeme, n))
+    if (found->length == n && found->word[0] == word[0] && found->word[1] == word[1])
       return i_keyword_found(found->entry);
   }
 }
