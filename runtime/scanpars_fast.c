@@ -16,8 +16,9 @@
  * Lines are counted as the fast scanner goes, in the count of
  * scanpars_position.c: the line ends of skipped tokens are added when the
  * token is done, so that i_token_line finds the line of a kept token
- * without searching for line ends.  No line end lies between count.at and
- * the start of the token being scanned.
+ * without searching for line ends.  When the fast scanner starts, count.at
+ * is the start of the token; when it hands a token over, count.at moves to
+ * that token, past the skipped ones, whose line ends are counted.
  */
 
 /* A fast scan hands a token over to the default scanner before its lexeme
@@ -67,13 +68,16 @@ static inline void i_fast_fallback(const unsigned char *start)
 {
   i_rt.in_pos = (size_t)(start - i_rt.in_buf);
   i_rt.tok_start = i_rt.in_base + (long long)i_rt.in_pos;
+  i_rt.count.at = i_rt.tok_start;
   i_rt.lex_len = 0;
   i_rt.end = -1;
   i_rt.cut = -1;
   i_lexeme[0] = '\0';
 }
 
-/* A skipped token from START to END whose text may hold line ends. */
+/* A skipped token from START to END whose text may hold line ends: they
+   are counted.  (count.at follows when the token after it is handed over
+   or given to the default scanner: no line end lies between.) */
 static inline void i_fast_skipped_lines(const unsigned char *start, const unsigned char *end)
 {
   for (const unsigned char *p = start; p < end; p++)
@@ -81,7 +85,6 @@ static inline void i_fast_skipped_lines(const unsigned char *start, const unsign
       i_rt.count.line++;
       i_rt.count.line_start = i_rt.in_base + (p + 1 - i_rt.in_buf);
     }
-  i_rt.count.at = i_rt.in_base + (end - i_rt.in_buf);
 }
 
 /* Hands over the token of kind TOKEN from START to END, read up to P (the
@@ -237,6 +240,27 @@ static inline int i_fast_lookup_lower(void)
    and strcpy(TO, get_repr(TEXT)) without the copy in between. */
 static inline void i_copy_lower(char *to, const char *text)
 {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  /* A lexeme of fewer than 16 characters below 128 is done in two words:
+     the first NUL found, the letters made small, the words stored (TO is a
+     string of i_string_size characters, TEXT the lexeme buffer). */
+  const unsigned long long ones = 0x0101010101010101ull, high = 0x8080808080808080ull;
+  unsigned long long w[2];
+  memcpy(w, text, sizeof w);
+  unsigned long long zero0 = (w[0] - ones) & ~w[0] & high;
+  unsigned long long zero1 = (w[1] - ones) & ~w[1] & high;
+  if (zero0 || zero1) {
+    unsigned n = zero0 ? (unsigned)__builtin_ctzll(zero0) / 8 : 8 + (unsigned)__builtin_ctzll(zero1) / 8;
+    unsigned long long words[2];
+    i_quick_words(text, n, words);
+    if (!((words[0] | words[1]) & high)) {
+      words[0] = i_quick_lower(words[0]);
+      words[1] = i_quick_lower(words[1]);
+      memcpy(to, words, sizeof words);
+      return;
+    }
+  }
+#endif
   while ((*to++ = i_lower((unsigned char)*text++)) != '\0')
     ;
 }
