@@ -13,7 +13,8 @@
 # the scanners alone sum them up, and the run checks that the sums agree.
 # A ZEDRA front end always writes the numbered listing, so flex + bison
 # and the scanners of flex and re2c are also timed echoing their input
-# into a numbered listing (listing.h). Both shapes of the generated code
+# into a numbered listing (listing.h). flex is timed with its default
+# tables and with the full tables of -Cf. Both shapes of the generated code
 # are timed: the default one and the one of sgen --fast and pgen --fast.
 # Each figure is the best of three runs: CPU is user + system time, peak
 # memory the largest resident size of the three.
@@ -68,11 +69,14 @@ if "$build/sgen/sgen" --help | grep -q -e --fast && "$build/pgen/pgen" --help | 
   shapes="default fast"
 fi
 bison -d -o minipas.tab.c "$here/minipas.y" && flex -o lex.yy.c "$here/minipas.l" &&
+  flex -8 -Cf -o lex_full.c "$here/minipas.l" &&
   re2c -W -o minipas_re.c "$here/minipas.re" &&
   cc -O2 -w -I. -o flexbison minipas.tab.c lex.yy.c &&
   cc -O2 -w -I. -I"$here" -DWITH_LISTING -o flexbison_lst minipas.tab.c lex.yy.c &&
   cc -O2 -w -I. -I"$here" -o flexscan "$here/flexalone.c" lex.yy.c &&
   cc -O2 -w -I. -I"$here" -DWITH_LISTING -o flexscan_lst "$here/flexalone.c" lex.yy.c &&
+  cc -O2 -w -I. -I"$here" -DWITH_LISTING -o flexbison_lst_full minipas.tab.c lex_full.c &&
+  cc -O2 -w -I. -I"$here" -DWITH_LISTING -o flexscan_lst_full "$here/flexalone.c" lex_full.c &&
   cc -O2 -I"$here" -o re2cscan minipas_re.c &&
   cc -O2 -I"$here" -DWITH_LISTING -o re2cscan_lst minipas_re.c ||
   { echo "flex/bison/re2c build failed"; exit 0; }
@@ -111,8 +115,10 @@ for shape in $shapes; do
 done
 best flexbison "./flexbison <big.pas"
 best flexbison_lst "./flexbison_lst <big.pas"
+best flexbison_lst_full "./flexbison_lst_full <big.pas"
 best flexscan "./flexscan <big.pas"
 best flexscan_lst "./flexscan_lst <big.pas"
+best flexscan_lst_full "./flexscan_lst_full <big.pas"
 best re2cscan "./re2cscan <big.pas"
 best re2cscan_lst "./re2cscan_lst <big.pas"
 
@@ -143,6 +149,7 @@ awk -v size="$size" -v shapes="$shapes" '
     show("zedra syntax, default shape (listing)", "zedra_default.time")
     show("zedra syntax, fast shape (listing)", "zedra_fast.time")
     show("flex + bison (listing)", "flexbison_lst.time")
+    show("flex -Cf + bison (listing)", "flexbison_lst_full.time")
     show("flex + bison (no listing)", "flexbison.time")
     print "scanner alone (best of three):"
     show("zedra, default shape (listing)", "scanner_default.time")
@@ -150,10 +157,12 @@ awk -v size="$size" -v shapes="$shapes" '
     show("re2c (listing)", "re2cscan_lst.time")
     show("re2c (no listing)", "re2cscan.time")
     show("flex (listing)", "flexscan_lst.time")
+    show("flex -Cf (listing)", "flexscan_lst_full.time")
     show("flex (no listing)", "flexscan.time")
     print "speed of zedra against the others (their CPU time / zedra'"'"'s):"
     ratio("front end, default shape / flex + bison, both with listing", "flexbison_lst.time", "zedra_default.time")
     ratio("front end, fast shape / flex + bison, both with listing", "flexbison_lst.time", "zedra_fast.time")
+    ratio("front end, fast shape / flex -Cf + bison, both with listing", "flexbison_lst_full.time", "zedra_fast.time")
     ratio("front end, fast shape / flex + bison without listing", "flexbison.time", "zedra_fast.time")
     ratio("scanner, default shape / re2c, both with listing", "re2cscan_lst.time", "scanner_default.time")
     ratio("scanner, fast shape / re2c, both with listing", "re2cscan_lst.time", "scanner_fast.time")
