@@ -138,14 +138,18 @@ static inline int i_lookup_lower(const char *text)
 /* The keyword table once more, for i_fast_lookup_lower: keywords of at
    most 16 characters below 128, as two words of eight bytes (zeros behind
    the text), in a table indexed by a hash of those words and the length,
-   so that a name is looked up without a loop over its characters. */
+   so that a name is looked up without a loop over its characters.  The
+   hash is chosen when the table is made so that no two keywords share a
+   slot: a name is then a keyword only if it is the one in its slot. */
 #define i_quick_longest 16
+#define i_quick_slots (8 * i_keyword_count + 16)
 static struct i_quick_slot {
   unsigned long long word[2];
   unsigned entry;                       /* entry index + 1, 0 for a free slot */
   unsigned length;
-} i_quick_slot[4 * i_keyword_count + 4];
+} i_quick_slot[i_quick_slots];
 static size_t i_quick_mask = 0;
+static unsigned long long i_quick_factor;
 static boolean i_quick_partial;         /* some keyword is not in the table */
 
 /* The first N (at most 16) bytes of TEXT as two words, zeros behind them. */
@@ -177,16 +181,15 @@ static inline unsigned long long i_quick_lower(unsigned long long w)
 
 static inline size_t i_quick_hash(const unsigned long long word[2], size_t n)
 {
-  unsigned long long h = (word[0] ^ (word[1] * 31) ^ n) * 0x9E3779B97F4A7C15ull;
-  return (size_t)(h >> 40);
+  unsigned long long h = (word[0] ^ (word[1] * 31) ^ n) * i_quick_factor;
+  return (size_t)(h >> 40) & i_quick_mask;
 }
 
-static void i_quick_index(void)
+/* The keywords of the table in the slots of the current hash; false when
+   two of them meet in one slot. */
+static boolean i_quick_fill(void)
 {
-  size_t slots = 4, wanted = 2 * i_keyword_count;
-  while (slots < wanted)
-    slots *= 2;
-  i_quick_mask = slots - 1;
+  memset(i_quick_slot, 0, sizeof i_quick_slot);
   for (unsigned i = 0; i_keywords[i].rhs; i++) {
     const char *text = i_keywords[i].rhs;
     size_t n = strlen(text);
@@ -201,17 +204,33 @@ static void i_quick_index(void)
     memcpy(padded, text, n);
     unsigned long long word[2];
     i_quick_words(padded, n, word);
-    size_t slot = i_quick_hash(word, n) & i_quick_mask;
+    struct i_quick_slot *slot = &i_quick_slot[i_quick_hash(word, n)];
     /* Of equal texts the last entry counts, as in i_lookup. */
-    while (i_quick_slot[slot].entry != 0 &&
-           !(i_quick_slot[slot].length == n && i_quick_slot[slot].word[0] == word[0] &&
-             i_quick_slot[slot].word[1] == word[1]))
-      slot = (slot + 1) & i_quick_mask;
-    i_quick_slot[slot].word[0] = word[0];
-    i_quick_slot[slot].word[1] = word[1];
-    i_quick_slot[slot].entry = i + 1;
-    i_quick_slot[slot].length = (unsigned)n;
+    if (slot->entry != 0 &&
+        !(slot->length == n && slot->word[0] == word[0] && slot->word[1] == word[1]))
+      return false;
+    slot->word[0] = word[0];
+    slot->word[1] = word[1];
+    slot->entry = i + 1;
+    slot->length = (unsigned)n;
   }
+  return true;
+}
+
+/* Finds a hash without two keywords in one slot; without one (which a few
+   hundred tries make most unlikely) every name takes i_lookup_lower. */
+static void i_quick_index(void)
+{
+  size_t slots = 16;
+  while (slots * 2 <= i_quick_slots)
+    slots *= 2;
+  i_quick_mask = slots - 1;
+  for (unsigned long long seed = 0; seed < 1000; seed++) {
+    i_quick_factor = 0x9E3779B97F4A7C15ull + 2 * seed;
+    if (i_quick_fill())
+      return;
+  }
+  i_quick_partial = true;
 }
 
 /* i_lookup(convert_to_lower(i_lexeme)) for a token handed over by the fast
@@ -227,13 +246,11 @@ static inline int i_fast_lookup_lower(void)
     return i_lookup_lower(i_lexeme);
   word[0] = i_quick_lower(word[0]);
   word[1] = i_quick_lower(word[1]);
-  for (size_t slot = i_quick_hash(word, n) & i_quick_mask;; slot = (slot + 1) & i_quick_mask) {
-    const struct i_quick_slot *found = &i_quick_slot[slot];
-    if (found->entry == 0)
-      return 0;
-    if (found->length == n && found->word[0] == word[0] && found->word[1] == word[1])
-      return i_keyword_found(found->entry);
-  }
+  const struct i_quick_slot *found = &i_quick_slot[i_quick_hash(word, n)];
+  if (found->entry == 0 || found->length != n || found->word[0] != word[0] ||
+      found->word[1] != word[1])
+    return 0;
+  return i_keyword_found(found->entry);
 }
 
 /* strcpy(TO, convert_to_lower(TEXT)), strcpy(TO, convert_to_upper(TEXT))

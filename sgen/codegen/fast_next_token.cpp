@@ -122,6 +122,16 @@ std::vector<int> classes_of(const FastAutomaton& fast, const StateSet& chars, st
   return classes;
 }
 
+std::string hex_of(unsigned long long value) {
+  static const char digits[] = "0123456789abcdef";
+  std::string text;
+  do {
+    text.insert(text.begin(), digits[value % 16]);
+    value /= 16;
+  } while (value != 0);
+  return text;
+}
+
 void write_exit(CodeWriter& code, const Exit& exit) {
   switch (exit.kind) {
     case Exit::Kind::Slow:
@@ -136,7 +146,34 @@ void write_exit(CodeWriter& code, const Exit& exit) {
   }
 }
 
+// A state with few transitions tests the class against one bit mask per
+// transition (classes numbered below 64); the others switch on the class.
+constexpr std::size_t kMostMaskTests = 3;
+constexpr int kMaskBits = 64;
+
+bool tests_masks(const FastPlan& plan, const FastState& state) {
+  return plan.fast.class_count <= kMaskBits && state.transitions.size() <= kMostMaskTests;
+}
+
+void write_mask_tests(CodeWriter& code, const FastPlan& plan, const FastState& state) {
+  code.line("i_c= i_fast_class[*i_p++];");
+  std::set<int> taken;
+  for (const Transition& transition : state.transitions) {
+    const std::vector<int> classes = classes_of(plan.fast, transition.chars, taken);
+    if (classes.empty()) continue;
+    unsigned long long mask = 0;
+    for (const int number : classes) mask |= 1ull << number;
+    code.open_block("if ((0x" + hex_of(mask) + "ull >> i_c) & 1)");
+    code.line("goto i_s%d;", transition.target);
+    code.outdent();
+  }
+}
+
 void write_transitions(CodeWriter& code, const FastPlan& plan, const FastState& state) {
+  if (tests_masks(plan, state)) {
+    write_mask_tests(code, plan, state);
+    return;
+  }
   code.open_block("switch (i_fast_class[*i_p++]) {");
   std::set<int> taken;
   for (const Transition& transition : state.transitions) {
@@ -253,8 +290,15 @@ void write_accept(CodeWriter& code, const FastPlan& plan, const Dfa& automaton, 
   code.line("return;");
 }
 
+bool any_mask_tests(const FastPlan& plan) {
+  for (const FastState& state : plan.fast.states)
+    if (!state.final() && tests_masks(plan, state)) return true;
+  return false;
+}
+
 void write_declarations(CodeWriter& code, const FastPlan& plan) {
   code.line("const unsigned char *i_start, *i_p, *i_limit;");
+  if (any_mask_tests(plan)) code.line("unsigned i_c;");
   if (!plan.accepts.empty()) code.line("const unsigned char *i_end;");
   if (retracts(plan)) code.line("int i_token;");
   if (plan.keeps) code.line("boolean i_final;");

@@ -153,6 +153,7 @@ static const unsigned char i_fast_class[256]= {
 void i_next_token(void)
 {
   const unsigned char *i_start, *i_p, *i_limit;
+  unsigned i_c;
   const unsigned char *i_end;
   int i_token;
   boolean i_final;
@@ -184,66 +185,59 @@ i_s1:
   i_token= gap;
   if (i_p == i_limit)
     goto i_slow;
-  switch (i_fast_class[*i_p++]) {
-    case 1:
-      goto i_s5;
-    case 5:
-      goto i_s6;
-  }
+  i_c= i_fast_class[*i_p++];
+  if ((0x2ull >> i_c) & 1)
+    goto i_s5;
+  if ((0x20ull >> i_c) & 1)
+    goto i_s6;
   goto i_accept_gap;
 i_s2:
   if (i_p == i_limit)
     goto i_slow;
-  switch (i_fast_class[*i_p++]) {
-    case 2:
-      goto i_s7;
-  }
+  i_c= i_fast_class[*i_p++];
+  if ((0x4ull >> i_c) & 1)
+    goto i_s7;
   goto i_retract_0;
 i_s3:
   if (i_p == i_limit)
     goto i_slow;
-  switch (i_fast_class[*i_p++]) {
-    case 4:
-      goto i_s8;
-  }
+  i_c= i_fast_class[*i_p++];
+  if ((0x10ull >> i_c) & 1)
+    goto i_s8;
   goto i_retract_0;
 i_s4:
   i_end= i_p;
   i_token= name;
   if (i_p == i_limit)
     goto i_slow;
-  switch (i_fast_class[*i_p++]) {
-    case 5:
-      goto i_s4;
-  }
+  i_c= i_fast_class[*i_p++];
+  if ((0x20ull >> i_c) & 1)
+    goto i_s4;
   goto i_accept_name;
 i_s5:
   i_end= i_p;
   i_token= gap;
   if (i_p == i_limit)
     goto i_slow;
-  switch (i_fast_class[*i_p++]) {
-    case 1:
-      goto i_s5;
-  }
+  i_c= i_fast_class[*i_p++];
+  if ((0x2ull >> i_c) & 1)
+    goto i_s5;
   goto i_accept_gap;
 i_s6:
   i_end= i_p;
   i_token= word;
   if (i_p == i_limit)
     goto i_slow;
-  switch (i_fast_class[*i_p++]) {
-    case 5:
-      goto i_s6;
-  }
+  i_c= i_fast_class[*i_p++];
+  if ((0x20ull >> i_c) & 1)
+    goto i_s6;
   goto i_slow;
 i_s7:
   if (i_p == i_limit)
     goto i_slow;
-  switch (i_fast_class[*i_p++]) {
-    case 2:
-      goto i_s9;
-  }
+  i_c= i_fast_class[*i_p++];
+  if ((0x4ull >> i_c) & 1)
+    goto i_s9;
   goto i_retract_0;
 i_s8:
   if (i_p == i_limit)
