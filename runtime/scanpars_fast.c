@@ -36,11 +36,11 @@
    i_fast_fallback what the default scanner needs before it starts. */
 static inline const unsigned char *i_fast_begin(void)
 {
-  if (i_ch == EOF || i_rt.scanner_test || !i_rt.in_buf || i_rt.overflowed)
+  if (i_ch == EOF || (i_rt.scanner_test | i_rt.overflowed) || !i_rt.in_buf)
     return NULL;
-  size_t pos = i_rt.in_pos;
-  if (i_rt.cut >= 0 && i_rt.cut < i_rt.lex_len)
-    pos -= (size_t)(i_rt.lex_len - i_rt.cut);
+  /* The look-ahead of the previous token: from its cut (none before the
+     first token) to the end of what was read. */
+  size_t pos = i_rt.in_pos - (size_t)(i_rt.cut >= 0 ? i_rt.lex_len - i_rt.cut : 0);
   if (pos < i_rt.echo_pos) {
     /* The look-ahead is in the listing already: the default start takes
        it out again. */
@@ -48,10 +48,11 @@ static inline const unsigned char *i_fast_begin(void)
     pos = i_rt.in_pos;
   }
   long long offset = i_rt.in_base + (long long)pos;
-  if (i_rt.count.at < offset)
+  if (i_rt.count.at != offset) {
     i_count_lines_to(offset);
-  if (i_rt.count.at != offset)
-    return NULL;
+    if (i_rt.count.at != offset)
+      return NULL;
+  }
   return i_rt.in_buf + pos;
 }
 
