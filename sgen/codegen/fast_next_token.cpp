@@ -228,15 +228,20 @@ void write_retract(CodeWriter& code, const FastPlan& plan, unsigned flags) {
 // The lookup of a reserved terminal's lexeme: with convert_to_lower the
 // runtime's lookups in lower case (without a pass over the lexeme when it
 // cannot hold a NUL, so that its cut is its length), else the action's call.
-std::string reserved_lookup(const FastAutomaton& fast, const Terminal& terminal) {
+// `lexeme_of` is the terminal whose lexeme is looked up: the token kept, or
+// none behind VERIFY, where any terminal's lexeme may stand.
+std::string reserved_lookup(const FastAutomaton& fast, const Terminal& terminal,
+                            const Terminal* lexeme_of) {
   const ScannerAction& action = *terminal.reserved_action;
   if (action.module && action.module->name == "cgl" && *action.name == "convert_to_lower")
-    return fast.may_hold_nul(&terminal) ? "i_lookup_lower(i_lexeme)" : "i_fast_lookup_lower()";
+    return !lexeme_of || fast.may_hold_nul(lexeme_of) ? "i_lookup_lower(i_lexeme)"
+                                                      : "i_fast_lookup_lower()";
   return "i_lookup(" + *action.name + "(i_lexeme))";
 }
 
-void write_reserved_lookup(CodeWriter& code, const FastAutomaton& fast, const Terminal& terminal) {
-  const std::string lookup = reserved_lookup(fast, terminal);
+void write_reserved_lookup(CodeWriter& code, const FastAutomaton& fast, const Terminal& terminal,
+                           const Terminal* lexeme_of) {
+  const std::string lookup = reserved_lookup(fast, terminal, lexeme_of);
   if (!terminal.assignments().empty()) {
     code.line("%s;", lookup.c_str());
     return;
@@ -255,7 +260,7 @@ void write_reserved_switch(CodeWriter& code, const FastAutomaton& fast, const Df
     if (!opened) code.open_block("switch (i_look_ahead) {");
     opened = true;
     code.open_block("case " + *terminal->name + ":");
-    write_reserved_lookup(code, fast, *terminal);
+    write_reserved_lookup(code, fast, *terminal, nullptr);
     code.line("break;");
     code.outdent();
   }
@@ -285,7 +290,7 @@ void write_accept(CodeWriter& code, const FastPlan& plan, const Dfa& automaton, 
     code.outdent();
     write_reserved_switch(code, plan.fast, automaton);
   } else if (terminal.reserved_action) {
-    write_reserved_lookup(code, plan.fast, terminal);
+    write_reserved_lookup(code, plan.fast, terminal, &terminal);
   }
   code.line("return;");
 }
