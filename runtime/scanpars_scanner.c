@@ -263,7 +263,7 @@ static void i_keyword_index(void)
 }
 
 /* The lexeme is the keyword of table entry ENTRY (from 1). */
-static int i_keyword_found(unsigned entry)
+static inline int i_keyword_found(unsigned entry)
 {
   int token = i_keywords[entry - 1].lhs;
   if (i_rt.scanner_test)
