@@ -34,6 +34,17 @@
    end of the input, the scanner test, no input, a report pending).  The
    runtime's state is left as it is: i_fast_keep sets all of it, and
    i_fast_fallback what the default scanner needs before it starts. */
+/* The start when the look-ahead is in the listing already, or the line
+   count lags behind: the default start takes the look-ahead out again,
+   and the lines are counted up to the token. */
+static i_noinline const unsigned char *i_fast_begin_slowly(void)
+{
+  i_init_lexeme_inline();
+  long long offset = i_rt.in_base + (long long)i_rt.in_pos;
+  i_count_lines_to(offset);
+  return i_rt.count.at == offset ? i_rt.in_buf + i_rt.in_pos : NULL;
+}
+
 static inline const unsigned char *i_fast_begin(void)
 {
   if (i_ch == EOF || (i_rt.scanner_test | i_rt.overflowed) || !i_rt.in_buf)
@@ -41,18 +52,8 @@ static inline const unsigned char *i_fast_begin(void)
   /* The look-ahead of the previous token: from its cut (none before the
      first token) to the end of what was read. */
   size_t pos = i_rt.in_pos - (size_t)(i_rt.cut >= 0 ? i_rt.lex_len - i_rt.cut : 0);
-  if (pos < i_rt.echo_pos) {
-    /* The look-ahead is in the listing already: the default start takes
-       it out again. */
-    i_init_lexeme_inline();
-    pos = i_rt.in_pos;
-  }
-  long long offset = i_rt.in_base + (long long)pos;
-  if (i_rt.count.at != offset) {
-    i_count_lines_to(offset);
-    if (i_rt.count.at != offset)
-      return NULL;
-  }
+  if (pos < i_rt.echo_pos || i_rt.count.at != i_rt.in_base + (long long)pos)
+    return i_fast_begin_slowly();
   return i_rt.in_buf + pos;
 }
 
