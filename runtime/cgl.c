@@ -31,12 +31,16 @@ static char *i_text_room(struct i_text_buffer *buffer, size_t n)
    for the plain ASCII characters that identifiers are mostly made of. */
 static inline char i_upper(unsigned char c)
 {
-  return (char)(c < 128 ? (c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c) : toupper(c));
+  if (c >= 128)
+    return (char)toupper(c);
+  return (char)((unsigned)c - 'a' < 26u ? c - 'a' + 'A' : c);
 }
 
 static inline char i_lower(unsigned char c)
 {
-  return (char)(c < 128 ? (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) : tolower(c));
+  if (c >= 128)
+    return (char)tolower(c);
+  return (char)((unsigned)c - 'A' < 26u ? c - 'A' + 'a' : c);
 }
 
 /* How i_mapped_copy treats the characters it copies. */

@@ -14,6 +14,7 @@
  *   scanpars_position.c line and column of the current token
  *   scanpars_parser.c   token sets and error recovery of the parser
  *   cgl.c               the predefined conversions
+ *   scanpars_fast.c     the primitives of scanners in the fast shape
  */
 #include "scanpars.h"
 
@@ -26,6 +27,9 @@
    back by moving the read position. */
 #define i_input_keep 1024
 #define i_input_chunk 65536
+/* Bytes behind the input buffer that may be read but never hold input
+   (see scanpars_fast.c). */
+#define i_input_slack 16
 
 /* The listing is written out in blocks of about this size. */
 #define i_listing_block 65536
@@ -149,3 +153,4 @@ static boolean i_is_quiet_line(int code);
 #define i_get_lexeme() i_get_lexeme_inline()
 #define i_could_accept(token) i_could_accept_inline(token)
 #include "cgl.c"
+#include "scanpars_fast.c"

@@ -216,6 +216,30 @@ static inline void i_delete_until_list(i_marker_set markers, const int *tokens, 
   i_delete_unlisted(markers, tokens, count);
 }
 
+/* The fast shape of a generated parser (pgen --fast, at most 64 tokens):
+   the markers of the rule procedures now running, and the token lists of
+   its tests, are bit masks with the bit i_bit(token) of each token; a rule
+   procedure receives its caller's markers with the tokens the caller
+   resumes at added, by value. */
+typedef unsigned long long i_marker_bits;
+#define i_bit(token) (1ull << (token))
+
+static inline int i_in_bits(int token, i_marker_bits bits)
+{
+  return (unsigned)token < 64u && ((bits >> token) & 1u);
+}
+
+/* Deletes tokens (message 48 each) up to one of ALLOWED (markers and
+   listed tokens); the end of the input is never deleted. */
+void i_delete_unallowed(i_marker_bits allowed);
+
+static inline void i_delete_bits(i_marker_bits allowed)
+{
+  if (i_look_ahead == i_EndOfFile || i_in_bits(i_look_ahead, allowed))
+    return;
+  i_delete_unallowed(allowed);
+}
+
 #define i_token_list(...) (const int[]){__VA_ARGS__}
 #define i_token_count(...) (sizeof i_token_list(__VA_ARGS__) / sizeof(int))
 #define i_in_set(token, ...) \

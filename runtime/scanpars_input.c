@@ -157,7 +157,7 @@ static int i_open_input(const char *name)
       return 0;
     }
   }
-  unsigned char *buffer = malloc(i_input_keep + i_input_chunk);
+  unsigned char *buffer = malloc(i_input_keep + i_input_chunk + i_input_slack);
   if (!buffer)
     i_out_of_memory(__LINE__);
   i_rt.input = file;

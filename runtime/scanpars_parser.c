@@ -45,6 +45,14 @@ void i_delete_unlisted(i_marker_set markers, const int *tokens, size_t count)
   }
 }
 
+void i_delete_unallowed(i_marker_bits allowed)
+{
+  while (i_look_ahead != i_EndOfFile && !i_in_bits(i_look_ahead, allowed)) {
+    i_report(i_msg_deleted, i_token_name(i_look_ahead), i_lexeme);
+    i_next_token();
+  }
+}
+
 void i_delete_unmarked(i_marker_set markers)
 {
   i_delete_unlisted(markers, NULL, 0);

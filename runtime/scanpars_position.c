@@ -9,12 +9,9 @@
  * previous token), so the count only ever goes forward.
  */
 
-/* Counts the line ends of the input up to offset TO, which is still in the
-   input buffer. */
-static void i_count_lines_to(long long to)
+/* Counts the line ends of the input from count.at up to offset TO. */
+static i_noinline void i_count_lines_on(long long to)
 {
-  if (to <= i_rt.count.at)
-    return;
   const unsigned char *p = i_rt.in_buf + (i_rt.count.at - i_rt.in_base);
   const unsigned char *end = i_rt.in_buf + (to - i_rt.in_base);
   while (p < end && (p = memchr(p, '\n', (size_t)(end - p))) != NULL) {
@@ -23,6 +20,14 @@ static void i_count_lines_to(long long to)
     i_rt.count.line_start = i_rt.in_base + (p - i_rt.in_buf);
   }
   i_rt.count.at = to;
+}
+
+/* Counts the line ends of the input up to offset TO, which is still in the
+   input buffer. */
+static inline void i_count_lines_to(long long to)
+{
+  if (to > i_rt.count.at)
+    i_count_lines_on(to);
 }
 
 int i_token_line(void)

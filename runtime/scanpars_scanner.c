@@ -227,11 +227,10 @@ static boolean i_same_text(const char *a, const char *b, size_t n)
   return true;
 }
 
-/* The slot that holds TEXT, or the free slot where it would go. */
-static struct i_keyword_slot *i_keyword_find(const char *text)
+/* The slot that holds TEXT of LENGTH characters and the given HASH, or the
+   free slot where it would go. */
+static struct i_keyword_slot *i_keyword_probe(const char *text, unsigned hash, size_t length)
 {
-  size_t length;
-  unsigned hash = i_keyword_hash(text, &length);
   for (size_t slot = hash & i_keyword_mask;; slot = (slot + 1) & i_keyword_mask) {
     struct i_keyword_slot *found = &i_keyword_slot[slot];
     if (found->entry == 0 ||
@@ -239,6 +238,14 @@ static struct i_keyword_slot *i_keyword_find(const char *text)
          i_same_text(i_keywords[found->entry - 1].rhs, text, length)))
       return found;
   }
+}
+
+/* The slot that holds TEXT, or the free slot where it would go. */
+static struct i_keyword_slot *i_keyword_find(const char *text)
+{
+  size_t length;
+  unsigned hash = i_keyword_hash(text, &length);
+  return i_keyword_probe(text, hash, length);
 }
 
 static void i_keyword_index(void)
@@ -255,6 +262,17 @@ static void i_keyword_index(void)
   }
 }
 
+/* The lexeme is the keyword of table entry ENTRY (from 1). */
+static inline int i_keyword_found(unsigned entry)
+{
+  int token = i_keywords[entry - 1].lhs;
+  if (i_rt.scanner_test)
+    i_report(i_msg_scanner_test, "Scanner found keyword %s (derived from %s)",
+           i_token_name(token), i_token_name(i_look_ahead));
+  i_look_ahead = token;
+  return 1;
+}
+
 int i_lookup(const char *lexeme)
 {
   if (!lexeme)
@@ -264,10 +282,5 @@ int i_lookup(const char *lexeme)
   unsigned entry = i_keyword_find(lexeme)->entry;
   if (entry == 0)
     return 0;
-  int token = i_keywords[entry - 1].lhs;
-  if (i_rt.scanner_test)
-    i_report(i_msg_scanner_test, "Scanner found keyword %s (derived from %s)",
-           i_token_name(token), i_token_name(i_look_ahead));
-  i_look_ahead = token;
-  return 1;
+  return i_keyword_found(entry);
 }

@@ -1,12 +1,17 @@
 %{
-/* The MiniPas syntax for bison, the same rules as examples/pascal/minipas.inp
-   (syntax only, no actions). */
+/* The MiniPas syntax for bison, the same rules as bench/chain/minisyn.inp
+   (the syntax of examples/pascal/minipas.inp without its actions). */
 #include <stdio.h>
 int yylex(void);
 static void yyerror(const char *message) { fprintf(stderr, "%s\n", message); }
 %}
-%token ASSIGN PROGRAM CONST VAR PROCEDURE BEGIN_ END IF THEN ELSE WHILE DO
-%token READ WRITE INTEGER BOOLEAN TRUE_ FALSE_ NOT IDENT NUMBER
+/* Every token of the scanner, also those this part of the grammar does not
+   use, as in the ZEDRA scanner. */
+%token ASSIGN DOTDOT NOTEQUAL LESSEQUAL GREATEREQUAL
+%token PROGRAM CONST TYPE VAR PROCEDURE FUNCTION BEGIN_ END IF THEN ELSE
+%token WHILE DO REPEAT UNTIL FOR TO DOWNTO READ WRITE INTEGER BOOLEAN CHAR
+%token ARRAY OF TRUE_ FALSE_ NOT AND OR MOD ORD CHR
+%token IDENT NUMBER STRING CHARACTER
 %%
 program : PROGRAM IDENT ';' block '.' ;
 block : const_part var_part proc_decls compound ;

@@ -13,13 +13,15 @@ NameList united(const NameList& a, const NameList& b) {
 }
 
 ParserWriter::ParserWriter(CodeWriter& code, const ParserDeclarations& declarations,
-                           bool error_recovery)
-    : code_(code), declarations_(declarations), error_recovery_(error_recovery) {
+                           bool error_recovery, bool fast)
+    : code_(code), declarations_(declarations), error_recovery_(error_recovery), bits_(false) {
   for (const DeclarationLayer* layer : {&declarations.own, &declarations.imported}) {
     for (const LocatedName& terminal : layer->terminals) all_terminals_.add(terminal.name);
     for (const auto& attribute : layer->attributes)
       for (const AssociatedSymbol& symbol : attribute->symbols) attributed_symbols_.insert(symbol.name);
   }
+  // The tokens are the terminals and i_EndOfFile.
+  bits_ = fast && all_terminals_.size() + 1 <= kMostBits;
 }
 
 bool ParserWriter::has_attributes(const std::string& symbol) const {
@@ -36,9 +38,25 @@ void ParserWriter::token_list(std::string_view head, const NameList& set) {
   code_.pop_indent();
 }
 
+void ParserWriter::token_bits(std::string_view head, const NameList& set, bool first_bare) {
+  const std::size_t first = head.find_last_of("(, ") + 1;  // 0 when not found
+  if (first > 0) code_.emit_text(head.substr(0, first));
+  code_.push_indent();
+  code_.emit_text(head.substr(first));
+  bool bare = first_bare;
+  for (const std::string& token : set) {
+    code_.emit(bare ? "i_bit(%s)" : " | i_bit(%s)", token.c_str());
+    bare = false;
+  }
+  code_.pop_indent();
+}
+
 void ParserWriter::skip(const NameList& context, const NameList& target) {
   if (!error_recovery_ || context.is_subset_of(target)) return;
-  token_list("i_delete_until(i_markers", target);
+  if (bits_)
+    token_bits("i_delete_bits(i_markers", target);
+  else
+    token_list("i_delete_until(i_markers", target);
   code_.line(");");
 }
 
@@ -49,6 +67,9 @@ void ParserWriter::condition(const char* keyword, const NameList& set, const std
     if (rule_name) code_.emit("/* %s: i_look_ahead == [ ] */", rule_name->c_str());
   } else if (set.size() == 1) {
     code_.emit("i_look_ahead == %s", set.front().c_str());
+  } else if (bits_) {
+    token_bits("i_in_bits(i_look_ahead, ", set, true);
+    code_.emit(")");
   } else {
     token_list("i_in_set(i_look_ahead", set);
     code_.emit(")");

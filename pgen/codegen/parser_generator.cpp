@@ -19,17 +19,20 @@ constexpr const char* kRootName = "ROOT";
 
 class ParserFile {
  public:
-  ParserFile(CodeWriter& code, const ParserDeclarations& declarations, const PgenOptions& options)
+  ParserFile(CodeWriter& code, const ParserDeclarations& declarations, const PgenOptions& options,
+             bool fast)
       : code_(code),
         declarations_(declarations),
         options_(options),
-        writer_(code, declarations, options.has(kOptErrorRecovery)) {}
+        writer_(code, declarations, options.has(kOptErrorRecovery), fast) {}
 
   void write(const std::string& module_name);
 
  private:
   bool is_root(const Rule& rule) const { return rule.name == kRootName; }
   bool recovery() const { return writer_.error_recovery(); }
+  // Marker sets as bit masks passed by value (the fast shape).
+  bool bit_markers() const { return recovery() && writer_.bits(); }
 
   void module_includes();
   void attribute_records();
@@ -100,10 +103,14 @@ void ParserFile::prototype(const Rule& rule) {
   code_.emit("p_%s", rule.name.c_str());
   const bool attributed = writer_.has_attributes(rule.name);
   if (attributed) code_.emit("(t_%s *", rule.name.c_str());
-  if (attributed && recovery())
+  if (attributed && bit_markers())
+    code_.line(", i_marker_bits);");
+  else if (attributed && recovery())
     code_.line(", i_marker_set, ...);");
   else if (attributed)
     code_.line(");");
+  else if (bit_markers())
+    code_.line("(i_marker_bits);");
   else if (recovery())
     code_.line("(i_marker_set, ...);");
   else
@@ -121,7 +128,7 @@ void ParserFile::procedure(const Rule& rule) {
   NameList no_markers;
   writer_.group(*rule.body, &rule.name, writer_.all_terminals(), no_markers);
   if (!root) leave_rule();
-  if (root && recovery()) code_.line("free(i_markers);");
+  if (root && recovery() && !bit_markers()) code_.line("free(i_markers);");
   code_.close_block("}");
 }
 
@@ -135,10 +142,14 @@ void ParserFile::procedure_header(const Rule& rule) {
   code_.emit("p_%s", rule.name.c_str());
   const bool attributed = writer_.has_attributes(rule.name);
   if (attributed) code_.emit("(t_%s *", rule.name.c_str());
-  if (attributed && recovery())
+  if (attributed && bit_markers())
+    code_.line("i_attrs, i_marker_bits i_markers)");
+  else if (attributed && recovery())
     code_.line("i_attrs, i_marker_set i_markers, ...)");
   else if (attributed)
     code_.line("i_attrs)");
+  else if (bit_markers())
+    code_.line("(i_marker_bits i_markers)");
   else if (recovery())
     code_.line("(i_marker_set i_markers, ...)");
   else
@@ -146,7 +157,7 @@ void ParserFile::procedure_header(const Rule& rule) {
 }
 
 void ParserFile::root_marker_set() {
-  code_.line("i_marker_set i_markers;");
+  code_.line(bit_markers() ? "i_marker_bits i_markers= 0;" : "i_marker_set i_markers;");
 }
 
 // ROOT declares its occurrence variables like every other rule, so that an
@@ -157,9 +168,9 @@ void ParserFile::declarations(const Rule& rule) {
   for (const Local& local : rule.locals)
     code_.line("%s %s;", local.type_name.c_str(), local.name.c_str());
   const bool root = is_root(rule);
-  if (!root && recovery()) code_.line("va_list i_args;");
+  if (!root && recovery() && !bit_markers()) code_.line("va_list i_args;");
   code_.blank_lines(1);
-  if (!root || !recovery()) return;
+  if (!root || !recovery() || bit_markers()) return;
   code_.line("i_markers= (i_marker_set)calloc(i_token_set_size, sizeof *i_markers);");
   code_.open_block("if (i_markers == 0) {");
   code_.line("i_report(i_ENOMEM, __LINE__, __FILE__);");
@@ -170,9 +181,11 @@ void ParserFile::declarations(const Rule& rule) {
 // A rule procedure counts in the nesting depth while it runs, and with
 // error recovery the caller's resume tokens (a list ended by -1) count as
 // markers while it runs, and only then: once it returns, the parse no
-// longer stops a skip at the tokens it was called with.
+// longer stops a skip at the tokens it was called with. In the fast shape
+// the caller passes its own markers with those tokens added, as one bit
+// mask, which is the same set without counting.
 void ParserFile::enter_rule() {
-  if (!recovery()) {
+  if (!recovery() || bit_markers()) {
     code_.line("i_enter_plain_rule();");
     code_.blank_lines(1);
     return;
@@ -184,7 +197,7 @@ void ParserFile::enter_rule() {
 }
 
 void ParserFile::leave_rule() {
-  if (!recovery()) {
+  if (!recovery() || bit_markers()) {
     code_.line("i_leave_plain_rule();");
     return;
   }
@@ -213,10 +226,10 @@ void ParserFile::entry_function(const std::string& module_name) {
 }  // namespace
 
 bool generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declarations,
-                     const PgenOptions& options) {
+                     const PgenOptions& options, bool fast) {
   CodeWriter code(diagnostics);
   if (!code.open(diagnostics.module_name(), "c", kParserWidth)) return false;
-  ParserFile(code, declarations, options).write(diagnostics.module_name());
+  ParserFile(code, declarations, options, fast).write(diagnostics.module_name());
   return code.close();
 }
 

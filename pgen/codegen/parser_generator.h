@@ -15,7 +15,10 @@ class PgenOptions;
 // Writes "<module>.c", the module name being the diagnostics' one. Call it
 // only when no error was counted and the option "parser" is set. False when
 // the file cannot be created (message 32 is out; the run ends with status 1).
+// With `fast` (pgen --fast) and at most 64 tokens, the marker sets are bit
+// sets passed by value and the token lists bit masks (the fast shape): the
+// same parse, the same messages, without variable argument lists.
 [[nodiscard]] bool generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declarations,
-                     const PgenOptions& options);
+                     const PgenOptions& options, bool fast = false);
 
 }  // namespace zedra

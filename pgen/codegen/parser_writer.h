@@ -19,9 +19,15 @@ class ParserDeclarations;
 
 class ParserWriter {
  public:
-  ParserWriter(CodeWriter& code, const ParserDeclarations& declarations, bool error_recovery);
+  ParserWriter(CodeWriter& code, const ParserDeclarations& declarations, bool error_recovery,
+               bool fast = false);
 
   bool error_recovery() const { return error_recovery_; }
+  // The fast shape: marker sets and token lists as bit masks of at most 64
+  // tokens (i_marker_bits, i_bit), which needs that many tokens at most.
+  bool bits() const { return bits_; }
+  // The largest token set the bit masks of the fast shape hold.
+  static constexpr std::size_t kMostBits = 64;
   // The terminals of the specification and then of the include files, each
   // added in list order (so the set lists them in reverse).
   const NameList& all_terminals() const { return all_terminals_; }
@@ -33,6 +39,9 @@ class ParserWriter {
   // the identifier that ends `head` ("i_delete_until(i_markers"), whose
   // column the continuation lines keep.
   void token_list(std::string_view head, const NameList& set);
+  // The fast shape's form: `head` and " | i_bit(t1) | i_bit(t2) ...", or
+  // with `first_bare` "i_bit(t1) | i_bit(t2) ..." behind `head`.
+  void token_bits(std::string_view head, const NameList& set, bool first_bare = false);
   // With error recovery, when `context` is not within `target`: deletes
   // input up to a token of `target` or of the caller's markers.
   void skip(const NameList& context, const NameList& target);
@@ -76,6 +85,7 @@ class ParserWriter {
   CodeWriter& code_;
   const ParserDeclarations& declarations_;
   bool error_recovery_;
+  bool bits_;
   NameList all_terminals_;
   std::unordered_set<std::string> attributed_symbols_;
 };

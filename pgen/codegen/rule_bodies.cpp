@@ -241,10 +241,16 @@ void ParserWriter::nonterminal(const Primary& primary, const NameList& markers) 
   if (has_attributes(primary.name)) {
     code_.emit("(&");
     code_.numbered_name('v', primary.name, primary.number);
-    if (error_recovery_) token_list(", i_markers", markers);
+    if (error_recovery_ && bits_)
+      token_bits(", i_markers", markers);
+    else if (error_recovery_)
+      token_list(", i_markers", markers);
     code_.line(");");
   } else if (error_recovery_) {
-    token_list("(i_markers", markers);
+    if (bits_)
+      token_bits("(i_markers", markers);
+    else
+      token_list("(i_markers", markers);
     code_.line(");");
   } else {
     code_.line("();");

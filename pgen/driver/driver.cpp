@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "code_shape.h"
 #include "diagnostics.h"
 #include "files.h"
 #include "generator_cli.h"
@@ -37,6 +38,7 @@ class PgenRun {
  public:
   PgenRun(Diagnostics& diagnostics, const CommandLine& command_line)
       : diagrams_option_(command_line.option("diagrams")),
+        shape_(requested_code_shape(command_line)),
         diagnostics_(diagnostics),
         symbols_(diagnostics_),
         types_(symbols_),
@@ -54,6 +56,7 @@ class PgenRun {
   int finish();
 
   std::optional<LongOption> diagrams_option_;
+  std::optional<CodeShape> shape_;
   DiagramRequest diagrams_;
   Diagnostics& diagnostics_;
   SymbolTable symbols_;
@@ -66,6 +69,7 @@ class PgenRun {
 // A parser file that cannot be written ends the run at once with status 1:
 // no summary, and the listing stays as far as it was written.
 int PgenRun::run(int argc, char** argv) {
+  if (!shape_) return 1;
   const std::optional<DiagramRequest> diagrams = requested_diagrams(diagnostics_, diagrams_option_);
   if (!diagrams) return 1;
   diagrams_ = *diagrams;
@@ -170,7 +174,7 @@ bool PgenRun::analyse_and_generate() {
   for (auto& rule : rules.rules) test_rule(*rule, rule.get() == rules.rules.front().get());
   if (options_.has(kOptDependencies)) check_attributes_used(diagnostics_, declarations_);
   if (diagnostics_.error_count() != 0 || !options_.has(kOptParser)) return true;
-  return generate_parser(diagnostics_, declarations_, options_);
+  return generate_parser(diagnostics_, declarations_, options_, shape_ == CodeShape::Fast);
 }
 
 // The listing of one rule and the tests that run rule by rule.
@@ -202,6 +206,9 @@ constexpr const char* kUsage =
     "  --no-templates             no templates of action modules\n"
     "  --diagrams[=noactions]     also <module>.html, the rules as syntax\n"
     "                             diagrams (without the action calls)\n"
+    "  --fast                     the parser in the fast shape: the same parse and\n"
+    "                             messages, in less time (also with the environment\n"
+    "                             variable ZEDRA_SHAPE=fast)\n"
     "  --help                     this text\n"
     "  --version                  the banner\n";
 
@@ -209,7 +216,7 @@ constexpr const char* kUsage =
 
 int run_pgen(int argc, char** argv) {
   return run_generator<PgenRun>({"ZEDRA parser generator v2.8", kUsage, "pgen"}, argc, argv,
-                                {"diagrams"});
+                                {"diagrams", kFastOption});
 }
 
 }  // namespace zedra

@@ -97,8 +97,8 @@ void write_loop(CodeWriter& code, const Dfa& automaton) {
   code.blank_lines(1);
 }
 
-// The accepting states whose terminal needs work after the loop (VERIFY,
-// SKIP or a reserved action), one per terminal, in ascending order.
+}  // namespace
+
 std::vector<const Terminal*> epilogue_candidates(const Dfa& automaton) {
   std::vector<const Terminal*> candidates;
   automaton.table.accepting.for_each([&](int number) {
@@ -112,6 +112,8 @@ std::vector<const Terminal*> epilogue_candidates(const Dfa& automaton) {
   });
   return candidates;
 }
+
+namespace {
 
 void write_reserved_cases(CodeWriter& code, const std::vector<const Terminal*>& candidates) {
   bool opened = false;
@@ -182,9 +184,15 @@ void write_char_condition(CodeWriter& code, const StateSet& chars) {
 }
 
 void write_next_token(CodeWriter& code, const Dfa& automaton) {
-  code.line("/* The parser calls i_next_token() to get a look ahead */");
+  write_scanning_function(code, automaton, "The parser calls i_next_token() to get a look ahead",
+                          "void i_next_token(void)");
+}
+
+void write_scanning_function(CodeWriter& code, const Dfa& automaton, const std::string& comment,
+                             const std::string& header) {
+  code.line("/* %s */", comment.c_str());
   code.blank_lines(1);
-  code.line("void i_next_token(void)");
+  code.line("%s", header.c_str());
   code.open_block("{");
   code.line("integer\ti_state= 0;");
   code.line("boolean\ti_skip= false;");

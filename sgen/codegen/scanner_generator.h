@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "scpatype.h"
 #include "dfa/dfa.h"
@@ -17,6 +18,7 @@ namespace zedra {
 class CodeWriter;
 class Diagnostics;
 class ScannerDeclarations;
+struct Terminal;
 
 // Everything the generated files are written from.
 struct ScannerSources {
@@ -25,6 +27,9 @@ struct ScannerSources {
   // The minimised DFA: one `case` per representative state; the group
   // fields lead merged states to their representatives.
   const Dfa& automaton;
+  // The shape of the scanning function: the default one, or the fast one
+  // of sgen --fast (which holds the default one as its fallback).
+  bool fast = false;
 };
 
 // Writes "<module>.h", "<module>.c" and "<module>.inc" in this order; each
@@ -43,8 +48,23 @@ void write_scanner_include(CodeWriter& code, const ScannerSources& sources);
 // The parts of the scanner source.
 void write_keyword_table(CodeWriter& code, Diagnostics& diagnostics,
                          const ScannerDeclarations& declarations);
-void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& declarations);
+// In the fast shape a string attribute filled by get_repr, convert_to_lower
+// or convert_to_upper is copied from the lexeme directly.
+void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& declarations,
+                                bool fast = false);
 void write_next_token(CodeWriter& code, const Dfa& automaton);
+// The same function behind the comment `comment` and the header line
+// `header`, such as "static void i_scan_default(void)".
+void write_scanning_function(CodeWriter& code, const Dfa& automaton, const std::string& comment,
+                             const std::string& header);
+// The accepting states whose terminal needs work after the loop (VERIFY,
+// SKIP or a reserved action), one per terminal, in ascending order.
+std::vector<const Terminal*> epilogue_candidates(const Dfa& automaton);
+// The scanning functions of the fast shape: the default one as
+// i_scan_default, and i_next_token, which walks the automaton with a
+// pointer into the input buffer and gives a token to i_scan_default
+// whenever anything unusual happens.
+void write_fast_next_token(CodeWriter& code, const Dfa& automaton);
 // The condition of a transition on `chars`: runs of consecutive codes
 // 0 to 128, "(i_ch >= 'a' && i_ch <= 'z')", "i_ch == 'x' || i_ch == 'y'",
 // "i_ch == 'x'", joined by " || ".

@@ -65,13 +65,31 @@ void write_default_actions(CodeWriter& code, const TypeList& types) {
   code.blank_lines(1);
 }
 
+// The runtime's copy that stands for strcpy(field, action(i_lexeme)) in the
+// fast shape, for the predefined actions that only copy the lexeme; none
+// for the others.
+const char* fast_copy_of(const AttributeAssignment& assignment) {
+  const ScannerAction* action = assignment.action;
+  if (assignment.type_value || !action || !action->module || action->module->name != "cgl")
+    return nullptr;
+  if (*action->name == "convert_to_lower") return "i_copy_lower";
+  if (*action->name == "convert_to_upper") return "i_copy_upper";
+  if (*action->name == "get_repr") return "i_copy_repr";
+  return nullptr;
+}
+
 void write_assignments(CodeWriter& code, const Terminal& terminal, const AssignmentList& assignments,
-                       const TypeRecord* string_type) {
+                       const TypeRecord* string_type, bool fast) {
   const char* owner = terminal.name->c_str();
   for (const AttributeAssignment& assignment : assignments) {
     const ScannerAttribute* attribute = assignment.attribute;
     if (!attribute || !attribute->type) continue;
     const bool is_string = attribute->type == string_type;
+    const char* copy = is_string && fast ? fast_copy_of(assignment) : nullptr;
+    if (copy) {
+      code.line("%s(v_%s->%s, i_lexeme);", copy, owner, attribute->name->c_str());
+      continue;
+    }
     if (is_string)
       code.emit("strcpy(v_%s->%s, ", owner, attribute->name->c_str());
     else
@@ -84,20 +102,22 @@ void write_assignments(CodeWriter& code, const Terminal& terminal, const Assignm
   }
 }
 
-void write_procedure_body(CodeWriter& code, const Terminal& terminal, const TypeRecord* string_type) {
+void write_procedure_body(CodeWriter& code, const Terminal& terminal, const TypeRecord* string_type,
+                          bool fast) {
   if (terminal.representations.size() >= 2) {
     bool first = true;
     for (const Representation& representation : terminal.representations) {
       code.emit(first ? "if (!strcmp(" : "else if (!strcmp(");
       first = false;
       code.open_block("i_lexeme, \"" + c_string_body(representation.text) + "\")) {");
-      write_assignments(code, terminal, representation.assignments, string_type);
+      write_assignments(code, terminal, representation.assignments, string_type, fast);
       code.close_block("}");
     }
   } else if (terminal.representations.size() == 1) {
-    write_assignments(code, terminal, terminal.representations.front().assignments, string_type);
+    write_assignments(code, terminal, terminal.representations.front().assignments, string_type,
+                      fast);
   } else {
-    write_assignments(code, terminal, terminal.own_assignments, string_type);
+    write_assignments(code, terminal, terminal.own_assignments, string_type, fast);
   }
 }
 
@@ -121,7 +141,8 @@ void write_keyword_table(CodeWriter& code, Diagnostics& diagnostics,
   if (!pairs.empty() && !some_terminal_verifies(terminals)) diagnostics.report(Msg::KeywordsUnverified);
 }
 
-void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& declarations) {
+void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& declarations,
+                                bool fast) {
   const TypeRecord* string_type = declarations.actions.string_type();
   bool first = true;
   for (const Terminal& terminal : declarations.terminals.list()) {
@@ -135,7 +156,7 @@ void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& dec
     code.emit("void p_%s(t_%s *", name, name);
     code.line("v_%s)", name);
     code.open_block("{");
-    write_procedure_body(code, terminal, string_type);
+    write_procedure_body(code, terminal, string_type, fast);
     code.close_block("}");
     code.blank_lines(1);
   }
@@ -151,8 +172,11 @@ void write_scanner_source(CodeWriter& code, Diagnostics& diagnostics,
   code.line("#include \"scanpars.c\"");
   code.blank_lines(1);
   write_default_actions(code, sources.types);
-  write_attribute_procedures(code, sources.declarations);
-  write_next_token(code, sources.automaton);
+  write_attribute_procedures(code, sources.declarations, sources.fast);
+  if (sources.fast)
+    write_fast_next_token(code, sources.automaton);
+  else
+    write_next_token(code, sources.automaton);
 }
 
 }  // namespace zedra

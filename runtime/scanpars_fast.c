@@ -1,0 +1,296 @@
+/*
+ * scanpars_fast.c - the primitives of scanners generated in the fast shape
+ * (sgen --fast).  Part of scanpars.c; not compiled on its own.
+ *
+ * A fast scanner walks its automaton with a pointer of its own through the
+ * input buffer and leaves the runtime's state alone until a token is done;
+ * skipped tokens (blanks, comments) never touch it.  A kept token is then
+ * handed over at once, in the state the default scanner leaves after
+ * i_get_lexeme: read position, lexeme, token end, current character.
+ * Whenever anything unusual happens (the end of the buffer, a lexeme that
+ * may grow too long, a character no rule takes, no token at all, the
+ * scanner test), the fast scanner gives the token to the scanner of the
+ * default shape from its first character, which then does exactly what it
+ * always does; so both shapes behave alike in everything but speed.
+ *
+ * Lines are counted as the fast scanner goes, in the count of
+ * scanpars_position.c: the line ends of skipped tokens are added when the
+ * token is done, so that i_token_line finds the line of a kept token
+ * without searching for line ends.  When the fast scanner starts, count.at
+ * is the start of the token; when it hands a token over, count.at moves to
+ * that token, past the skipped ones, whose line ends are counted.
+ */
+
+/* A fast scan hands a token over to the default scanner before its lexeme
+   reaches this length (the default scanner treats longer ones apart). */
+#define i_fast_longest 240
+
+/* A lexeme shorter than this is copied as one block (reading into the
+   input buffer's slack at its end). */
+#define i_fast_copy i_input_slack
+
+/* The position where the next token starts, after the look-ahead of the
+   previous one went back; NULL when the default scanner must scan it (the
+   end of the input, the scanner test, no input, a report pending).  The
+   runtime's state is left as it is: i_fast_keep sets all of it, and
+   i_fast_fallback what the default scanner needs before it starts. */
+/* The start when the look-ahead is in the listing already, or the line
+   count lags behind: the default start takes the look-ahead out again,
+   and the lines are counted up to the token. */
+static i_noinline const unsigned char *i_fast_begin_slowly(void)
+{
+  i_init_lexeme_inline();
+  long long offset = i_rt.in_base + (long long)i_rt.in_pos;
+  i_count_lines_to(offset);
+  return i_rt.count.at == offset ? i_rt.in_buf + i_rt.in_pos : NULL;
+}
+
+static inline const unsigned char *i_fast_begin(void)
+{
+  if (i_ch == EOF || (i_rt.scanner_test | i_rt.overflowed) || !i_rt.in_buf)
+    return NULL;
+  /* The look-ahead of the previous token: from its cut (none before the
+     first token) to the end of what was read. */
+  size_t pos = i_rt.in_pos - (size_t)(i_rt.cut >= 0 ? i_rt.lex_len - i_rt.cut : 0);
+  if (pos < i_rt.echo_pos || i_rt.count.at != i_rt.in_base + (long long)pos)
+    return i_fast_begin_slowly();
+  return i_rt.in_buf + pos;
+}
+
+/* How far a token that starts at START may be read by the fast scanner. */
+static inline const unsigned char *i_fast_limit(const unsigned char *start)
+{
+  const unsigned char *end = i_rt.in_buf + i_rt.in_len;
+  return end - start > i_fast_longest ? start + i_fast_longest : end;
+}
+
+/* The default scanner takes over the token that starts at START: the
+   state its start finds after the previous token's look-ahead went back. */
+static inline void i_fast_fallback(const unsigned char *start)
+{
+  i_rt.in_pos = (size_t)(start - i_rt.in_buf);
+  i_rt.tok_start = i_rt.in_base + (long long)i_rt.in_pos;
+  i_rt.count.at = i_rt.tok_start;
+  i_rt.lex_len = 0;
+  i_rt.end = -1;
+  i_rt.cut = -1;
+  i_lexeme[0] = '\0';
+}
+
+/* A skipped token from START to END whose text may hold line ends: they
+   are counted.  (count.at follows when the token after it is handed over
+   or given to the default scanner: no line end lies between.) */
+static inline void i_fast_skipped_lines(const unsigned char *start, const unsigned char *end)
+{
+  for (const unsigned char *p = start; p < end; p++)
+    if (*p == '\n') {
+      i_rt.count.line++;
+      i_rt.count.line_start = i_rt.in_base + (p + 1 - i_rt.in_buf);
+    }
+}
+
+/* Hands over the token of kind TOKEN from START to END, read up to P (the
+   characters from END on are look-ahead): the state of the default scanner
+   after i_get_lexeme.  FINAL tells a token ended by i_final_accept, LINES a
+   token whose text may hold a line end (the line count then stops at its
+   start; else it may go on to its end, which has the same line). */
+static inline void i_fast_keep(const unsigned char *start, const unsigned char *end,
+                               const unsigned char *p, int token, boolean final, boolean lines)
+{
+  int len = (int)(p - start), cut = (int)(end - start);
+  long long offset = i_rt.in_base + (start - i_rt.in_buf);
+  i_rt.in_pos = (size_t)(p - i_rt.in_buf);
+  i_rt.tok_start = offset;
+  i_rt.count.at = lines ? offset : offset + cut;
+  i_rt.lex_len = len;
+  i_rt.end = final ? -1 : cut;
+  i_rt.cut = cut;
+  i_ch = p[-1];
+  if (len < i_fast_copy)
+    memcpy(i_lexeme, start, i_fast_copy);
+  else
+    memcpy(i_lexeme, start, (size_t)len);
+  i_lexeme[len] = '\0';
+  i_lexeme[cut] = '\0';
+  i_look_ahead = token;
+  i_retract = true;
+}
+
+/* i_lookup(convert_to_lower(TEXT)) in one pass. */
+static inline int i_lookup_lower(const char *text)
+{
+  if (i_keyword_mask == 0)
+    i_keyword_index();
+  char lower[i_lexeme_size];
+  unsigned hash = 5381;
+  size_t n = 0;
+  for (; n < i_lexeme_size - 1 && text[n]; n++) {
+    lower[n] = i_lower((unsigned char)text[n]);
+    hash = hash * 33 + (unsigned char)lower[n];
+  }
+  if (text[n])
+    return i_lookup(convert_to_lower(text));
+  lower[n] = '\0';
+  unsigned entry = i_keyword_probe(lower, hash, n)->entry;
+  if (entry == 0)
+    return 0;
+  return i_keyword_found(entry);
+}
+
+/* The keyword table once more, for i_fast_lookup_lower: keywords of at
+   most 16 characters below 128, as two words of eight bytes (zeros behind
+   the text), in a table indexed by a hash of those words and the length,
+   so that a name is looked up without a loop over its characters.  The
+   hash is chosen when the table is made so that no two keywords share a
+   slot: a name is then a keyword only if it is the one in its slot. */
+#define i_quick_longest 16
+#define i_quick_slots (8 * i_keyword_count + 16)
+static struct i_quick_slot {
+  unsigned long long word[2];
+  unsigned entry;                       /* entry index + 1, 0 for a free slot */
+  unsigned length;
+} i_quick_slot[i_quick_slots];
+static size_t i_quick_mask = 0;
+static unsigned long long i_quick_factor;
+static boolean i_quick_partial;         /* some keyword is not in the table */
+
+/* The first N (at most 16) bytes of TEXT as two words, zeros behind them. */
+static inline void i_quick_words(const char *text, size_t n, unsigned long long word[2])
+{
+  unsigned long long w[2];
+  memcpy(w, text, sizeof w);
+  unsigned long long all = ~0ull;
+  if (n < 8) {
+    w[0] &= n == 0 ? 0 : all >> (64 - 8 * n);
+    w[1] = 0;
+  } else if (n < 16) {
+    w[1] &= n == 8 ? 0 : all >> (128 - 8 * n);
+  }
+  word[0] = w[0];
+  word[1] = w[1];
+}
+
+/* The bytes of W that are upper-case letters in lower case; the bytes are
+   below 128.  (The bytes in order of their value, whatever the byte order:
+   only equality of the words counts.) */
+static inline unsigned long long i_quick_lower(unsigned long long w)
+{
+  const unsigned long long ones = 0x0101010101010101ull, high = 0x8080808080808080ull;
+  unsigned long long from_a = w + (0x80 - 'A') * ones;     /* bit 7: byte >= 'A' */
+  unsigned long long past_z = w + (0x7f - 'Z') * ones;     /* bit 7: byte > 'Z' */
+  return w | ((from_a & ~past_z & high) >> 2);
+}
+
+static inline size_t i_quick_hash(const unsigned long long word[2], size_t n)
+{
+  unsigned long long h = (word[0] ^ (word[1] * 31) ^ n) * i_quick_factor;
+  return (size_t)(h >> 40) & i_quick_mask;
+}
+
+/* The keywords of the table in the slots of the current hash; false when
+   two of them meet in one slot. */
+static boolean i_quick_fill(void)
+{
+  memset(i_quick_slot, 0, sizeof i_quick_slot);
+  for (unsigned i = 0; i_keywords[i].rhs; i++) {
+    const char *text = i_keywords[i].rhs;
+    size_t n = strlen(text);
+    boolean plain = n <= i_quick_longest;
+    for (size_t k = 0; k < n && plain; k++)
+      plain = (unsigned char)text[k] < 128;
+    if (!plain) {
+      i_quick_partial = true;
+      continue;
+    }
+    char padded[i_quick_longest] = {0};
+    memcpy(padded, text, n);
+    unsigned long long word[2];
+    i_quick_words(padded, n, word);
+    struct i_quick_slot *slot = &i_quick_slot[i_quick_hash(word, n)];
+    /* Of equal texts the last entry counts, as in i_lookup. */
+    if (slot->entry != 0 &&
+        !(slot->length == n && slot->word[0] == word[0] && slot->word[1] == word[1]))
+      return false;
+    slot->word[0] = word[0];
+    slot->word[1] = word[1];
+    slot->entry = i + 1;
+    slot->length = (unsigned)n;
+  }
+  return true;
+}
+
+/* Finds a hash without two keywords in one slot; without one (which a few
+   hundred tries make most unlikely) every name takes i_lookup_lower. */
+static void i_quick_index(void)
+{
+  size_t slots = 16;
+  while (slots * 2 <= i_quick_slots)
+    slots *= 2;
+  i_quick_mask = slots - 1;
+  for (unsigned long long seed = 0; seed < 1000; seed++) {
+    i_quick_factor = 0x9E3779B97F4A7C15ull + 2 * seed;
+    if (i_quick_fill())
+      return;
+  }
+  i_quick_partial = true;
+}
+
+/* i_lookup(convert_to_lower(i_lexeme)) for a token handed over by the fast
+   scanner that holds no NUL: the lexeme's length is its cut. */
+static inline int i_fast_lookup_lower(void)
+{
+  if (i_quick_mask == 0)
+    i_quick_index();
+  size_t n = (size_t)i_rt.cut;
+  unsigned long long word[2];
+  i_quick_words(i_lexeme, n > i_quick_longest ? i_quick_longest : n, word);
+  if (n > i_quick_longest || ((word[0] | word[1]) & 0x8080808080808080ull) || i_quick_partial)
+    return i_lookup_lower(i_lexeme);
+  word[0] = i_quick_lower(word[0]);
+  word[1] = i_quick_lower(word[1]);
+  const struct i_quick_slot *found = &i_quick_slot[i_quick_hash(word, n)];
+  if (found->entry == 0 || found->length != n || found->word[0] != word[0] ||
+      found->word[1] != word[1])
+    return 0;
+  return i_keyword_found(found->entry);
+}
+
+/* strcpy(TO, convert_to_lower(TEXT)), strcpy(TO, convert_to_upper(TEXT))
+   and strcpy(TO, get_repr(TEXT)) without the copy in between. */
+static inline void i_copy_lower(char *to, const char *text)
+{
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  /* A lexeme of fewer than 16 characters below 128 is done in two words:
+     the first NUL found, the letters made small, the words stored (TO is a
+     string of i_string_size characters, TEXT the lexeme buffer). */
+  const unsigned long long ones = 0x0101010101010101ull, high = 0x8080808080808080ull;
+  unsigned long long w[2];
+  memcpy(w, text, sizeof w);
+  unsigned long long zero0 = (w[0] - ones) & ~w[0] & high;
+  unsigned long long zero1 = (w[1] - ones) & ~w[1] & high;
+  if (zero0 || zero1) {
+    unsigned n = zero0 ? (unsigned)__builtin_ctzll(zero0) / 8 : 8 + (unsigned)__builtin_ctzll(zero1) / 8;
+    unsigned long long words[2];
+    i_quick_words(text, n, words);
+    if (!((words[0] | words[1]) & high)) {
+      words[0] = i_quick_lower(words[0]);
+      words[1] = i_quick_lower(words[1]);
+      memcpy(to, words, sizeof words);
+      return;
+    }
+  }
+#endif
+  while ((*to++ = i_lower((unsigned char)*text++)) != '\0')
+    ;
+}
+
+static inline void i_copy_upper(char *to, const char *text)
+{
+  while ((*to++ = i_upper((unsigned char)*text++)) != '\0')
+    ;
+}
+
+static inline void i_copy_repr(char *to, const char *text)
+{
+  strcpy(to, text);
+}

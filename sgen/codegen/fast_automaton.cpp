@@ -1,0 +1,146 @@
+#include "codegen/fast_automaton.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/terminals.h"
+
+namespace zedra {
+
+namespace {
+
+constexpr int kByteValues = 256;
+
+std::vector<FastState> representative_states(const Dfa& automaton) {
+  std::vector<FastState> states;
+  for (int number = 0; number < automaton.dfa_state_count; ++number) {
+    if (!automaton.representatives.contains(number)) continue;
+    const AutomatonState* record = automaton.table.state(number);
+    FastState state;
+    state.number = number;
+    if (record && automaton.table.accepting.contains(number)) state.terminal = record->terminal;
+    StateSet successors = record ? record->follow : StateSet{};
+    while (const auto transition = take_transition(automaton.table, successors))
+      state.transitions.push_back(*transition);
+    states.push_back(std::move(state));
+  }
+  return states;
+}
+
+// Bytes that lead every state to the same place form one class.
+void find_byte_classes(FastAutomaton& fast) {
+  std::map<std::vector<int>, int> class_of;
+  for (int byte = 0; byte < kByteValues; ++byte) {
+    std::vector<int> targets;
+    for (const FastState& state : fast.states) {
+      int target = -1;
+      for (const Transition& transition : state.transitions)
+        if (transition.chars.contains(byte)) target = transition.target;
+      targets.push_back(target);
+    }
+    const auto [entry, added] = class_of.emplace(targets, fast.class_count);
+    if (added) {
+      ++fast.class_count;
+      fast.classes.emplace_back();
+    }
+    fast.byte_class[static_cast<std::size_t>(byte)] = entry->second;
+    fast.classes[static_cast<std::size_t>(entry->second)].insert(byte);
+  }
+}
+
+unsigned own_flags(const FastState& state) {
+  return state.terminal ? natural_flags(*state.terminal) : 0;
+}
+
+// Which flags the default scanner may have set in each state: those of
+// every state on some way from state 0.
+void find_flag_sets(FastAutomaton& fast) {
+  if (fast.states.empty()) return;
+  FastState& start = fast.states.front();
+  start.flag_sets = 1u << own_flags(start);
+  bool changed = true;
+  while (changed) {
+    changed = false;
+    for (const FastState& state : fast.states)
+      for (const Transition& transition : state.transitions) {
+        FastState* target = fast.state(transition.target);
+        if (!target) continue;
+        unsigned sets = target->flag_sets;
+        for (unsigned flags = 0; flags < 4; ++flags)
+          if (state.flag_sets & (1u << flags)) sets |= 1u << (flags | own_flags(*target));
+        if (sets != target->flag_sets) {
+          target->flag_sets = sets;
+          changed = true;
+        }
+      }
+  }
+}
+
+void add_once(std::vector<const Terminal*>& list, const Terminal* terminal) {
+  if (terminal && std::find(list.begin(), list.end(), terminal) == list.end()) list.push_back(terminal);
+}
+
+// The terminals accepted in the states reachable from `from`, itself included.
+void add_reachable_terminals(const FastAutomaton& fast, int from, std::vector<const Terminal*>& list) {
+  StateSet seen;
+  std::vector<int> pending{from};
+  while (!pending.empty()) {
+    const int number = pending.back();
+    pending.pop_back();
+    if (seen.contains(number)) continue;
+    seen.insert(number);
+    const FastState* state = fast.state(number);
+    if (!state) continue;
+    add_once(list, state->terminal);
+    for (const Transition& transition : state->transitions) pending.push_back(transition.target);
+  }
+}
+
+// The terminals whose tokens may hold `byte`: those accepted behind a
+// transition on it.
+std::vector<const Terminal*> terminals_holding(const FastAutomaton& fast, int byte) {
+  std::vector<const Terminal*> terminals;
+  for (const FastState& state : fast.states)
+    for (const Transition& transition : state.transitions)
+      if (transition.chars.contains(byte)) add_reachable_terminals(fast, transition.target, terminals);
+  return terminals;
+}
+
+}  // namespace
+
+const FastState* FastAutomaton::state(int number) const {
+  for (const FastState& candidate : states)
+    if (candidate.number == number) return &candidate;
+  return nullptr;
+}
+
+FastState* FastAutomaton::state(int number) {
+  return const_cast<FastState*>(std::as_const(*this).state(number));
+}
+
+bool FastAutomaton::may_hold_line_end(const Terminal* terminal) const {
+  return std::find(multiline.begin(), multiline.end(), terminal) != multiline.end();
+}
+
+bool FastAutomaton::may_hold_nul(const Terminal* terminal) const {
+  return std::find(with_nul.begin(), with_nul.end(), terminal) != with_nul.end();
+}
+
+unsigned natural_flags(const Terminal& terminal) {
+  if (terminal.kind == TerminalKind::Skip) return kFastSkip;
+  if (terminal.kind == TerminalKind::Verify) return kFastVerify;
+  return 0;
+}
+
+FastAutomaton analyse_fast_automaton(const Dfa& automaton) {
+  FastAutomaton fast;
+  fast.states = representative_states(automaton);
+  find_byte_classes(fast);
+  find_flag_sets(fast);
+  fast.multiline = terminals_holding(fast, '\n');
+  fast.with_nul = terminals_holding(fast, 0);
+  for (const FastState& state : fast.states) add_once(fast.accepted, state.terminal);
+  return fast;
+}
+
+}  // namespace zedra

@@ -1,0 +1,130 @@
+#!/bin/sh
+# The two shapes of generated code side by side: the MiniPas compiler of
+# the default shape ($MINIPAS) and the one that sgen --fast and pgen --fast
+# generated from the same specifications ($MINIPAS_FAST) compile the same
+# programs, and everything they produce must be the same: standard output
+# and error, exit status, listing and KAM code. The programs: the corpus,
+# with and without the scanner and parser tests (-ts -tp), eight broken
+# variants of each program (a word or symbol dropped, doubled or swapped, a
+# line dropped; a fixed seed), and inputs that make the fast scanner give
+# tokens to the default one: tokens and comments longer than the lexeme
+# buffer, comments across the refills of the input buffer, NUL and other
+# bytes no rule takes, unfinished comments, strings and characters at the
+# end of the input, CR LF line ends, an empty input.
+# usage: shapes.sh CORPUS_DIR   (environment: MINIPAS, MINIPAS_FAST)
+set -u
+corpus=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch" || exit 1
+mkdir default fast inputs
+cp "$MINIPAS" default/minipas
+cp "$MINIPAS_FAST" fast/minipas
+
+# mutate SEED < program: one changed copy of the program (as mutations.sh)
+mutate() {
+  awk -v seed="$1" '
+    { lines[NR] = $0 }
+    END {
+      srand(seed)
+      kind = int(rand() * 4)
+      n = 1 + int(rand() * NR)
+      if (kind == 3) { for (i = 1; i <= NR; i++) if (i != n) print lines[i]; exit }
+      count = split(lines[n], words, " ")
+      w = 1 + int(rand() * count)
+      for (i = 1; i <= NR; i++) {
+        if (i != n) { print lines[i]; continue }
+        out = ""
+        for (j = 1; j <= count; j++) {
+          if (j == w && kind == 0) continue
+          if (j == w && kind == 1) out = out " " words[j]
+          if (j == w && kind == 2 && j < count) { out = out " " words[j + 1] " " words[j]; j++; continue }
+          out = out " " words[j]
+        }
+        print out
+      }
+    }'
+}
+
+# The programs.
+for source in "$corpus"/*.pas; do
+  name=$(basename "$source" .pas)
+  cp "$source" "inputs/$name.pas"
+  seed=1
+  while [ $seed -le 8 ]; do
+    mutate "$seed$name" <"$source" >"inputs/${name}_m$seed.pas"
+    seed=$((seed + 1))
+  done
+done
+awk 'BEGIN { printf "program l; var "; for (i = 0; i < 300; i++) printf "a"; print " : integer; begin end." }' \
+  >inputs/long_name.pas
+awk 'BEGIN { printf "program n; const c = "; for (i = 0; i < 300; i++) printf "1"; print "; begin end." }' \
+  >inputs/long_number.pas
+awk 'BEGIN { printf "program s; begin write(\""; for (i = 0; i < 400; i++) printf "x"; print "\") end." }' \
+  >inputs/long_string.pas
+# Comments of every length around the refills of the input buffer (64 KB),
+# names and numbers across them, and a long comment of each kind.
+awk 'BEGIN {
+  print "program refill; const limit = 10; var i, total : integer;"
+  print "begin"
+  for (n = 0; n < 2600; n++) {
+    printf "  total := total + %d; {", n
+    for (k = 0; k < n % 37; k++) printf "c"
+    printf "} (* %d *) i := i + 1;\n", n
+  }
+  printf "  {"; for (k = 0; k < 70000; k++) printf "%s", (k % 50 ? "z" : "\n"); print "}"
+  printf "  (*"; for (k = 0; k < 70000; k++) printf "%s", (k % 61 ? "*" : "\n"); print "*)"
+  print "  i := total"
+  print "end."
+}' >inputs/refills.pas
+printf 'program z; begin { a \000 b } i := 1; \000 j := 2 end.\n' >inputs/nul.pas
+printf 'program q; var i : integer; begin i := @1 # 2; i := 3 \001 + \377 4 end.\n' >inputs/stray.pas
+printf 'program c; begin i := 1 (* never closed\n  i := 2\n' >inputs/open_comment.pas
+printf 'program c; begin i := 1 { never closed\n' >inputs/open_brace.pas
+printf 'program c; begin write("never closed\nend.\n' >inputs/open_string.pas
+printf "program c; begin write('a\nend.\n" >inputs/open_char.pas
+printf 'program c; const h = $; g = $1g; begin i := 1. .2 end.' >inputs/odd_numbers.pas
+printf 'program crlf;\r\nvar i : integer;\r\nbegin\r\n  i := 1;\tWriteLn(i)\f\r\nEND.\r\n' >inputs/crlf.pas
+printf 'program t; begin i := 1 end' >inputs/no_end.pas
+: >inputs/empty.pas
+printf '   \n\n  ' >inputs/blanks.pas
+printf '(*' >inputs/only_open.pas
+
+failed=0
+runs=0
+# run SHAPE PROGRAM OPTIONS...: the compiler of SHAPE on a copy of PROGRAM
+# in the folder of SHAPE, leaving its outputs there.
+run() {
+  shape=$1
+  program=$2
+  shift 2
+  (
+    cd "$shape" || exit 1
+    rm -f ./*.pas ./*.lst ./*.kam
+    cp "../inputs/$program" .
+    ./minipas "$@" "$program" >stdout 2>stderr
+    echo $? >status
+  )
+}
+for input in inputs/*.pas; do
+  program=$(basename "$input")
+  name=${program%.pas}
+  for options in "" "-ts -tp"; do
+    # shellcheck disable=SC2086
+    run default "$program" $options
+    # shellcheck disable=SC2086
+    run fast "$program" $options
+    runs=$((runs + 1))
+    for file in stdout stderr status "$name.lst" "$name.kam"; do
+      if [ -f "default/$file" ] || [ -f "fast/$file" ]; then
+        if ! cmp -s "default/$file" "fast/$file"; then
+          echo "$program ${options:-(no options)}: $file differs"
+          diff default/"$file" fast/"$file" | head -n 10
+          failed=1
+        fi
+      fi
+    done
+  done
+done
+echo "$runs runs of each shape compared"
+exit $failed

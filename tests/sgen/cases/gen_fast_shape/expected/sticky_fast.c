@@ -1,0 +1,286 @@
+#include "sticky.h"
+
+/* The token names (used for testing only): */
+
+char *i_token_names[]= {
+  "End of file", "kIf", "kThen", "gap", "word", "name", "assign", "dots", 0
+};
+
+/* The (sorted) keyword table: */
+
+static struct {
+  i_token_set lhs;
+  char *rhs;
+} i_keywords[]= {
+  { kIf, "if" },
+  { kThen, "then" },
+  { 0, NULL }
+};
+
+#include "scanpars.c"
+
+
+
+
+/* The scanner of the default shape: i_next_token below gives it every token it does not scan itself */
+
+static void i_scan_default(void)
+{
+  integer	i_state= 0;
+  boolean	i_skip= false;
+  boolean	i_verify= false;
+
+  i_retract= false;
+  i_look_ahead= -1;
+  i_init_lexeme();
+  while (!i_retract) {
+    i_next_character();
+
+    /* Transition cases: */
+    switch (i_state) {
+    case 0:
+      if (i_ch == '\n' || i_ch == ' ')
+        i_state= 1;
+      else if (i_ch == '.')
+        i_state= 2;
+      else if (i_ch == ':')
+        i_state= 3;
+      else if ((i_ch >= 'a' && i_ch <= 'z'))
+        i_state= 4;
+      else if (i_ch == EOF)
+        i_final_accept(i_EndOfFile);
+      else
+        i_report(i_ENOSTATE, i_ch);
+      break;
+
+    case 1:
+      i_could_accept(gap);
+      i_skip= true;
+      if (i_ch == '\n' || i_ch == ' ')
+        i_state= 5;
+      else if ((i_ch >= 'a' && i_ch <= 'z'))
+        i_state= 6;
+      else 
+        i_retract= true;
+      break;
+
+    case 2:
+      if (i_ch == '.')
+        i_state= 7;
+      else 
+        i_retract= true;
+      break;
+
+    case 3:
+      if (i_ch == '=')
+        i_state= 8;
+      else 
+        i_retract= true;
+      break;
+
+    case 4:
+      i_could_accept(name);
+      i_verify= true;
+      if ((i_ch >= 'a' && i_ch <= 'z'))
+        i_state= 4;
+      else 
+        i_retract= true;
+      break;
+
+    case 5:
+      i_could_accept(gap);
+      i_skip= true;
+      if (i_ch == '\n' || i_ch == ' ')
+        i_state= 5;
+      else 
+        i_retract= true;
+      break;
+
+    case 6:
+      i_could_accept(word);
+      if ((i_ch >= 'a' && i_ch <= 'z'))
+        i_state= 6;
+      else 
+        i_retract= true;
+      break;
+
+    case 7:
+      if (i_ch == '.')
+        i_state= 9;
+      else 
+        i_retract= true;
+      break;
+
+    case 8:
+      i_final_accept(assign);
+      break;
+
+    case 9:
+      i_final_accept(dots);
+      break;
+
+    }
+  }
+
+  i_get_lexeme();
+
+  if (i_verify && !i_lookup(i_lexeme))
+    i_report(i_ENOKEYW, i_lexeme);
+
+  if (i_look_ahead == -1 || i_skip)
+    i_skip_token();
+}
+
+/* The classes of the input bytes: every state treats the bytes of one
+   class alike. */
+
+static const unsigned char i_fast_class[256]= {
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 3, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5, 
+  5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0
+};
+
+/* The parser calls i_next_token() to get a look ahead; the default
+   scanner above scans every token that this one gives up. */
+
+void i_next_token(void)
+{
+  const unsigned char *i_start, *i_p, *i_limit;
+  unsigned i_c;
+  const unsigned char *i_end;
+  int i_token;
+  boolean i_final;
+
+  if (!(i_p= i_fast_begin())) {
+    i_scan_default();
+    return;
+  }
+i_next:
+  i_start= i_p;
+  i_limit= i_fast_limit(i_p);
+  i_token= -1;
+  i_final= false;
+  if (i_p == i_limit)
+    goto i_slow;
+  switch (i_fast_class[*i_p++]) {
+    case 1:
+      goto i_s1;
+    case 2:
+      goto i_s2;
+    case 3:
+      goto i_s3;
+    case 5:
+      goto i_s4;
+  }
+  goto i_slow;
+i_s1:
+  i_end= i_p;
+  i_token= gap;
+  if (i_p == i_limit)
+    goto i_slow;
+  i_c= i_fast_class[*i_p++];
+  if ((0x2ull >> i_c) & 1)
+    goto i_s5;
+  if ((0x20ull >> i_c) & 1)
+    goto i_s6;
+  goto i_accept_gap;
+i_s2:
+  if (i_p == i_limit)
+    goto i_slow;
+  i_c= i_fast_class[*i_p++];
+  if ((0x4ull >> i_c) & 1)
+    goto i_s7;
+  goto i_retract_0;
+i_s3:
+  if (i_p == i_limit)
+    goto i_slow;
+  i_c= i_fast_class[*i_p++];
+  if ((0x10ull >> i_c) & 1)
+    goto i_s8;
+  goto i_retract_0;
+i_s4:
+  i_end= i_p;
+  i_token= name;
+  if (i_p == i_limit)
+    goto i_slow;
+  i_c= i_fast_class[*i_p++];
+  if ((0x20ull >> i_c) & 1)
+    goto i_s4;
+  goto i_accept_name;
+i_s5:
+  i_end= i_p;
+  i_token= gap;
+  if (i_p == i_limit)
+    goto i_slow;
+  i_c= i_fast_class[*i_p++];
+  if ((0x2ull >> i_c) & 1)
+    goto i_s5;
+  goto i_accept_gap;
+i_s6:
+  i_end= i_p;
+  i_token= word;
+  if (i_p == i_limit)
+    goto i_slow;
+  i_c= i_fast_class[*i_p++];
+  if ((0x20ull >> i_c) & 1)
+    goto i_s6;
+  goto i_slow;
+i_s7:
+  if (i_p == i_limit)
+    goto i_slow;
+  i_c= i_fast_class[*i_p++];
+  if ((0x4ull >> i_c) & 1)
+    goto i_s9;
+  goto i_retract_0;
+i_s8:
+  if (i_p == i_limit)
+    goto i_slow;
+  i_end= i_p++;
+  i_final= true;
+  goto i_accept_assign;
+i_s9:
+  if (i_p == i_limit)
+    goto i_slow;
+  i_end= i_p++;
+  i_final= true;
+  goto i_accept_dots;
+i_retract_0:
+  switch (i_token) {
+    case word:
+      goto i_accept_word;
+    case assign:
+      goto i_accept_assign;
+    case dots:
+      goto i_accept_dots;
+  }
+  goto i_slow;
+i_accept_gap:
+  i_fast_skipped_lines(i_start, i_end);
+  i_p= i_end;
+  goto i_next;
+i_accept_name:
+  i_fast_keep(i_start, i_end, i_p, name, i_final, false);
+  if (!i_lookup(i_lexeme))
+    i_report(i_ENOKEYW, i_lexeme);
+  return;
+i_accept_word:
+  i_fast_keep(i_start, i_end, i_p, word, i_final, true);
+  return;
+i_accept_assign:
+  i_fast_keep(i_start, i_end, i_p, assign, i_final, false);
+  return;
+i_accept_dots:
+  i_fast_keep(i_start, i_end, i_p, dots, i_final, false);
+  return;
+i_slow:
+  i_fast_fallback(i_start);
+  i_scan_default();
+}
+
