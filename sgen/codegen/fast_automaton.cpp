@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "codegen/accept_flags.h"
 #include "model/terminals.h"
 
 namespace zedra {
@@ -48,31 +49,13 @@ void find_byte_classes(FastAutomaton& fast) {
   }
 }
 
-unsigned own_flags(const FastState& state) {
-  return state.terminal ? natural_flags(*state.terminal) : 0;
-}
-
-// Which flags the default scanner may have set in each state: those of
-// every state on some way from state 0.
-void find_flag_sets(FastAutomaton& fast) {
-  if (fast.states.empty()) return;
-  FastState& start = fast.states.front();
-  start.flag_sets = 1u << own_flags(start);
-  bool changed = true;
-  while (changed) {
-    changed = false;
-    for (const FastState& state : fast.states)
-      for (const Transition& transition : state.transitions) {
-        FastState* target = fast.state(transition.target);
-        if (!target) continue;
-        unsigned sets = target->flag_sets;
-        for (unsigned flags = 0; flags < 4; ++flags)
-          if (state.flag_sets & (1u << flags)) sets |= 1u << (flags | own_flags(*target));
-        if (sets != target->flag_sets) {
-          target->flag_sets = sets;
-          changed = true;
-        }
-      }
+// The flags that hold in each state: those of the last accepting state on
+// the way there.
+void find_flag_sets(FastAutomaton& fast, const Dfa& automaton) {
+  const std::map<int, unsigned> entry = flags_on_entry(automaton);
+  for (FastState& state : fast.states) {
+    const auto found = entry.find(state.number);
+    state.flag_sets = flags_in_state(automaton, state.number, found == entry.end() ? 0 : found->second);
   }
 }
 
@@ -126,17 +109,11 @@ bool FastAutomaton::may_hold_nul(const Terminal* terminal) const {
   return std::find(with_nul.begin(), with_nul.end(), terminal) != with_nul.end();
 }
 
-unsigned natural_flags(const Terminal& terminal) {
-  if (terminal.kind == TerminalKind::Skip) return kFastSkip;
-  if (terminal.kind == TerminalKind::Verify) return kFastVerify;
-  return 0;
-}
-
 FastAutomaton analyse_fast_automaton(const Dfa& automaton) {
   FastAutomaton fast;
   fast.states = representative_states(automaton);
   find_byte_classes(fast);
-  find_flag_sets(fast);
+  find_flag_sets(fast, automaton);
   fast.multiline = terminals_holding(fast, '\n');
   fast.with_nul = terminals_holding(fast, 0);
   for (const FastState& state : fast.states) add_once(fast.accepted, state.terminal);

@@ -16,16 +16,13 @@ namespace zedra {
 
 struct Terminal;
 
-// The flags of the default scanner, as bits: i_skip and i_verify.
-enum FastFlag : unsigned { kFastSkip = 1, kFastVerify = 2 };
-
 struct FastState {
   int number = 0;
   const Terminal* terminal = nullptr;     // accepted here, or none
   std::vector<Transition> transitions;    // in the order the default scanner tests them
   bool final() const { return terminal && transitions.empty() && number != 0; }
-  // The flags that the states on the way here, this one included, may have
-  // set: one bit per combination of FastFlag bits.
+  // The flags of the default scanner (accept_flags.h) that may hold in this
+  // state: one bit per combination of AcceptFlag bits.
   unsigned flag_sets = 0;
 };
 
@@ -44,9 +41,6 @@ struct FastAutomaton {
   bool may_hold_line_end(const Terminal* terminal) const;
   bool may_hold_nul(const Terminal* terminal) const;
 };
-
-// The flags that accepting `terminal` sets: kFastSkip, kFastVerify or 0.
-unsigned natural_flags(const Terminal& terminal);
 
 FastAutomaton analyse_fast_automaton(const Dfa& automaton);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "code_writer.h"
+#include "codegen/accept_flags.h"
 #include "codegen/fast_automaton.h"
 #include "codegen/scanner_generator.h"
 #include "model/conversion_actions.h"
@@ -41,7 +42,7 @@ struct FastPlan {
   bool keeps = false;                  // some accept hands a token over
 };
 
-bool is_pure_skip(const Terminal& terminal) { return natural_flags(terminal) == kFastSkip; }
+bool is_pure_skip(const Terminal& terminal) { return accept_flags(terminal) == kSkipFlag; }
 
 // The flags the default scanner has in `state` when they are the same on
 // every way there, else -1.
@@ -56,7 +57,7 @@ Exit exit_of(const FastState& state) {
   const int flags = certain_flags(state);
   if (state.number == 0 || flags < 0) return exit;
   if (state.terminal) {
-    if (static_cast<unsigned>(flags) == natural_flags(*state.terminal)) {
+    if (static_cast<unsigned>(flags) == accept_flags(*state.terminal)) {
       exit.kind = Exit::Kind::Accept;
       exit.terminal = state.terminal;
     }
@@ -80,7 +81,7 @@ FastPlan plan_fast_scanner(const FastAutomaton& fast) {
     if (exit.kind == Exit::Kind::Retract) {
       plan.retract_used[exit.flags] = true;
       for (const Terminal* terminal : fast.accepted)
-        if (natural_flags(*terminal) == exit.flags) accepted.insert(terminal);
+        if (accept_flags(*terminal) == exit.flags) accepted.insert(terminal);
     }
   }
   for (const Terminal* terminal : fast.accepted)
@@ -216,7 +217,7 @@ void write_retract(CodeWriter& code, const FastPlan& plan, unsigned flags) {
   code.indent();
   code.open_block("switch (i_token) {");
   for (const Terminal* terminal : plan.fast.accepted)
-    if (natural_flags(*terminal) == flags) {
+    if (accept_flags(*terminal) == flags) {
       code.open_block("case " + *terminal->name + ":");
       code.line("goto i_accept_%s;", terminal->name->c_str());
       code.outdent();

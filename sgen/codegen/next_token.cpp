@@ -2,10 +2,12 @@
 // per representative state of the minimal automaton, one `if` per
 // transition, and the epilogue that verifies keywords, restarts after
 // skipped tokens and looks up the lexemes of reserved-word terminals.
+#include <map>
 #include <string>
 #include <vector>
 
 #include "code_writer.h"
+#include "codegen/accept_flags.h"
 #include "model/conversion_actions.h"
 #include "codegen/scanner_generator.h"
 #include "model/terminals.h"
@@ -26,9 +28,17 @@ std::string condition_code(int code) {
   return code <= 127 ? c_char_literal(code) : std::to_string(code);
 }
 
-void write_accept_flags(CodeWriter& code, const Terminal& terminal) {
-  if (terminal.kind == TerminalKind::Verify) code.line("i_verify= true;");
-  if (terminal.kind == TerminalKind::Skip) code.line("i_skip= true;");
+// Accepting sets the flag of the terminal's kind and clears the other one
+// where a state on the way here may have set it.
+void write_accept_flags(CodeWriter& code, const Terminal& terminal, unsigned on_entry) {
+  const unsigned own = accept_flags(terminal);
+  if (own == kVerifyFlag) code.line("i_verify= true;");
+  if (own == kSkipFlag) code.line("i_skip= true;");
+  unsigned maybe_set = 0;
+  for (unsigned flags = 0; flags < 4; ++flags)
+    if (on_entry & (1u << flags)) maybe_set |= flags;
+  if (own != kSkipFlag && (maybe_set & kSkipFlag)) code.line("i_skip= false;");
+  if (own != kVerifyFlag && (maybe_set & kVerifyFlag)) code.line("i_verify= false;");
 }
 
 // The case of a state that can go on: its transitions, then retraction
@@ -60,7 +70,7 @@ void write_transitions(CodeWriter& code, const Dfa& automaton, int number,
   code.outdent();
 }
 
-void write_case(CodeWriter& code, const Dfa& automaton, int number) {
+void write_case(CodeWriter& code, const Dfa& automaton, int number, unsigned on_entry) {
   const AutomatonState* state = automaton.table.state(number);
   code.open_block("case " + std::to_string(number) + ":");
   const StateSet successors = state ? state->follow : StateSet{};
@@ -69,7 +79,7 @@ void write_case(CodeWriter& code, const Dfa& automaton, int number) {
   if (successors.empty() && number != 0) {
     if (!terminal) return;  // the case label only
     code.line("i_final_accept(%s);", terminal->name->c_str());
-    write_accept_flags(code, *terminal);
+    write_accept_flags(code, *terminal, on_entry);
     code.line("break;");
     code.blank_lines(1);
     code.outdent();
@@ -77,7 +87,7 @@ void write_case(CodeWriter& code, const Dfa& automaton, int number) {
   }
   if (terminal) {
     code.line("i_could_accept(%s);", terminal->name->c_str());
-    write_accept_flags(code, *terminal);
+    write_accept_flags(code, *terminal, on_entry);
   }
   write_transitions(code, automaton, number, successors);
 }
@@ -88,8 +98,8 @@ void write_loop(CodeWriter& code, const Dfa& automaton) {
   code.blank_lines(1);
   code.line("/* Transition cases: */");
   code.line("switch (i_state) {");
-  for (int number = 0; number < automaton.dfa_state_count; ++number)
-    if (automaton.representatives.contains(number)) write_case(code, automaton, number);
+  const std::map<int, unsigned> entry = flags_on_entry(automaton);
+  for (const auto& [number, on_entry] : entry) write_case(code, automaton, number, on_entry);
   code.line("}");
   code.close_block("}");
   code.blank_lines(1);

@@ -3,7 +3,8 @@
 /* The token names (used for testing only): */
 
 char *i_token_names[]= {
-  "End of file", "kIf", "kThen", "gap", "word", "name", "assign", "dots", 0
+  "End of file", "kIf", "kThen", "gap", "word", "name", "assign", "dots", 
+  "label", 0
 };
 
 /* The (sorted) keyword table: */
@@ -39,14 +40,16 @@ static void i_scan_default(void)
     /* Transition cases: */
     switch (i_state) {
     case 0:
-      if (i_ch == '\n' || i_ch == ' ')
+      if (i_ch == '\n')
         i_state= 1;
-      else if (i_ch == '.')
+      else if (i_ch == ' ')
         i_state= 2;
-      else if (i_ch == ':')
+      else if (i_ch == '.')
         i_state= 3;
-      else if ((i_ch >= 'a' && i_ch <= 'z'))
+      else if (i_ch == ':')
         i_state= 4;
+      else if ((i_ch >= 'a' && i_ch <= 'z'))
+        i_state= 5;
       else if (i_ch == EOF)
         i_final_accept(i_EndOfFile);
       else
@@ -57,65 +60,73 @@ static void i_scan_default(void)
       i_could_accept(gap);
       i_skip= true;
       if (i_ch == '\n' || i_ch == ' ')
-        i_state= 5;
-      else if ((i_ch >= 'a' && i_ch <= 'z'))
-        i_state= 6;
+        i_state= 1;
       else 
         i_retract= true;
       break;
 
     case 2:
-      if (i_ch == '.')
+      i_could_accept(gap);
+      i_skip= true;
+      if (i_ch == '\n' || i_ch == ' ')
+        i_state= 1;
+      else if ((i_ch >= 'a' && i_ch <= 'z'))
         i_state= 7;
       else 
         i_retract= true;
       break;
 
     case 3:
-      if (i_ch == '=')
+      if (i_ch == '.')
         i_state= 8;
       else 
         i_retract= true;
       break;
 
     case 4:
-      i_could_accept(name);
-      i_verify= true;
-      if ((i_ch >= 'a' && i_ch <= 'z'))
-        i_state= 4;
-      else 
-        i_retract= true;
-      break;
-
-    case 5:
-      i_could_accept(gap);
-      i_skip= true;
-      if (i_ch == '\n' || i_ch == ' ')
-        i_state= 5;
-      else 
-        i_retract= true;
-      break;
-
-    case 6:
-      i_could_accept(word);
-      if ((i_ch >= 'a' && i_ch <= 'z'))
-        i_state= 6;
-      else 
-        i_retract= true;
-      break;
-
-    case 7:
-      if (i_ch == '.')
+      if (i_ch == '=')
         i_state= 9;
       else 
         i_retract= true;
       break;
 
+    case 5:
+      i_could_accept(name);
+      i_verify= true;
+      if ((i_ch >= 'a' && i_ch <= 'z'))
+        i_state= 5;
+      else if (i_ch == '#')
+        i_state= 10;
+      else 
+        i_retract= true;
+      break;
+
+    case 7:
+      i_could_accept(word);
+      i_skip= false;
+      if ((i_ch >= 'a' && i_ch <= 'z'))
+        i_state= 7;
+      else 
+        i_retract= true;
+      break;
+
     case 8:
-      i_final_accept(assign);
+      if (i_ch == '.')
+        i_state= 11;
+      else 
+        i_retract= true;
       break;
 
     case 9:
+      i_final_accept(assign);
+      break;
+
+    case 10:
+      i_final_accept(label);
+      i_verify= false;
+      break;
+
+    case 11:
       i_final_accept(dots);
       break;
 
@@ -136,10 +147,10 @@ static void i_scan_default(void)
 
 static const unsigned char i_fast_class[256]= {
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 3, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5, 
-  5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 2, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 5, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 7, 7, 7, 7, 7, 7, 
+  7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 0, 0, 0, 0, 0, 0, 0, 
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
@@ -174,10 +185,12 @@ i_next:
       goto i_s1;
     case 2:
       goto i_s2;
-    case 3:
+    case 4:
       goto i_s3;
     case 5:
       goto i_s4;
+    case 7:
+      goto i_s5;
   }
   goto i_slow;
 i_s1:
@@ -186,18 +199,20 @@ i_s1:
   if (i_p == i_limit)
     goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x2ull >> i_c) & 1)
-    goto i_s5;
-  if ((0x20ull >> i_c) & 1)
-    goto i_s6;
+  if ((0x6ull >> i_c) & 1)
+    goto i_s1;
   goto i_accept_gap;
 i_s2:
+  i_end= i_p;
+  i_token= gap;
   if (i_p == i_limit)
     goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x4ull >> i_c) & 1)
+  if ((0x6ull >> i_c) & 1)
+    goto i_s1;
+  if ((0x80ull >> i_c) & 1)
     goto i_s7;
-  goto i_retract_0;
+  goto i_accept_gap;
 i_s3:
   if (i_p == i_limit)
     goto i_slow;
@@ -206,46 +221,52 @@ i_s3:
     goto i_s8;
   goto i_retract_0;
 i_s4:
+  if (i_p == i_limit)
+    goto i_slow;
+  i_c= i_fast_class[*i_p++];
+  if ((0x40ull >> i_c) & 1)
+    goto i_s9;
+  goto i_retract_0;
+i_s5:
   i_end= i_p;
   i_token= name;
   if (i_p == i_limit)
     goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x20ull >> i_c) & 1)
-    goto i_s4;
-  goto i_accept_name;
-i_s5:
-  i_end= i_p;
-  i_token= gap;
-  if (i_p == i_limit)
-    goto i_slow;
-  i_c= i_fast_class[*i_p++];
-  if ((0x2ull >> i_c) & 1)
+  if ((0x80ull >> i_c) & 1)
     goto i_s5;
-  goto i_accept_gap;
-i_s6:
+  if ((0x8ull >> i_c) & 1)
+    goto i_s10;
+  goto i_accept_name;
+i_s7:
   i_end= i_p;
   i_token= word;
   if (i_p == i_limit)
     goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x20ull >> i_c) & 1)
-    goto i_s6;
-  goto i_slow;
-i_s7:
+  if ((0x80ull >> i_c) & 1)
+    goto i_s7;
+  goto i_accept_word;
+i_s8:
   if (i_p == i_limit)
     goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x4ull >> i_c) & 1)
-    goto i_s9;
+  if ((0x10ull >> i_c) & 1)
+    goto i_s11;
   goto i_retract_0;
-i_s8:
+i_s9:
   if (i_p == i_limit)
     goto i_slow;
   i_end= i_p++;
   i_final= true;
   goto i_accept_assign;
-i_s9:
+i_s10:
+  if (i_p == i_limit)
+    goto i_slow;
+  i_end= i_p++;
+  i_final= true;
+  goto i_accept_label;
+i_s11:
   if (i_p == i_limit)
     goto i_slow;
   i_end= i_p++;
@@ -257,6 +278,8 @@ i_retract_0:
       goto i_accept_word;
     case assign:
       goto i_accept_assign;
+    case label:
+      goto i_accept_label;
     case dots:
       goto i_accept_dots;
   }
@@ -271,10 +294,13 @@ i_accept_name:
     i_report(i_ENOKEYW, i_lexeme);
   return;
 i_accept_word:
-  i_fast_keep(i_start, i_end, i_p, word, i_final, true);
+  i_fast_keep(i_start, i_end, i_p, word, i_final, false);
   return;
 i_accept_assign:
   i_fast_keep(i_start, i_end, i_p, assign, i_final, false);
+  return;
+i_accept_label:
+  i_fast_keep(i_start, i_end, i_p, label, i_final, false);
   return;
 i_accept_dots:
   i_fast_keep(i_start, i_end, i_p, dots, i_final, false);
