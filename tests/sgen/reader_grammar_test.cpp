@@ -2,7 +2,6 @@
 // operations, the automaton it builds while reading, and where it stops.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -207,9 +206,7 @@ TEST_F(ReaderTest, ReservedActionMustBeAStringConversion) {
 // tests/sgen/data): literals first, then the rules in their order, each
 // character class one state.
 TEST_F(ReaderTest, PascalExampleBuildsItsAutomaton) {
-  const char* source_dir = std::getenv("ZEDRA_SOURCE_DIR");
-  if (!source_dir) GTEST_SKIP() << "ZEDRA_SOURCE_DIR is not set";
-  const std::string spec = test::read_file(std::string(source_dir) + "/tests/sgen/data/pascal_scanner.inp");
+  const std::string spec = test::read_file(std::string(ZEDRA_SOURCE_DIR) + "/tests/sgen/data/pascal_scanner.inp");
   ASSERT_FALSE(spec.empty());
   ASSERT_EQ(read(spec), kReadAccepted) << reports();
   EXPECT_EQ(reports(), "");
