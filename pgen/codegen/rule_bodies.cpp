@@ -159,7 +159,10 @@ void ParserWriter::chain(const Secondary& secondary, const NameList& context,
   const Primary& separator = *secondary.primary;
   const NameList both = united(operand.first, separator.first);
   code_.line("/* BEGIN of CHAIN or LIST */");
-  this->secondary(operand, both, united(markers, separator.first));
+  // Inside the first operand, skipping stops at whatever continues the
+  // chain: the DIRSET, which holds the operand's FIRST set as well when the
+  // separator can be empty.
+  this->secondary(operand, both, united(markers, secondary.dirset));
   const NameList loop_context = united(context, both);
   const NameList loop_markers = united(markers, both);
   skip(loop_context, loop_markers);
