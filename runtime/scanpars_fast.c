@@ -255,6 +255,36 @@ static inline int i_fast_lookup_lower(void)
   return i_keyword_found(found->entry);
 }
 
+/* Bytes of all ones, then zeros: the 16 bytes from i_quick_ones + 16 - N
+   keep the first N bytes of two words, whatever the byte order. */
+static const unsigned char i_quick_ones[32] = {
+  255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255
+};
+
+/* i_fast_lookup_lower for a lexeme of nothing but ASCII letters and digits
+   (the generator knows which tokens those are): bit 5 set in every byte
+   makes the letters small and leaves the digits alone, so the lexeme is
+   put in lower case without a test per byte. */
+static inline int i_fast_lookup_alphanumeric(void)
+{
+  if (i_quick_mask == 0)
+    i_quick_index();
+  size_t n = (size_t)i_rt.cut;
+  if (n > i_quick_longest || i_quick_partial)
+    return i_fast_lookup_lower();
+  const unsigned long long bit5 = 0x2020202020202020ull;
+  unsigned long long word[2], keep[2];
+  memcpy(word, i_lexeme, sizeof word);
+  memcpy(keep, i_quick_ones + i_quick_longest - n, sizeof keep);
+  word[0] = (word[0] | bit5) & keep[0];
+  word[1] = (word[1] | bit5) & keep[1];
+  const struct i_quick_slot *found = &i_quick_slot[i_quick_hash(word, n)];
+  if (found->entry == 0 || found->length != n || found->word[0] != word[0] ||
+      found->word[1] != word[1])
+    return 0;
+  return i_keyword_found(found->entry);
+}
+
 /* strcpy(TO, convert_to_lower(TEXT)), strcpy(TO, convert_to_upper(TEXT))
    and strcpy(TO, get_repr(TEXT)) without the copy in between. */
 static inline void i_copy_lower(char *to, const char *text)
