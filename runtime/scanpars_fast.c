@@ -45,8 +45,12 @@ static i_noinline const unsigned char *i_fast_begin_slowly(void)
   return i_rt.count.at == offset ? i_rt.in_buf + i_rt.in_pos : NULL;
 }
 
+/* After a token handed over by the fast scanner, when nothing has moved
+   since, the start is known at once (fast_resume). */
 static inline const unsigned char *i_fast_begin(void)
 {
+  if (i_rt.fast_resume)
+    return i_rt.fast_resume;
   if (i_ch == EOF || (i_rt.scanner_test | i_rt.overflowed) || !i_rt.in_buf)
     return NULL;
   /* The look-ahead of the previous token: from its cut (none before the
@@ -57,10 +61,18 @@ static inline const unsigned char *i_fast_begin(void)
   return i_rt.in_buf + pos;
 }
 
-/* How far a token that starts at START may be read by the fast scanner. */
-static inline const unsigned char *i_fast_limit(const unsigned char *start)
+/* The end of what was read into the input buffer (the fast scanner keeps
+   it at hand while it scans). */
+static inline const unsigned char *i_fast_end(void)
 {
-  const unsigned char *end = i_rt.in_buf + i_rt.in_len;
+  return i_rt.in_buf + i_rt.in_len;
+}
+
+/* How far a token that starts at START may be read by the fast scanner,
+   with END the end of what was read. */
+static inline const unsigned char *i_fast_limit(const unsigned char *start,
+                                                const unsigned char *end)
+{
   return end - start > i_fast_longest ? start + i_fast_longest : end;
 }
 
@@ -75,6 +87,7 @@ static inline void i_fast_fallback(const unsigned char *start)
   i_rt.end = -1;
   i_rt.cut = -1;
   i_lexeme[0] = '\0';
+  i_rt.fast_resume = NULL;
 }
 
 /* A skipped token from START to END whose text may hold line ends: they
@@ -114,6 +127,9 @@ static inline void i_fast_keep(const unsigned char *start, const unsigned char *
   i_lexeme[cut] = '\0';
   i_look_ahead = token;
   i_retract = true;
+  /* The next token starts behind this one, unless the line count stopped
+     at its start. */
+  i_rt.fast_resume = lines ? NULL : end;
 }
 
 /* i_lookup(convert_to_lower(TEXT)) in one pass. */

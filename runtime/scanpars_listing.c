@@ -286,6 +286,7 @@ static void i_echo_run(const unsigned char *chars, size_t n, int k)
    listing is the same as with an echo at once. */
 static void i_echo_pending(void)
 {
+  i_rt.fast_resume = NULL;
   if (i_rt.echoing)
     return;                             /* a report from within the echo */
   i_rt.echoing = true;

@@ -306,7 +306,7 @@ bool any_mask_tests(const FastPlan& plan) {
 }
 
 void write_declarations(CodeWriter& code, const FastPlan& plan) {
-  code.line("const unsigned char *i_start, *i_p, *i_limit;");
+  code.line("const unsigned char *i_start, *i_p, *i_limit, *i_read_end;");
   if (any_mask_tests(plan)) code.line("unsigned i_c;");
   if (!plan.accepts.empty()) code.line("const unsigned char *i_end;");
   if (retracts(plan)) code.line("int i_token;");
@@ -325,11 +325,12 @@ void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& auto
   code.line("i_scan_default();");
   code.line("return;");
   code.close_block("}");
+  code.line("i_read_end= i_fast_end();");
   code.outdent();
   code.line("i_next:");
   code.indent();
   code.line("i_start= i_p;");
-  code.line("i_limit= i_fast_limit(i_p);");
+  code.line("i_limit= i_fast_limit(i_p, i_read_end);");
   if (retracts(plan)) code.line("i_token= -1;");
   if (plan.keeps) code.line("i_final= false;");
   for (std::size_t i = 0; i < plan.fast.states.size(); ++i)
