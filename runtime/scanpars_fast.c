@@ -170,20 +170,20 @@ static size_t i_quick_mask = 0;
 static unsigned long long i_quick_factor;
 static boolean i_quick_partial;         /* some keyword is not in the table */
 
+/* Bytes of all ones, then zeros: the 16 bytes from i_quick_ones + 16 - N
+   keep the first N bytes of two words, whatever the byte order. */
+static const unsigned char i_quick_ones[32] = {
+  255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255
+};
+
 /* The first N (at most 16) bytes of TEXT as two words, zeros behind them. */
 static inline void i_quick_words(const char *text, size_t n, unsigned long long word[2])
 {
-  unsigned long long w[2];
+  unsigned long long w[2], keep[2];
   memcpy(w, text, sizeof w);
-  unsigned long long all = ~0ull;
-  if (n < 8) {
-    w[0] &= n == 0 ? 0 : all >> (64 - 8 * n);
-    w[1] = 0;
-  } else if (n < 16) {
-    w[1] &= n == 8 ? 0 : all >> (128 - 8 * n);
-  }
-  word[0] = w[0];
-  word[1] = w[1];
+  memcpy(keep, i_quick_ones + i_quick_longest - n, sizeof keep);
+  word[0] = w[0] & keep[0];
+  word[1] = w[1] & keep[1];
 }
 
 /* The bytes of W that are upper-case letters in lower case; the bytes are
@@ -270,12 +270,6 @@ static inline int i_fast_lookup_lower(void)
     return 0;
   return i_keyword_found(found->entry);
 }
-
-/* Bytes of all ones, then zeros: the 16 bytes from i_quick_ones + 16 - N
-   keep the first N bytes of two words, whatever the byte order. */
-static const unsigned char i_quick_ones[32] = {
-  255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255
-};
 
 /* i_fast_lookup_lower for a lexeme of nothing but ASCII letters and digits
    (the generator knows which tokens those are): bit 5 set in every byte
