@@ -191,15 +191,19 @@ static void i_line_select(unsigned index)
   i_rt.line = &i_rt.lines[i_rt.cur];
 }
 
+#define i_prefix_copy 16
+
 /* The prefix of the line after PREVIOUS into LINE: the previous prefix
    with its number counted up in place, without a division per digit;
    gives 0 when a carry runs out of its digits (a fresh prefix is due). */
 static int i_line_prefix_next(const struct i_line *previous, struct i_line *line)
 {
   int len = previous->prefix_len;
-  if (len < 2)
+  if (len < 2 || len > i_prefix_copy)
     return 0;
-  memcpy(line->copy, previous->copy, (size_t)len);
+  /* A block of a fixed size is copied without a library call; the bytes
+     behind the prefix are overwritten as the line is echoed. */
+  memcpy(line->copy, previous->copy, i_prefix_copy);
   for (int at = len - 2; at >= 0 && line->copy[at] != ' '; at--) {
     if (line->copy[at] != '9') {
       line->copy[at]++;
