@@ -169,6 +169,9 @@ static struct i_quick_slot {
 static size_t i_quick_mask = 0;
 static unsigned long long i_quick_factor;
 static boolean i_quick_partial;         /* some keyword is not in the table */
+/* Names of 1 to this many characters may be looked up in the table alone:
+   i_quick_longest once the table is made and holds every keyword, else 0. */
+static size_t i_quick_reach = 0;
 
 /* Bytes of all ones, then zeros: the 16 bytes from i_quick_ones + 16 - N
    keep the first N bytes of two words, whatever the byte order. */
@@ -245,8 +248,10 @@ static void i_quick_index(void)
   i_quick_mask = slots - 1;
   for (unsigned long long seed = 0; seed < 1000; seed++) {
     i_quick_factor = 0x9E3779B97F4A7C15ull + 2 * seed;
-    if (i_quick_fill())
+    if (i_quick_fill()) {
+      i_quick_reach = i_quick_partial ? 0 : i_quick_longest;
       return;
+    }
   }
   i_quick_partial = true;
 }
@@ -271,17 +276,25 @@ static inline int i_fast_lookup_lower(void)
   return i_keyword_found(found->entry);
 }
 
+/* i_fast_lookup_lower out of line, for the rare names that the lookup
+   below gives up: the scanner it is inlined into stays small. */
+static i_noinline int i_fast_lookup_rare(void)
+{
+  return i_fast_lookup_lower();
+}
+
 /* i_fast_lookup_lower for a lexeme of nothing but ASCII letters and digits
    (the generator knows which tokens those are): bit 5 set in every byte
    makes the letters small and leaves the digits alone, so the lexeme is
-   put in lower case without a test per byte. */
+   put in lower case without a test per byte.  One test sends everything
+   else to i_fast_lookup_lower: no table yet, a keyword outside it, a name
+   too long (or empty).  A name holds no NUL, so the words alone tell it
+   from a free slot and from a keyword of another length. */
 static inline int i_fast_lookup_alphanumeric(void)
 {
-  if (i_quick_mask == 0)
-    i_quick_index();
   size_t n = (size_t)i_rt.cut;
-  if (n > i_quick_longest || i_quick_partial)
-    return i_fast_lookup_lower();
+  if (n - 1 >= i_quick_reach)
+    return i_fast_lookup_rare();
   const unsigned long long bit5 = 0x2020202020202020ull;
   unsigned long long word[2], keep[2];
   memcpy(word, i_lexeme, sizeof word);
@@ -289,8 +302,7 @@ static inline int i_fast_lookup_alphanumeric(void)
   word[0] = (word[0] | bit5) & keep[0];
   word[1] = (word[1] | bit5) & keep[1];
   const struct i_quick_slot *found = &i_quick_slot[i_quick_hash(word, n)];
-  if (found->entry == 0 || found->length != n || found->word[0] != word[0] ||
-      found->word[1] != word[1])
+  if (found->word[0] != word[0] || found->word[1] != word[1])
     return 0;
   return i_keyword_found(found->entry);
 }
