@@ -321,9 +321,11 @@ static inline void i_copy_lower(char *to, const char *text)
   unsigned long long zero0 = (w[0] - ones) & ~w[0] & high;
   unsigned long long zero1 = (w[1] - ones) & ~w[1] & high;
   if (zero0 || zero1) {
-    unsigned n = zero0 ? (unsigned)__builtin_ctzll(zero0) / 8 : 8 + (unsigned)__builtin_ctzll(zero1) / 8;
+    /* The lowest bit of a zero mark is exact: below it lie the bytes
+       before the first NUL. */
     unsigned long long words[2];
-    i_quick_words(text, n, words);
+    words[0] = w[0] & (zero0 ? (zero0 & -zero0) - 1 : ~0ull);
+    words[1] = zero0 ? 0 : w[1] & ((zero1 & -zero1) - 1);
     if (!((words[0] | words[1]) & high)) {
       words[0] = i_quick_lower(words[0]);
       words[1] = i_quick_lower(words[1]);
