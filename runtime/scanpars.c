@@ -91,6 +91,12 @@ static struct i_runtime {
   size_t echo_pos;                      /* in_buf before this is echoed */
   boolean echoing;                      /* i_echo_pending is at work */
 
+  /* Where the next token starts when the fast scanner handed the current
+     one over and nothing has moved since (scanpars_fast.c); NULL when the
+     runtime's state has to be looked at.  Whatever moves the read
+     position, the lexeme, the echo or the line count clears it. */
+  const unsigned char *fast_resume;
+
   /* the current lexeme */
   long long tok_start;                  /* input offset of its first character */
   int lex_len;                          /* characters read for it */

@@ -45,8 +45,12 @@ static i_noinline const unsigned char *i_fast_begin_slowly(void)
   return i_rt.count.at == offset ? i_rt.in_buf + i_rt.in_pos : NULL;
 }
 
+/* After a token handed over by the fast scanner, when nothing has moved
+   since, the start is known at once (fast_resume). */
 static inline const unsigned char *i_fast_begin(void)
 {
+  if (i_rt.fast_resume)
+    return i_rt.fast_resume;
   if (i_ch == EOF || (i_rt.scanner_test | i_rt.overflowed) || !i_rt.in_buf)
     return NULL;
   /* The look-ahead of the previous token: from its cut (none before the
@@ -57,10 +61,18 @@ static inline const unsigned char *i_fast_begin(void)
   return i_rt.in_buf + pos;
 }
 
-/* How far a token that starts at START may be read by the fast scanner. */
-static inline const unsigned char *i_fast_limit(const unsigned char *start)
+/* The end of what was read into the input buffer (the fast scanner keeps
+   it at hand while it scans). */
+static inline const unsigned char *i_fast_end(void)
 {
-  const unsigned char *end = i_rt.in_buf + i_rt.in_len;
+  return i_rt.in_buf + i_rt.in_len;
+}
+
+/* How far a token that starts at START may be read by the fast scanner,
+   with END the end of what was read. */
+static inline const unsigned char *i_fast_limit(const unsigned char *start,
+                                                const unsigned char *end)
+{
   return end - start > i_fast_longest ? start + i_fast_longest : end;
 }
 
@@ -75,6 +87,7 @@ static inline void i_fast_fallback(const unsigned char *start)
   i_rt.end = -1;
   i_rt.cut = -1;
   i_lexeme[0] = '\0';
+  i_rt.fast_resume = NULL;
 }
 
 /* A skipped token from START to END whose text may hold line ends: they
@@ -114,6 +127,9 @@ static inline void i_fast_keep(const unsigned char *start, const unsigned char *
   i_lexeme[cut] = '\0';
   i_look_ahead = token;
   i_retract = true;
+  /* The next token starts behind this one, unless the line count stopped
+     at its start. */
+  i_rt.fast_resume = lines ? NULL : end;
 }
 
 /* i_lookup(convert_to_lower(TEXT)) in one pass. */
@@ -153,21 +169,24 @@ static struct i_quick_slot {
 static size_t i_quick_mask = 0;
 static unsigned long long i_quick_factor;
 static boolean i_quick_partial;         /* some keyword is not in the table */
+/* Names of 1 to this many characters may be looked up in the table alone:
+   i_quick_longest once the table is made and holds every keyword, else 0. */
+static size_t i_quick_reach = 0;
+
+/* Bytes of all ones, then zeros: the 16 bytes from i_quick_ones + 16 - N
+   keep the first N bytes of two words, whatever the byte order. */
+static const unsigned char i_quick_ones[32] = {
+  255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255
+};
 
 /* The first N (at most 16) bytes of TEXT as two words, zeros behind them. */
 static inline void i_quick_words(const char *text, size_t n, unsigned long long word[2])
 {
-  unsigned long long w[2];
+  unsigned long long w[2], keep[2];
   memcpy(w, text, sizeof w);
-  unsigned long long all = ~0ull;
-  if (n < 8) {
-    w[0] &= n == 0 ? 0 : all >> (64 - 8 * n);
-    w[1] = 0;
-  } else if (n < 16) {
-    w[1] &= n == 8 ? 0 : all >> (128 - 8 * n);
-  }
-  word[0] = w[0];
-  word[1] = w[1];
+  memcpy(keep, i_quick_ones + i_quick_longest - n, sizeof keep);
+  word[0] = w[0] & keep[0];
+  word[1] = w[1] & keep[1];
 }
 
 /* The bytes of W that are upper-case letters in lower case; the bytes are
@@ -229,8 +248,10 @@ static void i_quick_index(void)
   i_quick_mask = slots - 1;
   for (unsigned long long seed = 0; seed < 1000; seed++) {
     i_quick_factor = 0x9E3779B97F4A7C15ull + 2 * seed;
-    if (i_quick_fill())
+    if (i_quick_fill()) {
+      i_quick_reach = i_quick_partial ? 0 : i_quick_longest;
       return;
+    }
   }
   i_quick_partial = true;
 }
@@ -255,6 +276,37 @@ static inline int i_fast_lookup_lower(void)
   return i_keyword_found(found->entry);
 }
 
+/* i_fast_lookup_lower out of line, for the rare names that the lookup
+   below gives up: the scanner it is inlined into stays small. */
+static i_noinline int i_fast_lookup_rare(void)
+{
+  return i_fast_lookup_lower();
+}
+
+/* i_fast_lookup_lower for a lexeme of nothing but ASCII letters and digits
+   (the generator knows which tokens those are): bit 5 set in every byte
+   makes the letters small and leaves the digits alone, so the lexeme is
+   put in lower case without a test per byte.  One test sends everything
+   else to i_fast_lookup_lower: no table yet, a keyword outside it, a name
+   too long (or empty).  A name holds no NUL, so the words alone tell it
+   from a free slot and from a keyword of another length. */
+static inline int i_fast_lookup_alphanumeric(void)
+{
+  size_t n = (size_t)i_rt.cut;
+  if (n - 1 >= i_quick_reach)
+    return i_fast_lookup_rare();
+  const unsigned long long bit5 = 0x2020202020202020ull;
+  unsigned long long word[2], keep[2];
+  memcpy(word, i_lexeme, sizeof word);
+  memcpy(keep, i_quick_ones + i_quick_longest - n, sizeof keep);
+  word[0] = (word[0] | bit5) & keep[0];
+  word[1] = (word[1] | bit5) & keep[1];
+  const struct i_quick_slot *found = &i_quick_slot[i_quick_hash(word, n)];
+  if (found->word[0] != word[0] || found->word[1] != word[1])
+    return 0;
+  return i_keyword_found(found->entry);
+}
+
 /* strcpy(TO, convert_to_lower(TEXT)), strcpy(TO, convert_to_upper(TEXT))
    and strcpy(TO, get_repr(TEXT)) without the copy in between. */
 static inline void i_copy_lower(char *to, const char *text)
@@ -269,9 +321,11 @@ static inline void i_copy_lower(char *to, const char *text)
   unsigned long long zero0 = (w[0] - ones) & ~w[0] & high;
   unsigned long long zero1 = (w[1] - ones) & ~w[1] & high;
   if (zero0 || zero1) {
-    unsigned n = zero0 ? (unsigned)__builtin_ctzll(zero0) / 8 : 8 + (unsigned)__builtin_ctzll(zero1) / 8;
+    /* The lowest bit of a zero mark is exact: below it lie the bytes
+       before the first NUL. */
     unsigned long long words[2];
-    i_quick_words(text, n, words);
+    words[0] = w[0] & (zero0 ? (zero0 & -zero0) - 1 : ~0ull);
+    words[1] = zero0 ? 0 : w[1] & ((zero1 & -zero1) - 1);
     if (!((words[0] | words[1]) & high)) {
       words[0] = i_quick_lower(words[0]);
       words[1] = i_quick_lower(words[1]);

@@ -182,6 +182,7 @@ static void i_close_input(void)
   i_rt.input = NULL;
   free(i_rt.in_buf);
   i_rt.in_buf = NULL;
+  i_rt.fast_resume = NULL;
   i_rt.in_pos = i_rt.in_len = i_rt.in_cap = i_rt.echo_pos = 0;
 }
 

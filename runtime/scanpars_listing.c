@@ -191,16 +191,42 @@ static void i_line_select(unsigned index)
   i_rt.line = &i_rt.lines[i_rt.cur];
 }
 
+#define i_prefix_copy 16
+
+/* The prefix of the line after PREVIOUS into LINE: the previous prefix
+   with its number counted up in place, without a division per digit;
+   gives 0 when a carry runs out of its digits (a fresh prefix is due). */
+static int i_line_prefix_next(const struct i_line *previous, struct i_line *line)
+{
+  int len = previous->prefix_len;
+  if (len < 2 || len > i_prefix_copy)
+    return 0;
+  /* A block of a fixed size is copied without a library call; the bytes
+     behind the prefix are overwritten as the line is echoed. */
+  memcpy(line->copy, previous->copy, i_prefix_copy);
+  for (int at = len - 2; at >= 0 && line->copy[at] != ' '; at--) {
+    if (line->copy[at] != '9') {
+      line->copy[at]++;
+      return len;
+    }
+    line->copy[at] = '0';
+  }
+  return 0;
+}
+
 /* Begins the next source line: its number goes to the listing and starts
    its line copy.  The previous line stays in the ring for retraction. */
 static void i_line_start(void)
 {
-  long number = i_rt.line->number + 1;
+  const struct i_line *previous = i_rt.line;
+  long number = previous->number + 1;
   i_line_select(i_rt.cur + 1);
   struct i_line *line = i_rt.line;
   line->number = number;
   line->beyond = 0;
-  line->prefix_len = i_line_prefix(line->copy, number);
+  line->prefix_len = i_line_prefix_next(previous, line);
+  if (line->prefix_len == 0)
+    line->prefix_len = i_line_prefix(line->copy, number);
   line->copy_len = line->prefix_len;
   i_lst_write(line->copy, (size_t)line->copy_len);
   i_rt.echo_state &= ~(unsigned)i_at_line_start;
@@ -286,6 +312,7 @@ static void i_echo_run(const unsigned char *chars, size_t n, int k)
    listing is the same as with an echo at once. */
 static void i_echo_pending(void)
 {
+  i_rt.fast_resume = NULL;
   if (i_rt.echoing)
     return;                             /* a report from within the echo */
   i_rt.echoing = true;
@@ -294,15 +321,15 @@ static void i_echo_pending(void)
   int k = i_rt.lex_len - (int)(end - pos);
   while (pos < end) {
     const unsigned char *run = i_rt.in_buf + pos;
-    const unsigned char *newline = memchr(run, '\n', end - pos);
-    size_t n = newline ? (size_t)(newline - run) : end - pos;
-    if (i_rt.echo_state || n == 0) {
+    if (i_rt.echo_state || *run == '\n') {
       /* a line number, a repeated line or a newline: one at a time */
       i_rt.echo_pos = pos + 1;
       i_echo(*run, k);
       pos++, k++;
       continue;
     }
+    const unsigned char *newline = memchr(run, '\n', end - pos);
+    size_t n = newline ? (size_t)(newline - run) : end - pos;
     i_echo_run(run, n, k);
     pos += n, k += (int)n;
     i_rt.echo_pos = pos;

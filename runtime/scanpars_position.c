@@ -20,6 +20,7 @@ static i_noinline void i_count_lines_on(long long to)
     i_rt.count.line_start = i_rt.in_base + (p - i_rt.in_buf);
   }
   i_rt.count.at = to;
+  i_rt.fast_resume = NULL;
 }
 
 /* Counts the line ends of the input up to offset TO, which is still in the

@@ -37,6 +37,7 @@ static i_noinline void i_report_overflow(void)
 
 static inline void i_init_lexeme_inline(void)
 {
+  i_rt.fast_resume = NULL;
   if (i_rt.overflowed)
     i_report_overflow();
   if (i_rt.input && i_rt.cut >= 0 && i_rt.cut < i_rt.lex_len) {
@@ -92,6 +93,7 @@ static int i_next_slow(void)
    lexeme about to overflow. */
 static i_noinline void i_next_character_slow(void)
 {
+  i_rt.fast_resume = NULL;
   if (i_ch == EOF)
     return;
   int c = i_rt.in_pos < i_rt.in_len ? i_rt.in_buf[i_rt.in_pos++] : i_next_slow();
@@ -159,6 +161,7 @@ void i_could_accept(int token)
 
 void i_final_accept(int token)
 {
+  i_rt.fast_resume = NULL;
   i_look_ahead = token;
   i_retract = true;
   i_rt.end = -1;
@@ -172,6 +175,7 @@ static inline void i_get_lexeme_inline(void)
   if (cut > i_rt.lex_len)
     cut = i_rt.lex_len;
   i_rt.cut = cut;
+  i_rt.fast_resume = NULL;
   i_lexeme[cut] = '\0';
   if (i_look_ahead < 0)
     i_report(i_msg_unknown_token, i_lexeme);

@@ -9,9 +9,26 @@
 #include "pasdefs.h"
 
 #include <limits.h>
-#include <stdlib.h>
 
 #include "scanpars.h"
+
+/* The value of the digits of TEXT in BASE (up to the first other
+   character), as strtoull gives it; to_number asks only for at most ten
+   digits, which cannot overflow, so a loop of our own does (strtoull
+   costs more than scanning the number). */
+static unsigned long long digits_value(const char *text, unsigned base)
+{
+  unsigned long long value = 0;
+  for (;; text++) {
+    const unsigned c = (unsigned char)*text;
+    unsigned digit = c - '0';
+    if (digit > 9)
+      digit = (c | 0x20) >= 'a' && (c | 0x20) <= 'f' ? (c | 0x20) - 'a' + 10 : base;
+    if (digit >= base)
+      return value;
+    value = value * base + digit;
+  }
+}
 
 /* A decimal number, or a hexadecimal one behind a '$'. A KAM word holds 32
    bits: a hexadecimal number of up to eight digits gives its bit pattern
@@ -22,8 +39,8 @@ integer to_number(string repr)
   const char *digits = hex ? repr + 1 : repr;
   while (*digits == '0' && digits[1] != '\0')
     digits++;
-  unsigned long long value = strtoull(digits, NULL, hex ? 16 : 10);
   const int too_long = strlen(digits) > (hex ? 8u : 10u);
+  const unsigned long long value = too_long ? 0 : digits_value(digits, hex ? 16 : 10);
   if (hex && (too_long || value > 0xFFFFFFFFull)) {
     i_error_at(i_token_line(), "the number %s has more than the 32 bits of a KAM word", repr);
     return 0;

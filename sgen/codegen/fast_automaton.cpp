@@ -89,6 +89,22 @@ std::vector<const Terminal*> terminals_holding(const FastAutomaton& fast, int by
   return terminals;
 }
 
+bool is_alphanumeric(int byte) {
+  return (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+}
+
+// The accepted terminals no byte but a letter or digit leads to.
+std::vector<const Terminal*> alphanumeric_terminals(const FastAutomaton& fast) {
+  std::vector<const Terminal*> others;
+  for (int byte = 0; byte < kByteValues; ++byte)
+    if (!is_alphanumeric(byte))
+      for (const Terminal* terminal : terminals_holding(fast, byte)) add_once(others, terminal);
+  std::vector<const Terminal*> terminals;
+  for (const Terminal* terminal : fast.accepted)
+    if (std::find(others.begin(), others.end(), terminal) == others.end()) terminals.push_back(terminal);
+  return terminals;
+}
+
 }  // namespace
 
 const FastState* FastAutomaton::state(int number) const {
@@ -105,6 +121,10 @@ bool FastAutomaton::may_hold_line_end(const Terminal* terminal) const {
   return std::find(multiline.begin(), multiline.end(), terminal) != multiline.end();
 }
 
+bool FastAutomaton::holds_only_alphanumerics(const Terminal* terminal) const {
+  return std::find(alphanumeric.begin(), alphanumeric.end(), terminal) != alphanumeric.end();
+}
+
 bool FastAutomaton::may_hold_nul(const Terminal* terminal) const {
   return std::find(with_nul.begin(), with_nul.end(), terminal) != with_nul.end();
 }
@@ -117,6 +137,7 @@ FastAutomaton analyse_fast_automaton(const Dfa& automaton) {
   fast.multiline = terminals_holding(fast, '\n');
   fast.with_nul = terminals_holding(fast, 0);
   for (const FastState& state : fast.states) add_once(fast.accepted, state.terminal);
+  fast.alphanumeric = alphanumeric_terminals(fast);
   return fast;
 }
 

@@ -35,11 +35,15 @@ struct FastAutomaton {
   std::vector<const Terminal*> accepted;  // the terminals accepted somewhere, in state order
   std::vector<const Terminal*> multiline; // those whose tokens may hold a line end
   std::vector<const Terminal*> with_nul;  // those whose tokens may hold a NUL
+  // Those whose tokens hold nothing but ASCII letters and digits: setting
+  // bit 5 of every byte puts such a lexeme in lower case.
+  std::vector<const Terminal*> alphanumeric;
 
   const FastState* state(int number) const;
   FastState* state(int number);
   bool may_hold_line_end(const Terminal* terminal) const;
   bool may_hold_nul(const Terminal* terminal) const;
+  bool holds_only_alphanumerics(const Terminal* terminal) const;
 };
 
 FastAutomaton analyse_fast_automaton(const Dfa& automaton);

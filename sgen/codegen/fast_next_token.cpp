@@ -228,15 +228,18 @@ void write_retract(CodeWriter& code, const FastPlan& plan, unsigned flags) {
 
 // The lookup of a reserved terminal's lexeme: with convert_to_lower the
 // runtime's lookups in lower case (without a pass over the lexeme when it
-// cannot hold a NUL, so that its cut is its length), else the action's call.
+// cannot hold a NUL, so that its cut is its length; cheaper still when it
+// holds only letters and digits), else the action's call.
 // `lexeme_of` is the terminal whose lexeme is looked up: the token kept, or
 // none behind VERIFY, where any terminal's lexeme may stand.
 std::string reserved_lookup(const FastAutomaton& fast, const Terminal& terminal,
                             const Terminal* lexeme_of) {
   const ScannerAction& action = *terminal.reserved_action;
-  if (action.module && action.module->name == "cgl" && *action.name == "convert_to_lower")
-    return !lexeme_of || fast.may_hold_nul(lexeme_of) ? "i_lookup_lower(i_lexeme)"
-                                                      : "i_fast_lookup_lower()";
+  if (action.module && action.module->name == "cgl" && *action.name == "convert_to_lower") {
+    if (!lexeme_of || fast.may_hold_nul(lexeme_of)) return "i_lookup_lower(i_lexeme)";
+    return fast.holds_only_alphanumerics(lexeme_of) ? "i_fast_lookup_alphanumeric()"
+                                                    : "i_fast_lookup_lower()";
+  }
   return "i_lookup(" + *action.name + "(i_lexeme))";
 }
 
@@ -303,7 +306,7 @@ bool any_mask_tests(const FastPlan& plan) {
 }
 
 void write_declarations(CodeWriter& code, const FastPlan& plan) {
-  code.line("const unsigned char *i_start, *i_p, *i_limit;");
+  code.line("const unsigned char *i_start, *i_p, *i_limit, *i_read_end;");
   if (any_mask_tests(plan)) code.line("unsigned i_c;");
   if (!plan.accepts.empty()) code.line("const unsigned char *i_end;");
   if (retracts(plan)) code.line("int i_token;");
@@ -322,11 +325,12 @@ void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& auto
   code.line("i_scan_default();");
   code.line("return;");
   code.close_block("}");
+  code.line("i_read_end= i_fast_end();");
   code.outdent();
   code.line("i_next:");
   code.indent();
   code.line("i_start= i_p;");
-  code.line("i_limit= i_fast_limit(i_p);");
+  code.line("i_limit= i_fast_limit(i_p, i_read_end);");
   if (retracts(plan)) code.line("i_token= -1;");
   if (plan.keeps) code.line("i_final= false;");
   for (std::size_t i = 0; i < plan.fast.states.size(); ++i)

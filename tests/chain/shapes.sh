@@ -10,7 +10,8 @@
 # tokens to the default one: tokens and comments longer than the lexeme
 # buffer, comments across the refills of the input buffer, NUL and other
 # bytes no rule takes, unfinished comments, strings and characters at the
-# end of the input, CR LF line ends, an empty input.
+# end of the input, CR LF line ends, an empty input; keywords in capitals
+# and names that begin with a keyword across the refills.
 # usage: shapes.sh CORPUS_DIR   (environment: MINIPAS, MINIPAS_FAST)
 set -u
 corpus=$(cd "$1" && pwd)
@@ -77,6 +78,19 @@ awk 'BEGIN {
   print "  i := total"
   print "end."
 }' >inputs/refills.pas
+# Keywords in capitals and mixed case, names that begin or extend
+# keywords, and numbers too large for a KAM word (a message in the middle
+# of a line), across the refills of the input buffer.
+awk 'BEGIN {
+  print "PROGRAM Keys; VAR beginx, Ends, doo, i : Integer;"
+  print "Begin"
+  for (n = 0; n < 4000; n++) {
+    for (k = 0; k < n % 11; k++) printf " "
+    if (n % 97 == 0) { print "  i := 99999999999; doo := $123456789;"; continue }
+    printf "IF beginx < %d THEN BeGiN Ends := ENDS + doo eND ElSe doo := I; WHILE i > 0 DO i := i - 1;\n", n
+  }
+  print "END."
+}' >inputs/keywords.pas
 printf 'program z; begin { a \000 b } i := 1; \000 j := 2 end.\n' >inputs/nul.pas
 printf 'program q; var i : integer; begin i := @1 # 2; i := 3 \001 + \377 4 end.\n' >inputs/stray.pas
 printf 'program c; begin i := 1 (* never closed\n  i := 2\n' >inputs/open_comment.pas

@@ -163,7 +163,7 @@ static const unsigned char i_fast_class[256]= {
 
 void i_next_token(void)
 {
-  const unsigned char *i_start, *i_p, *i_limit;
+  const unsigned char *i_start, *i_p, *i_limit, *i_read_end;
   unsigned i_c;
   const unsigned char *i_end;
   int i_token;
@@ -173,9 +173,10 @@ void i_next_token(void)
     i_scan_default();
     return;
   }
+  i_read_end= i_fast_end();
 i_next:
   i_start= i_p;
-  i_limit= i_fast_limit(i_p);
+  i_limit= i_fast_limit(i_p, i_read_end);
   i_token= -1;
   i_final= false;
   if (i_p == i_limit)
