@@ -237,6 +237,13 @@ void Machine::decode(int trap_index) {
     return true;
   };
 
+  // The loop checks the stack with the constants of each instruction's
+  // shape, which must be what its instructions need.
+  const auto shaped = [](const FastInstruction& in) {
+    const StackShape shape = stack_shape(in.op);
+    return shape.varies ||
+           (in.need == shape.need && in.span == stack_size - shape.peak - shape.need);
+  };
   for (int i = 0; i < end; ++i) {
     FastInstruction& out = fast_[static_cast<std::size_t>(i)];
     for (const Sequence& sequence : sequences) {
@@ -258,6 +265,7 @@ void Machine::decode(int trap_index) {
           candidate.op = comparison_op(branch == JIFT ? opposite(op) : op, sequence.op);
           break;
       }
+      if (!shaped(candidate)) continue;
       out = candidate;
       break;
     }
@@ -266,7 +274,7 @@ void Machine::decode(int trap_index) {
     const FastOp op = single_op(code[static_cast<std::size_t>(i)].op);
     if (op != F_SLOW && build(i, 1, nullptr, single)) {
       single.op = op;
-      out = single;
+      if (shaped(single)) out = single;
     }
   }
   if (trap_index >= 0 && trap_index < static_cast<int>(fast_.size())) {
