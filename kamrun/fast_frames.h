@@ -67,8 +67,7 @@ inline bool Machine::fast_dlseg() {
   if (address + head[1] != size) return false;  // not the last segment
   const std::int32_t stat = head[2];
   const std::int32_t dyn = head[3];
-  int low = csn;  // the display entries csn .. high change
-  int high = csn;
+  int high = csn;  // the display entries csn .. high change
   if (stat == dyn) {
     display_[static_cast<std::size_t>(csn)] = 0;
     csn_ = csn - 1;
@@ -94,20 +93,23 @@ inline bool Machine::fast_dlseg() {
         at = word[at - 2];
       }
       high = caller;
+      top_level_ = std::max(top_level_, static_cast<int>(caller));
     }
     csn_ = caller;
-    top_level_ = std::max(top_level_, static_cast<int>(caller));
   }
   const auto size_now = static_cast<std::uint32_t>(address - header_words);
   mem_.shrink(size_now);
   // The windows of the levels set here, and of those that reach beyond
   // the new end of the address space, change.
-  for (int level = low; level <= high; ++level) refresh_window(level);
-  for (int level = 1; level <= top_level_; ++level) {
+  for (int level = csn; level <= high; ++level) refresh_window(level);
+  const int top = top_level_;
+  for (int level = 1; level <= top; ++level) {
+    if (level == csn) {
+      level = high;
+      continue;
+    }
     const auto at = static_cast<std::size_t>(level);
-    if ((level < low || level > high) &&
-        std::uint64_t{window_base_[at]} + window_limit_[at] > size_now)
-      refresh_window(level);
+    if (std::uint64_t{window_base_[at]} + window_limit_[at] > size_now) refresh_window(level);
   }
   return true;
 }
