@@ -67,7 +67,7 @@ inline bool Machine::fast_dlseg() {
   if (address + head[1] != size) return false;  // not the last segment
   const std::int32_t stat = head[2];
   const std::int32_t dyn = head[3];
-  int high = csn;  // the display entries csn .. high change
+  int high = csn;  // the display entries csn .. high change (none when high < csn)
   if (stat == dyn) {
     display_[static_cast<std::size_t>(csn)] = 0;
     csn_ = csn - 1;
@@ -104,7 +104,7 @@ inline bool Machine::fast_dlseg() {
   for (int level = csn; level <= high; ++level) refresh_window(level);
   const int top = top_level_;
   for (int level = 1; level <= top; ++level) {
-    if (level == csn) {
+    if (level == csn && high >= csn) {  // set above
       level = high;
       continue;
     }

@@ -35,7 +35,15 @@ namespace kam {
   X(F_V_ST_JUMP)                                                                       \
   X(F_V_C_X_LD_NOT)      /* ldvar; ldcon -1; ldxvar; not */                            \
   X(F_C_X_LD_NOT_AND)    /* ldcon -1; ldxvar; not; and */                              \
-  X(F_V_C_X_LD_JF) X(F_V_C_X_LD_JT) /* ldvar; ldcon -1; ldxvar; jiff or jift */
+  X(F_V_C_X_LD_JF) X(F_V_C_X_LD_JT) /* ldvar; ldcon -1; ldxvar; jiff or jift */        \
+  /* ldvar; ldvar; add or sub: the index; ldcon -1; ldxvar; not; and (; jiff) */       \
+  X(F_VV_ADD_X_LD_NOT_AND) X(F_VV_SUB_X_LD_NOT_AND)                                    \
+  X(F_VV_ADD_X_LD_NOT_AND_JF) X(F_VV_SUB_X_LD_NOT_AND_JF)                              \
+  /* ldcon; ldvar; ldvar; add or sub: the index; ldcon -1; stxvar */                   \
+  X(F_C_VV_ADD_X_ST) X(F_C_VV_SUB_X_ST)                                                \
+  /* ldvar; ldvar or ldcon; add or sub; stvar: the step of a while loop, then its    \
+     test: ldvar; ldcon; a comparison; jiff or jift */                                 \
+  X(F_VV_ADD_ST_VC_JF) X(F_VV_SUB_ST_VC_JF) X(F_VC_ADD_ST_VC_JF) X(F_VC_SUB_ST_VC_JF)
 
 // Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;
 // OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar.
@@ -109,7 +117,11 @@ constexpr StackShape stack_shape(int op) {
     case F_C_X_LD: return {1, 1, false};
     case F_C_X_ST: case F_C_X_LD_NOT_AND: return {2, 1, false};
     case F_V_C_X_ST: return {1, 2, false};
-    case F_C_V_C_X_ST: return {0, 3, false};
+    case F_C_V_C_X_ST: case F_C_VV_ADD_X_ST: case F_C_VV_SUB_X_ST: return {0, 3, false};
+    case F_VV_ADD_X_LD_NOT_AND: case F_VV_SUB_X_LD_NOT_AND: case F_VV_ADD_X_LD_NOT_AND_JF:
+    case F_VV_SUB_X_LD_NOT_AND_JF: return {1, 2, false};
+    case F_VV_ADD_ST_VC_JF: case F_VV_SUB_ST_VC_JF: case F_VC_ADD_ST_VC_JF:
+    case F_VC_SUB_ST_VC_JF: return {0, 2, false};
     default: return {0, 0, false};  // no stack words: jumps, segments, returns, the trap
   }
 }

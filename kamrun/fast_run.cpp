@@ -71,6 +71,12 @@ inline bool element_address(const std::uint32_t* base, const std::uint32_t* limi
   return true;
 }
 
+// Whether a comparison given as its outcomes (comparison_outcomes) holds
+// for a and b, without a branch.
+inline bool holds(std::uint8_t outcomes, std::int32_t a, std::int32_t b) {
+  return (outcomes >> ((a > b) - (a < b) + 1)) & 1;
+}
+
 }  // namespace
 
 Machine::FastEnd Machine::run_fast(long long& budget) {
@@ -238,6 +244,63 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     goto step;                                                                      \
   }
 
+// The sequences with add or sub (op) that index an array or step a while
+// loop; every check comes before the first change.
+#define KAM_INDEX_AND_STEP_CASES(op)                                                \
+  L_F_VV_##op##_X_LD_NOT_AND: {                                                     \
+    KAM_STACK(F_VV_##op##_X_LD_NOT_AND);                                            \
+    int n;                                                                          \
+    std::uint32_t a, b, e;                                                          \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                    \
+    const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
+    if (!element(v[4], v[5], &i, 1, n, e)) goto slow;                               \
+    st[sp - 1] = plain_binary(AND, st[sp - 1], mem[e] == 0);                        \
+    pc += 7;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VV_##op##_X_LD_NOT_AND_JF: {                                                  \
+    KAM_STACK(F_VV_##op##_X_LD_NOT_AND_JF);                                         \
+    int n;                                                                          \
+    std::uint32_t a, b, e;                                                          \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                    \
+    const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
+    if (!element(v[4], v[5], &i, 1, n, e) || --remaining < 0) goto slow;            \
+    --sp;                                                                           \
+    pc = plain_binary(AND, st[sp], mem[e] == 0) != 0 ? pc + 8 : code + f->target;   \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_C_VV_##op##_X_ST: {                                                           \
+    KAM_STACK(F_C_VV_##op##_X_ST);                                                  \
+    int n;                                                                          \
+    std::uint32_t a, b, r;                                                          \
+    if (!load(v[1], v[2], a) || !load(v[3], v[4], b)) goto slow;                    \
+    const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
+    if (!element(v[5], v[6], &i, 1, n, r) || headers[r] != 0) goto slow;            \
+    mem[r] = v[0];                                                                  \
+    pc += 6;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VV_##op##_ST_VC_JF: {                                                         \
+    KAM_STACK(F_VV_##op##_ST_VC_JF);                                                \
+    std::uint32_t a, b, r, t;                                                       \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r) ||    \
+        !load(v[6], v[7], t) || --remaining < 0)                                    \
+      goto slow;                                                                    \
+    mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
+    pc = holds(f->compare, mem[t], v[8]) ? pc + 8 : code + f->target;               \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VC_##op##_ST_VC_JF: {                                                         \
+    KAM_STACK(F_VC_##op##_ST_VC_JF);                                                \
+    std::uint32_t a, r, t;                                                          \
+    if (!load(v[0], v[1], a) || !store(v[3], v[4], r) || !load(v[5], v[6], t) ||    \
+        --remaining < 0)                                                            \
+      goto slow;                                                                    \
+    mem[r] = plain_binary(op, mem[a], v[2]);                                        \
+    pc = holds(f->compare, mem[t], v[7]) ? pc + 8 : code + f->target;               \
+    KAM_NEXT;                                                                       \
+  }
+
   // The handler of each fast instruction, in the order of FastOp.
 #define KAM_HANDLER_ADDRESS(name) &&L_##name,
   static const void* const handlers[] = {KAM_FAST_OPS(KAM_HANDLER_ADDRESS)};
@@ -249,6 +312,8 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 
 KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
 KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
+KAM_INDEX_AND_STEP_CASES(ADD)
+KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_NOOP:
     KAM_STACK(F_NOOP);
     ++pc;
@@ -592,6 +657,7 @@ slow:
 #undef KAM_NEXT
 #undef KAM_OPERATOR_CASES
 #undef KAM_COMPARISON_CASES
+#undef KAM_INDEX_AND_STEP_CASES
 }
 
 RunEnd Machine::run(std::uint32_t trace_flags, int start, long long budget) {

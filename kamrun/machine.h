@@ -65,12 +65,14 @@ class Machine {
   // holds the operands of its instructions in their order (a variable is
   // two words: segment number and displacement).
   struct FastInstruction {
+    static constexpr int operands = 10;
     std::uint8_t op = 0;
     std::uint8_t need = 0;
     std::uint8_t span = 0;
-    std::uint8_t count = 0;  // of the parameters a fused call stores
+    std::uint8_t count = 0;    // of the parameters a fused call stores
+    std::uint8_t compare = 0;  // the comparison of a loop step and its test, as outcomes
     std::int32_t target = 0;
-    std::int32_t v[6] = {0, 0, 0, 0, 0, 0};
+    std::int32_t v[operands] = {};
   };
   enum class FastEnd { Stopped, Trap, OutOfBudget };
 

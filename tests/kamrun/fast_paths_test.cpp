@@ -59,6 +59,54 @@ TEST(FastPaths, IndexedAccessAtTheBounds) {
           expect_same_runs(filled(with_array(sequence), {{"lo", lo}, {"hi", hi}, {"i", i}}));
 }
 
+// Indexes computed as the sum or difference of two variables, as the
+// MiniPas compiler emits them for a[i + j]: the second variable is word 9.
+TEST(FastPaths, ComputedIndexesAtTheBounds) {
+  const std::vector<std::string> sequences = {
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nadd\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nsub\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nadd\nldcon -1\nldxvar 1 0\nnot\nand\njiff 1\n"
+      "ldcon 7\nwrint\npop\n1: noop\n",
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nsub\nldcon -1\nldxvar 1 0\nnot\nand\njiff 1\n"
+      "ldcon 7\nwrint\npop\n1: noop\n",
+      "ldcon 3\nldvar 1 4\nldvar 1 9\nadd\nldcon -1\nstxvar 1 0\n"
+      "ldcon 0\nldvar 1 4\nldvar 1 9\nadd\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      "ldcon 3\nldvar 1 4\nldvar 1 9\nsub\nldcon -1\nstxvar 1 0\n"
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nsub\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      // the operand of and is missing: the stack is empty
+      "ldvar 1 4\nldvar 1 9\nadd\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      "ldvar 1 4\nldvar 1 9\nsub\nldcon -1\nldxvar 1 0\nnot\nand\njiff 1\n1: noop\n",
+  };
+  for (const auto& sequence : sequences)
+    for (const int lo : {-3, 0, 1})
+      for (const int hi : {lo, lo + 2})
+        for (const int i : {lo - 1, lo, hi, hi + 1, 1 << 30})
+          for (const int j : {-1, 0, 1, 1 << 30})
+            expect_same_runs(filled(with_array("ldcon {j}\nstvar 1 9\n" + sequence),
+                                    {{"lo", lo}, {"hi", hi}, {"i", i}, {"j", j}}));
+}
+
+// The step of a while loop and its test (ldvar; ldvar or ldcon; add or sub;
+// stvar; ldvar; ldcon; comparison; jiff or jift), with variables at the end
+// of their segment, the test taken both ways.
+TEST(FastPaths, WhileLoopSteps) {
+  const std::vector<std::string> steps = {"ldvar 1 0\nldvar 1 1\nadd\n",
+                                          "ldvar 1 0\nldvar 1 1\nsub\n",
+                                          "ldvar 1 0\nldcon 2\nadd\n", "ldvar 1 0\nldcon 2\nsub\n"};
+  const std::vector<std::string> tests = {"le\njift 1\n", "gt\njiff 1\n", "ne\njift 1\n",
+                                          "lt\njiff 1\n", "eq\njiff 1\n", "ge\njift 1\n"};
+  for (const auto& step : steps)
+    for (const auto& test : tests)
+      for (const int d : {-1, 0, 4, 5})
+        for (const int t : {0, 4, 5}) {
+          const std::string program =
+              "crseg 1 1\nldcon 1\nstvar 1 1\nldcon 9\nstvar 1 4\n" + step +
+              "stvar 1 {d}\nldvar 1 {t}\nldcon 9\n" + test + "ldvar 1 0\nwrint\npop\n"
+              "1: ldvar 1 4\nwrint\npop\ndlseg\nhalt\n.\n1: 5\n";
+          expect_same_runs(filled(program, {{"d", d}, {"t", t}}));
+        }
+}
+
 TEST(FastPaths, TwoDimensionsAtTheBounds) {
   const std::string program =
       "crseg 1 1\nldcon 1\nldcon 2\nldcon {lo}\nldcon 3\ndescr 1 0 2\n"
@@ -113,7 +161,12 @@ TEST(FastPaths, StackNearlyFull) {
   for (int words = 95; words <= 100; ++words)
     for (const char* sequence :
          {"ldvar 1 0\nldvar 1 1\n", "ldvar 1 0\nldcon 1\nadd\n", "ldvar 1 0\nldvar 1 1\nlt\n",
-          "ldvar 1 0\nldcon -1\nldxvar 1 2\n", "ldcon 0\nldcon 1\nldcon -1\nstxvar 1 2\n"}) {
+          "ldvar 1 0\nldcon -1\nldxvar 1 2\n", "ldcon 0\nldcon 1\nldcon -1\nstxvar 1 2\n",
+          "ldvar 1 0\nldvar 1 1\nadd\nldcon -1\nldxvar 1 2\nnot\nand\n",
+          "ldvar 1 0\nldvar 1 1\nsub\nldcon -1\nldxvar 1 2\nnot\nand\njiff 1\n1: noop\n",
+          "ldcon 1\nldvar 1 0\nldvar 1 1\nadd\nldcon -1\nstxvar 1 2\n",
+          "ldvar 1 0\nldvar 1 1\nadd\nstvar 1 1\nldvar 1 1\nldcon 3\nlt\njiff 1\n1: noop\n",
+          "ldvar 1 0\nldcon 1\nsub\nstvar 1 1\nldvar 1 1\nldcon 3\nlt\njift 1\n1: noop\n"}) {
       std::string text = "crseg 1 1\nldcon 0\nldcon 1\ndescr 1 2 1\n";
       for (int k = 0; k < words; ++k) text += "ldcon 0\n";
       expect_same_runs(text + std::string(sequence) + "halt\n.\n1: 6\n");
@@ -157,6 +210,8 @@ TEST(FastPaths, StoresIntoASegmentHeader) {
       "ldvar 1 0\nldcon 5\ngt\njiff 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n2: noop\n",
       "ldvar 1 0\nldvar 1 1\nlt\njift 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n"
       "2: noop\n",
+      "ldvar 1 0\nldvar 1 1\nadd\nstvar 2 4\nldvar 1 0\nldcon 5\ngt\njiff 1\n1: noop\n",
+      "ldvar 2 4\nldcon 1\nsub\nstvar 2 4\nldvar 2 4\nldcon 5\ngt\njiff 1\n1: noop\n",
   };
   for (const auto& sequence : sequences)
     expect_same_runs("crseg 1 1\ncrseg 2 1\ncrseg 3 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 9\n"
