@@ -27,6 +27,7 @@ inline void Machine::refresh_window(int level) {
   }
   window_base_[at] = base;
   window_limit_[at] = limit;
+  if (level != csn_) others_end_ = std::max(others_end_, window_end(level));
   const std::uint32_t bit = 1u << level;
   size_bound_levels_ = size_bound ? size_bound_levels_ | bit : size_bound_levels_ & ~bit;
 }
@@ -38,6 +39,7 @@ inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
   const auto level = static_cast<std::size_t>(sn);
   const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(
       sn, length, display_[level - 1], display_[static_cast<std::size_t>(csn_)]));
+  if (sn != csn_) others_end_ = std::max(others_end_, window_end(csn_));
   csn_ = sn;
   display_[level] = static_cast<std::int32_t>(base);
   top_level_ = std::max(top_level_, static_cast<int>(sn));
@@ -68,6 +70,7 @@ inline bool Machine::fast_dlseg() {
   const std::int32_t stat = head[2];
   const std::int32_t dyn = head[3];
   int high = csn;  // the display entries csn .. high change (none when high < csn)
+  bool same_level = false;
   if (stat == dyn) {
     display_[static_cast<std::size_t>(csn)] = 0;
     csn_ = csn - 1;
@@ -81,6 +84,7 @@ inline bool Machine::fast_dlseg() {
     if (caller < 1 || caller > max_level) return false;
     if (caller == csn) {  // a call at the same level: back to its caller's segment
       display_[static_cast<std::size_t>(csn)] = dyn;
+      same_level = true;
     } else {
       std::int64_t at = dyn;
       for (int level = caller; level >= csn; --level) {
@@ -102,15 +106,18 @@ inline bool Machine::fast_dlseg() {
   // The windows of the levels set here, and of those that reach beyond
   // the new end of the address space, change.
   for (int level = csn; level <= high; ++level) refresh_window(level);
+  if (same_level && others_end_ <= size_now) return true;
   const int top = top_level_;
   for (int level = 1; level <= top; ++level) {
     if (level == csn && high >= csn) {  // set above
       level = high;
       continue;
     }
-    const auto at = static_cast<std::size_t>(level);
-    if (std::uint64_t{window_base_[at]} + window_limit_[at] > size_now) refresh_window(level);
+    if (window_end(level) > size_now) refresh_window(level);
   }
+  others_end_ = 0;
+  for (int level = 1; level <= top; ++level)
+    if (level != csn_) others_end_ = std::max(others_end_, window_end(level));
   return true;
 }
 

@@ -128,6 +128,10 @@ class Machine {
   // size of the address space marks the layout changed; the fast loop
   // works the windows out again before it goes on.
   void refresh_window(int level);
+  std::uint64_t window_end(int level) const {
+    const auto at = static_cast<std::size_t>(level);
+    return std::uint64_t{window_base_[at]} + window_limit_[at];
+  }
   void refresh_windows();
   void layout_changed() { layout_dirty_ = true; }
   void stored(std::size_t address) {
@@ -155,6 +159,9 @@ class Machine {
   // segment lies at or beyond its end, or is cut short by it.
   std::uint32_t size_bound_levels_ = 0;
   int top_level_ = 0;  // no display entry above it has been set
+  // No window of a level other than csn_ reaches beyond this word, so that
+  // a dlseg back to a caller of the same level below it changes no other.
+  std::uint64_t others_end_ = 0;
   std::size_t fast_room_ = 0;  // the size the fast crseg may grow to
   bool layout_dirty_ = true;
   std::vector<FastInstruction> fast_;
