@@ -42,7 +42,7 @@ inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
   if (sn != csn_) others_end_ = std::max(others_end_, window_end(csn_));
   csn_ = sn;
   display_[level] = static_cast<std::int32_t>(base);
-  top_level_ = std::max(top_level_, static_cast<int>(sn));
+  if (sn > top_level_) top_level_ = sn;
   // The new segment ends the address space: its window is all of it
   // (none for length 0, where the base is the size). Growing changes only
   // the windows cut short by the end of the address space.
@@ -103,10 +103,26 @@ inline bool Machine::fast_dlseg() {
   }
   const auto size_now = static_cast<std::uint32_t>(address - header_words);
   mem_.shrink(size_now);
-  // The windows of the levels set here, and of those that reach beyond
-  // the new end of the address space, change.
-  for (int level = csn; level <= high; ++level) refresh_window(level);
-  if (same_level && others_end_ <= size_now) return true;
+  if (same_level) {
+    // The caller's segment, below the deleted one, is its window when its
+    // length keeps within the address space; and no other window reaches
+    // into the deleted segment unless others_end_ says it might.
+    const std::int32_t length = word[dyn - 3];
+    const auto at = static_cast<std::size_t>(csn);
+    const auto room = size_now - static_cast<std::uint32_t>(dyn);
+    if (length > 0 && static_cast<std::uint32_t>(length) <= room) {
+      window_base_[at] = static_cast<std::uint32_t>(dyn);
+      window_limit_[at] = static_cast<std::uint32_t>(length);
+      size_bound_levels_ &= ~(1u << csn);
+    } else {
+      refresh_window(csn);
+    }
+    if (others_end_ <= size_now) return true;
+  } else {
+    // The windows of the levels set here, and of those that reach beyond
+    // the new end of the address space, change.
+    for (int level = csn; level <= high; ++level) refresh_window(level);
+  }
   const int top = top_level_;
   for (int level = 1; level <= top; ++level) {
     if (level == csn && high >= csn) {  // set above

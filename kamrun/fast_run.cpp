@@ -387,12 +387,20 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     returns[rsp++] = index(pc) + 1;
     pc = code + f->target;
     goto frame;
-  L_F_VC_ADD_CALL:
+  L_F_VC_ADD_CALL: {
+    KAM_STACK(F_VC_ADD_CALL);
+    std::uint32_t a;
+    if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
+    st[sp++] = plain_binary(ADD, mem[a], v[2]);
+    returns[rsp++] = index(pc) + 4;
+    pc = code + f->target;
+    goto frame;
+  }
   L_F_VC_SUB_CALL: {
     KAM_STACK(F_VC_SUB_CALL);
     std::uint32_t a;
     if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
-    st[sp++] = plain_binary(f->op == F_VC_ADD_CALL ? ADD : SUB, mem[a], v[2]);
+    st[sp++] = plain_binary(SUB, mem[a], v[2]);
     returns[rsp++] = index(pc) + 4;
     pc = code + f->target;
     goto frame;
@@ -407,18 +415,22 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     pc += 4;
     KAM_NEXT;
   }
-  // The crseg at pc (a call's target) and the stvar of f->count parameters
-  // after it, with the operands of the fast instruction there.
+  // The crseg at pc (a call's target) and the stvar of f->count (at most
+  // two) parameters after it, with the operands of the fast instruction
+  // there.
   frame: {
     const std::int32_t* entry = pc->v;
     if (!fast_crseg(entry[0], entry[1])) goto slow;
     ++pc;
-    for (int k = 0; k < f->count; ++k) {
-      std::uint32_t r;
-      if (!store(entry[2 + 2 * k], entry[3 + 2 * k], r)) goto slow;
-      mem[r] = st[--sp];
-      ++pc;
-    }
+    if (f->count == 0) KAM_NEXT;
+    std::uint32_t r;
+    if (!store(entry[2], entry[3], r)) goto slow;
+    mem[r] = st[--sp];
+    ++pc;
+    if (f->count == 1) KAM_NEXT;
+    if (!store(entry[4], entry[5], r)) goto slow;
+    mem[r] = st[--sp];
+    ++pc;
     KAM_NEXT;
   }
   L_F_RETURN: {

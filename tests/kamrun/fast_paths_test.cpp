@@ -157,6 +157,21 @@ TEST(FastPaths, RecursionDeeperThanTheReturnStack) {
     expect_same_runs(filled(program, {{"depth", depth}}));
 }
 
+// A recursive procedure whose segment is given another length through
+// stind before it calls itself: the dlseg back to it finds its window cut
+// short by, or reaching into, the segment being deleted.
+TEST(FastPaths, RecursionIntoASegmentOfAnotherLength) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 0\nldvar 2 0\nldcon 0\ngt\njiff 2\n"
+      "varaddr 2 0\nldcon -3\nadd\nldcon {len}\nstind\npop\nldvar 2 0\nldcon 1\nsub\n"
+      "call 1\n2: ldvar 2 0\nwrint\npop\nldcon 5\nstvar 2 1\nldvar 2 {d}\nwrint\npop\n"
+      "dlseg\nreturn_\n9: crseg 1 1\nldcon 3\ncall 1\nldvar 1 0\nwrint\npop\ndlseg\nhalt\n"
+      ".\n1: 1\n2: 2\n";
+  for (const int len : {-1, 0, 1, 2, 3, 6, 7, 100})
+    for (const int d : {0, 1, 2, 6})
+      expect_same_runs(filled(program, {{"len", len}, {"d", d}}));
+}
+
 TEST(FastPaths, StackNearlyFull) {
   for (int words = 95; words <= 100; ++words)
     for (const char* sequence :
