@@ -118,11 +118,11 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 
 // Dispatch: the handler of the next fast instruction, which checks the
 // stack depth itself.
-#define KAM_NEXT           \
-  do {                     \
-    f = pc;                \
-    v = f->v;              \
-    goto* handlers[f->op]; \
+#define KAM_NEXT      \
+  do {                \
+    f = pc;           \
+    v = f->v;         \
+    goto* f->handler; \
   } while (false)
 // The stack check of fast instruction op, with the constants of its shape
 // (none for an instruction without stack words), else with its own.
@@ -306,6 +306,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   static const void* const handlers[] = {KAM_FAST_OPS(KAM_HANDLER_ADDRESS)};
 #undef KAM_HANDLER_ADDRESS
   static_assert(std::size(handlers) == F_COUNT);
+  for (FastInstruction& in : fast_) in.handler = handlers[in.op];
   const FastInstruction* f;
   const std::int32_t* v;
   KAM_NEXT;

@@ -73,6 +73,7 @@ class Machine {
     std::uint8_t compare = 0;  // the comparison of a loop step and its test, as outcomes
     std::int32_t target = 0;
     std::int32_t v[operands] = {};
+    const void* handler = nullptr;  // op's code in the fast loop, set when it starts
   };
   enum class FastEnd { Stopped, Trap, OutOfBudget };
 
