@@ -121,7 +121,8 @@ class Machine {
   void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
   bool fast_crseg(std::int32_t sn, std::int32_t length);
-  bool fast_dlseg();
+  // Inlined into each of its few callers in the fast loop, where it is hot.
+  [[gnu::always_inline]] inline bool fast_dlseg();
 
   // Variable (sn, dpl) is the word window_base_[sn] + dpl when 0 <= dpl <
   // window_limit_[sn]: the segment check of var_address, worked out once
