@@ -356,6 +356,18 @@ void Machine::decode_calls(int trap_index) {
         out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
       continue;
     }
+    // The value of a function stored just before its end: the return's
+    // own checks follow the store (the return's stack check holds after it).
+    if (out.op == F_V_ST_JUMP &&
+        fast_[static_cast<std::size_t>(out.target)].op == F_V_DLSEG_RETURN) {
+      out.op = F_V_ST_RETURN;
+      continue;
+    }
+    if (out.op == F_ADD_ST && i + 2 < end &&
+        fast_[static_cast<std::size_t>(i + 2)].op == F_V_DLSEG_RETURN) {
+      out.op = F_ADD_ST_RETURN;
+      continue;
+    }
     if (out.op == F_JUMP) {
       const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
       if (at_target.op == F_RETURN || at_target.op == F_DLSEG_RETURN ||

@@ -43,7 +43,9 @@ namespace kam {
   X(F_C_VV_ADD_X_ST) X(F_C_VV_SUB_X_ST)                                                \
   /* ldvar; ldvar or ldcon; add or sub; stvar: the step of a while loop, then its    \
      test: ldvar; ldcon; a comparison; jiff or jift */                                 \
-  X(F_VV_ADD_ST_VC_JF) X(F_VV_SUB_ST_VC_JF) X(F_VC_ADD_ST_VC_JF) X(F_VC_SUB_ST_VC_JF)
+  X(F_VV_ADD_ST_VC_JF) X(F_VV_SUB_ST_VC_JF) X(F_VC_ADD_ST_VC_JF) X(F_VC_SUB_ST_VC_JF)    \
+  /* F_V_ST_JUMP and F_ADD_ST going on to the F_V_DLSEG_RETURN after them */          \
+  X(F_V_ST_RETURN) X(F_ADD_ST_RETURN)
 
 // Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;
 // OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar.
@@ -107,9 +109,10 @@ constexpr StackShape stack_shape(int op) {
   switch (op) {
     case F_SLOW: case F_CALL_FRAME: case F_VC_ADD_CALL: case F_VC_SUB_CALL: return {0, 0, true};
     case F_LDCON: case F_LDVAR: case F_V_ST: case F_C_ST: case F_V_DLSEG_RETURN:
-    case F_V_ST_JUMP: return {0, 1, false};
+    case F_V_ST_JUMP: case F_V_ST_RETURN: return {0, 1, false};
     case F_STVAR: case F_POP: case F_JIFF: case F_JIFT: case F_NOT: case F_NEG:
     case F_ST_JUMP: case F_CRSEG_ST: return {1, 0, false};
+    case F_ADD_ST_RETURN: return {2, 0, false};
     case F_LDX: case F_NOT_AND: case F_CRSEG_ST_ST: return {2, 0, false};
     case F_STX: return {3, 0, false};
     case F_V_V: case F_V_C: case F_V_C_X_LD: case F_V_C_X_LD_NOT: case F_V_C_X_LD_JF:

@@ -485,6 +485,27 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     pc = code + f->target;
     KAM_NEXT;
   }
+  L_F_V_ST_RETURN: {
+    KAM_STACK(F_V_ST_RETURN);
+    std::uint32_t a, r;
+    if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
+    mem[r] = mem[a];
+    pc = code + f->target;
+    f = pc;
+    v = f->v;
+    goto L_F_V_DLSEG_RETURN;
+  }
+  L_F_ADD_ST_RETURN: {
+    KAM_STACK(F_ADD_ST_RETURN);
+    std::uint32_t r;
+    if (!store(v[0], v[1], r)) goto slow;
+    mem[r] = plain_binary(ADD, st[sp - 2], st[sp - 1]);
+    sp -= 2;
+    pc += 2;
+    f = pc;
+    v = f->v;
+    goto L_F_V_DLSEG_RETURN;
+  }
   L_F_V_C_X_LD_NOT: {
     KAM_STACK(F_V_C_X_LD_NOT);
     int n;

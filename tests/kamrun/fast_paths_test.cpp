@@ -172,6 +172,31 @@ TEST(FastPaths, RecursionIntoASegmentOfAnotherLength) {
       expect_same_runs(filled(program, {{"len", len}, {"d", d}}));
 }
 
+// A function's value stored just before its end (ldvar; stvar; jump to
+// ldvar; dlseg; return_, and add; stvar before them), with the store or
+// the return failing: a displacement outside the segment, a function
+// entered by a jump, so that there is no return address.
+TEST(FastPaths, FunctionValuesStoredBeforeTheReturn) {
+  const std::string stored =
+      "jump 9\n1: crseg 2 2\nstvar 2 1\nldvar 2 1\nstvar 2 {d}\njump 3\n"
+      "3: ldvar 2 {e}\ndlseg\nreturn_\n9: crseg 1 1\nldcon 4\n{enter} 1\nwrint\npop\n"
+      "dlseg\nhalt\n.\n1: 1\n2: {len}\n";
+  const std::string added =
+      "jump 9\n1: crseg 2 2\nstvar 2 1\nldvar 2 1\nldcon 2\nlt\njiff 2\nldvar 2 1\nstvar 2 0\n"
+      "jump 3\n2: ldvar 2 1\nldcon 1\nsub\ncall 1\nldvar 2 1\nldcon 2\nsub\ncall 1\nadd\n"
+      "stvar 2 {d}\n3: ldvar 2 {e}\ndlseg\nreturn_\n9: crseg 1 1\nldcon 6\n{enter} 1\nwrint\n"
+      "pop\ndlseg\nhalt\n.\n1: 1\n2: {len}\n";
+  for (const auto& program : {stored, added})
+    for (const char* enter : {"call", "jump"})
+      for (const int d : {-1, 0, 1, 2})
+        for (const int e : {0, 2})
+          for (const int len : {1, 2}) {
+            std::string text = program;
+            text.replace(text.find("{enter}"), 7, enter);
+            expect_same_runs(filled(text, {{"d", d}, {"e", e}, {"len", len}}));
+          }
+}
+
 TEST(FastPaths, StackNearlyFull) {
   for (int words = 95; words <= 100; ++words)
     for (const char* sequence :
