@@ -107,6 +107,21 @@ TEST(FastPaths, WhileLoopSteps) {
         }
 }
 
+// A for loop whose body begins with a test of its variable: the step the
+// loop's comparison jumps back to is fused with that test.
+TEST(FastPaths, ForLoopStepFollowedByATest) {
+  const std::string program =
+      "crseg 1 1\nldcon 1\nstvar 1 0\njump 3\n2: ldvar 1 0\nldcon 1\nadd\nstvar 1 0\n"
+      "3: ldvar 1 {d}\nldcon {k}\nlt\njiff 4\nldvar 1 0\nwrint\npop\n"
+      "4: ldvar 1 0\nldcon {n}\nlt\njift 2\nldvar 1 1\nwrint\npop\ndlseg\nhalt\n.\n"
+      "1: {len}\n";
+  for (const int d : {0, 1, 2})
+    for (const int k : {0, 3, 9})
+      for (const int n : {0, 1, 5})
+        for (const int len : {1, 2})
+          expect_same_runs(filled(program, {{"d", d}, {"k", k}, {"n", n}, {"len", len}}));
+}
+
 TEST(FastPaths, TwoDimensionsAtTheBounds) {
   const std::string program =
       "crseg 1 1\nldcon 1\nldcon 2\nldcon {lo}\nldcon 3\ndescr 1 0 2\n"
