@@ -356,6 +356,18 @@ void Machine::decode_calls(int trap_index) {
         out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
       continue;
     }
+    // The step and test of a while loop on one variable check it once.
+    const auto same = [&](int a, int b) {
+      return out.v[a] == out.v[b] && out.v[a + 1] == out.v[b + 1];
+    };
+    if (out.op == F_VV_ADD_ST_VC_JF || out.op == F_VV_SUB_ST_VC_JF) {
+      out.count = same(0, 4) && same(0, 6);
+      continue;
+    }
+    if (out.op == F_VC_ADD_ST_VC_JF || out.op == F_VC_SUB_ST_VC_JF) {
+      out.count = same(0, 3) && same(0, 5);
+      continue;
+    }
     // The value of a function stored just before its end: the return's
     // own checks follow the store (the return's stack check holds after it).
     if (out.op == F_V_ST_JUMP &&

@@ -283,6 +283,13 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_VV_##op##_ST_VC_JF: {                                                         \
     KAM_STACK(F_VV_##op##_ST_VC_JF);                                                \
     std::uint32_t a, b, r, t;                                                       \
+    if (f->count != 0) { /* one variable stepped and tested */                      \
+      if (!store(v[0], v[1], r) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
+      const std::int32_t value = plain_binary(op, mem[r], mem[b]);                  \
+      mem[r] = value;                                                               \
+      pc = holds(f->compare, value, v[8]) ? pc + 8 : code + f->target;              \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r) ||    \
         !load(v[6], v[7], t) || --remaining < 0)                                    \
       goto slow;                                                                    \
@@ -293,6 +300,13 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_VC_##op##_ST_VC_JF: {                                                         \
     KAM_STACK(F_VC_##op##_ST_VC_JF);                                                \
     std::uint32_t a, r, t;                                                          \
+    if (f->count != 0) { /* one variable stepped and tested */                      \
+      if (!store(v[0], v[1], r) || --remaining < 0) goto slow;                      \
+      const std::int32_t value = plain_binary(op, mem[r], v[2]);                    \
+      mem[r] = value;                                                               \
+      pc = holds(f->compare, value, v[7]) ? pc + 8 : code + f->target;              \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
     if (!load(v[0], v[1], a) || !store(v[3], v[4], r) || !load(v[5], v[6], t) ||    \
         --remaining < 0)                                                            \
       goto slow;                                                                    \

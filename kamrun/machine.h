@@ -69,7 +69,8 @@ class Machine {
     std::uint8_t op = 0;
     std::uint8_t need = 0;
     std::uint8_t span = 0;
-    std::uint8_t count = 0;    // of the parameters a fused call stores
+    std::uint8_t count = 0;    // of the parameters a fused call stores; 1 for a loop step
+                               // and test of one variable
     std::uint8_t compare = 0;  // the comparison of a loop step and its test, as outcomes
     std::int32_t target = 0;
     std::int32_t v[operands] = {};
