@@ -16,7 +16,7 @@ namespace {
 // What one instruction of a sequence must be.
 enum Element : std::uint8_t {
   E_LDVAR, E_LDCON, E_MINUS_ONE, E_STVAR, E_OPERATOR, E_COMPARISON, E_BRANCH, E_LDXVAR,
-  E_STXVAR, E_CRSEG, E_DLSEG, E_RETURN, E_JUMP, E_NOT, E_AND, E_JIFF, E_JIFT,
+  E_STXVAR, E_CRSEG, E_DLSEG, E_RETURN, E_JUMP, E_NOT, E_AND, E_JIFF, E_JIFT, E_ADD, E_SUB,
 };
 
 // How a sequence names its fast instruction: as it is, or as the form of
@@ -26,12 +26,30 @@ enum Naming : std::uint8_t { Fixed, OperatorNamed, ComparisonNamed };
 struct Sequence {
   Naming naming;
   int op;  // a FastOp, an OperatorForm or a ComparisonForm
-  std::array<Element, 4> elements;
+  std::array<Element, 8> elements;
   int length;
 };
 
 // Longest first: the first one that fits is taken.
 constexpr Sequence sequences[] = {
+    {Fixed, F_VV_ADD_ST_VC_JF,
+     {E_LDVAR, E_LDVAR, E_ADD, E_STVAR, E_LDVAR, E_LDCON, E_COMPARISON, E_BRANCH}, 8},
+    {Fixed, F_VV_SUB_ST_VC_JF,
+     {E_LDVAR, E_LDVAR, E_SUB, E_STVAR, E_LDVAR, E_LDCON, E_COMPARISON, E_BRANCH}, 8},
+    {Fixed, F_VC_ADD_ST_VC_JF,
+     {E_LDVAR, E_LDCON, E_ADD, E_STVAR, E_LDVAR, E_LDCON, E_COMPARISON, E_BRANCH}, 8},
+    {Fixed, F_VC_SUB_ST_VC_JF,
+     {E_LDVAR, E_LDCON, E_SUB, E_STVAR, E_LDVAR, E_LDCON, E_COMPARISON, E_BRANCH}, 8},
+    {Fixed, F_VV_ADD_X_LD_NOT_AND_JF,
+     {E_LDVAR, E_LDVAR, E_ADD, E_MINUS_ONE, E_LDXVAR, E_NOT, E_AND, E_JIFF}, 8},
+    {Fixed, F_VV_SUB_X_LD_NOT_AND_JF,
+     {E_LDVAR, E_LDVAR, E_SUB, E_MINUS_ONE, E_LDXVAR, E_NOT, E_AND, E_JIFF}, 8},
+    {Fixed, F_VV_ADD_X_LD_NOT_AND,
+     {E_LDVAR, E_LDVAR, E_ADD, E_MINUS_ONE, E_LDXVAR, E_NOT, E_AND}, 7},
+    {Fixed, F_VV_SUB_X_LD_NOT_AND,
+     {E_LDVAR, E_LDVAR, E_SUB, E_MINUS_ONE, E_LDXVAR, E_NOT, E_AND}, 7},
+    {Fixed, F_C_VV_ADD_X_ST, {E_LDCON, E_LDVAR, E_LDVAR, E_ADD, E_MINUS_ONE, E_STXVAR}, 6},
+    {Fixed, F_C_VV_SUB_X_ST, {E_LDCON, E_LDVAR, E_LDVAR, E_SUB, E_MINUS_ONE, E_STXVAR}, 6},
     {ComparisonNamed, CmpVarVar, {E_LDVAR, E_LDVAR, E_COMPARISON, E_BRANCH}, 4},
     {ComparisonNamed, CmpVarConst, {E_LDVAR, E_LDCON, E_COMPARISON, E_BRANCH}, 4},
     {OperatorNamed, OpVarVarStore, {E_LDVAR, E_LDVAR, E_OPERATOR, E_STVAR}, 4},
@@ -84,6 +102,8 @@ bool matches(Element element, const Instruction& in) {
     case E_NOT: return in.op == NOT;
     case E_JIFF: return in.op == JIFF;
     case E_JIFT: return in.op == JIFT;
+    case E_ADD: return in.op == ADD;
+    case E_SUB: return in.op == SUB;
     default: return in.op == AND;  // E_AND
   }
 }
@@ -97,6 +117,20 @@ int opposite(int op) {
     case LE: return GT;
     case GT: return LE;
     default: return LT;  // GE
+  }
+}
+
+// A comparison as the outcomes for which it holds: bit 0 less, bit 1
+// equal, bit 2 greater.
+std::uint8_t comparison_outcomes(int op) {
+  switch (op) {
+    case EQ: return 0b010;
+    case NE: return 0b101;
+    case LT: return 0b001;
+    case LE: return 0b011;
+    case GT: return 0b100;
+    case GE: return 0b110;
+    default: return 0;
   }
 }
 
@@ -188,7 +222,10 @@ void Machine::decode(int trap_index) {
   };
   // Sets out's operands from in; false when the fast loop cannot run it.
   const auto take = [&](const Instruction& in, bool minus_one, FastInstruction& out, int& used) {
-    const auto add = [&](std::int32_t value) { out.v[used++] = value; };
+    const auto add = [&](std::int32_t value) {
+      if (used < FastInstruction::operands) out.v[used] = value;
+      ++used;
+    };
     switch (in.op) {
       case LDVAR: case STVAR:
         add(in.args[0]);
@@ -231,12 +268,19 @@ void Machine::decode(int trap_index) {
       level += effect.pushes;
       peak = std::max(peak, level);
     }
-    if (need > stack_size - peak) return false;
+    if (need > stack_size - peak || used > FastInstruction::operands) return false;
     out.need = static_cast<std::uint8_t>(need);
     out.span = static_cast<std::uint8_t>(stack_size - peak - need);
     return true;
   };
 
+  // The loop checks the stack with the constants of each instruction's
+  // shape, which must be what its instructions need.
+  const auto shaped = [](const FastInstruction& in) {
+    const StackShape shape = stack_shape(in.op);
+    return shape.varies ||
+           (in.need == shape.need && in.span == stack_size - shape.peak - shape.need);
+  };
   for (int i = 0; i < end; ++i) {
     FastInstruction& out = fast_[static_cast<std::size_t>(i)];
     for (const Sequence& sequence : sequences) {
@@ -252,12 +296,16 @@ void Machine::decode(int trap_index) {
       FastInstruction candidate;
       if (!fits || !build(i, sequence.length, sequence.elements.data(), candidate)) continue;
       switch (sequence.naming) {
-        case Fixed: candidate.op = static_cast<std::uint8_t>(sequence.op); break;
+        case Fixed:
+        candidate.op = static_cast<std::uint8_t>(sequence.op);
+        candidate.compare = comparison_outcomes(branch == JIFT ? opposite(op) : op);
+        break;
         case OperatorNamed: candidate.op = operator_op(op, sequence.op); break;
         default:
           candidate.op = comparison_op(branch == JIFT ? opposite(op) : op, sequence.op);
           break;
       }
+      if (!shaped(candidate)) continue;
       out = candidate;
       break;
     }
@@ -266,7 +314,7 @@ void Machine::decode(int trap_index) {
     const FastOp op = single_op(code[static_cast<std::size_t>(i)].op);
     if (op != F_SLOW && build(i, 1, nullptr, single)) {
       single.op = op;
-      out = single;
+      if (shaped(single)) out = single;
     }
   }
   if (trap_index >= 0 && trap_index < static_cast<int>(fast_.size())) {
@@ -302,8 +350,34 @@ void Machine::decode_calls(int trap_index) {
       // The jump's target does the step of a for loop; after the jump the
       // stack is as deep as here, so its stack check holds.
       const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
-      if (at_target.op == F_VC_ADD_ST && at_target.need == 0 && at_target.span >= out.span)
+      // (a step that goes on to a test does the step alone there)
+      if ((at_target.op == F_VC_ADD_ST || at_target.op == F_VC_ADD_ST_VC_JF) &&
+          at_target.need == 0 && at_target.span >= out.span)
         out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
+      continue;
+    }
+    // The step and test of a while loop on one variable check it once.
+    const auto same = [&](int a, int b) {
+      return out.v[a] == out.v[b] && out.v[a + 1] == out.v[b + 1];
+    };
+    if (out.op == F_VV_ADD_ST_VC_JF || out.op == F_VV_SUB_ST_VC_JF) {
+      out.count = same(0, 4) && same(0, 6);
+      continue;
+    }
+    if (out.op == F_VC_ADD_ST_VC_JF || out.op == F_VC_SUB_ST_VC_JF) {
+      out.count = same(0, 3) && same(0, 5);
+      continue;
+    }
+    // The value of a function stored just before its end: the return's
+    // own checks follow the store (the return's stack check holds after it).
+    if (out.op == F_V_ST_JUMP &&
+        fast_[static_cast<std::size_t>(out.target)].op == F_V_DLSEG_RETURN) {
+      out.op = F_V_ST_RETURN;
+      continue;
+    }
+    if (out.op == F_ADD_ST && i + 2 < end &&
+        fast_[static_cast<std::size_t>(i + 2)].op == F_V_DLSEG_RETURN) {
+      out.op = F_ADD_ST_RETURN;
       continue;
     }
     if (out.op == F_JUMP) {

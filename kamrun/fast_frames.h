@@ -27,6 +27,7 @@ inline void Machine::refresh_window(int level) {
   }
   window_base_[at] = base;
   window_limit_[at] = limit;
+  if (level != csn_) others_end_ = std::max(others_end_, window_end(level));
   const std::uint32_t bit = 1u << level;
   size_bound_levels_ = size_bound ? size_bound_levels_ | bit : size_bound_levels_ & ~bit;
 }
@@ -38,9 +39,10 @@ inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
   const auto level = static_cast<std::size_t>(sn);
   const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(
       sn, length, display_[level - 1], display_[static_cast<std::size_t>(csn_)]));
+  if (sn != csn_) others_end_ = std::max(others_end_, window_end(csn_));
   csn_ = sn;
   display_[level] = static_cast<std::int32_t>(base);
-  top_level_ = std::max(top_level_, static_cast<int>(sn));
+  if (sn > top_level_) top_level_ = sn;
   // The new segment ends the address space: its window is all of it
   // (none for length 0, where the base is the size). Growing changes only
   // the windows cut short by the end of the address space.
@@ -67,8 +69,8 @@ inline bool Machine::fast_dlseg() {
   if (address + head[1] != size) return false;  // not the last segment
   const std::int32_t stat = head[2];
   const std::int32_t dyn = head[3];
-  int low = csn;  // the display entries csn .. high change
-  int high = csn;
+  int high = csn;  // the display entries csn .. high change (none when high < csn)
+  bool same_level = false;
   if (stat == dyn) {
     display_[static_cast<std::size_t>(csn)] = 0;
     csn_ = csn - 1;
@@ -82,6 +84,7 @@ inline bool Machine::fast_dlseg() {
     if (caller < 1 || caller > max_level) return false;
     if (caller == csn) {  // a call at the same level: back to its caller's segment
       display_[static_cast<std::size_t>(csn)] = dyn;
+      same_level = true;
     } else {
       std::int64_t at = dyn;
       for (int level = caller; level >= csn; --level) {
@@ -94,21 +97,43 @@ inline bool Machine::fast_dlseg() {
         at = word[at - 2];
       }
       high = caller;
+      top_level_ = std::max(top_level_, static_cast<int>(caller));
     }
     csn_ = caller;
-    top_level_ = std::max(top_level_, static_cast<int>(caller));
   }
   const auto size_now = static_cast<std::uint32_t>(address - header_words);
   mem_.shrink(size_now);
-  // The windows of the levels set here, and of those that reach beyond
-  // the new end of the address space, change.
-  for (int level = low; level <= high; ++level) refresh_window(level);
-  for (int level = 1; level <= top_level_; ++level) {
-    const auto at = static_cast<std::size_t>(level);
-    if ((level < low || level > high) &&
-        std::uint64_t{window_base_[at]} + window_limit_[at] > size_now)
-      refresh_window(level);
+  if (same_level) {
+    // The caller's segment, below the deleted one, is its window when its
+    // length keeps within the address space; and no other window reaches
+    // into the deleted segment unless others_end_ says it might.
+    const std::int32_t length = word[dyn - 3];
+    const auto at = static_cast<std::size_t>(csn);
+    const auto room = size_now - static_cast<std::uint32_t>(dyn);
+    if (length > 0 && static_cast<std::uint32_t>(length) <= room) {
+      window_base_[at] = static_cast<std::uint32_t>(dyn);
+      window_limit_[at] = static_cast<std::uint32_t>(length);
+      size_bound_levels_ &= ~(1u << csn);
+    } else {
+      refresh_window(csn);
+    }
+    if (others_end_ <= size_now) return true;
+  } else {
+    // The windows of the levels set here, and of those that reach beyond
+    // the new end of the address space, change.
+    for (int level = csn; level <= high; ++level) refresh_window(level);
   }
+  const int top = top_level_;
+  for (int level = 1; level <= top; ++level) {
+    if (level == csn && high >= csn) {  // set above
+      level = high;
+      continue;
+    }
+    if (window_end(level) > size_now) refresh_window(level);
+  }
+  others_end_ = 0;
+  for (int level = 1; level <= top; ++level)
+    if (level != csn_) others_end_ = std::max(others_end_, window_end(level));
   return true;
 }
 

@@ -35,7 +35,17 @@ namespace kam {
   X(F_V_ST_JUMP)                                                                       \
   X(F_V_C_X_LD_NOT)      /* ldvar; ldcon -1; ldxvar; not */                            \
   X(F_C_X_LD_NOT_AND)    /* ldcon -1; ldxvar; not; and */                              \
-  X(F_V_C_X_LD_JF) X(F_V_C_X_LD_JT) /* ldvar; ldcon -1; ldxvar; jiff or jift */
+  X(F_V_C_X_LD_JF) X(F_V_C_X_LD_JT) /* ldvar; ldcon -1; ldxvar; jiff or jift */        \
+  /* ldvar; ldvar; add or sub: the index; ldcon -1; ldxvar; not; and (; jiff) */       \
+  X(F_VV_ADD_X_LD_NOT_AND) X(F_VV_SUB_X_LD_NOT_AND)                                    \
+  X(F_VV_ADD_X_LD_NOT_AND_JF) X(F_VV_SUB_X_LD_NOT_AND_JF)                              \
+  /* ldcon; ldvar; ldvar; add or sub: the index; ldcon -1; stxvar */                   \
+  X(F_C_VV_ADD_X_ST) X(F_C_VV_SUB_X_ST)                                                \
+  /* ldvar; ldvar or ldcon; add or sub; stvar: the step of a while loop, then its    \
+     test: ldvar; ldcon; a comparison; jiff or jift */                                 \
+  X(F_VV_ADD_ST_VC_JF) X(F_VV_SUB_ST_VC_JF) X(F_VC_ADD_ST_VC_JF) X(F_VC_SUB_ST_VC_JF)    \
+  /* F_V_ST_JUMP and F_ADD_ST going on to the F_V_DLSEG_RETURN after them */          \
+  X(F_V_ST_RETURN) X(F_ADD_ST_RETURN)
 
 // Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;
 // OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar.
@@ -76,5 +86,47 @@ enum OperatorForm { OpPlain, OpVar, OpConst, OpVarVar, OpVarConst, OpStore, OpVa
 enum ComparisonForm {
   CmpPlain, CmpVarVar, CmpVarConst, CmpVarVarStep, CmpVarConstStep, comparison_forms
 };
+
+// The stack words a fast instruction needs below it and the most it
+// pushes above the depth it starts at: it runs only when need <= SP <=
+// stack_size - peak, which each handler checks with these constants. The
+// calls, whose parameters vary, and F_SLOW check nothing of their own.
+struct StackShape {
+  std::uint8_t need, peak;
+  bool varies;
+};
+
+constexpr StackShape stack_shape(int op) {
+  if (op >= F_EQ_JF) return (op - F_EQ_JF) % comparison_forms == CmpPlain ? StackShape{2, 0, false}
+                                                                        : StackShape{0, 2, false};
+  if (op >= F_ADD) {
+    switch ((op - F_ADD) % operator_forms) {
+      case OpPlain: case OpStore: return {2, 0, false};
+      case OpVar: case OpConst: return {1, 1, false};
+      default: return {0, 2, false};
+    }
+  }
+  switch (op) {
+    case F_SLOW: case F_CALL_FRAME: case F_VC_ADD_CALL: case F_VC_SUB_CALL: return {0, 0, true};
+    case F_LDCON: case F_LDVAR: case F_V_ST: case F_C_ST: case F_V_DLSEG_RETURN:
+    case F_V_ST_JUMP: case F_V_ST_RETURN: return {0, 1, false};
+    case F_STVAR: case F_POP: case F_JIFF: case F_JIFT: case F_NOT: case F_NEG:
+    case F_ST_JUMP: case F_CRSEG_ST: return {1, 0, false};
+    case F_ADD_ST_RETURN: return {2, 0, false};
+    case F_LDX: case F_NOT_AND: case F_CRSEG_ST_ST: return {2, 0, false};
+    case F_STX: return {3, 0, false};
+    case F_V_V: case F_V_C: case F_V_C_X_LD: case F_V_C_X_LD_NOT: case F_V_C_X_LD_JF:
+    case F_V_C_X_LD_JT: return {0, 2, false};
+    case F_C_X_LD: return {1, 1, false};
+    case F_C_X_ST: case F_C_X_LD_NOT_AND: return {2, 1, false};
+    case F_V_C_X_ST: return {1, 2, false};
+    case F_C_V_C_X_ST: case F_C_VV_ADD_X_ST: case F_C_VV_SUB_X_ST: return {0, 3, false};
+    case F_VV_ADD_X_LD_NOT_AND: case F_VV_SUB_X_LD_NOT_AND: case F_VV_ADD_X_LD_NOT_AND_JF:
+    case F_VV_SUB_X_LD_NOT_AND_JF: return {1, 2, false};
+    case F_VV_ADD_ST_VC_JF: case F_VV_SUB_ST_VC_JF: case F_VC_ADD_ST_VC_JF:
+    case F_VC_SUB_ST_VC_JF: return {0, 2, false};
+    default: return {0, 0, false};  // no stack words: jumps, segments, returns, the trap
+  }
+}
 
 }  // namespace kam

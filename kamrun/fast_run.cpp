@@ -71,6 +71,12 @@ inline bool element_address(const std::uint32_t* base, const std::uint32_t* limi
   return true;
 }
 
+// Whether a comparison given as its outcomes (comparison_outcomes) holds
+// for a and b, without a branch.
+inline bool holds(std::uint8_t outcomes, std::int32_t a, std::int32_t b) {
+  return (outcomes >> ((a > b) - (a < b) + 1)) & 1;
+}
+
 }  // namespace
 
 Machine::FastEnd Machine::run_fast(long long& budget) {
@@ -110,25 +116,37 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
                            address);
   };
 
-// Dispatch: the next fast instruction, when the stack depth suits it,
-// else the reference step.
-#define KAM_NEXT                                                                    \
+// Dispatch: the handler of the next fast instruction, which checks the
+// stack depth itself.
+#define KAM_NEXT      \
+  do {                \
+    f = pc;           \
+    v = f->v;         \
+    goto* f->handler; \
+  } while (false)
+// The stack check of fast instruction op, with the constants of its shape
+// (none for an instruction without stack words), else with its own.
+#define KAM_STACK(op)                                                               \
   do {                                                                              \
-    f = pc;                                                                           \
-    v = f->v;                                                                       \
-    if (static_cast<unsigned>(sp - f->need) > f->span) goto slow;                   \
-    goto* handlers[f->op];                                                          \
+    constexpr StackShape shape = stack_shape(op);                                   \
+    if constexpr (shape.varies) {                                                   \
+      if (static_cast<unsigned>(sp - f->need) > f->span) goto slow;                 \
+    } else if constexpr (shape.need + shape.peak != 0) {                            \
+      if (static_cast<unsigned>(sp - shape.need) > stack_size - shape.peak - shape.need) \
+        goto slow;                                                                  \
+    }                                                                               \
   } while (false)
 
-// Operator op in each of its forms (fast_ops.h): the stack check has been
-// made, so only the variables remain to be checked.
+// Operator op in each of its forms (fast_ops.h).
 #define KAM_OPERATOR_CASES(op)                                                      \
   L_F_##op:                                                                      \
+    KAM_STACK(F_##op); \
     st[sp - 2] = plain_binary(op, st[sp - 2], st[sp - 1]);                          \
     --sp;                                                                           \
     ++pc;                                                                           \
     KAM_NEXT;                                                                       \
   L_F_V_##op: {                                                                  \
+    KAM_STACK(F_V_##op); \
     std::uint32_t a;                                                                \
     if (!load(v[0], v[1], a)) goto slow;                                                \
     st[sp - 1] = plain_binary(op, st[sp - 1], mem[a]);                              \
@@ -136,10 +154,12 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_C_##op:                                                                    \
+    KAM_STACK(F_C_##op); \
     st[sp - 1] = plain_binary(op, st[sp - 1], v[0]);                                \
     pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   L_F_VV_##op: {                                                                 \
+    KAM_STACK(F_VV_##op); \
     std::uint32_t a, b;                                                             \
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                        \
     st[sp++] = plain_binary(op, mem[a], mem[b]);                                    \
@@ -147,6 +167,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op: {                                                                 \
+    KAM_STACK(F_VC_##op); \
     std::uint32_t a;                                                                \
     if (!load(v[0], v[1], a)) goto slow;                                                \
     st[sp++] = plain_binary(op, mem[a], v[2]);                                      \
@@ -154,6 +175,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_##op##_ST: {                                                               \
+    KAM_STACK(F_##op##_ST); \
     std::uint32_t r;                                                                \
     if (!store(v[0], v[1], r)) goto slow;                                               \
     mem[r] = plain_binary(op, st[sp - 2], st[sp - 1]);                              \
@@ -162,6 +184,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_ST: {                                                            \
+    KAM_STACK(F_VV_##op##_ST); \
     std::uint32_t a, b, r;                                                          \
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r)) goto slow; \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
@@ -169,6 +192,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_ST: {                                                            \
+    KAM_STACK(F_VC_##op##_ST); \
     std::uint32_t a, r;                                                             \
     if (!load(v[0], v[1], a) || !store(v[3], v[4], r)) goto slow;                       \
     mem[r] = plain_binary(op, mem[a], v[2]);                                        \
@@ -178,23 +202,27 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 // Comparison op followed by a jump taken when it is false.
 #define KAM_COMPARISON_CASES(op)                                                    \
   L_F_##op##_JF:                                                                 \
+    KAM_STACK(F_##op##_JF); \
     if (--remaining < 0) goto slow;                                                     \
     sp -= 2;                                                                        \
     pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + f->target;             \
     KAM_NEXT;                                                                       \
   L_F_VV_##op##_JF: {                                                            \
+    KAM_STACK(F_VV_##op##_JF); \
     std::uint32_t a, b;                                                             \
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow;     \
     pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + f->target;                 \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_JF: {                                                            \
+    KAM_STACK(F_VC_##op##_JF); \
     std::uint32_t a;                                                                \
     if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                             \
     pc = plain_binary(op, mem[a], v[2]) != 0 ? pc + 4 : code + f->target;                   \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_JF_STEP: {                                                          \
+    KAM_STACK(F_VV_##op##_JF_STEP); \
     std::uint32_t a, b;                                                             \
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
     if (plain_binary(op, mem[a], mem[b]) != 0) {                                    \
@@ -205,6 +233,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     goto step;                                                                      \
   }                                                                                 \
   L_F_VC_##op##_JF_STEP: {                                                          \
+    KAM_STACK(F_VC_##op##_JF_STEP); \
     std::uint32_t a;                                                                \
     if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                         \
     if (plain_binary(op, mem[a], v[2]) != 0) {                                      \
@@ -215,25 +244,102 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     goto step;                                                                      \
   }
 
+// The sequences with add or sub (op) that index an array or step a while
+// loop; every check comes before the first change.
+#define KAM_INDEX_AND_STEP_CASES(op)                                                \
+  L_F_VV_##op##_X_LD_NOT_AND: {                                                     \
+    KAM_STACK(F_VV_##op##_X_LD_NOT_AND);                                            \
+    int n;                                                                          \
+    std::uint32_t a, b, e;                                                          \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                    \
+    const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
+    if (!element(v[4], v[5], &i, 1, n, e)) goto slow;                               \
+    st[sp - 1] = plain_binary(AND, st[sp - 1], mem[e] == 0);                        \
+    pc += 7;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VV_##op##_X_LD_NOT_AND_JF: {                                                  \
+    KAM_STACK(F_VV_##op##_X_LD_NOT_AND_JF);                                         \
+    int n;                                                                          \
+    std::uint32_t a, b, e;                                                          \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                    \
+    const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
+    if (!element(v[4], v[5], &i, 1, n, e) || --remaining < 0) goto slow;            \
+    --sp;                                                                           \
+    pc = plain_binary(AND, st[sp], mem[e] == 0) != 0 ? pc + 8 : code + f->target;   \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_C_VV_##op##_X_ST: {                                                           \
+    KAM_STACK(F_C_VV_##op##_X_ST);                                                  \
+    int n;                                                                          \
+    std::uint32_t a, b, r;                                                          \
+    if (!load(v[1], v[2], a) || !load(v[3], v[4], b)) goto slow;                    \
+    const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
+    if (!element(v[5], v[6], &i, 1, n, r) || headers[r] != 0) goto slow;            \
+    mem[r] = v[0];                                                                  \
+    pc += 6;                                                                        \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VV_##op##_ST_VC_JF: {                                                         \
+    KAM_STACK(F_VV_##op##_ST_VC_JF);                                                \
+    std::uint32_t a, b, r, t;                                                       \
+    if (f->count != 0) { /* one variable stepped and tested */                      \
+      if (!store(v[0], v[1], r) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
+      const std::int32_t value = plain_binary(op, mem[r], mem[b]);                  \
+      mem[r] = value;                                                               \
+      pc = holds(f->compare, value, v[8]) ? pc + 8 : code + f->target;              \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r) ||    \
+        !load(v[6], v[7], t) || --remaining < 0)                                    \
+      goto slow;                                                                    \
+    mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
+    pc = holds(f->compare, mem[t], v[8]) ? pc + 8 : code + f->target;               \
+    KAM_NEXT;                                                                       \
+  }                                                                                 \
+  L_F_VC_##op##_ST_VC_JF: {                                                         \
+    KAM_STACK(F_VC_##op##_ST_VC_JF);                                                \
+    std::uint32_t a, r, t;                                                          \
+    if (f->count != 0) { /* one variable stepped and tested */                      \
+      if (!store(v[0], v[1], r) || --remaining < 0) goto slow;                      \
+      const std::int32_t value = plain_binary(op, mem[r], v[2]);                    \
+      mem[r] = value;                                                               \
+      pc = holds(f->compare, value, v[7]) ? pc + 8 : code + f->target;              \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+    if (!load(v[0], v[1], a) || !store(v[3], v[4], r) || !load(v[5], v[6], t) ||    \
+        --remaining < 0)                                                            \
+      goto slow;                                                                    \
+    mem[r] = plain_binary(op, mem[a], v[2]);                                        \
+    pc = holds(f->compare, mem[t], v[7]) ? pc + 8 : code + f->target;               \
+    KAM_NEXT;                                                                       \
+  }
+
   // The handler of each fast instruction, in the order of FastOp.
 #define KAM_HANDLER_ADDRESS(name) &&L_##name,
   static const void* const handlers[] = {KAM_FAST_OPS(KAM_HANDLER_ADDRESS)};
 #undef KAM_HANDLER_ADDRESS
   static_assert(std::size(handlers) == F_COUNT);
+  for (FastInstruction& in : fast_) in.handler = handlers[in.op];
   const FastInstruction* f;
   const std::int32_t* v;
   KAM_NEXT;
 
 KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
 KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
+KAM_INDEX_AND_STEP_CASES(ADD)
+KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_NOOP:
+    KAM_STACK(F_NOOP);
     ++pc;
     KAM_NEXT;
   L_F_LDCON:
+    KAM_STACK(F_LDCON);
     st[sp++] = v[0];
     ++pc;
     KAM_NEXT;
   L_F_LDVAR: {
+    KAM_STACK(F_LDVAR);
     std::uint32_t a;
     if (!load(v[0], v[1], a)) goto slow;
     st[sp++] = mem[a];
@@ -241,6 +347,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_STVAR: {
+    KAM_STACK(F_STVAR);
     std::uint32_t r;
     if (!store(v[0], v[1], r)) goto slow;
     mem[r] = st[--sp];
@@ -248,49 +355,67 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_POP:
+    KAM_STACK(F_POP);
     --sp;
     ++pc;
     KAM_NEXT;
   L_F_JUMP:
+    KAM_STACK(F_JUMP);
     if (--remaining < 0) goto slow;
     pc = code + f->target;
     KAM_NEXT;
   L_F_JIFF:
+    KAM_STACK(F_JIFF);
     if (--remaining < 0) goto slow;
     pc = st[--sp] == 0 ? code + f->target : pc + 1;
     KAM_NEXT;
   L_F_JIFT:
+    KAM_STACK(F_JIFT);
     if (--remaining < 0) goto slow;
     pc = st[--sp] != 0 ? code + f->target : pc + 1;
     KAM_NEXT;
   L_F_NOT:
+    KAM_STACK(F_NOT);
     st[sp - 1] = st[sp - 1] == 0;
     ++pc;
     KAM_NEXT;
   L_F_NEG:
+    KAM_STACK(F_NEG);
     st[sp - 1] = wrap(-std::int64_t{st[sp - 1]});
     ++pc;
     KAM_NEXT;
   L_F_NOT_AND:
+    KAM_STACK(F_NOT_AND);
     st[sp - 2] = plain_binary(AND, st[sp - 2], st[sp - 1] == 0);
     --sp;
     pc += 2;
     KAM_NEXT;
   L_F_CALL:
+    KAM_STACK(F_CALL);
     if (rsp >= stack_size || --remaining < 0) goto slow;
     returns[rsp++] = index(pc) + 1;
     pc = code + f->target;
     KAM_NEXT;
   L_F_CALL_FRAME:
+    KAM_STACK(F_CALL_FRAME);
     if (rsp >= stack_size || --remaining < 0) goto slow;
     returns[rsp++] = index(pc) + 1;
     pc = code + f->target;
     goto frame;
-  L_F_VC_ADD_CALL:
-  L_F_VC_SUB_CALL: {
+  L_F_VC_ADD_CALL: {
+    KAM_STACK(F_VC_ADD_CALL);
     std::uint32_t a;
     if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
-    st[sp++] = plain_binary(f->op == F_VC_ADD_CALL ? ADD : SUB, mem[a], v[2]);
+    st[sp++] = plain_binary(ADD, mem[a], v[2]);
+    returns[rsp++] = index(pc) + 4;
+    pc = code + f->target;
+    goto frame;
+  }
+  L_F_VC_SUB_CALL: {
+    KAM_STACK(F_VC_SUB_CALL);
+    std::uint32_t a;
+    if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
+    st[sp++] = plain_binary(SUB, mem[a], v[2]);
     returns[rsp++] = index(pc) + 4;
     pc = code + f->target;
     goto frame;
@@ -305,21 +430,26 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     pc += 4;
     KAM_NEXT;
   }
-  // The crseg at pc (a call's target) and the stvar of f->count parameters
-  // after it, with the operands of the fast instruction there.
+  // The crseg at pc (a call's target) and the stvar of f->count (at most
+  // two) parameters after it, with the operands of the fast instruction
+  // there.
   frame: {
     const std::int32_t* entry = pc->v;
     if (!fast_crseg(entry[0], entry[1])) goto slow;
     ++pc;
-    for (int k = 0; k < f->count; ++k) {
-      std::uint32_t r;
-      if (!store(entry[2 + 2 * k], entry[3 + 2 * k], r)) goto slow;
-      mem[r] = st[--sp];
-      ++pc;
-    }
+    if (f->count == 0) KAM_NEXT;
+    std::uint32_t r;
+    if (!store(entry[2], entry[3], r)) goto slow;
+    mem[r] = st[--sp];
+    ++pc;
+    if (f->count == 1) KAM_NEXT;
+    if (!store(entry[4], entry[5], r)) goto slow;
+    mem[r] = st[--sp];
+    ++pc;
     KAM_NEXT;
   }
   L_F_RETURN: {
+    KAM_STACK(F_RETURN);
     if (rsp == 0) goto slow;
     const std::int32_t back = returns[rsp - 1];
     if (static_cast<std::uint32_t>(back) > halt) goto slow;
@@ -328,11 +458,13 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_CRSEG:
+    KAM_STACK(F_CRSEG);
     if (!fast_crseg(v[0], v[1])) goto slow;
     ++pc;
     KAM_NEXT;
   L_F_CRSEG_ST:
   L_F_CRSEG_ST_ST: {
+    KAM_STACK(F_CALL_FRAME);  // as its own, for both
     if (!fast_crseg(v[0], v[1])) goto slow;
     ++pc;
     std::uint32_t r;
@@ -346,10 +478,12 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_DLSEG:
+    KAM_STACK(F_DLSEG);
     if (!fast_dlseg()) goto slow;
     ++pc;
     KAM_NEXT;
   L_F_DLSEG_RETURN: {
+    KAM_STACK(F_DLSEG_RETURN);
     if (rsp == 0) goto slow;
     const std::int32_t back = returns[rsp - 1];
     if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
@@ -358,13 +492,36 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_V_ST_JUMP: {
+    KAM_STACK(F_V_ST_JUMP);
     std::uint32_t a, r;
     if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
     mem[r] = mem[a];
     pc = code + f->target;
     KAM_NEXT;
   }
+  L_F_V_ST_RETURN: {
+    KAM_STACK(F_V_ST_RETURN);
+    std::uint32_t a, r;
+    if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
+    mem[r] = mem[a];
+    pc = code + f->target;
+    f = pc;
+    v = f->v;
+    goto L_F_V_DLSEG_RETURN;
+  }
+  L_F_ADD_ST_RETURN: {
+    KAM_STACK(F_ADD_ST_RETURN);
+    std::uint32_t r;
+    if (!store(v[0], v[1], r)) goto slow;
+    mem[r] = plain_binary(ADD, st[sp - 2], st[sp - 1]);
+    sp -= 2;
+    pc += 2;
+    f = pc;
+    v = f->v;
+    goto L_F_V_DLSEG_RETURN;
+  }
   L_F_V_C_X_LD_NOT: {
+    KAM_STACK(F_V_C_X_LD_NOT);
     int n;
     std::uint32_t i, a;
     if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
@@ -373,6 +530,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_C_X_LD_NOT_AND: {
+    KAM_STACK(F_C_X_LD_NOT_AND);
     int n;
     std::uint32_t a;
     // The indexes lie above the left operand of and.
@@ -384,6 +542,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
   }
   L_F_V_C_X_LD_JF:
   L_F_V_C_X_LD_JT: {
+    KAM_STACK(F_V_C_X_LD_JT);
     int n;
     std::uint32_t i, a;
     if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a) || --remaining < 0)
@@ -392,6 +551,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_V_DLSEG_RETURN: {
+    KAM_STACK(F_V_DLSEG_RETURN);
     std::uint32_t a;
     if (!load(v[0], v[1], a) || rsp == 0) goto slow;
     const std::int32_t value = mem[a];
@@ -403,6 +563,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_V_V: {
+    KAM_STACK(F_V_V);
     std::uint32_t a, b;
     if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;
     st[sp] = mem[a];
@@ -412,6 +573,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_V_C: {
+    KAM_STACK(F_V_C);
     std::uint32_t a;
     if (!load(v[0], v[1], a)) goto slow;
     st[sp] = mem[a];
@@ -421,6 +583,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_V_ST: {
+    KAM_STACK(F_V_ST);
     std::uint32_t a, r;
     if (!load(v[0], v[1], a) || !store(v[2], v[3], r)) goto slow;
     mem[r] = mem[a];
@@ -428,6 +591,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_C_ST: {
+    KAM_STACK(F_C_ST);
     std::uint32_t r;
     if (!store(v[1], v[2], r)) goto slow;
     mem[r] = v[0];
@@ -435,6 +599,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_ST_JUMP: {
+    KAM_STACK(F_ST_JUMP);
     std::uint32_t r;
     if (!store(v[0], v[1], r) || --remaining < 0) goto slow;
     mem[r] = st[--sp];
@@ -442,6 +607,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_LDX: {
+    KAM_STACK(F_LDX);
     int n;
     std::uint32_t a;
     if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
@@ -451,6 +617,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_STX: {
+    KAM_STACK(F_STX);
     int n;
     std::uint32_t r;
     if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 2, n, r) ||
@@ -462,6 +629,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_C_X_LD: {
+    KAM_STACK(F_C_X_LD);
     int n;
     std::uint32_t a;
     if (!element(v[0], v[1], st.data() + sp - 1, sp, n, a)) goto slow;
@@ -471,6 +639,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_C_X_ST: {
+    KAM_STACK(F_C_X_ST);
     int n;
     std::uint32_t r;
     if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
@@ -480,6 +649,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_V_C_X_LD: {
+    KAM_STACK(F_V_C_X_LD);
     int n;
     std::uint32_t i, a;
     if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
@@ -488,6 +658,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_V_C_X_ST: {
+    KAM_STACK(F_V_C_X_ST);
     int n;
     std::uint32_t i, r;
     if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, r) || headers[r] != 0)
@@ -497,6 +668,7 @@ KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
     KAM_NEXT;
   }
   L_F_C_V_C_X_ST: {
+    KAM_STACK(F_C_V_C_X_ST);
     int n;
     std::uint32_t i, r;
     if (!load(v[1], v[2], i) || !element(v[3], v[4], mem + i, 1, n, r) || headers[r] != 0)
@@ -533,6 +705,7 @@ slow:
 #undef KAM_NEXT
 #undef KAM_OPERATOR_CASES
 #undef KAM_COMPARISON_CASES
+#undef KAM_INDEX_AND_STEP_CASES
 }
 
 RunEnd Machine::run(std::uint32_t trace_flags, int start, long long budget) {

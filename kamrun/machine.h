@@ -65,12 +65,16 @@ class Machine {
   // holds the operands of its instructions in their order (a variable is
   // two words: segment number and displacement).
   struct FastInstruction {
+    static constexpr int operands = 10;
     std::uint8_t op = 0;
     std::uint8_t need = 0;
     std::uint8_t span = 0;
-    std::uint8_t count = 0;  // of the parameters a fused call stores
+    std::uint8_t count = 0;    // of the parameters a fused call stores; 1 for a loop step
+                               // and test of one variable
+    std::uint8_t compare = 0;  // the comparison of a loop step and its test, as outcomes
     std::int32_t target = 0;
-    std::int32_t v[6] = {0, 0, 0, 0, 0, 0};
+    std::int32_t v[operands] = {};
+    const void* handler = nullptr;  // op's code in the fast loop, set when it starts
   };
   enum class FastEnd { Stopped, Trap, OutOfBudget };
 
@@ -118,7 +122,8 @@ class Machine {
   void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
   bool fast_crseg(std::int32_t sn, std::int32_t length);
-  bool fast_dlseg();
+  // Inlined into each of its few callers in the fast loop, where it is hot.
+  [[gnu::always_inline]] inline bool fast_dlseg();
 
   // Variable (sn, dpl) is the word window_base_[sn] + dpl when 0 <= dpl <
   // window_limit_[sn]: the segment check of var_address, worked out once
@@ -126,6 +131,10 @@ class Machine {
   // size of the address space marks the layout changed; the fast loop
   // works the windows out again before it goes on.
   void refresh_window(int level);
+  std::uint64_t window_end(int level) const {
+    const auto at = static_cast<std::size_t>(level);
+    return std::uint64_t{window_base_[at]} + window_limit_[at];
+  }
   void refresh_windows();
   void layout_changed() { layout_dirty_ = true; }
   void stored(std::size_t address) {
@@ -153,6 +162,9 @@ class Machine {
   // segment lies at or beyond its end, or is cut short by it.
   std::uint32_t size_bound_levels_ = 0;
   int top_level_ = 0;  // no display entry above it has been set
+  // No window of a level other than csn_ reaches beyond this word, so that
+  // a dlseg back to a caller of the same level below it changes no other.
+  std::uint64_t others_end_ = 0;
   std::size_t fast_room_ = 0;  // the size the fast crseg may grow to
   bool layout_dirty_ = true;
   std::vector<FastInstruction> fast_;

@@ -6,6 +6,7 @@ namespace kam {
 
 void Machine::refresh_windows() {
   top_level_ = 0;
+  others_end_ = 0;
   for (int level = 1; level <= max_level; ++level) {
     refresh_window(level);
     if (display_[static_cast<std::size_t>(level)] != 0) top_level_ = level;

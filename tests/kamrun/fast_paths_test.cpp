@@ -59,6 +59,69 @@ TEST(FastPaths, IndexedAccessAtTheBounds) {
           expect_same_runs(filled(with_array(sequence), {{"lo", lo}, {"hi", hi}, {"i", i}}));
 }
 
+// Indexes computed as the sum or difference of two variables, as the
+// MiniPas compiler emits them for a[i + j]: the second variable is word 9.
+TEST(FastPaths, ComputedIndexesAtTheBounds) {
+  const std::vector<std::string> sequences = {
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nadd\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nsub\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nadd\nldcon -1\nldxvar 1 0\nnot\nand\njiff 1\n"
+      "ldcon 7\nwrint\npop\n1: noop\n",
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nsub\nldcon -1\nldxvar 1 0\nnot\nand\njiff 1\n"
+      "ldcon 7\nwrint\npop\n1: noop\n",
+      "ldcon 3\nldvar 1 4\nldvar 1 9\nadd\nldcon -1\nstxvar 1 0\n"
+      "ldcon 0\nldvar 1 4\nldvar 1 9\nadd\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      "ldcon 3\nldvar 1 4\nldvar 1 9\nsub\nldcon -1\nstxvar 1 0\n"
+      "ldcon 1\nldvar 1 4\nldvar 1 9\nsub\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      // the operand of and is missing: the stack is empty
+      "ldvar 1 4\nldvar 1 9\nadd\nldcon -1\nldxvar 1 0\nnot\nand\nwrint\npop\n",
+      "ldvar 1 4\nldvar 1 9\nsub\nldcon -1\nldxvar 1 0\nnot\nand\njiff 1\n1: noop\n",
+  };
+  for (const auto& sequence : sequences)
+    for (const int lo : {-3, 0, 1})
+      for (const int hi : {lo, lo + 2})
+        for (const int i : {lo - 1, lo, hi, hi + 1, 1 << 30})
+          for (const int j : {-1, 0, 1, 1 << 30})
+            expect_same_runs(filled(with_array("ldcon {j}\nstvar 1 9\n" + sequence),
+                                    {{"lo", lo}, {"hi", hi}, {"i", i}, {"j", j}}));
+}
+
+// The step of a while loop and its test (ldvar; ldvar or ldcon; add or sub;
+// stvar; ldvar; ldcon; comparison; jiff or jift), with variables at the end
+// of their segment, the test taken both ways.
+TEST(FastPaths, WhileLoopSteps) {
+  const std::vector<std::string> steps = {"ldvar 1 0\nldvar 1 1\nadd\n",
+                                          "ldvar 1 0\nldvar 1 1\nsub\n",
+                                          "ldvar 1 0\nldcon 2\nadd\n", "ldvar 1 0\nldcon 2\nsub\n"};
+  const std::vector<std::string> tests = {"le\njift 1\n", "gt\njiff 1\n", "ne\njift 1\n",
+                                          "lt\njiff 1\n", "eq\njiff 1\n", "ge\njift 1\n"};
+  for (const auto& step : steps)
+    for (const auto& test : tests)
+      for (const int d : {-1, 0, 4, 5})
+        for (const int t : {0, 4, 5}) {
+          const std::string program =
+              "crseg 1 1\nldcon 1\nstvar 1 1\nldcon 9\nstvar 1 4\n" + step +
+              "stvar 1 {d}\nldvar 1 {t}\nldcon 9\n" + test + "ldvar 1 0\nwrint\npop\n"
+              "1: ldvar 1 4\nwrint\npop\ndlseg\nhalt\n.\n1: 5\n";
+          expect_same_runs(filled(program, {{"d", d}, {"t", t}}));
+        }
+}
+
+// A for loop whose body begins with a test of its variable: the step the
+// loop's comparison jumps back to is fused with that test.
+TEST(FastPaths, ForLoopStepFollowedByATest) {
+  const std::string program =
+      "crseg 1 1\nldcon 1\nstvar 1 0\njump 3\n2: ldvar 1 0\nldcon 1\nadd\nstvar 1 0\n"
+      "3: ldvar 1 {d}\nldcon {k}\nlt\njiff 4\nldvar 1 0\nwrint\npop\n"
+      "4: ldvar 1 0\nldcon {n}\nlt\njift 2\nldvar 1 1\nwrint\npop\ndlseg\nhalt\n.\n"
+      "1: {len}\n";
+  for (const int d : {0, 1, 2})
+    for (const int k : {0, 3, 9})
+      for (const int n : {0, 1, 5})
+        for (const int len : {1, 2})
+          expect_same_runs(filled(program, {{"d", d}, {"k", k}, {"n", n}, {"len", len}}));
+}
+
 TEST(FastPaths, TwoDimensionsAtTheBounds) {
   const std::string program =
       "crseg 1 1\nldcon 1\nldcon 2\nldcon {lo}\nldcon 3\ndescr 1 0 2\n"
@@ -109,11 +172,56 @@ TEST(FastPaths, RecursionDeeperThanTheReturnStack) {
     expect_same_runs(filled(program, {{"depth", depth}}));
 }
 
+// A recursive procedure whose segment is given another length through
+// stind before it calls itself: the dlseg back to it finds its window cut
+// short by, or reaching into, the segment being deleted.
+TEST(FastPaths, RecursionIntoASegmentOfAnotherLength) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 0\nldvar 2 0\nldcon 0\ngt\njiff 2\n"
+      "varaddr 2 0\nldcon -3\nadd\nldcon {len}\nstind\npop\nldvar 2 0\nldcon 1\nsub\n"
+      "call 1\n2: ldvar 2 0\nwrint\npop\nldcon 5\nstvar 2 1\nldvar 2 {d}\nwrint\npop\n"
+      "dlseg\nreturn_\n9: crseg 1 1\nldcon 3\ncall 1\nldvar 1 0\nwrint\npop\ndlseg\nhalt\n"
+      ".\n1: 1\n2: 2\n";
+  for (const int len : {-1, 0, 1, 2, 3, 6, 7, 100})
+    for (const int d : {0, 1, 2, 6})
+      expect_same_runs(filled(program, {{"len", len}, {"d", d}}));
+}
+
+// A function's value stored just before its end (ldvar; stvar; jump to
+// ldvar; dlseg; return_, and add; stvar before them), with the store or
+// the return failing: a displacement outside the segment, a function
+// entered by a jump, so that there is no return address.
+TEST(FastPaths, FunctionValuesStoredBeforeTheReturn) {
+  const std::string stored =
+      "jump 9\n1: crseg 2 2\nstvar 2 1\nldvar 2 1\nstvar 2 {d}\njump 3\n"
+      "3: ldvar 2 {e}\ndlseg\nreturn_\n9: crseg 1 1\nldcon 4\n{enter} 1\nwrint\npop\n"
+      "dlseg\nhalt\n.\n1: 1\n2: {len}\n";
+  const std::string added =
+      "jump 9\n1: crseg 2 2\nstvar 2 1\nldvar 2 1\nldcon 2\nlt\njiff 2\nldvar 2 1\nstvar 2 0\n"
+      "jump 3\n2: ldvar 2 1\nldcon 1\nsub\ncall 1\nldvar 2 1\nldcon 2\nsub\ncall 1\nadd\n"
+      "stvar 2 {d}\n3: ldvar 2 {e}\ndlseg\nreturn_\n9: crseg 1 1\nldcon 6\n{enter} 1\nwrint\n"
+      "pop\ndlseg\nhalt\n.\n1: 1\n2: {len}\n";
+  for (const auto& program : {stored, added})
+    for (const char* enter : {"call", "jump"})
+      for (const int d : {-1, 0, 1, 2})
+        for (const int e : {0, 2})
+          for (const int len : {1, 2}) {
+            std::string text = program;
+            text.replace(text.find("{enter}"), 7, enter);
+            expect_same_runs(filled(text, {{"d", d}, {"e", e}, {"len", len}}));
+          }
+}
+
 TEST(FastPaths, StackNearlyFull) {
   for (int words = 95; words <= 100; ++words)
     for (const char* sequence :
          {"ldvar 1 0\nldvar 1 1\n", "ldvar 1 0\nldcon 1\nadd\n", "ldvar 1 0\nldvar 1 1\nlt\n",
-          "ldvar 1 0\nldcon -1\nldxvar 1 2\n", "ldcon 0\nldcon 1\nldcon -1\nstxvar 1 2\n"}) {
+          "ldvar 1 0\nldcon -1\nldxvar 1 2\n", "ldcon 0\nldcon 1\nldcon -1\nstxvar 1 2\n",
+          "ldvar 1 0\nldvar 1 1\nadd\nldcon -1\nldxvar 1 2\nnot\nand\n",
+          "ldvar 1 0\nldvar 1 1\nsub\nldcon -1\nldxvar 1 2\nnot\nand\njiff 1\n1: noop\n",
+          "ldcon 1\nldvar 1 0\nldvar 1 1\nadd\nldcon -1\nstxvar 1 2\n",
+          "ldvar 1 0\nldvar 1 1\nadd\nstvar 1 1\nldvar 1 1\nldcon 3\nlt\njiff 1\n1: noop\n",
+          "ldvar 1 0\nldcon 1\nsub\nstvar 1 1\nldvar 1 1\nldcon 3\nlt\njift 1\n1: noop\n"}) {
       std::string text = "crseg 1 1\nldcon 0\nldcon 1\ndescr 1 2 1\n";
       for (int k = 0; k < words; ++k) text += "ldcon 0\n";
       expect_same_runs(text + std::string(sequence) + "halt\n.\n1: 6\n");
@@ -157,6 +265,8 @@ TEST(FastPaths, StoresIntoASegmentHeader) {
       "ldvar 1 0\nldcon 5\ngt\njiff 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n2: noop\n",
       "ldvar 1 0\nldvar 1 1\nlt\njift 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n"
       "2: noop\n",
+      "ldvar 1 0\nldvar 1 1\nadd\nstvar 2 4\nldvar 1 0\nldcon 5\ngt\njiff 1\n1: noop\n",
+      "ldvar 2 4\nldcon 1\nsub\nstvar 2 4\nldvar 2 4\nldcon 5\ngt\njiff 1\n1: noop\n",
   };
   for (const auto& sequence : sequences)
     expect_same_runs("crseg 1 1\ncrseg 2 1\ncrseg 3 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 9\n"
