@@ -13,6 +13,7 @@
 #include <string.h>
 
 #include "scanpars.h"
+#include "pasgrow.h"
 
 struct instruction {
   enum kam_op op;
@@ -68,20 +69,6 @@ static struct {
   int piece_count, piece_cap;
 } kc;
 
-static void *grow(void *block, int *cap, int needed, size_t size)
-{
-  if (needed <= *cap)
-    return block;
-  int cap_new = *cap ? *cap : 64;
-  while (cap_new < needed)
-    cap_new *= 2;
-  void *grown = realloc(block, (size_t)cap_new * size);
-  if (!grown)
-    i_report(i_ENOMEM, __LINE__, __FILE__);
-  *cap = cap_new;
-  return grown;
-}
-
 void kam_code_reset(void)
 {
   for (int i = 0; i < kc.note_count; i++)
@@ -103,7 +90,7 @@ static void make_room(int count)
   if (count + 1 <= kc.cap)
     return;
   int old = kc.cap;
-  kc.code = grow(kc.code, &kc.cap, count + 1, sizeof *kc.code);
+  kc.code = pas_grow(kc.code, &kc.cap, count + 1, sizeof *kc.code);
   /* label_at has an entry more: the position behind the last. */
   kc.label_at = realloc(kc.label_at, (size_t)(kc.cap + 1) * sizeof *kc.label_at);
   if (!kc.label_at)
@@ -155,7 +142,7 @@ void kam_set_depth(int words)
 label kam_new_label(void)
 {
   if (kc.labels + 2 > kc.label_cap) {
-    kc.label_pos = grow(kc.label_pos, &kc.label_cap, kc.labels + 2, sizeof *kc.label_pos);
+    kc.label_pos = pas_grow(kc.label_pos, &kc.label_cap, kc.labels + 2, sizeof *kc.label_pos);
     kc.alias = realloc(kc.alias, (size_t)kc.label_cap * sizeof *kc.alias);
     if (!kc.alias)
       i_report(i_ENOMEM, __LINE__, __FILE__);
@@ -204,7 +191,7 @@ piece kam_cut(int mark)
   if (mark < 0 || mark > kc.count)
     mark = kc.count;
   make_room(kc.count);
-  kc.pieces = grow(kc.pieces, &kc.piece_cap, kc.piece_count + 1, sizeof *kc.pieces);
+  kc.pieces = pas_grow(kc.pieces, &kc.piece_cap, kc.piece_count + 1, sizeof *kc.pieces);
   struct piece_record *p = &kc.pieces[kc.piece_count];
   p->count = kc.count - mark;
   p->code = malloc((size_t)(p->count + 1) * sizeof *p->code);
@@ -283,7 +270,7 @@ void kam_change_last(enum kam_op op, int a, int b)
 
 void kam_note(const char *text)
 {
-  kc.notes = grow(kc.notes, &kc.note_cap, kc.note_count + 1, sizeof *kc.notes);
+  kc.notes = pas_grow(kc.notes, &kc.note_cap, kc.note_count + 1, sizeof *kc.notes);
   struct note *note = &kc.notes[kc.note_count++];
   note->pos = kc.count;
   note->text = malloc(strlen(text) + 1);

@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include "scanpars.h"
+#include "pasgrow.h"
 
 static struct {
   int *words;         /* per segment kind, from index 1 */
@@ -25,23 +26,9 @@ void kam_tables_reset(void)
   memset(&kt, 0, sizeof kt);
 }
 
-static void *grow(void *block, int *cap, int needed, size_t size)
-{
-  if (needed <= *cap)
-    return block;
-  int cap_new = *cap ? 2 * *cap : 16;
-  while (cap_new < needed)
-    cap_new *= 2;
-  void *grown = realloc(block, (size_t)cap_new * size);
-  if (!grown)
-    i_report(i_ENOMEM, __LINE__, __FILE__);
-  *cap = cap_new;
-  return grown;
-}
-
 int kam_new_segment_kind(int line)
 {
-  kt.words = grow(kt.words, &kt.kinds_cap, kt.kinds + 2, sizeof *kt.words);
+  kt.words = pas_grow(kt.words, &kt.kinds_cap, kt.kinds + 2, sizeof *kt.words);
   kt.words[++kt.kinds] = 0;
   if (kt.kinds > kam_max_segment_kinds && !kt.kinds_reported) {
     kt.kinds_reported = 1;
@@ -70,7 +57,7 @@ int kam_string(const char *text, int line)
   if (strlen(text) > kam_max_string_length)
     i_error_at(line, "a string of %zu characters is longer than a KAM string line holds "
                "(%d characters)", strlen(text), kam_max_string_length);
-  kt.strings = grow(kt.strings, &kt.strings_cap, kt.strings_count + 1, sizeof *kt.strings);
+  kt.strings = pas_grow(kt.strings, &kt.strings_cap, kt.strings_count + 1, sizeof *kt.strings);
   char *copy = malloc(strlen(text) + 1);
   if (!copy)
     i_report(i_ENOMEM, __LINE__, __FILE__);

@@ -24,6 +24,7 @@
 #include "pasdecl.h"
 #include "passym.h"
 #include "pastype.h"
+#include "pasgrow.h"
 
 struct pending {
   char name[i_string_size];
@@ -43,20 +44,6 @@ static struct {
   int ranges_count, ranges_cap;
   label program_entry;
 } decl;
-
-static void *grow(void *block, int *cap, int needed, size_t size)
-{
-  if (needed <= *cap)
-    return block;
-  int cap_new = *cap ? 2 * *cap : 16;
-  while (cap_new < needed)
-    cap_new *= 2;
-  void *grown = realloc(block, (size_t)cap_new * size);
-  if (!grown)
-    i_report(i_ENOMEM, __LINE__, __FILE__);
-  *cap = cap_new;
-  return grown;
-}
 
 void declarations_start(void)
 {
@@ -177,7 +164,7 @@ void end_body(void)
 
 void note_name(string name, integer line)
 {
-  decl.names = grow(decl.names, &decl.names_cap, decl.names_count + 1, sizeof *decl.names);
+  decl.names = pas_grow(decl.names, &decl.names_cap, decl.names_count + 1, sizeof *decl.names);
   struct pending *p = &decl.names[decl.names_count++];
   snprintf(p->name, sizeof p->name, "%s", name);
   p->line = line;
@@ -321,7 +308,7 @@ static struct range check_range(typeid low_type, int low, typeid high_type, int 
 
 void add_range(typeid low_type, integer low, typeid high_type, integer high, integer line)
 {
-  decl.ranges = grow(decl.ranges, &decl.ranges_cap, decl.ranges_count + 1, sizeof *decl.ranges);
+  decl.ranges = pas_grow(decl.ranges, &decl.ranges_cap, decl.ranges_count + 1, sizeof *decl.ranges);
   decl.ranges[decl.ranges_count++] = check_range(low_type, low, high_type, high, line);
 }
 

@@ -12,6 +12,7 @@
 #include <string.h>
 
 #include "scanpars.h"
+#include "pasgrow.h"
 
 enum { buckets = 1024, temps_kept = 16 };
 
@@ -42,20 +43,6 @@ static struct {
   symbol *params;
   int param_count, param_cap;
 } st;
-
-static void *grow(void *block, int *cap, int needed, size_t size)
-{
-  if (needed <= *cap)
-    return block;
-  int cap_new = *cap ? 2 * *cap : 64;
-  while (cap_new < needed)
-    cap_new *= 2;
-  void *grown = realloc(block, (size_t)cap_new * size);
-  if (!grown)
-    i_report(i_ENOMEM, __LINE__, __FILE__);
-  *cap = cap_new;
-  return grown;
-}
 
 void symbols_reset(void)
 {
@@ -103,7 +90,7 @@ symbol sym_find(const char *name)
 /* A new entry, in no bucket and no scope yet. */
 static symbol new_entry(const char *name, int line, enum sym_kind kind, typeid type)
 {
-  st.list = grow(st.list, &st.cap, st.count + 1, sizeof *st.list);
+  st.list = pas_grow(st.list, &st.cap, st.count + 1, sizeof *st.list);
   symbol s = st.count++;
   struct entry *e = &st.list[s];
   memset(e, 0, sizeof *e);
@@ -167,14 +154,14 @@ void sym_add_parameter(symbol r, symbol param)
   struct sym *routine = sym_change(r);
   if (routine->params == 0)
     routine->first_param = st.param_count;
-  st.params = grow(st.params, &st.param_cap, st.param_count + 1, sizeof *st.params);
+  st.params = pas_grow(st.params, &st.param_cap, st.param_count + 1, sizeof *st.params);
   st.params[st.param_count++] = param;
   routine->params++;
 }
 
 int scope_open(int level, symbol routine, int segment_kind)
 {
-  st.scopes = grow(st.scopes, &st.scope_cap, st.scope_count + 1, sizeof *st.scopes);
+  st.scopes = pas_grow(st.scopes, &st.scope_cap, st.scope_count + 1, sizeof *st.scopes);
   int id = st.scope_count++;
   struct scope *scope = &st.scopes[id];
   memset(scope, 0, sizeof *scope);
