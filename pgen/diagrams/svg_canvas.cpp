@@ -15,20 +15,6 @@ constexpr int kArrowHalfWidth = 4;
 
 }  // namespace
 
-std::string markup_escaped(std::string_view text) {
-  std::string result;
-  for (char c : text) {
-    switch (c) {
-      case '&': result += "&amp;"; break;
-      case '<': result += "&lt;"; break;
-      case '>': result += "&gt;"; break;
-      case '"': result += "&quot;"; break;
-      default: result += c;
-    }
-  }
-  return result;
-}
-
 TrackPath::TrackPath(int x, int y) : data_(concat({"M", number(x), " ", number(y)})) {}
 
 TrackPath& TrackPath::horizontal(int dx) {

@@ -8,10 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace zedra {
+#include "markup.h"
 
-// Text for HTML and SVG content and attribute values.
-std::string markup_escaped(std::string_view text);
+namespace zedra {
 
 // A path of straight pieces and quarter arcs of one radius, starting at a
 // point. Turning right means clockwise on the screen (y grows downwards).

@@ -2,6 +2,7 @@
 
 #include "concat.h"
 #include "graph/char_class.h"
+#include "markup.h"
 
 namespace zedra {
 
@@ -27,21 +28,6 @@ std::string escaped(std::string_view text) {
 }
 
 std::string quoted(std::string_view text) { return concat({"\"", escaped(text), "\""}); }
-
-// Text for an HTML-like label.
-std::string html_escaped(std::string_view text) {
-  std::string result;
-  for (char c : text) {
-    switch (c) {
-      case '&': result += "&amp;"; break;
-      case '<': result += "&lt;"; break;
-      case '>': result += "&gt;"; break;
-      case '"': result += "&quot;"; break;
-      default: result += c;
-    }
-  }
-  return result;
-}
 
 // The dead states, "7, 9".
 std::string number_list(const StateSet& set) {
@@ -86,7 +72,7 @@ std::string node_line(const GraphNode& node) {
   const std::string number = std::to_string(node.state);
   if (!node.accepting()) return concat({"  ", dot_node_name(node.state), " [label=\"", number, "\"];\n"});
   return concat({"  ", dot_node_name(node.state), " [shape=doublecircle, label=<", number,
-                 "<BR/><FONT POINT-SIZE=\"10\">", html_escaped(node.terminal), "</FONT>>];\n"});
+                 "<BR/><FONT POINT-SIZE=\"10\">", markup_escaped(node.terminal), "</FONT>>];\n"});
 }
 
 std::string edge_line(const GraphEdge& edge) {
