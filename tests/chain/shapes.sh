@@ -15,6 +15,7 @@
 # usage: shapes.sh CORPUS_DIR   (environment: MINIPAS, MINIPAS_FAST)
 set -u
 corpus=$(cd "$1" && pwd)
+support=$(cd "$(dirname "$0")/support" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch" || exit 1
@@ -22,29 +23,9 @@ mkdir default fast inputs
 cp "$MINIPAS" default/minipas
 cp "$MINIPAS_FAST" fast/minipas
 
-# mutate SEED < program: one changed copy of the program (as mutations.sh)
+# mutate SEED < program: one changed copy of the program
 mutate() {
-  awk -v seed="$1" '
-    { lines[NR] = $0 }
-    END {
-      srand(seed)
-      kind = int(rand() * 4)
-      n = 1 + int(rand() * NR)
-      if (kind == 3) { for (i = 1; i <= NR; i++) if (i != n) print lines[i]; exit }
-      count = split(lines[n], words, " ")
-      w = 1 + int(rand() * count)
-      for (i = 1; i <= NR; i++) {
-        if (i != n) { print lines[i]; continue }
-        out = ""
-        for (j = 1; j <= count; j++) {
-          if (j == w && kind == 0) continue
-          if (j == w && kind == 1) out = out " " words[j]
-          if (j == w && kind == 2 && j < count) { out = out " " words[j + 1] " " words[j]; j++; continue }
-          out = out " " words[j]
-        }
-        print out
-      }
-    }'
+  awk -v seed="$1" -f "$support/mutate.awk"
 }
 
 # The programs.
