@@ -12,8 +12,6 @@ namespace zedra {
 
 namespace {
 
-constexpr int kTurn = 2 * kArcRadius;
-
 class ChoiceTrack : public Track {
  public:
   explicit ChoiceTrack(TrackList branches) : branches_(std::move(branches)) {}

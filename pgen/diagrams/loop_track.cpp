@@ -11,7 +11,6 @@ namespace zedra {
 
 namespace {
 
-constexpr int kTurn = 2 * kArcRadius;
 constexpr int kArrowRoom = 22;  // track left free for an arrowhead beside a separator
 
 class LoopTrack : public Track {

@@ -10,8 +10,6 @@ namespace zedra {
 
 namespace {
 
-constexpr int kTurn = 2 * kArcRadius;
-
 class OptionalTrack : public Track {
  public:
   explicit OptionalTrack(TrackPtr body) : body_(std::move(body)) {}

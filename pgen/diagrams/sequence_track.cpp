@@ -13,7 +13,6 @@ namespace zedra {
 
 namespace {
 
-constexpr int kTurn = 2 * kArcRadius;  // height of a turn of two arcs
 constexpr int kRowGap = 14;            // between a row and the way back below it
 
 struct Row {

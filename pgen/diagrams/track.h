@@ -17,6 +17,7 @@ class SvgCanvas;
 
 // Distances in CSS pixels.
 inline constexpr int kArcRadius = 10;      // every curve of a track
+inline constexpr int kTurn = 2 * kArcRadius;  // a turn of two arcs, across or up
 inline constexpr int kItemGap = 16;        // the track between neighbours in a row
 inline constexpr int kBranchGap = 10;      // between stacked branches
 inline constexpr int kUnbounded = 1 << 20;  // a width limit that never wraps
