@@ -82,7 +82,9 @@ static struct i_runtime {
   int errors;
   boolean stopped;                      /* the parse ended early: no more messages */
 
-  /* buffered input; look-ahead is given back by moving in_pos */
+  /* buffered input; look-ahead is given back by moving in_pos; a NUL
+     stands behind the text read (in_buf[in_len]), where the fast scanner
+     stops to see whether the buffer ended */
   unsigned char *in_buf;
   size_t in_pos, in_len, in_cap;
   long long in_base;                    /* input offset of in_buf[0] */

@@ -12,6 +12,10 @@
  * scanner test), the fast scanner gives the token to the scanner of the
  * default shape from its first character, which then does exactly what it
  * always does; so both shapes behave alike in everything but speed.
+ * The end of the buffer costs no test per byte: the NUL that the input
+ * keeps behind the text read has a byte class of its own, and the scanner
+ * looks at the position only where a token ends or a state goes on over
+ * a NUL.
  *
  * Lines are counted as the fast scanner goes, in the count of
  * scanpars_position.c: the line ends of skipped tokens are added when the
@@ -68,12 +72,13 @@ static inline const unsigned char *i_fast_end(void)
   return i_rt.in_buf + i_rt.in_len;
 }
 
-/* How far a token that starts at START may be read by the fast scanner,
-   with END the end of what was read. */
-static inline const unsigned char *i_fast_limit(const unsigned char *start,
-                                                const unsigned char *end)
+/* Whether a token that starts at START, read up to P (the last byte read
+   at P[-1]), went past END, the end of what was read (P[-1] was the NUL
+   behind it), or grew too long: then the default scanner takes it. */
+static inline boolean i_fast_overrun(const unsigned char *start, const unsigned char *p,
+                                     const unsigned char *end)
 {
-  return end - start > i_fast_longest ? start + i_fast_longest : end;
+  return p > end || p - start > i_fast_longest;
 }
 
 /* The default scanner takes over the token that starts at START: the

@@ -162,6 +162,7 @@ static int i_open_input(const char *name)
     i_out_of_memory(__LINE__);
   i_rt.input = file;
   i_rt.in_buf = buffer;
+  i_rt.in_buf[0] = 0;
   i_rt.in_cap = i_input_keep + i_input_chunk;
   i_rt.file_name = opened;
   const char *base = opened + i_base_start(opened);
@@ -198,6 +199,7 @@ static int i_refill(void)
   memmove(i_rt.in_buf, i_rt.in_buf + i_rt.in_pos - keep, keep);
   i_rt.in_base += (long long)(i_rt.in_pos - keep);
   i_rt.in_pos = i_rt.in_len = i_rt.echo_pos = keep;
+  i_rt.in_buf[keep] = 0;
   size_t n = fread(i_rt.in_buf + keep, 1, i_rt.in_cap - keep, i_rt.input);
   if (n == 0) {
     i_rt.in_ended = true;
@@ -208,6 +210,7 @@ static int i_refill(void)
     return EOF;
   }
   i_rt.in_len += n;
+  i_rt.in_buf[i_rt.in_len] = 0;
   return i_rt.in_buf[i_rt.in_pos++];
 }
 

@@ -28,7 +28,9 @@ std::vector<FastState> representative_states(const Dfa& automaton) {
   return states;
 }
 
-// Bytes that lead every state to the same place form one class.
+// Bytes that lead every state to the same place form one class; the NUL,
+// which also stands behind the text read, has class 0 to itself, so that
+// the scanner can tell it from every other byte.
 void find_byte_classes(FastAutomaton& fast) {
   std::map<std::vector<int>, int> class_of;
   for (int byte = 0; byte < kByteValues; ++byte) {
@@ -39,6 +41,7 @@ void find_byte_classes(FastAutomaton& fast) {
         if (transition.chars.contains(byte)) target = transition.target;
       targets.push_back(target);
     }
+    if (byte == 0) targets.push_back(-2);  // no other byte has this key
     const auto [entry, added] = class_of.emplace(targets, fast.class_count);
     if (added) {
       ++fast.class_count;

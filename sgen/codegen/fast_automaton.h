@@ -26,11 +26,14 @@ struct FastState {
   unsigned flag_sets = 0;
 };
 
+constexpr int kNulClass = 0;
+
 struct FastAutomaton {
   std::vector<FastState> states;          // the representatives, ascending
   std::array<int, 256> byte_class{};      // the class of every byte
   int class_count = 0;
-  // The bytes of every class, the class of its smallest byte first.
+  // The bytes of every class, the class of its smallest byte first: the
+  // NUL alone in class 0 (kNulClass).
   std::vector<StateSet> classes;
   std::vector<const Terminal*> accepted;  // the terminals accepted somewhere, in state order
   std::vector<const Terminal*> multiline; // those whose tokens may hold a line end

@@ -133,7 +133,14 @@ std::string hex_of(unsigned long long value) {
   return text;
 }
 
-void write_exit(CodeWriter& code, const Exit& exit) {
+// The way out of a state; after a byte was read, a token ends only when
+// that byte was no NUL behind the text read and the token is not too long.
+void write_exit(CodeWriter& code, const Exit& exit, bool read) {
+  if (read && exit.kind != Exit::Kind::Slow) {
+    code.open_block("if (i_fast_overrun(i_start, i_p, i_read_end))");
+    code.line("goto i_slow;");
+    code.outdent();
+  }
   switch (exit.kind) {
     case Exit::Kind::Slow:
       code.line("goto i_slow;");
@@ -145,6 +152,22 @@ void write_exit(CodeWriter& code, const Exit& exit) {
       code.line("goto i_retract_%u;", exit.flags);
       break;
   }
+}
+
+// The state that a NUL leads to, or -1; its class is tested apart, after
+// the others, because a NUL may be the one behind the text read.
+int nul_target(const FastPlan& plan, const FastState& state) {
+  const int nul = plan.fast.classes[kNulClass].next(0);
+  for (const Transition& transition : state.transitions)
+    if (transition.chars.contains(nul)) return transition.target;
+  return -1;
+}
+
+// The classes of a transition but the NUL's.
+std::vector<int> classes_but_nul(const FastAutomaton& fast, const StateSet& chars, std::set<int>& taken) {
+  std::vector<int> classes = classes_of(fast, chars, taken);
+  std::erase(classes, kNulClass);
+  return classes;
 }
 
 // A state with few transitions tests the class against one bit mask per
@@ -160,12 +183,17 @@ void write_mask_tests(CodeWriter& code, const FastPlan& plan, const FastState& s
   code.line("i_c= i_fast_class[*i_p++];");
   std::set<int> taken;
   for (const Transition& transition : state.transitions) {
-    const std::vector<int> classes = classes_of(plan.fast, transition.chars, taken);
+    const std::vector<int> classes = classes_but_nul(plan.fast, transition.chars, taken);
     if (classes.empty()) continue;
     unsigned long long mask = 0;
     for (const int number : classes) mask |= 1ull << number;
     code.open_block("if ((0x" + hex_of(mask) + "ull >> i_c) & 1)");
     code.line("goto i_s%d;", transition.target);
+    code.outdent();
+  }
+  if (const int target = nul_target(plan, state); target >= 0) {
+    code.open_block("if (i_c == " + std::to_string(kNulClass) + " && i_p <= i_read_end)");
+    code.line("goto i_s%d;", target);
     code.outdent();
   }
 }
@@ -178,13 +206,21 @@ void write_transitions(CodeWriter& code, const FastPlan& plan, const FastState& 
   code.open_block("switch (i_fast_class[*i_p++]) {");
   std::set<int> taken;
   for (const Transition& transition : state.transitions) {
-    const std::vector<int> classes = classes_of(plan.fast, transition.chars, taken);
+    const std::vector<int> classes = classes_but_nul(plan.fast, transition.chars, taken);
     if (classes.empty()) continue;
     for (std::size_t i = 0; i < classes.size(); ++i)
       code.emit(i + 1 < classes.size() ? "case %d: " : "case %d:", classes[i]);
     code.end_line();
     code.indent();
     code.line("goto i_s%d;", transition.target);
+    code.outdent();
+  }
+  if (const int target = nul_target(plan, state); target >= 0) {
+    code.open_block("case " + std::to_string(kNulClass) + ":");
+    code.open_block("if (i_p <= i_read_end)");
+    code.line("goto i_s%d;", target);
+    code.outdent();
+    code.line("break;");
     code.outdent();
   }
   code.close_block("}");
@@ -199,16 +235,17 @@ void write_state(CodeWriter& code, const FastPlan& plan, const FastState& state,
     if (ends) code.line("i_end= i_p;");
     if (retracts(plan)) code.line("i_token= %s;", state.terminal->name->c_str());
   }
-  code.open_block("if (i_p == i_limit)");
-  code.line("goto i_slow;");
-  code.outdent();
   if (state.final()) {
+    // The byte after the token is its look-ahead, not read here.
+    code.open_block("if (i_fast_overrun(i_start, i_p + 1, i_read_end))");
+    code.line("goto i_slow;");
+    code.outdent();
     code.line(ends ? "i_end= i_p++;" : "i_p++;");
     if (exit.kind == Exit::Kind::Accept && !is_pure_skip(*exit.terminal)) code.line("i_final= true;");
   } else {
     write_transitions(code, plan, state);
   }
-  write_exit(code, exit);
+  write_exit(code, exit, !state.final());
 }
 
 void write_retract(CodeWriter& code, const FastPlan& plan, unsigned flags) {
@@ -306,7 +343,7 @@ bool any_mask_tests(const FastPlan& plan) {
 }
 
 void write_declarations(CodeWriter& code, const FastPlan& plan) {
-  code.line("const unsigned char *i_start, *i_p, *i_limit, *i_read_end;");
+  code.line("const unsigned char *i_start, *i_p, *i_read_end;");
   if (any_mask_tests(plan)) code.line("unsigned i_c;");
   if (!plan.accepts.empty()) code.line("const unsigned char *i_end;");
   if (retracts(plan)) code.line("int i_token;");
@@ -330,7 +367,6 @@ void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& auto
   code.line("i_next:");
   code.indent();
   code.line("i_start= i_p;");
-  code.line("i_limit= i_fast_limit(i_p, i_read_end);");
   if (retracts(plan)) code.line("i_token= -1;");
   if (plan.keeps) code.line("i_final= false;");
   for (std::size_t i = 0; i < plan.fast.states.size(); ++i)

@@ -5,7 +5,8 @@
 # the scanner of the default shape and the one of sgen --fast read the same
 # random texts, made mostly of the characters of the specification itself
 # and some other bytes (fixed seeds), with and without the scanner test
-# -ts. Their token lists (tests/chain/support/token_list.c), messages, exit
+# -ts; the first text of each is long enough to cross the runtime's input
+# blocks, so that tokens meet the end of the buffer. Their token lists (tests/chain/support/token_list.c), messages, exit
 # statuses and listings must be the same.
 # usage: shapes.sh CASES_DIR...   (environment: SGEN, CC, ZEDRA_TEST_CFLAGS,
 #                                  ZEDRA_RUNTIME_DIR, ZEDRA_SOURCE_DIR)
@@ -18,11 +19,12 @@ specs=0
 runs=0
 failed=0
 
-# text SEED ALPHABET: a random text of up to 300 bytes
+# text SEED ALPHABET [LENGTH]: a random text of up to 300 bytes, or of
+# LENGTH bytes
 text() {
-  awk -v seed="$1" -v alpha="$2" 'BEGIN {
+  awk -v seed="$1" -v alpha="$2" -v length_wanted="${3:-0}" 'BEGIN {
     srand(seed)
-    n = int(rand() * 300)
+    n = length_wanted > 0 ? length_wanted : int(rand() * 300)
     for (k = 0; k < n; k++) {
       r = rand()
       if (r < 0.85) printf "%s", substr(alpha, 1 + int(rand() * length(alpha)), 1)
@@ -61,7 +63,9 @@ for cases in "$@"; do
     alphabet=$(tr -cd 'a-zA-Z0-9 :=<>(){}*."+;,\n' <"$spec" | head -c 400)
     i=0
     while [ $i -lt $texts ]; do
-      text "$i$specs" "$alphabet" >"$folder/in.txt"
+      length_wanted=0
+      [ $i -eq 0 ] && length_wanted=140000
+      text "$i$specs" "$alphabet" $length_wanted >"$folder/in.txt"
       for shape in default fast; do
         (
           cd "$folder/$shape" && cp ../in.txt .

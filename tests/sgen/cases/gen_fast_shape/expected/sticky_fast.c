@@ -146,16 +146,16 @@ static void i_scan_default(void)
    class alike. */
 
 static const unsigned char i_fast_class[256]= {
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 2, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 5, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 7, 7, 7, 7, 7, 7, 
-  7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
-  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0
+  0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 
+  1, 1, 1, 1, 1, 1, 3, 1, 1, 4, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 5, 1, 1, 1, 1, 1, 
+  1, 1, 1, 1, 1, 1, 6, 1, 1, 7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 
+  1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 8, 8, 8, 8, 8, 8, 8, 
+  8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 1, 1, 1, 1, 1, 1, 1, 
+  1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 
+  1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 
+  1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 
+  1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 
+  1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1
 };
 
 /* The parser calls i_next_token() to get a look ahead; the default
@@ -163,7 +163,7 @@ static const unsigned char i_fast_class[256]= {
 
 void i_next_token(void)
 {
-  const unsigned char *i_start, *i_p, *i_limit, *i_read_end;
+  const unsigned char *i_start, *i_p, *i_read_end;
   unsigned i_c;
   const unsigned char *i_end;
   int i_token;
@@ -176,99 +176,96 @@ void i_next_token(void)
   i_read_end= i_fast_end();
 i_next:
   i_start= i_p;
-  i_limit= i_fast_limit(i_p, i_read_end);
   i_token= -1;
   i_final= false;
-  if (i_p == i_limit)
-    goto i_slow;
   switch (i_fast_class[*i_p++]) {
-    case 1:
-      goto i_s1;
     case 2:
+      goto i_s1;
+    case 3:
       goto i_s2;
-    case 4:
-      goto i_s3;
     case 5:
+      goto i_s3;
+    case 6:
       goto i_s4;
-    case 7:
+    case 8:
       goto i_s5;
   }
   goto i_slow;
 i_s1:
   i_end= i_p;
   i_token= gap;
-  if (i_p == i_limit)
-    goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x6ull >> i_c) & 1)
+  if ((0xcull >> i_c) & 1)
     goto i_s1;
+  if (i_fast_overrun(i_start, i_p, i_read_end))
+    goto i_slow;
   goto i_accept_gap;
 i_s2:
   i_end= i_p;
   i_token= gap;
-  if (i_p == i_limit)
-    goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x6ull >> i_c) & 1)
+  if ((0xcull >> i_c) & 1)
     goto i_s1;
-  if ((0x80ull >> i_c) & 1)
+  if ((0x100ull >> i_c) & 1)
     goto i_s7;
+  if (i_fast_overrun(i_start, i_p, i_read_end))
+    goto i_slow;
   goto i_accept_gap;
 i_s3:
-  if (i_p == i_limit)
-    goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x10ull >> i_c) & 1)
+  if ((0x20ull >> i_c) & 1)
     goto i_s8;
+  if (i_fast_overrun(i_start, i_p, i_read_end))
+    goto i_slow;
   goto i_retract_0;
 i_s4:
-  if (i_p == i_limit)
-    goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x40ull >> i_c) & 1)
+  if ((0x80ull >> i_c) & 1)
     goto i_s9;
+  if (i_fast_overrun(i_start, i_p, i_read_end))
+    goto i_slow;
   goto i_retract_0;
 i_s5:
   i_end= i_p;
   i_token= name;
-  if (i_p == i_limit)
-    goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x80ull >> i_c) & 1)
+  if ((0x100ull >> i_c) & 1)
     goto i_s5;
-  if ((0x8ull >> i_c) & 1)
+  if ((0x10ull >> i_c) & 1)
     goto i_s10;
+  if (i_fast_overrun(i_start, i_p, i_read_end))
+    goto i_slow;
   goto i_accept_name;
 i_s7:
   i_end= i_p;
   i_token= word;
-  if (i_p == i_limit)
-    goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x80ull >> i_c) & 1)
+  if ((0x100ull >> i_c) & 1)
     goto i_s7;
+  if (i_fast_overrun(i_start, i_p, i_read_end))
+    goto i_slow;
   goto i_accept_word;
 i_s8:
-  if (i_p == i_limit)
-    goto i_slow;
   i_c= i_fast_class[*i_p++];
-  if ((0x10ull >> i_c) & 1)
+  if ((0x20ull >> i_c) & 1)
     goto i_s11;
+  if (i_fast_overrun(i_start, i_p, i_read_end))
+    goto i_slow;
   goto i_retract_0;
 i_s9:
-  if (i_p == i_limit)
+  if (i_fast_overrun(i_start, i_p + 1, i_read_end))
     goto i_slow;
   i_end= i_p++;
   i_final= true;
   goto i_accept_assign;
 i_s10:
-  if (i_p == i_limit)
+  if (i_fast_overrun(i_start, i_p + 1, i_read_end))
     goto i_slow;
   i_end= i_p++;
   i_final= true;
   goto i_accept_label;
 i_s11:
-  if (i_p == i_limit)
+  if (i_fast_overrun(i_start, i_p + 1, i_read_end))
     goto i_slow;
   i_end= i_p++;
   i_final= true;
