@@ -281,6 +281,14 @@ static inline int i_fast_lookup_lower(void)
   return i_keyword_found(found->entry);
 }
 
+/* Whether words are stored little-end first, as the keyword function of a
+   fast scanner compares them; else it takes i_fast_lookup_alphanumeric. */
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+#define i_fast_little_endian 1
+#else
+#define i_fast_little_endian 0
+#endif
+
 /* i_fast_lookup_lower out of line, for the rare names that the lookup
    below gives up: the scanner it is inlined into stays small. */
 static i_noinline int i_fast_lookup_rare(void)

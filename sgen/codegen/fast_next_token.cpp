@@ -14,6 +14,7 @@
 #include "code_writer.h"
 #include "codegen/accept_flags.h"
 #include "codegen/fast_automaton.h"
+#include "codegen/fast_keywords.h"
 #include "codegen/scanner_generator.h"
 #include "model/conversion_actions.h"
 #include "model/terminals.h"
@@ -274,8 +275,7 @@ std::string reserved_lookup(const FastAutomaton& fast, const Terminal& terminal,
   const ScannerAction& action = *terminal.reserved_action;
   if (action.module && action.module->name == "cgl" && *action.name == "convert_to_lower") {
     if (!lexeme_of || fast.may_hold_nul(lexeme_of)) return "i_lookup_lower(i_lexeme)";
-    return fast.holds_only_alphanumerics(lexeme_of) ? "i_fast_lookup_alphanumeric()"
-                                                    : "i_fast_lookup_lower()";
+    return fast.holds_only_alphanumerics(lexeme_of) ? "i_fast_keyword()" : "i_fast_lookup_lower()";
   }
   return "i_lookup(" + *action.name + "(i_lexeme))";
 }
@@ -382,17 +382,30 @@ void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& auto
   code.close_block("}");
 }
 
+// Whether a kept token is told from the keywords by i_fast_keyword.
+bool looks_up_keywords(const FastPlan& plan) {
+  for (const Terminal* terminal : plan.accepts)
+    if (!is_pure_skip(*terminal) && terminal->kind != TerminalKind::Verify &&
+        terminal->reserved_action &&
+        reserved_lookup(plan.fast, *terminal, terminal) == "i_fast_keyword()")
+      return true;
+  return false;
+}
+
 }  // namespace
 
-void write_fast_next_token(CodeWriter& code, const Dfa& automaton) {
+void write_fast_next_token(CodeWriter& code, const Dfa& automaton,
+                           const std::vector<KeywordPair>& keywords) {
   write_scanning_function(code, automaton,
                           "The scanner of the default shape: i_next_token below gives it every"
                           " token it does not scan itself",
                           "static void i_scan_default(void)");
   code.blank_lines(1);
   const FastAutomaton fast = analyse_fast_automaton(automaton);
+  const FastPlan plan = plan_fast_scanner(fast);
   write_class_table(code, fast);
-  write_fast_function(code, plan_fast_scanner(fast), automaton);
+  if (looks_up_keywords(plan)) write_fast_keyword_function(code, keywords);
+  write_fast_function(code, plan, automaton);
 }
 
 }  // namespace zedra

@@ -63,8 +63,11 @@ std::vector<const Terminal*> epilogue_candidates(const Dfa& automaton);
 // The scanning functions of the fast shape: the default one as
 // i_scan_default, and i_next_token, which walks the automaton with a
 // pointer into the input buffer and gives a token to i_scan_default
-// whenever anything unusual happens.
-void write_fast_next_token(CodeWriter& code, const Dfa& automaton);
+// whenever anything unusual happens; names are told from the keywords
+// (sorted as in i_keywords) by code written for them.
+struct KeywordPair;
+void write_fast_next_token(CodeWriter& code, const Dfa& automaton,
+                           const std::vector<KeywordPair>& keywords);
 // The condition of a transition on `chars`: runs of consecutive codes
 // 0 to 128, "(i_ch >= 'a' && i_ch <= 'z')", "i_ch == 'x' || i_ch == 'y'",
 // "i_ch == 'x'", joined by " || ".

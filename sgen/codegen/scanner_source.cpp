@@ -6,31 +6,13 @@
 
 #include "code_writer.h"
 #include "diagnostics.h"
+#include "codegen/keyword_table.h"
 #include "codegen/scanner_generator.h"
 #include "front/scanner_declarations.h"
 
 namespace zedra {
 
 namespace {
-
-struct KeywordPair {
-  const std::string* terminal;
-  const std::string* text;
-};
-
-std::vector<KeywordPair> sorted_keywords(const TerminalList& terminals) {
-  std::vector<KeywordPair> pairs;
-  for (const Terminal& terminal : terminals)
-    for (const Representation& representation : terminal.representations)
-      if (!representation.is_symbol) pairs.push_back({terminal.name, &representation.text});
-  // Byte-wise, the order of strcmp; of equal texts the runtime takes the last.
-  std::stable_sort(pairs.begin(), pairs.end(), [](const KeywordPair& a, const KeywordPair& b) {
-    return std::lexicographical_compare(
-        a.text->begin(), a.text->end(), b.text->begin(), b.text->end(),
-        [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
-  });
-  return pairs;
-}
 
 bool some_terminal_verifies(const TerminalList& terminals) {
   return std::any_of(terminals.begin(), terminals.end(), [](const Terminal& terminal) {
@@ -174,7 +156,8 @@ void write_scanner_source(CodeWriter& code, Diagnostics& diagnostics,
   write_default_actions(code, sources.types);
   write_attribute_procedures(code, sources.declarations, sources.fast);
   if (sources.fast)
-    write_fast_next_token(code, sources.automaton);
+    write_fast_next_token(code, sources.automaton,
+                          sorted_keywords(sources.declarations.terminals.list()));
   else
     write_next_token(code, sources.automaton);
 }
