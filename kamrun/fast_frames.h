@@ -37,8 +37,22 @@ inline void Machine::refresh_window(int level) {
 inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
   if (mem_.size() + header_words + static_cast<std::size_t>(length) > fast_room_) return false;
   const auto level = static_cast<std::size_t>(sn);
-  const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(
-      sn, length, display_[level - 1], display_[static_cast<std::size_t>(csn_)]));
+  const std::int32_t stat = display_[level - 1];
+  const std::int32_t dyn = display_[static_cast<std::size_t>(csn_)];
+  if (sn == csn_ && size_bound_levels_ == 0 && length > 0 && stat != dyn &&
+      caller_kept(sn, dyn)) {
+    // A call at the same level that its dlseg undoes plainly: only the
+    // display entry and the window of this level change.
+    const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(sn, length, stat, dyn));
+    display_[level] = static_cast<std::int32_t>(base);
+    window_base_[level] = base;
+    window_limit_[level] = static_cast<std::uint32_t>(length);
+    ++kept_frames_;
+    return true;
+  }
+  kept_frames_ = 0;
+  const auto base =
+      static_cast<std::uint32_t>(mem_.append_segment_within(sn, length, stat, dyn));
   if (sn != csn_) others_end_ = std::max(others_end_, window_end(csn_));
   csn_ = sn;
   display_[level] = static_cast<std::int32_t>(base);
@@ -57,9 +71,36 @@ inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
   return true;
 }
 
+// Whether the dlseg of a segment of level sn created now, with dynamic
+// link dyn, goes back to the caller's segment at dyn as its window shows
+// it now, whatever the fast loop does in between: the caller's segment is
+// of level sn, wholly within its window (which no growth changes), and
+// its first two header words are protected from stores; the fast loop
+// changes no header word, and step() marks the layout changed when it does.
+inline bool Machine::caller_kept(std::int32_t sn, std::int32_t dyn) const {
+  const auto level = static_cast<std::size_t>(sn);
+  if (window_limit_[level] == 0) return false;  // else dyn is a segment's base within the space
+  const auto at = static_cast<std::size_t>(dyn) - 4;
+  return mem_.is_header(at) && mem_.is_header(at + 1) && mem_[at] == sn;
+}
+
 // dlseg when none of its checks fails; false leaves everything as it was.
 inline bool Machine::fast_dlseg() {
   const int csn = csn_;
+  if (kept_frames_ != 0) {
+    // Created by the fast crseg at the same level, with nothing between
+    // that changed the layout: back to the caller's segment and window.
+    --kept_frames_;
+    std::int32_t* word = mem_.words();
+    const auto at = static_cast<std::size_t>(csn);
+    const auto address = static_cast<std::uint32_t>(display_[at]);
+    const std::int32_t dyn = word[address - 1];
+    display_[at] = dyn;
+    window_base_[at] = static_cast<std::uint32_t>(dyn);
+    window_limit_[at] = static_cast<std::uint32_t>(word[dyn - 3]);
+    mem_.shrink(address - header_words);
+    return true;
+  }
   if (csn < 1) return false;
   const auto size = static_cast<std::int64_t>(mem_.size());
   const std::int64_t address = display_[static_cast<std::size_t>(csn)];

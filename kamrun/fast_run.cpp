@@ -118,11 +118,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 
 // Dispatch: the handler of the next fast instruction, which checks the
 // stack depth itself.
-#define KAM_NEXT      \
-  do {                \
-    f = pc;           \
-    v = f->v;         \
-    goto* f->handler; \
+#define KAM_NEXT       \
+  do {                 \
+    goto* pc->handler; \
   } while (false)
 // The stack check of fast instruction op, with the constants of its shape
 // (none for an instruction without stack words), else with its own.
@@ -130,7 +128,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   do {                                                                              \
     constexpr StackShape shape = stack_shape(op);                                   \
     if constexpr (shape.varies) {                                                   \
-      if (static_cast<unsigned>(sp - f->need) > f->span) goto slow;                 \
+      if (static_cast<unsigned>(sp - pc->need) > pc->span) goto slow;                 \
     } else if constexpr (shape.need + shape.peak != 0) {                            \
       if (static_cast<unsigned>(sp - shape.need) > stack_size - shape.peak - shape.need) \
         goto slow;                                                                  \
@@ -148,20 +146,20 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_V_##op: {                                                                  \
     KAM_STACK(F_V_##op); \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a)) goto slow;                                                \
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;                                                \
     st[sp - 1] = plain_binary(op, st[sp - 1], mem[a]);                              \
     pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_C_##op:                                                                    \
     KAM_STACK(F_C_##op); \
-    st[sp - 1] = plain_binary(op, st[sp - 1], v[0]);                                \
+    st[sp - 1] = plain_binary(op, st[sp - 1], pc->v[0]);                                \
     pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   L_F_VV_##op: {                                                                 \
     KAM_STACK(F_VV_##op); \
     std::uint32_t a, b;                                                             \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                        \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                        \
     st[sp++] = plain_binary(op, mem[a], mem[b]);                                    \
     pc += 3;                                                                        \
     KAM_NEXT;                                                                       \
@@ -169,15 +167,15 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_VC_##op: {                                                                 \
     KAM_STACK(F_VC_##op); \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a)) goto slow;                                                \
-    st[sp++] = plain_binary(op, mem[a], v[2]);                                      \
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;                                                \
+    st[sp++] = plain_binary(op, mem[a], pc->v[2]);                                      \
     pc += 3;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_##op##_ST: {                                                               \
     KAM_STACK(F_##op##_ST); \
     std::uint32_t r;                                                                \
-    if (!store(v[0], v[1], r)) goto slow;                                               \
+    if (!store(pc->v[0], pc->v[1], r)) goto slow;                                               \
     mem[r] = plain_binary(op, st[sp - 2], st[sp - 1]);                              \
     sp -= 2;                                                                        \
     pc += 2;                                                                        \
@@ -186,7 +184,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_VV_##op##_ST: {                                                            \
     KAM_STACK(F_VV_##op##_ST); \
     std::uint32_t a, b, r;                                                          \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r)) goto slow; \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || !store(pc->v[4], pc->v[5], r)) goto slow; \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
     pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
@@ -194,8 +192,8 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_VC_##op##_ST: {                                                            \
     KAM_STACK(F_VC_##op##_ST); \
     std::uint32_t a, r;                                                             \
-    if (!load(v[0], v[1], a) || !store(v[3], v[4], r)) goto slow;                       \
-    mem[r] = plain_binary(op, mem[a], v[2]);                                        \
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r)) goto slow;                       \
+    mem[r] = plain_binary(op, mem[a], pc->v[2]);                                        \
     pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
   }
@@ -205,42 +203,42 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_##op##_JF); \
     if (--remaining < 0) goto slow;                                                     \
     sp -= 2;                                                                        \
-    pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + f->target;             \
+    pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + pc->target;             \
     KAM_NEXT;                                                                       \
   L_F_VV_##op##_JF: {                                                            \
     KAM_STACK(F_VV_##op##_JF); \
     std::uint32_t a, b;                                                             \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow;     \
-    pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + f->target;                 \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow;     \
+    pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + pc->target;                 \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_JF: {                                                            \
     KAM_STACK(F_VC_##op##_JF); \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                             \
-    pc = plain_binary(op, mem[a], v[2]) != 0 ? pc + 4 : code + f->target;                   \
+    if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                             \
+    pc = plain_binary(op, mem[a], pc->v[2]) != 0 ? pc + 4 : code + pc->target;                   \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_JF_STEP: {                                                          \
     KAM_STACK(F_VV_##op##_JF_STEP); \
     std::uint32_t a, b;                                                             \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
     if (plain_binary(op, mem[a], mem[b]) != 0) {                                    \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    pc = code + f->target;                                                          \
+    pc = code + pc->target;                                                          \
     goto step;                                                                      \
   }                                                                                 \
   L_F_VC_##op##_JF_STEP: {                                                          \
     KAM_STACK(F_VC_##op##_JF_STEP); \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                         \
-    if (plain_binary(op, mem[a], v[2]) != 0) {                                      \
+    if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                         \
+    if (plain_binary(op, mem[a], pc->v[2]) != 0) {                                      \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    pc = code + f->target;                                                          \
+    pc = code + pc->target;                                                          \
     goto step;                                                                      \
   }
 
@@ -251,9 +249,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VV_##op##_X_LD_NOT_AND);                                            \
     int n;                                                                          \
     std::uint32_t a, b, e;                                                          \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(v[4], v[5], &i, 1, n, e)) goto slow;                               \
+    if (!element(pc->v[4], pc->v[5], &i, 1, n, e)) goto slow;                               \
     st[sp - 1] = plain_binary(AND, st[sp - 1], mem[e] == 0);                        \
     pc += 7;                                                                        \
     KAM_NEXT;                                                                       \
@@ -262,56 +260,56 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VV_##op##_X_LD_NOT_AND_JF);                                         \
     int n;                                                                          \
     std::uint32_t a, b, e;                                                          \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(v[4], v[5], &i, 1, n, e) || --remaining < 0) goto slow;            \
+    if (!element(pc->v[4], pc->v[5], &i, 1, n, e) || --remaining < 0) goto slow;            \
     --sp;                                                                           \
-    pc = plain_binary(AND, st[sp], mem[e] == 0) != 0 ? pc + 8 : code + f->target;   \
+    pc = plain_binary(AND, st[sp], mem[e] == 0) != 0 ? pc + 8 : code + pc->target;   \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_C_VV_##op##_X_ST: {                                                           \
     KAM_STACK(F_C_VV_##op##_X_ST);                                                  \
     int n;                                                                          \
     std::uint32_t a, b, r;                                                          \
-    if (!load(v[1], v[2], a) || !load(v[3], v[4], b)) goto slow;                    \
+    if (!load(pc->v[1], pc->v[2], a) || !load(pc->v[3], pc->v[4], b)) goto slow;                    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(v[5], v[6], &i, 1, n, r) || headers[r] != 0) goto slow;            \
-    mem[r] = v[0];                                                                  \
+    if (!element(pc->v[5], pc->v[6], &i, 1, n, r) || headers[r] != 0) goto slow;            \
+    mem[r] = pc->v[0];                                                                  \
     pc += 6;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_ST_VC_JF: {                                                         \
     KAM_STACK(F_VV_##op##_ST_VC_JF);                                                \
     std::uint32_t a, b, r, t;                                                       \
-    if (f->count != 0) { /* one variable stepped and tested */                      \
-      if (!store(v[0], v[1], r) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
+    if (pc->count != 0) { /* one variable stepped and tested */                      \
+      if (!store(pc->v[0], pc->v[1], r) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
       const std::int32_t value = plain_binary(op, mem[r], mem[b]);                  \
       mem[r] = value;                                                               \
-      pc = holds(f->compare, value, v[8]) ? pc + 8 : code + f->target;              \
+      pc = holds(pc->compare, value, pc->v[8]) ? pc + 8 : code + pc->target;              \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r) ||    \
-        !load(v[6], v[7], t) || --remaining < 0)                                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || !store(pc->v[4], pc->v[5], r) ||    \
+        !load(pc->v[6], pc->v[7], t) || --remaining < 0)                                    \
       goto slow;                                                                    \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
-    pc = holds(f->compare, mem[t], v[8]) ? pc + 8 : code + f->target;               \
+    pc = holds(pc->compare, mem[t], pc->v[8]) ? pc + 8 : code + pc->target;               \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_ST_VC_JF: {                                                         \
     KAM_STACK(F_VC_##op##_ST_VC_JF);                                                \
     std::uint32_t a, r, t;                                                          \
-    if (f->count != 0) { /* one variable stepped and tested */                      \
-      if (!store(v[0], v[1], r) || --remaining < 0) goto slow;                      \
-      const std::int32_t value = plain_binary(op, mem[r], v[2]);                    \
+    if (pc->count != 0) { /* one variable stepped and tested */                      \
+      if (!store(pc->v[0], pc->v[1], r) || --remaining < 0) goto slow;                      \
+      const std::int32_t value = plain_binary(op, mem[r], pc->v[2]);                    \
       mem[r] = value;                                                               \
-      pc = holds(f->compare, value, v[7]) ? pc + 8 : code + f->target;              \
+      pc = holds(pc->compare, value, pc->v[7]) ? pc + 8 : code + pc->target;              \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    if (!load(v[0], v[1], a) || !store(v[3], v[4], r) || !load(v[5], v[6], t) ||    \
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r) || !load(pc->v[5], pc->v[6], t) ||    \
         --remaining < 0)                                                            \
       goto slow;                                                                    \
-    mem[r] = plain_binary(op, mem[a], v[2]);                                        \
-    pc = holds(f->compare, mem[t], v[7]) ? pc + 8 : code + f->target;               \
+    mem[r] = plain_binary(op, mem[a], pc->v[2]);                                        \
+    pc = holds(pc->compare, mem[t], pc->v[7]) ? pc + 8 : code + pc->target;               \
     KAM_NEXT;                                                                       \
   }
 
@@ -321,8 +319,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 #undef KAM_HANDLER_ADDRESS
   static_assert(std::size(handlers) == F_COUNT);
   for (FastInstruction& in : fast_) in.handler = handlers[in.op];
-  const FastInstruction* f;
-  const std::int32_t* v;
+  int frame_stores = 0;  // of the call that goes on to frame
   KAM_NEXT;
 
 KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
@@ -335,13 +332,13 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_NEXT;
   L_F_LDCON:
     KAM_STACK(F_LDCON);
-    st[sp++] = v[0];
+    st[sp++] = pc->v[0];
     ++pc;
     KAM_NEXT;
   L_F_LDVAR: {
     KAM_STACK(F_LDVAR);
     std::uint32_t a;
-    if (!load(v[0], v[1], a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;
     st[sp++] = mem[a];
     ++pc;
     KAM_NEXT;
@@ -349,7 +346,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_STVAR: {
     KAM_STACK(F_STVAR);
     std::uint32_t r;
-    if (!store(v[0], v[1], r)) goto slow;
+    if (!store(pc->v[0], pc->v[1], r)) goto slow;
     mem[r] = st[--sp];
     ++pc;
     KAM_NEXT;
@@ -362,17 +359,17 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_JUMP:
     KAM_STACK(F_JUMP);
     if (--remaining < 0) goto slow;
-    pc = code + f->target;
+    pc = code + pc->target;
     KAM_NEXT;
   L_F_JIFF:
     KAM_STACK(F_JIFF);
     if (--remaining < 0) goto slow;
-    pc = st[--sp] == 0 ? code + f->target : pc + 1;
+    pc = st[--sp] == 0 ? code + pc->target : pc + 1;
     KAM_NEXT;
   L_F_JIFT:
     KAM_STACK(F_JIFT);
     if (--remaining < 0) goto slow;
-    pc = st[--sp] != 0 ? code + f->target : pc + 1;
+    pc = st[--sp] != 0 ? code + pc->target : pc + 1;
     KAM_NEXT;
   L_F_NOT:
     KAM_STACK(F_NOT);
@@ -394,30 +391,33 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_CALL);
     if (rsp >= stack_size || --remaining < 0) goto slow;
     returns[rsp++] = index(pc) + 1;
-    pc = code + f->target;
+    pc = code + pc->target;
     KAM_NEXT;
   L_F_CALL_FRAME:
     KAM_STACK(F_CALL_FRAME);
     if (rsp >= stack_size || --remaining < 0) goto slow;
     returns[rsp++] = index(pc) + 1;
-    pc = code + f->target;
+    frame_stores = pc->count;
+    pc = code + pc->target;
     goto frame;
   L_F_VC_ADD_CALL: {
     KAM_STACK(F_VC_ADD_CALL);
     std::uint32_t a;
-    if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
-    st[sp++] = plain_binary(ADD, mem[a], v[2]);
+    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
+    st[sp++] = plain_binary(ADD, mem[a], pc->v[2]);
     returns[rsp++] = index(pc) + 4;
-    pc = code + f->target;
+    frame_stores = pc->count;
+    pc = code + pc->target;
     goto frame;
   }
   L_F_VC_SUB_CALL: {
     KAM_STACK(F_VC_SUB_CALL);
     std::uint32_t a;
-    if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
-    st[sp++] = plain_binary(SUB, mem[a], v[2]);
+    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
+    st[sp++] = plain_binary(SUB, mem[a], pc->v[2]);
     returns[rsp++] = index(pc) + 4;
-    pc = code + f->target;
+    frame_stores = pc->count;
+    pc = code + pc->target;
     goto frame;
   }
   // The step of a for loop at pc (ldvar; ldcon; add; stvar), which a
@@ -430,19 +430,19 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     pc += 4;
     KAM_NEXT;
   }
-  // The crseg at pc (a call's target) and the stvar of f->count (at most
-  // two) parameters after it, with the operands of the fast instruction
-  // there.
+  // The crseg at pc (a call's target) and the stvar of frame_stores (at
+  // most two) parameters after it, with the operands of the fast
+  // instruction there.
   frame: {
     const std::int32_t* entry = pc->v;
     if (!fast_crseg(entry[0], entry[1])) goto slow;
     ++pc;
-    if (f->count == 0) KAM_NEXT;
+    if (frame_stores == 0) KAM_NEXT;
     std::uint32_t r;
     if (!store(entry[2], entry[3], r)) goto slow;
     mem[r] = st[--sp];
     ++pc;
-    if (f->count == 1) KAM_NEXT;
+    if (frame_stores == 1) KAM_NEXT;
     if (!store(entry[4], entry[5], r)) goto slow;
     mem[r] = st[--sp];
     ++pc;
@@ -459,24 +459,14 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   }
   L_F_CRSEG:
     KAM_STACK(F_CRSEG);
-    if (!fast_crseg(v[0], v[1])) goto slow;
+    if (!fast_crseg(pc->v[0], pc->v[1])) goto slow;
     ++pc;
     KAM_NEXT;
   L_F_CRSEG_ST:
-  L_F_CRSEG_ST_ST: {
+  L_F_CRSEG_ST_ST:
     KAM_STACK(F_CALL_FRAME);  // as its own, for both
-    if (!fast_crseg(v[0], v[1])) goto slow;
-    ++pc;
-    std::uint32_t r;
-    if (!store(v[2], v[3], r)) goto slow;
-    mem[r] = st[--sp];
-    ++pc;
-    if (f->op == F_CRSEG_ST) KAM_NEXT;
-    if (!store(v[4], v[5], r)) goto slow;
-    mem[r] = st[--sp];
-    ++pc;
-    KAM_NEXT;
-  }
+    frame_stores = pc->op == F_CRSEG_ST ? 1 : 2;
+    goto frame;
   L_F_DLSEG:
     KAM_STACK(F_DLSEG);
     if (!fast_dlseg()) goto slow;
@@ -494,37 +484,33 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_ST_JUMP: {
     KAM_STACK(F_V_ST_JUMP);
     std::uint32_t a, r;
-    if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
     mem[r] = mem[a];
-    pc = code + f->target;
+    pc = code + pc->target;
     KAM_NEXT;
   }
   L_F_V_ST_RETURN: {
     KAM_STACK(F_V_ST_RETURN);
     std::uint32_t a, r;
-    if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
     mem[r] = mem[a];
-    pc = code + f->target;
-    f = pc;
-    v = f->v;
+    pc = code + pc->target;
     goto L_F_V_DLSEG_RETURN;
   }
   L_F_ADD_ST_RETURN: {
     KAM_STACK(F_ADD_ST_RETURN);
     std::uint32_t r;
-    if (!store(v[0], v[1], r)) goto slow;
+    if (!store(pc->v[0], pc->v[1], r)) goto slow;
     mem[r] = plain_binary(ADD, st[sp - 2], st[sp - 1]);
     sp -= 2;
     pc += 2;
-    f = pc;
-    v = f->v;
     goto L_F_V_DLSEG_RETURN;
   }
   L_F_V_C_X_LD_NOT: {
     KAM_STACK(F_V_C_X_LD_NOT);
     int n;
     std::uint32_t i, a;
-    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a)) goto slow;
     st[sp++] = mem[a] == 0;
     pc += 4;
     KAM_NEXT;
@@ -534,7 +520,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     int n;
     std::uint32_t a;
     // The indexes lie above the left operand of and.
-    if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, a)) goto slow;
+    if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp - 1, n, a)) goto slow;
     sp -= n;
     st[sp - 1] = plain_binary(AND, st[sp - 1], mem[a] == 0);
     pc += 4;
@@ -545,15 +531,15 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_V_C_X_LD_JT);
     int n;
     std::uint32_t i, a;
-    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a) || --remaining < 0)
+    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a) || --remaining < 0)
       goto slow;
-    pc = (mem[a] != 0) == (f->op == F_V_C_X_LD_JT) ? code + f->target : pc + 4;
+    pc = (mem[a] != 0) == (pc->op == F_V_C_X_LD_JT) ? code + pc->target : pc + 4;
     KAM_NEXT;
   }
   L_F_V_DLSEG_RETURN: {
     KAM_STACK(F_V_DLSEG_RETURN);
     std::uint32_t a;
-    if (!load(v[0], v[1], a) || rsp == 0) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || rsp == 0) goto slow;
     const std::int32_t value = mem[a];
     const std::int32_t back = returns[rsp - 1];
     if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
@@ -565,7 +551,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_V: {
     KAM_STACK(F_V_V);
     std::uint32_t a, b;
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;
     st[sp] = mem[a];
     st[sp + 1] = mem[b];
     sp += 2;
@@ -575,9 +561,9 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_C: {
     KAM_STACK(F_V_C);
     std::uint32_t a;
-    if (!load(v[0], v[1], a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;
     st[sp] = mem[a];
-    st[sp + 1] = v[2];
+    st[sp + 1] = pc->v[2];
     sp += 2;
     pc += 2;
     KAM_NEXT;
@@ -585,7 +571,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_ST: {
     KAM_STACK(F_V_ST);
     std::uint32_t a, r;
-    if (!load(v[0], v[1], a) || !store(v[2], v[3], r)) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r)) goto slow;
     mem[r] = mem[a];
     pc += 2;
     KAM_NEXT;
@@ -593,24 +579,24 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_C_ST: {
     KAM_STACK(F_C_ST);
     std::uint32_t r;
-    if (!store(v[1], v[2], r)) goto slow;
-    mem[r] = v[0];
+    if (!store(pc->v[1], pc->v[2], r)) goto slow;
+    mem[r] = pc->v[0];
     pc += 2;
     KAM_NEXT;
   }
   L_F_ST_JUMP: {
     KAM_STACK(F_ST_JUMP);
     std::uint32_t r;
-    if (!store(v[0], v[1], r) || --remaining < 0) goto slow;
+    if (!store(pc->v[0], pc->v[1], r) || --remaining < 0) goto slow;
     mem[r] = st[--sp];
-    pc = code + f->target;
+    pc = code + pc->target;
     KAM_NEXT;
   }
   L_F_LDX: {
     KAM_STACK(F_LDX);
     int n;
     std::uint32_t a;
-    if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
+    if (st[sp - 1] != -1 || !element(pc->v[0], pc->v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
     sp -= n + 1;
     st[sp++] = mem[a];
     ++pc;
@@ -620,7 +606,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_STX);
     int n;
     std::uint32_t r;
-    if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 2, n, r) ||
+    if (st[sp - 1] != -1 || !element(pc->v[0], pc->v[1], st.data() + sp - 2, sp - 2, n, r) ||
         headers[r] != 0)
       goto slow;
     sp -= n + 2;
@@ -632,7 +618,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_C_X_LD);
     int n;
     std::uint32_t a;
-    if (!element(v[0], v[1], st.data() + sp - 1, sp, n, a)) goto slow;
+    if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp, n, a)) goto slow;
     sp -= n;
     st[sp++] = mem[a];
     pc += 2;
@@ -642,7 +628,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_C_X_ST);
     int n;
     std::uint32_t r;
-    if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
+    if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
     sp -= n + 1;
     mem[r] = st[sp];
     pc += 2;
@@ -652,7 +638,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_V_C_X_LD);
     int n;
     std::uint32_t i, a;
-    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a)) goto slow;
     st[sp++] = mem[a];
     pc += 3;
     KAM_NEXT;
@@ -661,7 +647,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_V_C_X_ST);
     int n;
     std::uint32_t i, r;
-    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, r) || headers[r] != 0)
+    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, r) || headers[r] != 0)
       goto slow;
     mem[r] = st[--sp];
     pc += 3;
@@ -671,9 +657,9 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_C_V_C_X_ST);
     int n;
     std::uint32_t i, r;
-    if (!load(v[1], v[2], i) || !element(v[3], v[4], mem + i, 1, n, r) || headers[r] != 0)
+    if (!load(pc->v[1], pc->v[2], i) || !element(pc->v[3], pc->v[4], mem + i, 1, n, r) || headers[r] != 0)
       goto slow;
-    mem[r] = v[0];
+    mem[r] = pc->v[0];
     pc += 4;
     KAM_NEXT;
   }

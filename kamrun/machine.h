@@ -122,6 +122,7 @@ class Machine {
   void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
   bool fast_crseg(std::int32_t sn, std::int32_t length);
+  bool caller_kept(std::int32_t sn, std::int32_t dyn) const;
   // Inlined into each of its few callers in the fast loop, where it is hot.
   [[gnu::always_inline]] inline bool fast_dlseg();
 
@@ -166,6 +167,10 @@ class Machine {
   // a dlseg back to a caller of the same level below it changes no other.
   std::uint64_t others_end_ = 0;
   std::size_t fast_room_ = 0;  // the size the fast crseg may grow to
+  // The segments on top that the fast crseg created at the same level as
+  // its caller and that the fast dlseg can undo without its checks (see
+  // caller_kept); none once the layout changes otherwise.
+  int kept_frames_ = 0;
   bool layout_dirty_ = true;
   std::vector<FastInstruction> fast_;
 };

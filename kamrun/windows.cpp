@@ -13,6 +13,7 @@ void Machine::refresh_windows() {
   }
   fast_room_ = std::min(memory_limit_, mem_.capacity());
   layout_dirty_ = false;
+  kept_frames_ = 0;
 }
 
 }  // namespace kam
