@@ -202,6 +202,7 @@ StackEffect stack_effect(int op) {
 
 bool valid_level(std::int32_t sn) { return sn >= 1 && sn <= max_level; }
 
+
 // Largest descriptor displacement of the fast loop: its words lie within
 // a window, and the arithmetic on them cannot overflow.
 constexpr std::int32_t max_descriptor = 1 << 30;
@@ -281,6 +282,16 @@ void Machine::decode(int trap_index) {
     return shape.varies ||
            (in.need == shape.need && in.span == stack_size - shape.peak - shape.need);
   };
+  // Whether the stores of a crseg and its stvar instructions (operands sn,
+  // length, then sn and dpl of each store) all go into the new segment.
+  const auto fresh_stores = [](const FastInstruction& in) {
+    const int stores = in.op == F_CRSEG_ST ? 1 : 2;
+    for (int k = 1; k <= stores; ++k) {
+      const std::int32_t sn = in.v[2 * k], dpl = in.v[2 * k + 1];
+      if (sn != in.v[0] || dpl < 0 || dpl >= in.v[1]) return false;
+    }
+    return true;
+  };
   for (int i = 0; i < end; ++i) {
     FastInstruction& out = fast_[static_cast<std::size_t>(i)];
     for (const Sequence& sequence : sequences) {
@@ -306,6 +317,8 @@ void Machine::decode(int trap_index) {
           break;
       }
       if (!shaped(candidate)) continue;
+      if (candidate.op == F_CRSEG_ST || candidate.op == F_CRSEG_ST_ST)
+        candidate.fresh_stores = fresh_stores(candidate);
       out = candidate;
       break;
     }

@@ -38,36 +38,18 @@ inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
   if (mem_.size() + header_words + static_cast<std::size_t>(length) > fast_room_) return false;
   const auto level = static_cast<std::size_t>(sn);
   const std::int32_t stat = display_[level - 1];
-  const std::int32_t dyn = display_[static_cast<std::size_t>(csn_)];
-  if (sn == csn_ && size_bound_levels_ == 0 && length > 0 && stat != dyn &&
-      caller_kept(sn, dyn)) {
-    // A call at the same level that its dlseg undoes plainly: only the
-    // display entry and the window of this level change.
-    const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(sn, length, stat, dyn));
-    display_[level] = static_cast<std::int32_t>(base);
-    window_base_[level] = base;
-    window_limit_[level] = static_cast<std::uint32_t>(length);
-    ++kept_frames_;
-    return true;
-  }
-  kept_frames_ = 0;
-  const auto base =
-      static_cast<std::uint32_t>(mem_.append_segment_within(sn, length, stat, dyn));
-  if (sn != csn_) others_end_ = std::max(others_end_, window_end(csn_));
-  csn_ = sn;
+  const std::int32_t dyn = display_[level];
+  // Below a segment that the same case created, caller_kept holds.
+  if (sn != csn_ || stat == dyn || length <= 0 ||
+      (kept_frames_ == 0 && (size_bound_levels_ != 0 || !caller_kept(sn, dyn)))) [[unlikely]]
+    return fast_crseg_other(sn, length);
+  // A call at the same level that its dlseg undoes plainly: only the
+  // display entry and the window of this level change.
+  const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(sn, length, stat, dyn));
   display_[level] = static_cast<std::int32_t>(base);
-  if (sn > top_level_) top_level_ = sn;
-  // The new segment ends the address space: its window is all of it
-  // (none for length 0, where the base is the size). Growing changes only
-  // the windows cut short by the end of the address space.
   window_base_[level] = base;
   window_limit_[level] = static_cast<std::uint32_t>(length);
-  if (size_bound_levels_ != 0 || length == 0) [[unlikely]] {
-    const std::uint32_t bit = 1u << sn;
-    std::uint32_t others = size_bound_levels_ & ~bit;
-    size_bound_levels_ = length == 0 ? others | bit : others;
-    for (; others != 0; others &= others - 1) refresh_window(std::countr_zero(others));
-  }
+  ++kept_frames_;
   return true;
 }
 

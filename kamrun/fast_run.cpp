@@ -436,8 +436,18 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   frame: {
     const std::int32_t* entry = pc->v;
     if (!fast_crseg(entry[0], entry[1])) goto slow;
+    const bool fresh = pc->fresh_stores;
     ++pc;
     if (frame_stores == 0) KAM_NEXT;
+    if (fresh) {  // into the new segment, at its window's base
+      const std::uint32_t at = base[entry[0]];
+      mem[at + static_cast<std::uint32_t>(entry[3])] = st[--sp];
+      ++pc;
+      if (frame_stores == 1) KAM_NEXT;
+      mem[at + static_cast<std::uint32_t>(entry[5])] = st[--sp];
+      ++pc;
+      KAM_NEXT;
+    }
     std::uint32_t r;
     if (!store(entry[2], entry[3], r)) goto slow;
     mem[r] = st[--sp];

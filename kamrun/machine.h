@@ -72,6 +72,9 @@ class Machine {
     std::uint8_t count = 0;    // of the parameters a fused call stores; 1 for a loop step
                                // and test of one variable
     std::uint8_t compare = 0;  // the comparison of a loop step and its test, as outcomes
+    // A crseg whose parameter stores all go into the new segment, within
+    // its length: where they cannot fail once the crseg has succeeded.
+    bool fresh_stores = false;
     std::int32_t target = 0;
     std::int32_t v[operands] = {};
     const void* handler = nullptr;  // op's code in the fast loop, set when it starts
@@ -121,7 +124,8 @@ class Machine {
   void decode(int trap_index);
   void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
-  bool fast_crseg(std::int32_t sn, std::int32_t length);
+  [[gnu::always_inline]] inline bool fast_crseg(std::int32_t sn, std::int32_t length);
+  [[gnu::noinline]] bool fast_crseg_other(std::int32_t sn, std::int32_t length);
   bool caller_kept(std::int32_t sn, std::int32_t dyn) const;
   // Inlined into each of its few callers in the fast loop, where it is hot.
   [[gnu::always_inline]] inline bool fast_dlseg();
