@@ -337,6 +337,10 @@ void Machine::decode(int trap_index) {
     trap.span = stack_size;
   }
   decode_calls(trap_index);
+  for (int i = 0; i < end; ++i) {
+    FastInstruction& in = fast_[static_cast<std::size_t>(i)];
+    in.back = in.op == F_VC_ADD_CALL || in.op == F_VC_SUB_CALL ? i + 4 : i + 1;
+  }
 }
 
 // A call whose procedure begins with crseg and stvar of parameters does

@@ -390,13 +390,13 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_CALL:
     KAM_STACK(F_CALL);
     if (rsp >= stack_size || --remaining < 0) goto slow;
-    returns[rsp++] = index(pc) + 1;
+    returns[rsp++] = pc->back;
     pc = code + pc->target;
     KAM_NEXT;
   L_F_CALL_FRAME:
     KAM_STACK(F_CALL_FRAME);
     if (rsp >= stack_size || --remaining < 0) goto slow;
-    returns[rsp++] = index(pc) + 1;
+    returns[rsp++] = pc->back;
     frame_stores = pc->count;
     pc = code + pc->target;
     goto frame;
@@ -405,7 +405,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     std::uint32_t a;
     if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
     st[sp++] = plain_binary(ADD, mem[a], pc->v[2]);
-    returns[rsp++] = index(pc) + 4;
+    returns[rsp++] = pc->back;
     frame_stores = pc->count;
     pc = code + pc->target;
     goto frame;
@@ -415,7 +415,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     std::uint32_t a;
     if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
     st[sp++] = plain_binary(SUB, mem[a], pc->v[2]);
-    returns[rsp++] = index(pc) + 4;
+    returns[rsp++] = pc->back;
     frame_stores = pc->count;
     pc = code + pc->target;
     goto frame;

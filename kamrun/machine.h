@@ -77,6 +77,7 @@ class Machine {
     bool fresh_stores = false;
     std::int32_t target = 0;
     std::int32_t v[operands] = {};
+    std::int32_t back = 0;  // the return address a call pushes
     const void* handler = nullptr;  // op's code in the fast loop, set when it starts
   };
   enum class FastEnd { Stopped, Trap, OutOfBudget };
