@@ -128,8 +128,10 @@ class Machine {
   [[gnu::always_inline]] inline bool fast_crseg(std::int32_t sn, std::int32_t length);
   [[gnu::noinline]] bool fast_crseg_other(std::int32_t sn, std::int32_t length);
   bool caller_kept(std::int32_t sn, std::int32_t dyn) const;
-  // Inlined into each of its few callers in the fast loop, where it is hot.
+  // Inlined into each of their few callers in the fast loop, where they
+  // are hot; the less common cases are out of line.
   [[gnu::always_inline]] inline bool fast_dlseg();
+  [[gnu::noinline]] bool fast_dlseg_other();
 
   // Variable (sn, dpl) is the word window_base_[sn] + dpl when 0 <= dpl <
   // window_limit_[sn]: the segment check of var_address, worked out once
