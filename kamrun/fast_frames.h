@@ -41,11 +41,13 @@ inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
   const std::int32_t dyn = display_[level];
   // Below a segment that the same case created, caller_kept holds.
   if (sn != csn_ || stat == dyn || length <= 0 ||
+      static_cast<std::size_t>(length) > WordSpace::small_data ||
       (kept_frames_ == 0 && (size_bound_levels_ != 0 || !caller_kept(sn, dyn)))) [[unlikely]]
     return fast_crseg_other(sn, length);
   // A call at the same level that its dlseg undoes plainly: only the
-  // display entry and the window of this level change.
-  const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(sn, length, stat, dyn));
+  // display entry and the window of this level change. (The room keeps
+  // small_room words of the capacity free.)
+  const auto base = static_cast<std::uint32_t>(mem_.append_small_segment(sn, length, stat, dyn));
   display_[level] = static_cast<std::int32_t>(base);
   window_base_[level] = base;
   window_limit_[level] = static_cast<std::uint32_t>(length);

@@ -13,7 +13,11 @@ void Machine::refresh_windows() {
     refresh_window(level);
     if (display_[static_cast<std::size_t>(level)] != 0) top_level_ = level;
   }
-  fast_room_ = std::min(memory_limit_, mem_.capacity());
+  // Beyond the room, the fast crseg of a small segment clears a fixed
+  // number of words.
+  const std::size_t capacity = mem_.capacity();
+  fast_room_ = std::min(memory_limit_,
+                        capacity > WordSpace::small_room ? capacity - WordSpace::small_room : 0);
   layout_dirty_ = false;
   kept_frames_ = 0;
 }
