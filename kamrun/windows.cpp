@@ -22,10 +22,17 @@ void Machine::refresh_windows() {
   kept_frames_ = 0;
 }
 
-// fast_crseg in every other case, when it fits into the room.
+// fast_crseg in every other case, when it fits into the room: the first
+// kept segment, and those that are not kept.
 bool Machine::fast_crseg_other(std::int32_t sn, std::int32_t length) {
-  kept_frames_ = 0;
   const auto level = static_cast<std::size_t>(sn);
+  const std::int32_t stat = display_[level - 1];
+  const std::int32_t dyn = display_[level];
+  if (size_bound_levels_ == 0 && keeps(sn, length, stat, dyn) && caller_kept(sn, dyn)) {
+    kept_crseg(sn, length, stat, dyn);
+    return true;
+  }
+  kept_frames_ = 0;
   const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(
       sn, length, display_[level - 1], display_[static_cast<std::size_t>(csn_)]));
   if (sn != csn_) others_end_ = std::max(others_end_, window_end(csn_));
