@@ -15,60 +15,59 @@
 namespace kam {
 namespace {
 
-// The address of the array element that the descriptor at (sn, dpl)
-// selects, as ixdpl and the segment check find it, with the index of the
-// last dimension at last[0], the one before at last[-1], and so on;
-// available words may be taken as indexes. dimensions is set to their
-// number. False whenever a check would fail, or the arithmetic might
-// leave the range in which it is plainly exact.
-[[gnu::noinline]] bool any_element_address(const std::uint32_t* base, const std::uint32_t* limit,
-                                           const std::int32_t* mem, std::int32_t sn,
-                                           std::int32_t dpl, const std::int32_t* last,
-                                           int available, int& dimensions,
-                                           std::uint32_t& address) {
-  const std::uint32_t window = limit[sn];
+// An element of an array: its address, 0 when a check would fail (every
+// element lies in a window, which begins after a segment header), and the
+// number of its indexes.
+struct Element {
+  std::uint32_t address;
+  int dimensions;
+};
+
+// The element that the descriptor at displacement dpl of the window at
+// origin with window words selects, as ixdpl and the segment check find
+// it, with the index of the last dimension at last[0], the one before at
+// last[-1], and so on; available words may be taken as indexes. No
+// element whenever a check would fail, or the arithmetic might leave the
+// range in which it is plainly exact.
+[[gnu::noinline]] Element any_element_address(std::uint32_t origin, std::uint32_t window,
+                                              const std::int32_t* mem, std::int32_t dpl,
+                                              const std::int32_t* last, int available) {
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
-  if (at + 2 >= window) return false;
-  const std::int32_t* descriptor = mem + base[sn] + at;
+  if (at + 2 >= window) return {0, 0};
+  const std::int32_t* descriptor = mem + origin + at;
   const std::int32_t n = descriptor[0];
   if (n < 1 || n > available || at + 2 * static_cast<std::uint32_t>(n) + 1 >= window)
-    return false;
+    return {0, 0};
   std::int64_t stride = 1;
   std::int64_t total = 0;
   for (std::int32_t j = n; j >= 1; --j) {
     const std::int64_t difference = std::int64_t{last[j - n]} - descriptor[2 * j + 1];
     const std::int64_t size = descriptor[2 * j];
-    if (stride < 1 || difference < 0 || difference > INT32_MAX) return false;
+    if (stride < 1 || difference < 0 || difference > INT32_MAX) return {0, 0};
     const std::int64_t offset = difference * stride;
-    if (offset > size - stride) return false;
+    if (offset > size - stride) return {0, 0};
     total += offset;
     stride = size;
   }
   const std::int64_t element = total + descriptor[1];
-  if (element < 0 || element >= window) return false;
-  dimensions = n;
-  address = base[sn] + static_cast<std::uint32_t>(element);
-  return true;
+  if (element < 0 || element >= window) return {0, 0};
+  return {origin + static_cast<std::uint32_t>(element), n};
 }
 
 // The same, at once for the one-dimensional arrays of most programs.
-inline bool element_address(const std::uint32_t* base, const std::uint32_t* limit,
-                            const std::int32_t* mem, std::int32_t sn, std::int32_t dpl,
-                            const std::int32_t* last, int available, int& dimensions,
-                            std::uint32_t& address) {
-  const std::uint32_t window = limit[sn];
+inline Element element_address(std::uint32_t origin, std::uint32_t window,
+                               const std::int32_t* mem, std::int32_t dpl,
+                               const std::int32_t* last, int available) {
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
-  if (at + 3 >= window || mem[base[sn] + at] != 1)
-    return any_element_address(base, limit, mem, sn, dpl, last, available, dimensions, address);
-  const std::int32_t* descriptor = mem + base[sn] + at;
+  if (at + 3 >= window || mem[origin + at] != 1)
+    return any_element_address(origin, window, mem, dpl, last, available);
+  const std::int32_t* descriptor = mem + origin + at;
   // Index i of bounds lo..hi: 0 <= i - lo <= size - 1, as ixdpl checks it.
   const std::int64_t difference = std::int64_t{last[0]} - descriptor[3];
-  if (difference < 0 || difference >= descriptor[2]) return false;
+  if (difference < 0 || difference >= descriptor[2]) return {0, 0};
   const std::int64_t element = difference + descriptor[1];
-  if (static_cast<std::uint64_t>(element) >= window) return false;
-  dimensions = 1;
-  address = base[sn] + static_cast<std::uint32_t>(element);
-  return true;
+  if (static_cast<std::uint64_t>(element) >= window) return {0, 0};
+  return {origin + static_cast<std::uint32_t>(element), 1};
 }
 
 // Whether a comparison given as its outcomes (comparison_outcomes) holds
@@ -112,8 +111,10 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   };
   const auto element = [&](std::int32_t sn, std::int32_t dpl, const std::int32_t* last,
                            int available, int& dimensions, std::uint32_t& address) {
-    return element_address(base.data(), limit.data(), mem, sn, dpl, last, available, dimensions,
-                           address);
+    const Element found = element_address(base[sn], limit[sn], mem, dpl, last, available);
+    dimensions = found.dimensions;
+    address = found.address;
+    return found.address != 0;
   };
 
 // Dispatch: the handler of the next fast instruction, which checks the
