@@ -33,17 +33,17 @@ inline void Machine::refresh_window(int level) {
 }
 
 // crseg sn i with length = the length table's entry i, both checked when
-// the program was decoded; false leaves everything as it was. Inline only
-// below a kept segment, where caller_kept holds.
-inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
-  if (mem_.size() + header_words + static_cast<std::size_t>(length) > fast_room_) return false;
+// the program was decoded: the new segment's base, or 0, leaving
+// everything as it was. Inline only below a kept segment, where
+// caller_kept holds.
+inline std::uint32_t Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
+  if (mem_.size() + header_words + static_cast<std::size_t>(length) > fast_room_) return 0;
   const auto level = static_cast<std::size_t>(sn);
   const std::int32_t stat = display_[level - 1];
   const std::int32_t dyn = display_[level];
   if (kept_frames_ == 0 || !keeps(sn, length, stat, dyn)) [[unlikely]]
     return fast_crseg_other(sn, length);
-  kept_crseg(sn, length, stat, dyn);
-  return true;
+  return kept_crseg(sn, length, stat, dyn);
 }
 
 // Whether a crseg of level sn and length (within the room) with links
@@ -57,14 +57,15 @@ inline bool Machine::keeps(std::int32_t sn, std::int32_t length, std::int32_t st
 // A call at the same level that its dlseg undoes plainly: only the
 // display entry and the window of this level change. (The room keeps
 // small_room words of the capacity free.)
-inline void Machine::kept_crseg(std::int32_t sn, std::int32_t length, std::int32_t stat,
-                                std::int32_t dyn) {
+inline std::uint32_t Machine::kept_crseg(std::int32_t sn, std::int32_t length,
+                                         std::int32_t stat, std::int32_t dyn) {
   const auto level = static_cast<std::size_t>(sn);
   const auto base = static_cast<std::uint32_t>(mem_.append_small_segment(sn, length, stat, dyn));
   display_[level] = static_cast<std::int32_t>(base);
   window_base_[level] = base;
   window_limit_[level] = static_cast<std::uint32_t>(length);
   ++kept_frames_;
+  return base;
 }
 
 // Whether the dlseg of a segment of level sn created now, with dynamic

@@ -436,17 +436,20 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   // instruction there.
   frame: {
     const std::int32_t* entry = pc->v;
-    if (!fast_crseg(entry[0], entry[1])) goto slow;
     const bool fresh = pc->fresh_stores;
+    const std::uint32_t at = fast_crseg(entry[0], entry[1]);
+    if (at == 0) goto slow;
     ++pc;
-    if (frame_stores == 0) KAM_NEXT;
-    if (fresh) {  // into the new segment, at its window's base
-      const std::uint32_t at = base[entry[0]];
+    if (frame_stores == 1 && fresh) [[likely]] {  // into the new segment
       mem[at + static_cast<std::uint32_t>(entry[3])] = st[--sp];
       ++pc;
-      if (frame_stores == 1) KAM_NEXT;
+      KAM_NEXT;
+    }
+    if (frame_stores == 0) KAM_NEXT;
+    if (fresh) {
+      mem[at + static_cast<std::uint32_t>(entry[3])] = st[--sp];
       mem[at + static_cast<std::uint32_t>(entry[5])] = st[--sp];
-      ++pc;
+      pc += 2;
       KAM_NEXT;
     }
     std::uint32_t r;
@@ -470,7 +473,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   }
   L_F_CRSEG:
     KAM_STACK(F_CRSEG);
-    if (!fast_crseg(pc->v[0], pc->v[1])) goto slow;
+    if (fast_crseg(pc->v[0], pc->v[1]) == 0) goto slow;
     ++pc;
     KAM_NEXT;
   L_F_CRSEG_ST:

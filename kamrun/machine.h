@@ -125,11 +125,12 @@ class Machine {
   void decode(int trap_index);
   void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
-  [[gnu::always_inline]] inline bool fast_crseg(std::int32_t sn, std::int32_t length);
-  [[gnu::noinline]] bool fast_crseg_other(std::int32_t sn, std::int32_t length);
+  [[gnu::always_inline]] inline std::uint32_t fast_crseg(std::int32_t sn, std::int32_t length);
+  [[gnu::noinline]] std::uint32_t fast_crseg_other(std::int32_t sn, std::int32_t length);
   bool caller_kept(std::int32_t sn, std::int32_t dyn) const;
   bool keeps(std::int32_t sn, std::int32_t length, std::int32_t stat, std::int32_t dyn) const;
-  void kept_crseg(std::int32_t sn, std::int32_t length, std::int32_t stat, std::int32_t dyn);
+  std::uint32_t kept_crseg(std::int32_t sn, std::int32_t length, std::int32_t stat,
+                           std::int32_t dyn);
   // Inlined into each of their few callers in the fast loop, where they
   // are hot; the less common cases are out of line.
   [[gnu::always_inline]] inline bool fast_dlseg();

@@ -24,14 +24,12 @@ void Machine::refresh_windows() {
 
 // fast_crseg in every other case, when it fits into the room: the first
 // kept segment, and those that are not kept.
-bool Machine::fast_crseg_other(std::int32_t sn, std::int32_t length) {
+std::uint32_t Machine::fast_crseg_other(std::int32_t sn, std::int32_t length) {
   const auto level = static_cast<std::size_t>(sn);
   const std::int32_t stat = display_[level - 1];
   const std::int32_t dyn = display_[level];
-  if (size_bound_levels_ == 0 && keeps(sn, length, stat, dyn) && caller_kept(sn, dyn)) {
-    kept_crseg(sn, length, stat, dyn);
-    return true;
-  }
+  if (size_bound_levels_ == 0 && keeps(sn, length, stat, dyn) && caller_kept(sn, dyn))
+    return kept_crseg(sn, length, stat, dyn);
   kept_frames_ = 0;
   const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(
       sn, length, display_[level - 1], display_[static_cast<std::size_t>(csn_)]));
@@ -50,7 +48,7 @@ bool Machine::fast_crseg_other(std::int32_t sn, std::int32_t length) {
     size_bound_levels_ = length == 0 ? others | bit : others;
     for (; others != 0; others &= others - 1) refresh_window(std::countr_zero(others));
   }
-  return true;
+  return base;
 }
 
 // fast_dlseg of a segment that no kept frame holds.
