@@ -321,6 +321,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   static_assert(std::size(handlers) == F_COUNT);
   for (FastInstruction& in : fast_) in.handler = handlers[in.op];
   int frame_stores = 0;  // of the call that goes on to frame
+  std::int32_t returned = 0;  // the value return_value pushes
   KAM_NEXT;
 
 KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
@@ -507,17 +508,23 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_V_ST_RETURN);
     std::uint32_t a, r;
     if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
-    mem[r] = mem[a];
+    returned = mem[a];
+    mem[r] = returned;
+    const bool loads_stored = pc->count != 0;
     pc = code + pc->target;
+    if (loads_stored) goto return_value;
     goto L_F_V_DLSEG_RETURN;
   }
   L_F_ADD_ST_RETURN: {
     KAM_STACK(F_ADD_ST_RETURN);
     std::uint32_t r;
     if (!store(pc->v[0], pc->v[1], r)) goto slow;
-    mem[r] = plain_binary(ADD, st[sp - 2], st[sp - 1]);
+    returned = plain_binary(ADD, st[sp - 2], st[sp - 1]);
+    mem[r] = returned;
     sp -= 2;
+    const bool loads_stored = pc->count != 0;
     pc += 2;
+    if (loads_stored) goto return_value;
     goto L_F_V_DLSEG_RETURN;
   }
   L_F_V_C_X_LD_NOT: {
@@ -553,11 +560,17 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_DLSEG_RETURN: {
     KAM_STACK(F_V_DLSEG_RETURN);
     std::uint32_t a;
-    if (!load(pc->v[0], pc->v[1], a) || rsp == 0) goto slow;
-    const std::int32_t value = mem[a];
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;
+    returned = mem[a];
+    goto return_value;
+  }
+  // The rest of the F_V_DLSEG_RETURN at pc, whose variable holds returned
+  // and whose stack check holds.
+  return_value: {
+    if (rsp == 0) goto slow;
     const std::int32_t back = returns[rsp - 1];
     if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
-    st[sp++] = value;
+    st[sp++] = returned;
     --rsp;
     pc = code + back;
     KAM_NEXT;
