@@ -95,7 +95,7 @@ inline bool Machine::fast_dlseg() {
     display_[at] = dyn;
     window_base_[at] = static_cast<std::uint32_t>(dyn);
     window_limit_[at] = static_cast<std::uint32_t>(word[dyn - 3]);
-    mem_.shrink(address - header_words);
+    mem_.cut_to(address - header_words);
     return true;
   }
   return fast_dlseg_other();

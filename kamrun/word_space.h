@@ -103,6 +103,8 @@ class WordSpace {
   void shrink(std::size_t size) {
     if (size < size_) size_ = size;
   }
+  // shrink() to a size known to be no larger.
+  void cut_to(std::size_t size) { size_ = size; }
 
  private:
   static constexpr std::size_t small = small_room;
