@@ -202,6 +202,7 @@ StackEffect stack_effect(int op) {
 
 bool valid_level(std::int32_t sn) { return sn >= 1 && sn <= max_level; }
 
+
 // Largest descriptor displacement of the fast loop: its words lie within
 // a window, and the arithmetic on them cannot overflow.
 constexpr std::int32_t max_descriptor = 1 << 30;
@@ -281,6 +282,16 @@ void Machine::decode(int trap_index) {
     return shape.varies ||
            (in.need == shape.need && in.span == stack_size - shape.peak - shape.need);
   };
+  // Whether the stores of a crseg and its stvar instructions (operands sn,
+  // length, then sn and dpl of each store) all go into the new segment.
+  const auto fresh_stores = [](const FastInstruction& in) {
+    const int stores = in.op == F_CRSEG_ST ? 1 : 2;
+    for (int k = 1; k <= stores; ++k) {
+      const std::int32_t sn = in.v[2 * k], dpl = in.v[2 * k + 1];
+      if (sn != in.v[0] || dpl < 0 || dpl >= in.v[1]) return false;
+    }
+    return true;
+  };
   for (int i = 0; i < end; ++i) {
     FastInstruction& out = fast_[static_cast<std::size_t>(i)];
     for (const Sequence& sequence : sequences) {
@@ -306,6 +317,8 @@ void Machine::decode(int trap_index) {
           break;
       }
       if (!shaped(candidate)) continue;
+      if (candidate.op == F_CRSEG_ST || candidate.op == F_CRSEG_ST_ST)
+        candidate.fresh_stores = fresh_stores(candidate);
       out = candidate;
       break;
     }
@@ -324,6 +337,10 @@ void Machine::decode(int trap_index) {
     trap.span = stack_size;
   }
   decode_calls(trap_index);
+  for (int i = 0; i < end; ++i) {
+    FastInstruction& in = fast_[static_cast<std::size_t>(i)];
+    in.back = in.op == F_VC_ADD_CALL || in.op == F_VC_SUB_CALL ? i + 4 : i + 1;
+  }
 }
 
 // A call whose procedure begins with crseg and stvar of parameters does
@@ -369,15 +386,22 @@ void Machine::decode_calls(int trap_index) {
       continue;
     }
     // The value of a function stored just before its end: the return's
-    // own checks follow the store (the return's stack check holds after it).
+    // own checks follow the store (the return's stack check holds after
+    // it), and when the return loads the variable stored, it takes the
+    // value stored (count 1).
+    const auto loads_stored = [&](const FastInstruction& at, int stored) {
+      return at.v[0] == out.v[stored] && at.v[1] == out.v[stored + 1];
+    };
     if (out.op == F_V_ST_JUMP &&
         fast_[static_cast<std::size_t>(out.target)].op == F_V_DLSEG_RETURN) {
       out.op = F_V_ST_RETURN;
+      out.count = loads_stored(fast_[static_cast<std::size_t>(out.target)], 2);
       continue;
     }
     if (out.op == F_ADD_ST && i + 2 < end &&
         fast_[static_cast<std::size_t>(i + 2)].op == F_V_DLSEG_RETURN) {
       out.op = F_ADD_ST_RETURN;
+      out.count = loads_stored(fast_[static_cast<std::size_t>(i + 2)], 0);
       continue;
     }
     if (out.op == F_JUMP) {

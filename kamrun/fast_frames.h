@@ -33,108 +33,72 @@ inline void Machine::refresh_window(int level) {
 }
 
 // crseg sn i with length = the length table's entry i, both checked when
-// the program was decoded; false leaves everything as it was.
-inline bool Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
-  if (mem_.size() + header_words + static_cast<std::size_t>(length) > fast_room_) return false;
+// the program was decoded: the new segment's base, or 0, leaving
+// everything as it was. Inline only below a kept segment, where
+// caller_kept holds.
+inline std::uint32_t Machine::fast_crseg(std::int32_t sn, std::int32_t length) {
+  if (mem_.size() + header_words + static_cast<std::size_t>(length) > fast_room_) return 0;
   const auto level = static_cast<std::size_t>(sn);
-  const auto base = static_cast<std::uint32_t>(mem_.append_segment_within(
-      sn, length, display_[level - 1], display_[static_cast<std::size_t>(csn_)]));
-  if (sn != csn_) others_end_ = std::max(others_end_, window_end(csn_));
-  csn_ = sn;
+  const std::int32_t stat = display_[level - 1];
+  const std::int32_t dyn = display_[level];
+  if (kept_frames_ == 0 || !keeps(sn, length, stat, dyn)) [[unlikely]]
+    return fast_crseg_other(sn, length);
+  return kept_crseg(sn, length, stat, dyn);
+}
+
+// Whether a crseg of level sn and length (within the room) with links
+// stat and dyn can be kept, when caller_kept holds.
+inline bool Machine::keeps(std::int32_t sn, std::int32_t length, std::int32_t stat,
+                           std::int32_t dyn) const {
+  return sn == csn_ && stat != dyn && length > 0 &&
+         static_cast<std::size_t>(length) <= WordSpace::small_data;
+}
+
+// A call at the same level that its dlseg undoes plainly: only the
+// display entry and the window of this level change. (The room keeps
+// small_room words of the capacity free.)
+inline std::uint32_t Machine::kept_crseg(std::int32_t sn, std::int32_t length,
+                                         std::int32_t stat, std::int32_t dyn) {
+  const auto level = static_cast<std::size_t>(sn);
+  const auto base = static_cast<std::uint32_t>(mem_.append_small_segment(sn, length, stat, dyn));
   display_[level] = static_cast<std::int32_t>(base);
-  if (sn > top_level_) top_level_ = sn;
-  // The new segment ends the address space: its window is all of it
-  // (none for length 0, where the base is the size). Growing changes only
-  // the windows cut short by the end of the address space.
   window_base_[level] = base;
   window_limit_[level] = static_cast<std::uint32_t>(length);
-  if (size_bound_levels_ != 0 || length == 0) [[unlikely]] {
-    const std::uint32_t bit = 1u << sn;
-    std::uint32_t others = size_bound_levels_ & ~bit;
-    size_bound_levels_ = length == 0 ? others | bit : others;
-    for (; others != 0; others &= others - 1) refresh_window(std::countr_zero(others));
-  }
-  return true;
+  ++kept_frames_;
+  return base;
+}
+
+// Whether the dlseg of a segment of level sn created now, with dynamic
+// link dyn, goes back to the caller's segment at dyn as its window shows
+// it now, whatever the fast loop does in between: the caller's segment is
+// of level sn, wholly within its window (which no growth changes), and
+// its first two header words are protected from stores; the fast loop
+// changes no header word, and step() marks the layout changed when it does.
+inline bool Machine::caller_kept(std::int32_t sn, std::int32_t dyn) const {
+  const auto level = static_cast<std::size_t>(sn);
+  if (window_limit_[level] == 0) return false;  // else dyn is a segment's base within the space
+  const auto at = static_cast<std::size_t>(dyn) - 4;
+  return mem_.is_header(at) && mem_.is_header(at + 1) && mem_[at] == sn;
 }
 
 // dlseg when none of its checks fails; false leaves everything as it was.
 inline bool Machine::fast_dlseg() {
   const int csn = csn_;
-  if (csn < 1) return false;
-  const auto size = static_cast<std::int64_t>(mem_.size());
-  const std::int64_t address = display_[static_cast<std::size_t>(csn)];
-  if (address < header_words || address > size) return false;
-  const std::int32_t* word = mem_.words();
-  const std::int32_t* head = word + (address - header_words);  // sn, length, stat, dyn
-  if (address + head[1] != size) return false;  // not the last segment
-  const std::int32_t stat = head[2];
-  const std::int32_t dyn = head[3];
-  int high = csn;  // the display entries csn .. high change (none when high < csn)
-  bool same_level = false;
-  if (stat == dyn) {
-    display_[static_cast<std::size_t>(csn)] = 0;
-    csn_ = csn - 1;
-  } else {
-    // The caller's static chain, checked before the display changes.
-    const auto valid = [&](std::int64_t at) {
-      return at >= header_words && at <= address - header_words;
-    };
-    if (!valid(dyn)) return false;
-    const std::int32_t caller = word[dyn - 4];
-    if (caller < 1 || caller > max_level) return false;
-    if (caller == csn) {  // a call at the same level: back to its caller's segment
-      display_[static_cast<std::size_t>(csn)] = dyn;
-      same_level = true;
-    } else {
-      std::int64_t at = dyn;
-      for (int level = caller; level >= csn; --level) {
-        if (!valid(at)) return false;
-        at = word[at - 2];
-      }
-      at = dyn;
-      for (int level = caller; level >= csn; --level) {
-        display_[static_cast<std::size_t>(level)] = static_cast<std::int32_t>(at);
-        at = word[at - 2];
-      }
-      high = caller;
-      top_level_ = std::max(top_level_, static_cast<int>(caller));
-    }
-    csn_ = caller;
-  }
-  const auto size_now = static_cast<std::uint32_t>(address - header_words);
-  mem_.shrink(size_now);
-  if (same_level) {
-    // The caller's segment, below the deleted one, is its window when its
-    // length keeps within the address space; and no other window reaches
-    // into the deleted segment unless others_end_ says it might.
-    const std::int32_t length = word[dyn - 3];
+  if (kept_frames_ != 0) [[likely]] {
+    // Created by the fast crseg at the same level, with nothing between
+    // that changed the layout: back to the caller's segment and window.
+    --kept_frames_;
+    std::int32_t* word = mem_.words();
     const auto at = static_cast<std::size_t>(csn);
-    const auto room = size_now - static_cast<std::uint32_t>(dyn);
-    if (length > 0 && static_cast<std::uint32_t>(length) <= room) {
-      window_base_[at] = static_cast<std::uint32_t>(dyn);
-      window_limit_[at] = static_cast<std::uint32_t>(length);
-      size_bound_levels_ &= ~(1u << csn);
-    } else {
-      refresh_window(csn);
-    }
-    if (others_end_ <= size_now) return true;
-  } else {
-    // The windows of the levels set here, and of those that reach beyond
-    // the new end of the address space, change.
-    for (int level = csn; level <= high; ++level) refresh_window(level);
+    const auto address = static_cast<std::uint32_t>(display_[at]);
+    const std::int32_t dyn = word[address - 1];
+    display_[at] = dyn;
+    window_base_[at] = static_cast<std::uint32_t>(dyn);
+    window_limit_[at] = static_cast<std::uint32_t>(word[dyn - 3]);
+    mem_.cut_to(address - header_words);
+    return true;
   }
-  const int top = top_level_;
-  for (int level = 1; level <= top; ++level) {
-    if (level == csn && high >= csn) {  // set above
-      level = high;
-      continue;
-    }
-    if (window_end(level) > size_now) refresh_window(level);
-  }
-  others_end_ = 0;
-  for (int level = 1; level <= top; ++level)
-    if (level != csn_) others_end_ = std::max(others_end_, window_end(level));
-  return true;
+  return fast_dlseg_other();
 }
 
 }  // namespace kam

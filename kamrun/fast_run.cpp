@@ -15,60 +15,59 @@
 namespace kam {
 namespace {
 
-// The address of the array element that the descriptor at (sn, dpl)
-// selects, as ixdpl and the segment check find it, with the index of the
-// last dimension at last[0], the one before at last[-1], and so on;
-// available words may be taken as indexes. dimensions is set to their
-// number. False whenever a check would fail, or the arithmetic might
-// leave the range in which it is plainly exact.
-[[gnu::noinline]] bool any_element_address(const std::uint32_t* base, const std::uint32_t* limit,
-                                           const std::int32_t* mem, std::int32_t sn,
-                                           std::int32_t dpl, const std::int32_t* last,
-                                           int available, int& dimensions,
-                                           std::uint32_t& address) {
-  const std::uint32_t window = limit[sn];
+// An element of an array: its address, 0 when a check would fail (every
+// element lies in a window, which begins after a segment header), and the
+// number of its indexes.
+struct Element {
+  std::uint32_t address;
+  int dimensions;
+};
+
+// The element that the descriptor at displacement dpl of the window at
+// origin with window words selects, as ixdpl and the segment check find
+// it, with the index of the last dimension at last[0], the one before at
+// last[-1], and so on; available words may be taken as indexes. No
+// element whenever a check would fail, or the arithmetic might leave the
+// range in which it is plainly exact.
+[[gnu::noinline]] Element any_element_address(std::uint32_t origin, std::uint32_t window,
+                                              const std::int32_t* mem, std::int32_t dpl,
+                                              const std::int32_t* last, int available) {
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
-  if (at + 2 >= window) return false;
-  const std::int32_t* descriptor = mem + base[sn] + at;
+  if (at + 2 >= window) return {0, 0};
+  const std::int32_t* descriptor = mem + origin + at;
   const std::int32_t n = descriptor[0];
   if (n < 1 || n > available || at + 2 * static_cast<std::uint32_t>(n) + 1 >= window)
-    return false;
+    return {0, 0};
   std::int64_t stride = 1;
   std::int64_t total = 0;
   for (std::int32_t j = n; j >= 1; --j) {
     const std::int64_t difference = std::int64_t{last[j - n]} - descriptor[2 * j + 1];
     const std::int64_t size = descriptor[2 * j];
-    if (stride < 1 || difference < 0 || difference > INT32_MAX) return false;
+    if (stride < 1 || difference < 0 || difference > INT32_MAX) return {0, 0};
     const std::int64_t offset = difference * stride;
-    if (offset > size - stride) return false;
+    if (offset > size - stride) return {0, 0};
     total += offset;
     stride = size;
   }
   const std::int64_t element = total + descriptor[1];
-  if (element < 0 || element >= window) return false;
-  dimensions = n;
-  address = base[sn] + static_cast<std::uint32_t>(element);
-  return true;
+  if (element < 0 || element >= window) return {0, 0};
+  return {origin + static_cast<std::uint32_t>(element), n};
 }
 
 // The same, at once for the one-dimensional arrays of most programs.
-inline bool element_address(const std::uint32_t* base, const std::uint32_t* limit,
-                            const std::int32_t* mem, std::int32_t sn, std::int32_t dpl,
-                            const std::int32_t* last, int available, int& dimensions,
-                            std::uint32_t& address) {
-  const std::uint32_t window = limit[sn];
+inline Element element_address(std::uint32_t origin, std::uint32_t window,
+                               const std::int32_t* mem, std::int32_t dpl,
+                               const std::int32_t* last, int available) {
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
-  if (at + 3 >= window || mem[base[sn] + at] != 1)
-    return any_element_address(base, limit, mem, sn, dpl, last, available, dimensions, address);
-  const std::int32_t* descriptor = mem + base[sn] + at;
+  if (at + 3 >= window || mem[origin + at] != 1)
+    return any_element_address(origin, window, mem, dpl, last, available);
+  const std::int32_t* descriptor = mem + origin + at;
   // Index i of bounds lo..hi: 0 <= i - lo <= size - 1, as ixdpl checks it.
   const std::int64_t difference = std::int64_t{last[0]} - descriptor[3];
-  if (difference < 0 || difference >= descriptor[2]) return false;
+  if (difference < 0 || difference >= descriptor[2]) return {0, 0};
   const std::int64_t element = difference + descriptor[1];
-  if (static_cast<std::uint64_t>(element) >= window) return false;
-  dimensions = 1;
-  address = base[sn] + static_cast<std::uint32_t>(element);
-  return true;
+  if (static_cast<std::uint64_t>(element) >= window) return {0, 0};
+  return {origin + static_cast<std::uint32_t>(element), 1};
 }
 
 // Whether a comparison given as its outcomes (comparison_outcomes) holds
@@ -112,17 +111,17 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   };
   const auto element = [&](std::int32_t sn, std::int32_t dpl, const std::int32_t* last,
                            int available, int& dimensions, std::uint32_t& address) {
-    return element_address(base.data(), limit.data(), mem, sn, dpl, last, available, dimensions,
-                           address);
+    const Element found = element_address(base[sn], limit[sn], mem, dpl, last, available);
+    dimensions = found.dimensions;
+    address = found.address;
+    return found.address != 0;
   };
 
 // Dispatch: the handler of the next fast instruction, which checks the
 // stack depth itself.
-#define KAM_NEXT      \
-  do {                \
-    f = pc;           \
-    v = f->v;         \
-    goto* f->handler; \
+#define KAM_NEXT       \
+  do {                 \
+    goto* pc->handler; \
   } while (false)
 // The stack check of fast instruction op, with the constants of its shape
 // (none for an instruction without stack words), else with its own.
@@ -130,7 +129,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   do {                                                                              \
     constexpr StackShape shape = stack_shape(op);                                   \
     if constexpr (shape.varies) {                                                   \
-      if (static_cast<unsigned>(sp - f->need) > f->span) goto slow;                 \
+      if (static_cast<unsigned>(sp - pc->need) > pc->span) goto slow;                 \
     } else if constexpr (shape.need + shape.peak != 0) {                            \
       if (static_cast<unsigned>(sp - shape.need) > stack_size - shape.peak - shape.need) \
         goto slow;                                                                  \
@@ -148,20 +147,20 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_V_##op: {                                                                  \
     KAM_STACK(F_V_##op); \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a)) goto slow;                                                \
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;                                                \
     st[sp - 1] = plain_binary(op, st[sp - 1], mem[a]);                              \
     pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_C_##op:                                                                    \
     KAM_STACK(F_C_##op); \
-    st[sp - 1] = plain_binary(op, st[sp - 1], v[0]);                                \
+    st[sp - 1] = plain_binary(op, st[sp - 1], pc->v[0]);                                \
     pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   L_F_VV_##op: {                                                                 \
     KAM_STACK(F_VV_##op); \
     std::uint32_t a, b;                                                             \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                        \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                        \
     st[sp++] = plain_binary(op, mem[a], mem[b]);                                    \
     pc += 3;                                                                        \
     KAM_NEXT;                                                                       \
@@ -169,15 +168,15 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_VC_##op: {                                                                 \
     KAM_STACK(F_VC_##op); \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a)) goto slow;                                                \
-    st[sp++] = plain_binary(op, mem[a], v[2]);                                      \
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;                                                \
+    st[sp++] = plain_binary(op, mem[a], pc->v[2]);                                      \
     pc += 3;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_##op##_ST: {                                                               \
     KAM_STACK(F_##op##_ST); \
     std::uint32_t r;                                                                \
-    if (!store(v[0], v[1], r)) goto slow;                                               \
+    if (!store(pc->v[0], pc->v[1], r)) goto slow;                                               \
     mem[r] = plain_binary(op, st[sp - 2], st[sp - 1]);                              \
     sp -= 2;                                                                        \
     pc += 2;                                                                        \
@@ -186,7 +185,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_VV_##op##_ST: {                                                            \
     KAM_STACK(F_VV_##op##_ST); \
     std::uint32_t a, b, r;                                                          \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r)) goto slow; \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || !store(pc->v[4], pc->v[5], r)) goto slow; \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
     pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
@@ -194,8 +193,8 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   L_F_VC_##op##_ST: {                                                            \
     KAM_STACK(F_VC_##op##_ST); \
     std::uint32_t a, r;                                                             \
-    if (!load(v[0], v[1], a) || !store(v[3], v[4], r)) goto slow;                       \
-    mem[r] = plain_binary(op, mem[a], v[2]);                                        \
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r)) goto slow;                       \
+    mem[r] = plain_binary(op, mem[a], pc->v[2]);                                        \
     pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
   }
@@ -205,42 +204,42 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_##op##_JF); \
     if (--remaining < 0) goto slow;                                                     \
     sp -= 2;                                                                        \
-    pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + f->target;             \
+    pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + pc->target;             \
     KAM_NEXT;                                                                       \
   L_F_VV_##op##_JF: {                                                            \
     KAM_STACK(F_VV_##op##_JF); \
     std::uint32_t a, b;                                                             \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow;     \
-    pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + f->target;                 \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow;     \
+    pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + pc->target;                 \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_JF: {                                                            \
     KAM_STACK(F_VC_##op##_JF); \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                             \
-    pc = plain_binary(op, mem[a], v[2]) != 0 ? pc + 4 : code + f->target;                   \
+    if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                             \
+    pc = plain_binary(op, mem[a], pc->v[2]) != 0 ? pc + 4 : code + pc->target;                   \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_JF_STEP: {                                                          \
     KAM_STACK(F_VV_##op##_JF_STEP); \
     std::uint32_t a, b;                                                             \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
     if (plain_binary(op, mem[a], mem[b]) != 0) {                                    \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    pc = code + f->target;                                                          \
+    pc = code + pc->target;                                                          \
     goto step;                                                                      \
   }                                                                                 \
   L_F_VC_##op##_JF_STEP: {                                                          \
     KAM_STACK(F_VC_##op##_JF_STEP); \
     std::uint32_t a;                                                                \
-    if (!load(v[0], v[1], a) || --remaining < 0) goto slow;                         \
-    if (plain_binary(op, mem[a], v[2]) != 0) {                                      \
+    if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                         \
+    if (plain_binary(op, mem[a], pc->v[2]) != 0) {                                      \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    pc = code + f->target;                                                          \
+    pc = code + pc->target;                                                          \
     goto step;                                                                      \
   }
 
@@ -251,9 +250,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VV_##op##_X_LD_NOT_AND);                                            \
     int n;                                                                          \
     std::uint32_t a, b, e;                                                          \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(v[4], v[5], &i, 1, n, e)) goto slow;                               \
+    if (!element(pc->v[4], pc->v[5], &i, 1, n, e)) goto slow;                               \
     st[sp - 1] = plain_binary(AND, st[sp - 1], mem[e] == 0);                        \
     pc += 7;                                                                        \
     KAM_NEXT;                                                                       \
@@ -262,56 +261,56 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VV_##op##_X_LD_NOT_AND_JF);                                         \
     int n;                                                                          \
     std::uint32_t a, b, e;                                                          \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(v[4], v[5], &i, 1, n, e) || --remaining < 0) goto slow;            \
+    if (!element(pc->v[4], pc->v[5], &i, 1, n, e) || --remaining < 0) goto slow;            \
     --sp;                                                                           \
-    pc = plain_binary(AND, st[sp], mem[e] == 0) != 0 ? pc + 8 : code + f->target;   \
+    pc = plain_binary(AND, st[sp], mem[e] == 0) != 0 ? pc + 8 : code + pc->target;   \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_C_VV_##op##_X_ST: {                                                           \
     KAM_STACK(F_C_VV_##op##_X_ST);                                                  \
     int n;                                                                          \
     std::uint32_t a, b, r;                                                          \
-    if (!load(v[1], v[2], a) || !load(v[3], v[4], b)) goto slow;                    \
+    if (!load(pc->v[1], pc->v[2], a) || !load(pc->v[3], pc->v[4], b)) goto slow;                    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(v[5], v[6], &i, 1, n, r) || headers[r] != 0) goto slow;            \
-    mem[r] = v[0];                                                                  \
+    if (!element(pc->v[5], pc->v[6], &i, 1, n, r) || headers[r] != 0) goto slow;            \
+    mem[r] = pc->v[0];                                                                  \
     pc += 6;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_ST_VC_JF: {                                                         \
     KAM_STACK(F_VV_##op##_ST_VC_JF);                                                \
     std::uint32_t a, b, r, t;                                                       \
-    if (f->count != 0) { /* one variable stepped and tested */                      \
-      if (!store(v[0], v[1], r) || !load(v[2], v[3], b) || --remaining < 0) goto slow; \
+    if (pc->count != 0) { /* one variable stepped and tested */                      \
+      if (!store(pc->v[0], pc->v[1], r) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
       const std::int32_t value = plain_binary(op, mem[r], mem[b]);                  \
       mem[r] = value;                                                               \
-      pc = holds(f->compare, value, v[8]) ? pc + 8 : code + f->target;              \
+      pc = holds(pc->compare, value, pc->v[8]) ? pc + 8 : code + pc->target;              \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b) || !store(v[4], v[5], r) ||    \
-        !load(v[6], v[7], t) || --remaining < 0)                                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || !store(pc->v[4], pc->v[5], r) ||    \
+        !load(pc->v[6], pc->v[7], t) || --remaining < 0)                                    \
       goto slow;                                                                    \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
-    pc = holds(f->compare, mem[t], v[8]) ? pc + 8 : code + f->target;               \
+    pc = holds(pc->compare, mem[t], pc->v[8]) ? pc + 8 : code + pc->target;               \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_ST_VC_JF: {                                                         \
     KAM_STACK(F_VC_##op##_ST_VC_JF);                                                \
     std::uint32_t a, r, t;                                                          \
-    if (f->count != 0) { /* one variable stepped and tested */                      \
-      if (!store(v[0], v[1], r) || --remaining < 0) goto slow;                      \
-      const std::int32_t value = plain_binary(op, mem[r], v[2]);                    \
+    if (pc->count != 0) { /* one variable stepped and tested */                      \
+      if (!store(pc->v[0], pc->v[1], r) || --remaining < 0) goto slow;                      \
+      const std::int32_t value = plain_binary(op, mem[r], pc->v[2]);                    \
       mem[r] = value;                                                               \
-      pc = holds(f->compare, value, v[7]) ? pc + 8 : code + f->target;              \
+      pc = holds(pc->compare, value, pc->v[7]) ? pc + 8 : code + pc->target;              \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    if (!load(v[0], v[1], a) || !store(v[3], v[4], r) || !load(v[5], v[6], t) ||    \
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r) || !load(pc->v[5], pc->v[6], t) ||    \
         --remaining < 0)                                                            \
       goto slow;                                                                    \
-    mem[r] = plain_binary(op, mem[a], v[2]);                                        \
-    pc = holds(f->compare, mem[t], v[7]) ? pc + 8 : code + f->target;               \
+    mem[r] = plain_binary(op, mem[a], pc->v[2]);                                        \
+    pc = holds(pc->compare, mem[t], pc->v[7]) ? pc + 8 : code + pc->target;               \
     KAM_NEXT;                                                                       \
   }
 
@@ -321,8 +320,8 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 #undef KAM_HANDLER_ADDRESS
   static_assert(std::size(handlers) == F_COUNT);
   for (FastInstruction& in : fast_) in.handler = handlers[in.op];
-  const FastInstruction* f;
-  const std::int32_t* v;
+  int frame_stores = 0;  // of the call that goes on to frame
+  std::int32_t returned = 0;  // the value return_value pushes
   KAM_NEXT;
 
 KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
@@ -335,13 +334,13 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_NEXT;
   L_F_LDCON:
     KAM_STACK(F_LDCON);
-    st[sp++] = v[0];
+    st[sp++] = pc->v[0];
     ++pc;
     KAM_NEXT;
   L_F_LDVAR: {
     KAM_STACK(F_LDVAR);
     std::uint32_t a;
-    if (!load(v[0], v[1], a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;
     st[sp++] = mem[a];
     ++pc;
     KAM_NEXT;
@@ -349,7 +348,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_STVAR: {
     KAM_STACK(F_STVAR);
     std::uint32_t r;
-    if (!store(v[0], v[1], r)) goto slow;
+    if (!store(pc->v[0], pc->v[1], r)) goto slow;
     mem[r] = st[--sp];
     ++pc;
     KAM_NEXT;
@@ -362,17 +361,17 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_JUMP:
     KAM_STACK(F_JUMP);
     if (--remaining < 0) goto slow;
-    pc = code + f->target;
+    pc = code + pc->target;
     KAM_NEXT;
   L_F_JIFF:
     KAM_STACK(F_JIFF);
     if (--remaining < 0) goto slow;
-    pc = st[--sp] == 0 ? code + f->target : pc + 1;
+    pc = st[--sp] == 0 ? code + pc->target : pc + 1;
     KAM_NEXT;
   L_F_JIFT:
     KAM_STACK(F_JIFT);
     if (--remaining < 0) goto slow;
-    pc = st[--sp] != 0 ? code + f->target : pc + 1;
+    pc = st[--sp] != 0 ? code + pc->target : pc + 1;
     KAM_NEXT;
   L_F_NOT:
     KAM_STACK(F_NOT);
@@ -393,31 +392,34 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_CALL:
     KAM_STACK(F_CALL);
     if (rsp >= stack_size || --remaining < 0) goto slow;
-    returns[rsp++] = index(pc) + 1;
-    pc = code + f->target;
+    returns[rsp++] = pc->back;
+    pc = code + pc->target;
     KAM_NEXT;
   L_F_CALL_FRAME:
     KAM_STACK(F_CALL_FRAME);
     if (rsp >= stack_size || --remaining < 0) goto slow;
-    returns[rsp++] = index(pc) + 1;
-    pc = code + f->target;
+    returns[rsp++] = pc->back;
+    frame_stores = pc->count;
+    pc = code + pc->target;
     goto frame;
   L_F_VC_ADD_CALL: {
     KAM_STACK(F_VC_ADD_CALL);
     std::uint32_t a;
-    if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
-    st[sp++] = plain_binary(ADD, mem[a], v[2]);
-    returns[rsp++] = index(pc) + 4;
-    pc = code + f->target;
+    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
+    st[sp++] = plain_binary(ADD, mem[a], pc->v[2]);
+    returns[rsp++] = pc->back;
+    frame_stores = pc->count;
+    pc = code + pc->target;
     goto frame;
   }
   L_F_VC_SUB_CALL: {
     KAM_STACK(F_VC_SUB_CALL);
     std::uint32_t a;
-    if (!load(v[0], v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
-    st[sp++] = plain_binary(SUB, mem[a], v[2]);
-    returns[rsp++] = index(pc) + 4;
-    pc = code + f->target;
+    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
+    st[sp++] = plain_binary(SUB, mem[a], pc->v[2]);
+    returns[rsp++] = pc->back;
+    frame_stores = pc->count;
+    pc = code + pc->target;
     goto frame;
   }
   // The step of a for loop at pc (ldvar; ldcon; add; stvar), which a
@@ -430,19 +432,32 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     pc += 4;
     KAM_NEXT;
   }
-  // The crseg at pc (a call's target) and the stvar of f->count (at most
-  // two) parameters after it, with the operands of the fast instruction
-  // there.
+  // The crseg at pc (a call's target) and the stvar of frame_stores (at
+  // most two) parameters after it, with the operands of the fast
+  // instruction there.
   frame: {
     const std::int32_t* entry = pc->v;
-    if (!fast_crseg(entry[0], entry[1])) goto slow;
+    const bool fresh = pc->fresh_stores;
+    const std::uint32_t at = fast_crseg(entry[0], entry[1]);
+    if (at == 0) goto slow;
     ++pc;
-    if (f->count == 0) KAM_NEXT;
+    if (frame_stores == 1 && fresh) [[likely]] {  // into the new segment
+      mem[at + static_cast<std::uint32_t>(entry[3])] = st[--sp];
+      ++pc;
+      KAM_NEXT;
+    }
+    if (frame_stores == 0) KAM_NEXT;
+    if (fresh) {
+      mem[at + static_cast<std::uint32_t>(entry[3])] = st[--sp];
+      mem[at + static_cast<std::uint32_t>(entry[5])] = st[--sp];
+      pc += 2;
+      KAM_NEXT;
+    }
     std::uint32_t r;
     if (!store(entry[2], entry[3], r)) goto slow;
     mem[r] = st[--sp];
     ++pc;
-    if (f->count == 1) KAM_NEXT;
+    if (frame_stores == 1) KAM_NEXT;
     if (!store(entry[4], entry[5], r)) goto slow;
     mem[r] = st[--sp];
     ++pc;
@@ -459,24 +474,14 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   }
   L_F_CRSEG:
     KAM_STACK(F_CRSEG);
-    if (!fast_crseg(v[0], v[1])) goto slow;
+    if (fast_crseg(pc->v[0], pc->v[1]) == 0) goto slow;
     ++pc;
     KAM_NEXT;
   L_F_CRSEG_ST:
-  L_F_CRSEG_ST_ST: {
+  L_F_CRSEG_ST_ST:
     KAM_STACK(F_CALL_FRAME);  // as its own, for both
-    if (!fast_crseg(v[0], v[1])) goto slow;
-    ++pc;
-    std::uint32_t r;
-    if (!store(v[2], v[3], r)) goto slow;
-    mem[r] = st[--sp];
-    ++pc;
-    if (f->op == F_CRSEG_ST) KAM_NEXT;
-    if (!store(v[4], v[5], r)) goto slow;
-    mem[r] = st[--sp];
-    ++pc;
-    KAM_NEXT;
-  }
+    frame_stores = pc->op == F_CRSEG_ST ? 1 : 2;
+    goto frame;
   L_F_DLSEG:
     KAM_STACK(F_DLSEG);
     if (!fast_dlseg()) goto slow;
@@ -494,37 +499,39 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_ST_JUMP: {
     KAM_STACK(F_V_ST_JUMP);
     std::uint32_t a, r;
-    if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
     mem[r] = mem[a];
-    pc = code + f->target;
+    pc = code + pc->target;
     KAM_NEXT;
   }
   L_F_V_ST_RETURN: {
     KAM_STACK(F_V_ST_RETURN);
     std::uint32_t a, r;
-    if (!load(v[0], v[1], a) || !store(v[2], v[3], r) || --remaining < 0) goto slow;
-    mem[r] = mem[a];
-    pc = code + f->target;
-    f = pc;
-    v = f->v;
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
+    returned = mem[a];
+    mem[r] = returned;
+    const bool loads_stored = pc->count != 0;
+    pc = code + pc->target;
+    if (loads_stored) goto return_value;
     goto L_F_V_DLSEG_RETURN;
   }
   L_F_ADD_ST_RETURN: {
     KAM_STACK(F_ADD_ST_RETURN);
     std::uint32_t r;
-    if (!store(v[0], v[1], r)) goto slow;
-    mem[r] = plain_binary(ADD, st[sp - 2], st[sp - 1]);
+    if (!store(pc->v[0], pc->v[1], r)) goto slow;
+    returned = plain_binary(ADD, st[sp - 2], st[sp - 1]);
+    mem[r] = returned;
     sp -= 2;
+    const bool loads_stored = pc->count != 0;
     pc += 2;
-    f = pc;
-    v = f->v;
+    if (loads_stored) goto return_value;
     goto L_F_V_DLSEG_RETURN;
   }
   L_F_V_C_X_LD_NOT: {
     KAM_STACK(F_V_C_X_LD_NOT);
     int n;
     std::uint32_t i, a;
-    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a)) goto slow;
     st[sp++] = mem[a] == 0;
     pc += 4;
     KAM_NEXT;
@@ -534,7 +541,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     int n;
     std::uint32_t a;
     // The indexes lie above the left operand of and.
-    if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, a)) goto slow;
+    if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp - 1, n, a)) goto slow;
     sp -= n;
     st[sp - 1] = plain_binary(AND, st[sp - 1], mem[a] == 0);
     pc += 4;
@@ -545,19 +552,25 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_V_C_X_LD_JT);
     int n;
     std::uint32_t i, a;
-    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a) || --remaining < 0)
+    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a) || --remaining < 0)
       goto slow;
-    pc = (mem[a] != 0) == (f->op == F_V_C_X_LD_JT) ? code + f->target : pc + 4;
+    pc = (mem[a] != 0) == (pc->op == F_V_C_X_LD_JT) ? code + pc->target : pc + 4;
     KAM_NEXT;
   }
   L_F_V_DLSEG_RETURN: {
     KAM_STACK(F_V_DLSEG_RETURN);
     std::uint32_t a;
-    if (!load(v[0], v[1], a) || rsp == 0) goto slow;
-    const std::int32_t value = mem[a];
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;
+    returned = mem[a];
+    goto return_value;
+  }
+  // The rest of the F_V_DLSEG_RETURN at pc, whose variable holds returned
+  // and whose stack check holds.
+  return_value: {
+    if (rsp == 0) goto slow;
     const std::int32_t back = returns[rsp - 1];
     if (static_cast<std::uint32_t>(back) > halt || !fast_dlseg()) goto slow;
-    st[sp++] = value;
+    st[sp++] = returned;
     --rsp;
     pc = code + back;
     KAM_NEXT;
@@ -565,7 +578,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_V: {
     KAM_STACK(F_V_V);
     std::uint32_t a, b;
-    if (!load(v[0], v[1], a) || !load(v[2], v[3], b)) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;
     st[sp] = mem[a];
     st[sp + 1] = mem[b];
     sp += 2;
@@ -575,9 +588,9 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_C: {
     KAM_STACK(F_V_C);
     std::uint32_t a;
-    if (!load(v[0], v[1], a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;
     st[sp] = mem[a];
-    st[sp + 1] = v[2];
+    st[sp + 1] = pc->v[2];
     sp += 2;
     pc += 2;
     KAM_NEXT;
@@ -585,7 +598,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_V_ST: {
     KAM_STACK(F_V_ST);
     std::uint32_t a, r;
-    if (!load(v[0], v[1], a) || !store(v[2], v[3], r)) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r)) goto slow;
     mem[r] = mem[a];
     pc += 2;
     KAM_NEXT;
@@ -593,24 +606,24 @@ KAM_INDEX_AND_STEP_CASES(SUB)
   L_F_C_ST: {
     KAM_STACK(F_C_ST);
     std::uint32_t r;
-    if (!store(v[1], v[2], r)) goto slow;
-    mem[r] = v[0];
+    if (!store(pc->v[1], pc->v[2], r)) goto slow;
+    mem[r] = pc->v[0];
     pc += 2;
     KAM_NEXT;
   }
   L_F_ST_JUMP: {
     KAM_STACK(F_ST_JUMP);
     std::uint32_t r;
-    if (!store(v[0], v[1], r) || --remaining < 0) goto slow;
+    if (!store(pc->v[0], pc->v[1], r) || --remaining < 0) goto slow;
     mem[r] = st[--sp];
-    pc = code + f->target;
+    pc = code + pc->target;
     KAM_NEXT;
   }
   L_F_LDX: {
     KAM_STACK(F_LDX);
     int n;
     std::uint32_t a;
-    if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
+    if (st[sp - 1] != -1 || !element(pc->v[0], pc->v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
     sp -= n + 1;
     st[sp++] = mem[a];
     ++pc;
@@ -620,7 +633,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_STX);
     int n;
     std::uint32_t r;
-    if (st[sp - 1] != -1 || !element(v[0], v[1], st.data() + sp - 2, sp - 2, n, r) ||
+    if (st[sp - 1] != -1 || !element(pc->v[0], pc->v[1], st.data() + sp - 2, sp - 2, n, r) ||
         headers[r] != 0)
       goto slow;
     sp -= n + 2;
@@ -632,7 +645,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_C_X_LD);
     int n;
     std::uint32_t a;
-    if (!element(v[0], v[1], st.data() + sp - 1, sp, n, a)) goto slow;
+    if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp, n, a)) goto slow;
     sp -= n;
     st[sp++] = mem[a];
     pc += 2;
@@ -642,7 +655,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_C_X_ST);
     int n;
     std::uint32_t r;
-    if (!element(v[0], v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
+    if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
     sp -= n + 1;
     mem[r] = st[sp];
     pc += 2;
@@ -652,7 +665,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_V_C_X_LD);
     int n;
     std::uint32_t i, a;
-    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a)) goto slow;
     st[sp++] = mem[a];
     pc += 3;
     KAM_NEXT;
@@ -661,7 +674,7 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_V_C_X_ST);
     int n;
     std::uint32_t i, r;
-    if (!load(v[0], v[1], i) || !element(v[2], v[3], mem + i, 1, n, r) || headers[r] != 0)
+    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, r) || headers[r] != 0)
       goto slow;
     mem[r] = st[--sp];
     pc += 3;
@@ -671,9 +684,9 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_STACK(F_C_V_C_X_ST);
     int n;
     std::uint32_t i, r;
-    if (!load(v[1], v[2], i) || !element(v[3], v[4], mem + i, 1, n, r) || headers[r] != 0)
+    if (!load(pc->v[1], pc->v[2], i) || !element(pc->v[3], pc->v[4], mem + i, 1, n, r) || headers[r] != 0)
       goto slow;
-    mem[r] = v[0];
+    mem[r] = pc->v[0];
     pc += 4;
     KAM_NEXT;
   }

@@ -70,10 +70,15 @@ class Machine {
     std::uint8_t need = 0;
     std::uint8_t span = 0;
     std::uint8_t count = 0;    // of the parameters a fused call stores; 1 for a loop step
-                               // and test of one variable
+                               // and test of one variable, and for a store before a
+                               // return that loads the variable stored
     std::uint8_t compare = 0;  // the comparison of a loop step and its test, as outcomes
+    // A crseg whose parameter stores all go into the new segment, within
+    // its length: where they cannot fail once the crseg has succeeded.
+    bool fresh_stores = false;
     std::int32_t target = 0;
     std::int32_t v[operands] = {};
+    std::int32_t back = 0;  // the return address a call pushes
     const void* handler = nullptr;  // op's code in the fast loop, set when it starts
   };
   enum class FastEnd { Stopped, Trap, OutOfBudget };
@@ -121,9 +126,16 @@ class Machine {
   void decode(int trap_index);
   void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
-  bool fast_crseg(std::int32_t sn, std::int32_t length);
-  // Inlined into each of its few callers in the fast loop, where it is hot.
+  [[gnu::always_inline]] inline std::uint32_t fast_crseg(std::int32_t sn, std::int32_t length);
+  [[gnu::noinline]] std::uint32_t fast_crseg_other(std::int32_t sn, std::int32_t length);
+  bool caller_kept(std::int32_t sn, std::int32_t dyn) const;
+  bool keeps(std::int32_t sn, std::int32_t length, std::int32_t stat, std::int32_t dyn) const;
+  std::uint32_t kept_crseg(std::int32_t sn, std::int32_t length, std::int32_t stat,
+                           std::int32_t dyn);
+  // Inlined into each of their few callers in the fast loop, where they
+  // are hot; the less common cases are out of line.
   [[gnu::always_inline]] inline bool fast_dlseg();
+  [[gnu::noinline]] bool fast_dlseg_other();
 
   // Variable (sn, dpl) is the word window_base_[sn] + dpl when 0 <= dpl <
   // window_limit_[sn]: the segment check of var_address, worked out once
@@ -166,6 +178,10 @@ class Machine {
   // a dlseg back to a caller of the same level below it changes no other.
   std::uint64_t others_end_ = 0;
   std::size_t fast_room_ = 0;  // the size the fast crseg may grow to
+  // The segments on top that the fast crseg created at the same level as
+  // its caller and that the fast dlseg can undo without its checks (see
+  // caller_kept); none once the layout changes otherwise.
+  int kept_frames_ = 0;
   bool layout_dirty_ = true;
   std::vector<FastInstruction> fast_;
 };

@@ -78,12 +78,36 @@ class WordSpace {
     return header + 4;
   }
 
+  // The most data words of a segment that append_small_segment appends,
+  // and the words beyond the size that it needs of the capacity.
+  static constexpr std::size_t small_data = 12;
+  static constexpr std::size_t small_room = 16;
+
+  // append_segment_within for 1 .. small_data data words when the
+  // capacity holds small_room words beyond the size: stores of a fixed
+  // size, no test.
+  std::size_t append_small_segment(std::int32_t sn, std::int32_t length, std::int32_t stat,
+                                   std::int32_t dyn) {
+    const std::size_t header = size_;
+    std::int32_t* word = words_.get() + header;
+    std::fill_n(word + 4, small_room - 4, 0);
+    std::memcpy(headers_.get() + header, small_segment_flags, small_room);
+    word[0] = sn;
+    word[1] = length;
+    word[2] = stat;
+    word[3] = dyn;
+    size_ = header + 4 + static_cast<std::size_t>(length);
+    return header + 4;
+  }
+
   void shrink(std::size_t size) {
     if (size < size_) size_ = size;
   }
+  // shrink() to a size known to be no larger.
+  void cut_to(std::size_t size) { size_ = size; }
 
  private:
-  static constexpr std::size_t small = 16;
+  static constexpr std::size_t small = small_room;
   static constexpr std::uint8_t small_segment_flags[small] = {1, 1, 1, 1};
 
   bool reserve(std::size_t wanted) {

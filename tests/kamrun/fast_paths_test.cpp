@@ -27,6 +27,9 @@ void expect_same_runs(const std::string& text) {
   ASSERT_EQ(traced.load_errors, 0) << traced.messages << text;
   EXPECT_EQ(fast.out, traced.out) << text;
   EXPECT_EQ(fast.messages, traced.messages) << text;
+  EXPECT_EQ(fast.memory, traced.memory) << text;
+  EXPECT_EQ(fast.display, traced.display) << text;
+  EXPECT_EQ(fast.csn, traced.csn) << text;
 }
 
 // A level-1 segment of 10 words with an array [{lo}..{hi}] described at
@@ -272,6 +275,84 @@ TEST(FastPaths, StoresIntoASegmentHeader) {
     expect_same_runs("crseg 1 1\ncrseg 2 1\ncrseg 3 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 9\n"
                      "stind\npop\n" +
                      sequence + "ldvar 3 0\nwrint\npop\ndlseg\ndlseg\ndlseg\nhalt\n.\n1: 3\n");
+}
+
+// Recursion at one level, as MiniPas compiles fib: the segments the fast
+// crseg creates at its caller's level and the fast dlseg deletes without
+// its checks, while nothing else changes the layout. At the deepest call
+// ({leaf}), or before each call ({pre}), the layout changes otherwise, or
+// the header of the caller's segment is overwritten, or the machine stops
+// with every segment in place; the segments are {len} words long.
+TEST(FastPaths, KeptFramesOfRecursion) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 1\nldvar 2 1\nldcon 2\nlt\njiff 2\nldvar 2 1\nstvar 2 0\n"
+      "{leaf}jump 3\n2: {pre}ldvar 2 1\nldcon 1\nsub\ncall 1\nldvar 2 1\nldcon 2\nsub\ncall 1\nadd\n"
+      "stvar 2 0\n3: ldvar 2 0\ndlseg\nreturn_\n"
+      "8: crseg 3 3\nldcon 7\nstvar 3 0\nldvar 2 1\nstvar 3 1\ncall 7\ndlseg\nreturn_\n"
+      "7: crseg 2 3\nldcon 1\nstvar 2 0\ndlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon {n}\ncall 1\nwrint\npop\ndlseg\nhalt\n.\n1: 1\n2: {len}\n3: {len2}\n";
+  const std::vector<std::string> leaves = {
+      "",
+      "halt\n",
+      "call 8\n",  // a segment of level 3, then one of level 2 that is no caller's
+      "ldcon 0\nstvar 2 {len}\n",
+      // the caller's length word made 1, 0 or larger than its segment
+      "varaddr 2 0\nldcon -3\nadd\nldvar 2 {n}\nstind\npop\n",
+      // the caller's segment number made another level
+      "varaddr 2 0\nldcon -4\nadd\nldcon 3\nstind\npop\n",
+      // the dynamic link made to point at level 1 or at the static link
+      "varaddr 2 0\nldcon -1\nadd\nldcon 5\nstind\npop\n",
+      "varaddr 2 0\nldcon -1\nadd\nvaraddr 2 0\nldcon -2\nadd\nldind\nstind\npop\npop\n",
+      "ldcon 9\nldcon 1\ndescr 2 0 1\nhalt\n",
+  };
+  for (const auto& leaf : leaves)
+    for (const bool deepest : {true, false})
+      for (const int n : {1, 2, 3, 7})
+        for (const int len : {1, 2, 3, 13})
+          for (const int len2 : {0, 3, 12}) {
+            std::string text = program;
+            text.replace(text.find("{leaf}"), 6, deepest ? leaf : "");
+            text.replace(text.find("{pre}"), 5, deepest ? "" : leaf);
+            expect_same_runs(filled(text, {{"n", n}, {"len", len}, {"len2", len2}}));
+          }
+}
+
+// The same recursion to a depth at which the address space must grow, and
+// with its segments made too long for the fast crseg's fixed stores.
+TEST(FastPaths, KeptFramesThatOutgrowTheAddressSpace) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 0\nldvar 2 0\nldcon 0\ngt\njiff 2\nldvar 2 0\nldcon 1\n"
+      "sub\ncall 1\npop\n2: ldvar 2 0\n{leaf}dlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon {depth}\ncall 1\nwrint\npop\ndlseg\nhalt\n.\n1: 1\n2: {len}\n";
+  for (const char* leaf : {"", "halt\n"})
+    for (const int depth : {60, 99, 100})
+      for (const int len : {1, 12, 13, 40}) {
+        std::string text = program;
+        text.replace(text.find("{leaf}"), 6, leaf);
+        expect_same_runs(filled(text, {{"depth", depth}, {"len", len}}));
+      }
+}
+
+// The recursion stopped by the instruction budget at every point of a
+// call and a return: the fast run stops out of budget with what it has
+// written so far, or, with enough budget, ends as the traced run does.
+TEST(FastPaths, KeptFramesAndTheBudget) {
+  const std::string text =
+      "jump 9\n1: crseg 2 2\nstvar 2 1\nldvar 2 1\nldcon 2\nlt\njiff 2\nldvar 2 1\nstvar 2 0\n"
+      "jump 3\n2: ldvar 2 1\nldcon 1\nsub\ncall 1\nldvar 2 1\nwrint\npop\nldvar 2 1\nldcon 2\n"
+      "sub\ncall 1\nadd\nstvar 2 0\n3: ldvar 2 0\ndlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon 6\ncall 1\nwrint\npop\ndlseg\nhalt\n.\n1: 1\n2: 2\n";
+  const auto traced = kamtest::run(text, kamtest::RunSettings().traced(kam::TraceIo));
+  for (long long budget = 0; budget <= 200; ++budget) {
+    const auto fast = kamtest::run(text, kamtest::RunSettings().with_budget(budget));
+    if (fast.end == kam::RunEnd::Stopped) {
+      EXPECT_EQ(fast.out, traced.out) << budget;
+      EXPECT_EQ(fast.memory, traced.memory) << budget;
+    } else {
+      EXPECT_EQ(fast.end, kam::RunEnd::OutOfBudget) << budget;
+      EXPECT_EQ(traced.out.substr(0, fast.out.size()), fast.out) << budget;
+    }
+  }
 }
 
 }  // namespace

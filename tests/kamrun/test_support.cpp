@@ -52,6 +52,10 @@ Run run(const std::string& text, const RunSettings& settings) {
     machine.set_memory_limit(std::size_t{1} << 20);
     result.end = machine.run(settings.trace_flags, settings.start, settings.budget);
     result.run_errors = reporter.count() - result.load_errors;
+    result.memory.assign(machine.memory().begin(), machine.memory().end());
+    for (int level = 0; level < kam::level_count; ++level)
+      result.display.push_back(machine.display(level));
+    result.csn = machine.csn();
   }
   result.out = contents(out.get());
   result.messages = contents(err.get());

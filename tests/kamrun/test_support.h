@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "machine.h"
 #include "program.h"
@@ -37,6 +38,10 @@ struct Run {
   std::string out;       // the program's output
   std::string messages;  // loader and run-time messages
   std::string trace;     // trace lines, when a trace was wanted
+  // The machine's state at the end: its address space, display and CSN.
+  std::vector<std::int32_t> memory;
+  std::vector<std::int32_t> display;
+  int csn = 0;
 };
 
 struct RunSettings {
