@@ -1,7 +1,7 @@
 -- The algorithm of queens.pas in Lua: the number of ways to place n queens
 -- on an n x n board for every n up to 11, by backtracking over tables of
--- booleans; three rounds, the counts of the last are written.
-local most, rounds = 11, 3
+-- booleans; twelve rounds, the counts of the last are written.
+local most, rounds = 11, 12
 local used, up, down = {}, {}, {}
 for c = 1, most do used[c] = false end
 for s = 2, 2 * most do up[s] = false end
