@@ -339,7 +339,9 @@ void Machine::decode(int trap_index) {
   decode_calls(trap_index);
   for (int i = 0; i < end; ++i) {
     FastInstruction& in = fast_[static_cast<std::size_t>(i)];
-    in.back = in.op == F_VC_ADD_CALL || in.op == F_VC_SUB_CALL ? i + 4 : i + 1;
+    const bool fused = in.op == F_VC_ADD_CALL || in.op == F_VC_SUB_CALL ||
+                       in.op == F_VC_ADD_KEPT_CALL || in.op == F_VC_SUB_KEPT_CALL;
+    in.back = fused ? i + 4 : i + 1;
   }
 }
 
@@ -435,6 +437,16 @@ void Machine::decode_calls(int trap_index) {
     out.count = static_cast<std::uint8_t>(stores);
     out.need = static_cast<std::uint8_t>(need);
     out.span = static_cast<std::uint8_t>(stack_size - 2 - need);
+    // One parameter stored into a small segment: the call keeps it at once
+    // when it can (its operands follow the variable and the constant).
+    const FastInstruction& entry = fast_[static_cast<std::size_t>(call.target)];
+    if (stores != 1 || !entry.fresh_stores || entry.v[1] < 1 ||
+        static_cast<std::size_t>(entry.v[1]) > WordSpace::small_data)
+      continue;
+    out.op = out.op == F_VC_ADD_CALL ? F_VC_ADD_KEPT_CALL : F_VC_SUB_KEPT_CALL;
+    out.v[3] = entry.v[0];
+    out.v[4] = entry.v[1];
+    out.v[5] = entry.v[3];
   }
 }
 

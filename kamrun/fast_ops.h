@@ -45,7 +45,11 @@ namespace kam {
      test: ldvar; ldcon; a comparison; jiff or jift */                                 \
   X(F_VV_ADD_ST_VC_JF) X(F_VV_SUB_ST_VC_JF) X(F_VC_ADD_ST_VC_JF) X(F_VC_SUB_ST_VC_JF)    \
   /* F_V_ST_JUMP and F_ADD_ST going on to the F_V_DLSEG_RETURN after them */          \
-  X(F_V_ST_RETURN) X(F_ADD_ST_RETURN)
+  X(F_V_ST_RETURN) X(F_ADD_ST_RETURN)                                                  \
+  /* F_VC_ADD_CALL and F_VC_SUB_CALL to a crseg of 1 .. small_data words and the    \
+     stvar of the one parameter into it: the segment kept at once (operands sn,     \
+     length and the parameter's dpl after the variable and the constant) */         \
+  X(F_VC_ADD_KEPT_CALL) X(F_VC_SUB_KEPT_CALL)
 
 // Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;
 // OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar.
@@ -115,6 +119,7 @@ constexpr StackShape stack_shape(int op) {
     case F_ADD_ST_RETURN: return {2, 0, false};
     case F_LDX: case F_NOT_AND: case F_CRSEG_ST_ST: return {2, 0, false};
     case F_STX: return {3, 0, false};
+    case F_VC_ADD_KEPT_CALL: case F_VC_SUB_KEPT_CALL:  // with the parameter on the stack
     case F_V_V: case F_V_C: case F_V_C_X_LD: case F_V_C_X_LD_NOT: case F_V_C_X_LD_JF:
     case F_V_C_X_LD_JT: return {0, 2, false};
     case F_C_X_LD: return {1, 1, false};

@@ -314,6 +314,27 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_NEXT;                                                                       \
   }
 
+// ldvar; ldcon; op (add or sub); a call that keeps its segment and
+// stores its one parameter there; as F_VC_op_CALL when it cannot.
+#define KAM_KEPT_CALL_CASE(op)                                                       \
+  L_F_VC_##op##_KEPT_CALL: {                                                        \
+    KAM_STACK(F_VC_##op##_KEPT_CALL);                                               \
+    std::uint32_t a;                                                                \
+    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow; \
+    std::uint32_t at;                                                               \
+    if (!kept_call(pc->v + 3, at)) [[unlikely]] {                                   \
+      st[sp++] = plain_binary(op, mem[a], pc->v[2]);                                \
+      returns[rsp++] = pc->back;                                                    \
+      frame_stores = 1;                                                             \
+      pc = code + pc->target;                                                       \
+      goto frame;                                                                   \
+    }                                                                               \
+    mem[at + static_cast<std::uint32_t>(pc->v[5])] = plain_binary(op, mem[a], pc->v[2]); \
+    returns[rsp++] = pc->back;                                                      \
+    pc = code + pc->target + 2;                                                     \
+    KAM_NEXT;                                                                       \
+  }
+
   // The handler of each fast instruction, in the order of FastOp.
 #define KAM_HANDLER_ADDRESS(name) &&L_##name,
   static const void* const handlers[] = {KAM_FAST_OPS(KAM_HANDLER_ADDRESS)};
@@ -328,6 +349,8 @@ KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
 KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
 KAM_INDEX_AND_STEP_CASES(ADD)
 KAM_INDEX_AND_STEP_CASES(SUB)
+KAM_KEPT_CALL_CASE(ADD)
+KAM_KEPT_CALL_CASE(SUB)
   L_F_NOOP:
     KAM_STACK(F_NOOP);
     ++pc;
@@ -719,6 +742,7 @@ slow:
 #undef KAM_OPERATOR_CASES
 #undef KAM_COMPARISON_CASES
 #undef KAM_INDEX_AND_STEP_CASES
+#undef KAM_KEPT_CALL_CASE
 }
 
 RunEnd Machine::run(std::uint32_t trace_flags, int start, long long budget) {

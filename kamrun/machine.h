@@ -128,6 +128,7 @@ class Machine {
   FastEnd run_fast(long long& budget);
   [[gnu::always_inline]] inline std::uint32_t fast_crseg(std::int32_t sn, std::int32_t length);
   [[gnu::noinline]] std::uint32_t fast_crseg_other(std::int32_t sn, std::int32_t length);
+  [[gnu::always_inline]] inline bool kept_call(const std::int32_t* crseg, std::uint32_t& base);
   bool caller_kept(std::int32_t sn, std::int32_t dyn) const;
   bool keeps(std::int32_t sn, std::int32_t length, std::int32_t stat, std::int32_t dyn) const;
   std::uint32_t kept_crseg(std::int32_t sn, std::int32_t length, std::int32_t stat,

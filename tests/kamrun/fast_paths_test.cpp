@@ -3,6 +3,7 @@
 // step), and both runs must print the same and report the same messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -356,3 +357,45 @@ TEST(FastPaths, KeptFramesAndTheBudget) {
 }
 
 }  // namespace
+
+// The call that keeps its segment at once (ldvar; ldcon; add or sub; call
+// to crseg; stvar of the one parameter) at the edges of its checks: the
+// stack filled with {k} words before each recursive call, and, with
+// {other}, calls from the kept segment to a procedure of level 3, or to
+// two of {len} words at level 2, the first storing its parameter at {d},
+// the second, in the same place, showing its last word, which must be
+// new. The program's own calls are not at the level of their segments.
+TEST(FastPaths, KeptCallsAtTheirEdges) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 0\nldvar 2 0\nldcon 0\ngt\njiff 2\n{fill}"
+      "ldvar 2 0\nldcon 1\n{op}\ncall 1\n{other}{unfill}2: ldvar 2 0\nwrint\npop\n"
+      "dlseg\nreturn_\n"
+      "5: crseg 3 3\nstvar 3 2\nldvar 3 2\nwrint\npop\ndlseg\nreturn_\n"
+      "6: crseg 2 4\nstvar 2 {d}\nldvar 2 0\nwrint\npop\ndlseg\nreturn_\n"
+      "7: crseg 2 4\nstvar 2 0\nldvar 2 {last}\nwrint\npop\ndlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon {n}\ncall 1\nldvar 1 0\nldcon {n}\nadd\ncall 1\ndlseg\nhalt\n"
+      ".\n1: 1\n2: 2\n3: 3\n4: {len}\n";
+  const std::vector<std::string> others = {
+      "", "ldvar 2 0\nldcon 4\nadd\ncall 5\n",
+      "ldvar 2 0\nldcon 4\nsub\ncall 6\nldvar 2 0\nldcon 5\nadd\ncall 7\n"};
+  for (const char* op : {"sub", "add"})
+    for (const auto& other : others)
+      for (const int k : {0, 1, 32, 33, 48, 49, 97, 98, 99})
+        for (const int n : {1, 2, 3})
+          for (const int len : {0, 1, 2, 12, 13})
+            for (const int d : {-1, 0, 1, 11, 12, 13}) {
+              if (other.empty() && d != 0) continue;
+              std::string fill, unfill;
+              for (int word = 0; word < k; ++word) {
+                fill += "ldcon 0\n";
+                unfill += "pop\n";
+              }
+              std::string text = program;
+              for (const auto& [key, value] :
+                   std::vector<std::pair<std::string, std::string>>{
+                       {"{fill}", fill}, {"{unfill}", unfill}, {"{op}", op}, {"{other}", other}})
+                text.replace(text.find(key), key.size(), value);
+              expect_same_runs(
+                  filled(text, {{"n", n}, {"len", len}, {"d", d}, {"last", std::max(len - 1, 0)}}));
+            }
+}
