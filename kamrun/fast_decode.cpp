@@ -158,6 +158,16 @@ int comparison_form(int op) {
   return (op - F_EQ_JF) % comparison_forms;
 }
 
+// The comparison of a fast comparison-and-jump.
+int comparison_of(int op) {
+  constexpr int order[] = {
+#define KAM_FAST_OPCODE(op) op,
+      KAM_FAST_COMPARISONS(KAM_FAST_OPCODE)
+#undef KAM_FAST_OPCODE
+  };
+  return order[(op - F_EQ_JF) / comparison_forms];
+}
+
 // The fast instruction of a single instruction, or F_SLOW.
 FastOp single_op(int op) {
   if (is_plain_binary(op)) return operator_op(op, OpPlain);
@@ -447,6 +457,16 @@ void Machine::decode_calls(int trap_index) {
     out.v[3] = entry.v[0];
     out.v[4] = entry.v[1];
     out.v[5] = entry.v[3];
+    // A test of the parameter after the store (ldvar; ldcon; a comparison;
+    // a branch) takes the value stored; its stack check is the call's.
+    const FastInstruction& test = fast_[static_cast<std::size_t>(call.target + 2)];
+    if (comparison_form(test.op) != CmpVarConst || test.v[0] != entry.v[0] ||
+        test.v[1] != entry.v[3])
+      continue;
+    out.compare = comparison_outcomes(comparison_of(test.op));
+
+    out.v[6] = test.v[2];
+    out.v[7] = test.target;
   }
 }
 

@@ -48,7 +48,9 @@ namespace kam {
   X(F_V_ST_RETURN) X(F_ADD_ST_RETURN)                                                  \
   /* F_VC_ADD_CALL and F_VC_SUB_CALL to a crseg of 1 .. small_data words and the    \
      stvar of the one parameter into it: the segment kept at once (operands sn,     \
-     length and the parameter's dpl after the variable and the constant) */         \
+     length and the parameter's dpl after the variable and the constant); with a    \
+     comparison (compare), also the test of the parameter after them (ldvar; ldcon; \
+     a comparison; a branch: the constant and the target as operands 6 and 7) */    \
   X(F_VC_ADD_KEPT_CALL) X(F_VC_SUB_KEPT_CALL)
 
 // Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;

@@ -329,9 +329,20 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       pc = code + pc->target;                                                       \
       goto frame;                                                                   \
     }                                                                               \
-    mem[at + static_cast<std::uint32_t>(pc->v[5])] = plain_binary(op, mem[a], pc->v[2]); \
+    const std::int32_t value = plain_binary(op, mem[a], pc->v[2]);                  \
+    mem[at + static_cast<std::uint32_t>(pc->v[5])] = value;                         \
     returns[rsp++] = pc->back;                                                      \
-    pc = code + pc->target + 2;                                                     \
+    const FastInstruction* const next = code + pc->target + 2;                      \
+    if (pc->compare == 0) {                                                         \
+      pc = next;                                                                    \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+    /* the test of the parameter at next */                                         \
+    if (--remaining < 0) {                                                          \
+      pc = next;                                                                    \
+      goto slow;                                                                    \
+    }                                                                               \
+    pc = holds(pc->compare, value, pc->v[6]) ? next + 4 : code + pc->v[7];          \
     KAM_NEXT;                                                                       \
   }
 

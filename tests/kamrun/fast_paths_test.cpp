@@ -399,3 +399,26 @@ TEST(FastPaths, KeptCallsAtTheirEdges) {
                   filled(text, {{"n", n}, {"len", len}, {"d", d}, {"last", std::max(len - 1, 0)}}));
             }
 }
+
+// The kept call that also does the test of its parameter after the crseg
+// (ldvar; ldcon; a comparison; jiff or jift), for every comparison around
+// its constant, and tests of another variable or against a variable,
+// which it leaves alone.
+TEST(FastPaths, KeptCallsThatTestTheirParameter) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 1\nldvar 2 {v}\n{second}\n{cmp}\n{branch} 2\n"
+      "ldvar 2 1\nwrint\npop\nldvar 2 1\nldcon 1\nsub\ncall 1\n2: dlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon {n}\ncall 1\ndlseg\nhalt\n.\n1: 1\n2: 2\n";
+  for (const char* cmp : {"eq", "ne", "lt", "le", "gt", "ge"})
+    for (const char* branch : {"jiff", "jift"})
+      for (const int v : {0, 1})
+        for (const int c : {-2147483647 - 1, -1, 0, 2, 2147483647})
+          for (const int n : {-1, 0, 2, 3})
+            for (const char* second : {"ldcon {c}", "ldvar 2 0"}) {
+              std::string text = program;
+              text.replace(text.find("{second}"), 8, second);
+              text.replace(text.find("{cmp}"), 5, cmp);
+              text.replace(text.find("{branch}"), 8, branch);
+              expect_same_runs(filled(text, {{"v", v}, {"c", c}, {"n", n}}));
+            }
+}
