@@ -15,9 +15,8 @@
 namespace kam {
 namespace {
 
-// An element of an array: its address, 0 when a check would fail (every
-// element lies in a window, which begins after a segment header), and the
-// number of its indexes.
+// An element of an array: its address (within a window) and the number of
+// its indexes.
 struct Element {
   std::uint32_t address;
   int dimensions;
@@ -26,48 +25,52 @@ struct Element {
 // The element that the descriptor at displacement dpl of the window at
 // origin with window words selects, as ixdpl and the segment check find
 // it, with the index of the last dimension at last[0], the one before at
-// last[-1], and so on; available words may be taken as indexes. No
-// element whenever a check would fail, or the arithmetic might leave the
-// range in which it is plainly exact.
-[[gnu::noinline]] Element any_element_address(std::uint32_t origin, std::uint32_t window,
-                                              const std::int32_t* mem, std::int32_t dpl,
-                                              const std::int32_t* last, int available) {
+// last[-1], and so on; available words may be taken as indexes. False
+// whenever a check would fail, or the arithmetic might leave the range in
+// which it is plainly exact.
+[[gnu::noinline]] bool any_element_address(std::uint32_t origin, std::uint32_t window,
+                                           const std::int32_t* mem, std::int32_t dpl,
+                                           const std::int32_t* last, int available,
+                                           Element& found) {
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
-  if (at + 2 >= window) return {0, 0};
+  if (at + 2 >= window) return false;
   const std::int32_t* descriptor = mem + origin + at;
   const std::int32_t n = descriptor[0];
   if (n < 1 || n > available || at + 2 * static_cast<std::uint32_t>(n) + 1 >= window)
-    return {0, 0};
+    return false;
   std::int64_t stride = 1;
   std::int64_t total = 0;
   for (std::int32_t j = n; j >= 1; --j) {
     const std::int64_t difference = std::int64_t{last[j - n]} - descriptor[2 * j + 1];
     const std::int64_t size = descriptor[2 * j];
-    if (stride < 1 || difference < 0 || difference > INT32_MAX) return {0, 0};
+    if (stride < 1 || difference < 0 || difference > INT32_MAX) return false;
     const std::int64_t offset = difference * stride;
-    if (offset > size - stride) return {0, 0};
+    if (offset > size - stride) return false;
     total += offset;
     stride = size;
   }
   const std::int64_t element = total + descriptor[1];
-  if (element < 0 || element >= window) return {0, 0};
-  return {origin + static_cast<std::uint32_t>(element), n};
+  if (element < 0 || element >= window) return false;
+  found = {origin + static_cast<std::uint32_t>(element), n};
+  return true;
 }
 
 // The same, at once for the one-dimensional arrays of most programs.
-inline Element element_address(std::uint32_t origin, std::uint32_t window,
-                               const std::int32_t* mem, std::int32_t dpl,
-                               const std::int32_t* last, int available) {
+inline bool element_address(std::uint32_t origin, std::uint32_t window, const std::int32_t* mem,
+                            std::int32_t dpl, const std::int32_t* last, int available,
+                            Element& found) {
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
-  if (at + 3 >= window || mem[origin + at] != 1)
-    return any_element_address(origin, window, mem, dpl, last, available);
-  const std::int32_t* descriptor = mem + origin + at;
+  const std::uint32_t descriptor = origin + at;     // its words, when within the window
+  if (at + 3 >= window || mem[descriptor] != 1) [[unlikely]]
+    return any_element_address(origin, window, mem, dpl, last, available, found);
   // Index i of bounds lo..hi: 0 <= i - lo <= size - 1, as ixdpl checks it.
-  const std::int64_t difference = std::int64_t{last[0]} - descriptor[3];
-  if (difference < 0 || difference >= descriptor[2]) return {0, 0};
-  const std::int64_t element = difference + descriptor[1];
-  if (static_cast<std::uint64_t>(element) >= window) return {0, 0};
-  return {origin + static_cast<std::uint32_t>(element), 1};
+  const std::int32_t* words = mem + descriptor;  // 1, offset, size, lo
+  const std::int64_t difference = std::int64_t{last[0]} - words[3];
+  if (difference < 0 || difference >= words[2]) return false;
+  const std::int64_t element = difference + words[1];
+  if (static_cast<std::uint64_t>(element) >= window) return false;
+  found = {origin + static_cast<std::uint32_t>(element), 1};
+  return true;
 }
 
 // Whether a comparison given as its outcomes (comparison_outcomes) holds
@@ -111,10 +114,11 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   };
   const auto element = [&](std::int32_t sn, std::int32_t dpl, const std::int32_t* last,
                            int available, int& dimensions, std::uint32_t& address) {
-    const Element found = element_address(base[sn], limit[sn], mem, dpl, last, available);
+    Element found;
+    if (!element_address(base[sn], limit[sn], mem, dpl, last, available, found)) return false;
     dimensions = found.dimensions;
     address = found.address;
-    return found.address != 0;
+    return true;
   };
 
 // Dispatch: the handler of the next fast instruction, which checks the
