@@ -120,17 +120,21 @@ int opposite(int op) {
   }
 }
 
-// A comparison as the outcomes for which it holds: bit 0 less, bit 1
-// equal, bit 2 greater.
-std::uint8_t comparison_outcomes(int op) {
+// A comparison with constant c as the values v for which it holds: those
+// with unsigned v - lo <= span, in the wrapping arithmetic of 32 bits.
+// False when it holds for none.
+bool comparison_range(int op, std::int32_t c, std::int32_t& lo, std::int32_t& span) {
+  const auto wrapped = [](std::int64_t value) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+  };
+  const std::int64_t least = INT32_MIN, most = INT32_MAX;
   switch (op) {
-    case EQ: return 0b010;
-    case NE: return 0b101;
-    case LT: return 0b001;
-    case LE: return 0b011;
-    case GT: return 0b100;
-    case GE: return 0b110;
-    default: return 0;
+    case EQ: lo = c; span = 0; return true;
+    case NE: lo = wrapped(c + 1LL); span = wrapped(UINT32_MAX - 1LL); return true;
+    case LT: lo = INT32_MIN; span = wrapped(c - 1LL - least); return c != INT32_MIN;
+    case LE: lo = INT32_MIN; span = wrapped(c - least); return true;
+    case GT: lo = wrapped(c + 1LL); span = wrapped(most - c - 1); return c != INT32_MAX;
+    default: lo = c; span = wrapped(most - c); return true;  // GE
   }
 }
 
@@ -319,7 +323,6 @@ void Machine::decode(int trap_index) {
       switch (sequence.naming) {
         case Fixed:
         candidate.op = static_cast<std::uint8_t>(sequence.op);
-        candidate.compare = comparison_outcomes(branch == JIFT ? opposite(op) : op);
         break;
         case OperatorNamed: candidate.op = operator_op(op, sequence.op); break;
         default:
@@ -327,6 +330,14 @@ void Machine::decode(int trap_index) {
           break;
       }
       if (!shaped(candidate)) continue;
+      // The test of a loop step: its constant (last) as a range, with the
+      // span after it; none for a test that never holds.
+      if (candidate.op >= F_VV_ADD_ST_VC_JF && candidate.op <= F_VC_SUB_ST_VC_JF) {
+        std::int32_t* constant = &candidate.v[candidate.op <= F_VV_SUB_ST_VC_JF ? 8 : 7];
+        if (!comparison_range(branch == JIFT ? opposite(op) : op, constant[0], constant[0],
+                              constant[1]))
+          continue;
+      }
       if (candidate.op == F_CRSEG_ST || candidate.op == F_CRSEG_ST_ST)
         candidate.fresh_stores = fresh_stores(candidate);
       out = candidate;
@@ -463,9 +474,8 @@ void Machine::decode_calls(int trap_index) {
     if (comparison_form(test.op) != CmpVarConst || test.v[0] != entry.v[0] ||
         test.v[1] != entry.v[3])
       continue;
-    out.compare = comparison_outcomes(comparison_of(test.op));
-
-    out.v[6] = test.v[2];
+    if (!comparison_range(comparison_of(test.op), test.v[2], out.v[6], out.v[8])) continue;
+    out.tests = true;
     out.v[7] = test.target;
   }
 }

@@ -73,10 +73,11 @@ inline bool element_address(std::uint32_t origin, std::uint32_t window, const st
   return true;
 }
 
-// Whether a comparison given as its outcomes (comparison_outcomes) holds
-// for a and b, without a branch.
-inline bool holds(std::uint8_t outcomes, std::int32_t a, std::int32_t b) {
-  return (outcomes >> ((a > b) - (a < b) + 1)) & 1;
+// Whether value lies in the range of a comparison (comparison_range in
+// fast_decode.cpp): whether the comparison holds for it.
+inline bool within(std::int32_t value, std::int32_t lo, std::int32_t span) {
+  return static_cast<std::uint32_t>(value) - static_cast<std::uint32_t>(lo) <=
+         static_cast<std::uint32_t>(span);
 }
 
 }  // namespace
@@ -290,14 +291,14 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       if (!store(pc->v[0], pc->v[1], r) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
       const std::int32_t value = plain_binary(op, mem[r], mem[b]);                  \
       mem[r] = value;                                                               \
-      pc = holds(pc->compare, value, pc->v[8]) ? pc + 8 : code + pc->target;              \
+      pc = within(value, pc->v[8], pc->v[9]) ? pc + 8 : code + pc->target;              \
       KAM_NEXT;                                                                     \
     }                                                                               \
     if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || !store(pc->v[4], pc->v[5], r) ||    \
         !load(pc->v[6], pc->v[7], t) || --remaining < 0)                                    \
       goto slow;                                                                    \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
-    pc = holds(pc->compare, mem[t], pc->v[8]) ? pc + 8 : code + pc->target;               \
+    pc = within(mem[t], pc->v[8], pc->v[9]) ? pc + 8 : code + pc->target;               \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_ST_VC_JF: {                                                         \
@@ -307,14 +308,14 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       if (!store(pc->v[0], pc->v[1], r) || --remaining < 0) goto slow;                      \
       const std::int32_t value = plain_binary(op, mem[r], pc->v[2]);                    \
       mem[r] = value;                                                               \
-      pc = holds(pc->compare, value, pc->v[7]) ? pc + 8 : code + pc->target;              \
+      pc = within(value, pc->v[7], pc->v[8]) ? pc + 8 : code + pc->target;              \
       KAM_NEXT;                                                                     \
     }                                                                               \
     if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r) || !load(pc->v[5], pc->v[6], t) ||    \
         --remaining < 0)                                                            \
       goto slow;                                                                    \
     mem[r] = plain_binary(op, mem[a], pc->v[2]);                                        \
-    pc = holds(pc->compare, mem[t], pc->v[7]) ? pc + 8 : code + pc->target;               \
+    pc = within(mem[t], pc->v[7], pc->v[8]) ? pc + 8 : code + pc->target;               \
     KAM_NEXT;                                                                       \
   }
 
@@ -337,7 +338,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     mem[at + static_cast<std::uint32_t>(pc->v[5])] = value;                         \
     returns[rsp++] = pc->back;                                                      \
     const FastInstruction* const next = code + pc->target + 2;                      \
-    if (pc->compare == 0) {                                                         \
+    if (!pc->tests) {                                                               \
       pc = next;                                                                    \
       KAM_NEXT;                                                                     \
     }                                                                               \
@@ -346,7 +347,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       pc = next;                                                                    \
       goto slow;                                                                    \
     }                                                                               \
-    pc = holds(pc->compare, value, pc->v[6]) ? next + 4 : code + pc->v[7];          \
+    pc = within(value, pc->v[6], pc->v[8]) ? next + 4 : code + pc->v[7];          \
     KAM_NEXT;                                                                       \
   }
 

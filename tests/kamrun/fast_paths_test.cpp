@@ -111,6 +111,30 @@ TEST(FastPaths, WhileLoopSteps) {
         }
 }
 
+// The test of a while loop's step against constants at the ends of the
+// range of words, and next to them, for every comparison: x goes from {x}
+// by 1 while the test holds (jift) or fails (jiff), four times at most.
+TEST(FastPaths, WhileLoopTestsAtTheEndsOfTheRange) {
+  const std::string program =
+      "crseg 1 1\nldcon {x}\nstvar 1 0\nldcon 1\nstvar 1 2\n1: ldvar 1 0\nwrint\npop\n"
+      "ldvar 1 1\nldcon 1\nadd\nstvar 1 1\nldvar 1 1\nldcon 4\ngt\njift 2\n"
+      "ldvar 1 0\n{by}\n{op}\nstvar 1 0\nldvar 1 0\nldcon {c}\n{cmp}\n{branch} 1\n"
+      "2: dlseg\nhalt\n.\n1: 3\n";
+  constexpr int least = -2147483647 - 1, most = 2147483647;
+  for (const char* cmp : {"eq", "ne", "lt", "le", "gt", "ge"})
+    for (const char* branch : {"jiff", "jift"})
+      for (const char* by : {"ldcon 1", "ldvar 1 2"})
+        for (const char* op : {"add", "sub"})
+          for (const int x : {least, -1, 0, most - 1})
+            for (const int c : {least, least + 1, 0, 1, most - 1, most}) {
+              std::string text = program;
+              for (const auto& [key, value] : std::vector<std::pair<std::string, std::string>>{
+                       {"{cmp}", cmp}, {"{branch}", branch}, {"{by}", by}, {"{op}", op}})
+                text.replace(text.find(key), key.size(), value);
+              expect_same_runs(filled(text, {{"x", x}, {"c", c}}));
+            }
+}
+
 // A for loop whose body begins with a test of its variable: the step the
 // loop's comparison jumps back to is fused with that test.
 TEST(FastPaths, ForLoopStepFollowedByATest) {
