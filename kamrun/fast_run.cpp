@@ -87,9 +87,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   // The stacks and the windows are reached through the machine, which
   // leaves the processor's registers to the loop's own variables.
   auto& st = stack_;
-  int sp = sp_;
+  std::ptrdiff_t sp = sp_;
   auto& returns = return_stack_;
-  int rsp = rsp_;
+  std::ptrdiff_t rsp = rsp_;
   std::int32_t* mem = mem_.words();
   const std::uint8_t* headers = mem_.header_flags();
   const auto& base = window_base_;
@@ -730,17 +730,17 @@ KAM_KEPT_CALL_CASE(SUB)
     KAM_NEXT;
   }
   L_F_TRAP:
-    sp_ = sp;
+    sp_ = static_cast<int>(sp);
     ic_ = index(pc);
-    rsp_ = rsp;
+    rsp_ = static_cast<int>(rsp);
     budget = remaining;
     return FastEnd::Trap;
 L_F_SLOW:
 slow:
   // The instruction at pc goes through the reference step.
-  sp_ = sp;
+  sp_ = static_cast<int>(sp);
   ic_ = index(pc);
-  rsp_ = rsp;
+  rsp_ = static_cast<int>(rsp);
   // A fast case that stopped at an empty budget took one without using it.
   if (remaining < 0 || --remaining < 0) {
     budget = 0;
