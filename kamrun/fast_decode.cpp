@@ -408,23 +408,20 @@ void Machine::decode_calls(int trap_index) {
       out.count = same(0, 3) && same(0, 5);
       continue;
     }
-    // The value of a function stored just before its end: the return's
-    // own checks follow the store (the return's stack check holds after
-    // it), and when the return loads the variable stored, it takes the
-    // value stored (count 1).
-    const auto loads_stored = [&](const FastInstruction& at, int stored) {
-      return at.v[0] == out.v[stored] && at.v[1] == out.v[stored + 1];
+    // The value of a function stored just before its end, where the
+    // return loads it: the return takes the value stored, and its own
+    // checks follow the store (its stack check holds after it).
+    const auto returns_stored = [&](int at, int stored) {
+      const FastInstruction& end_of = fast_[static_cast<std::size_t>(at)];
+      return end_of.op == F_V_DLSEG_RETURN && end_of.v[0] == out.v[stored] &&
+             end_of.v[1] == out.v[stored + 1];
     };
-    if (out.op == F_V_ST_JUMP &&
-        fast_[static_cast<std::size_t>(out.target)].op == F_V_DLSEG_RETURN) {
+    if (out.op == F_V_ST_JUMP && returns_stored(out.target, 2)) {
       out.op = F_V_ST_RETURN;
-      out.count = loads_stored(fast_[static_cast<std::size_t>(out.target)], 2);
       continue;
     }
-    if (out.op == F_ADD_ST && i + 2 < end &&
-        fast_[static_cast<std::size_t>(i + 2)].op == F_V_DLSEG_RETURN) {
+    if (out.op == F_ADD_ST && i + 2 < end && returns_stored(i + 2, 0)) {
       out.op = F_ADD_ST_RETURN;
-      out.count = loads_stored(fast_[static_cast<std::size_t>(i + 2)], 0);
       continue;
     }
     if (out.op == F_JUMP) {

@@ -45,7 +45,7 @@ namespace kam {
      test: ldvar; ldcon; a comparison; jiff or jift, whose constant is replaced by  \
      the range of values for which it holds, and its span after it */               \
   X(F_VV_ADD_ST_VC_JF) X(F_VV_SUB_ST_VC_JF) X(F_VC_ADD_ST_VC_JF) X(F_VC_SUB_ST_VC_JF)    \
-  /* F_V_ST_JUMP and F_ADD_ST going on to the F_V_DLSEG_RETURN after them */          \
+  /* F_V_ST_JUMP and F_ADD_ST going on to an F_V_DLSEG_RETURN of the variable stored */ \
   X(F_V_ST_RETURN) X(F_ADD_ST_RETURN)                                                  \
   /* F_VC_ADD_CALL and F_VC_SUB_CALL to a crseg of 1 .. small_data words and the    \
      stvar of the one parameter into it: the segment kept at once (operands sn,     \

@@ -549,10 +549,8 @@ KAM_KEPT_CALL_CASE(SUB)
     if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
     returned = mem[a];
     mem[r] = returned;
-    const bool loads_stored = pc->count != 0;
     pc = code + pc->target;
-    if (loads_stored) goto return_value;
-    goto L_F_V_DLSEG_RETURN;
+    goto return_value;
   }
   L_F_ADD_ST_RETURN: {
     KAM_STACK(F_ADD_ST_RETURN);
@@ -561,10 +559,8 @@ KAM_KEPT_CALL_CASE(SUB)
     returned = plain_binary(ADD, st[sp - 2], st[sp - 1]);
     mem[r] = returned;
     sp -= 2;
-    const bool loads_stored = pc->count != 0;
     pc += 2;
-    if (loads_stored) goto return_value;
-    goto L_F_V_DLSEG_RETURN;
+    goto return_value;
   }
   L_F_V_C_X_LD_NOT: {
     KAM_STACK(F_V_C_X_LD_NOT);

@@ -70,8 +70,7 @@ class Machine {
     std::uint8_t need = 0;
     std::uint8_t span = 0;
     std::uint8_t count = 0;    // of the parameters a fused call stores; 1 for a loop step
-                               // and test of one variable, and for a store before a
-                               // return that loads the variable stored
+                               // and test of one variable
     bool tests = false;  // a kept call that does the test of its parameter too
     // A crseg whose parameter stores all go into the new segment, within
     // its length: where they cannot fail once the crseg has succeeded.
