@@ -391,9 +391,19 @@ void Machine::decode_calls(int trap_index) {
       // stack is as deep as here, so its stack check holds.
       const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
       // (a step that goes on to a test does the step alone there)
-      if ((at_target.op == F_VC_ADD_ST || at_target.op == F_VC_ADD_ST_VC_JF) &&
-          at_target.need == 0 && at_target.span >= out.span)
-        out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
+      if ((at_target.op != F_VC_ADD_ST && at_target.op != F_VC_ADD_ST_VC_JF) ||
+          at_target.need != 0 || at_target.span < out.span)
+        continue;
+      out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
+      // A step of the variable tested (ldvar x; ldcon; add; stvar x) takes
+      // its value and address from the test (count 1, the step as operand 5).
+      const auto same = [&](const FastInstruction& in, int a, int b) {
+        return in.v[a] == out.v[b] && in.v[a + 1] == out.v[b + 1];
+      };
+      if (same(at_target, 0, 0) && same(at_target, 3, 0)) {
+        out.count = 1;
+        out.v[5] = at_target.v[2];
+      }
       continue;
     }
     // The step and test of a while loop on one variable check it once.

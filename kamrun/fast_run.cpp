@@ -203,6 +203,17 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
   }
+// The step after a comparison's jump, when it steps the variable tested
+// (count 1), whose address a the test has found: it stores value plus
+// the step unless the word is a segment header.
+#define KAM_STEP_OF_THE_TESTED(value)                                               \
+  do {                                                                              \
+    if (pc->count != 0 && headers[a] == 0) {                                        \
+      mem[a] = plain_binary(ADD, value, pc->v[5]);                                  \
+      pc = code + pc->target + 4;                                                   \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+  } while (false)
 // Comparison op followed by a jump taken when it is false.
 #define KAM_COMPARISON_CASES(op)                                                    \
   L_F_##op##_JF:                                                                 \
@@ -229,10 +240,12 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VV_##op##_JF_STEP); \
     std::uint32_t a, b;                                                             \
     if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
-    if (plain_binary(op, mem[a], mem[b]) != 0) {                                    \
+    const std::int32_t value = mem[a];                                              \
+    if (plain_binary(op, value, mem[b]) != 0) {                                     \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
+    KAM_STEP_OF_THE_TESTED(value);                                                  \
     pc = code + pc->target;                                                          \
     goto step;                                                                      \
   }                                                                                 \
@@ -240,10 +253,12 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VC_##op##_JF_STEP); \
     std::uint32_t a;                                                                \
     if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                         \
-    if (plain_binary(op, mem[a], pc->v[2]) != 0) {                                      \
+    const std::int32_t value = mem[a];                                              \
+    if (plain_binary(op, value, pc->v[2]) != 0) {                                   \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
+    KAM_STEP_OF_THE_TESTED(value);                                                  \
     pc = code + pc->target;                                                          \
     goto step;                                                                      \
   }
@@ -753,6 +768,7 @@ slow:
 #undef KAM_NEXT
 #undef KAM_OPERATOR_CASES
 #undef KAM_COMPARISON_CASES
+#undef KAM_STEP_OF_THE_TESTED
 #undef KAM_INDEX_AND_STEP_CASES
 #undef KAM_KEPT_CALL_CASE
 }

@@ -150,6 +150,26 @@ TEST(FastPaths, ForLoopStepFollowedByATest) {
           expect_same_runs(filled(program, {{"d", d}, {"k", k}, {"n", n}, {"len", len}}));
 }
 
+// The test of a for loop that jumps to its step: the step of the variable
+// tested ({x}, {y} and {t} all 0), or a step that loads ({x}) or stores
+// ({y}) another variable than the test ({t}) loads; a count ends the loop
+// after four steps.
+TEST(FastPaths, ForLoopTestsThatDoTheStep) {
+  const std::string program =
+      "crseg 1 1\nldcon 7\nstvar 1 1\njump 3\n2: ldvar 1 {x}\nldcon 2\nadd\nstvar 1 {y}\n"
+      "ldvar 1 0\nwrint\npop\nldvar 1 1\nwrint\npop\n"
+      "ldvar 1 2\nldcon 1\nadd\nstvar 1 2\nldvar 1 2\nldcon 4\ngt\njift 4\n"
+      "3: ldvar 1 {t}\n{bound}\nlt\njift 2\n4: dlseg\nhalt\n.\n1: 3\n";
+  for (const int x : {0, 1})
+    for (const int y : {0, 1})
+      for (const int t : {0, 1})
+        for (const char* bound : {"ldcon 9", "ldvar 1 1"}) {
+          std::string text = program;
+          text.replace(text.find("{bound}"), 7, bound);
+          expect_same_runs(filled(text, {{"x", x}, {"y", y}, {"t", t}}));
+        }
+}
+
 TEST(FastPaths, TwoDimensionsAtTheBounds) {
   const std::string program =
       "crseg 1 1\nldcon 1\nldcon 2\nldcon {lo}\nldcon 3\ndescr 1 0 2\n"
@@ -295,6 +315,10 @@ TEST(FastPaths, StoresIntoASegmentHeader) {
       "2: noop\n",
       "ldvar 1 0\nldvar 1 1\nadd\nstvar 2 4\nldvar 1 0\nldcon 5\ngt\njiff 1\n1: noop\n",
       "ldvar 2 4\nldcon 1\nsub\nstvar 2 4\nldvar 2 4\nldcon 5\ngt\njiff 1\n1: noop\n",
+      // the step of a for loop on the variable its test loads
+      "ldvar 2 4\nldcon 5\nlt\njiff 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n2: noop\n",
+      "ldvar 2 4\nldvar 1 0\nlt\njiff 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n"
+      "2: noop\n",
   };
   for (const auto& sequence : sequences)
     expect_same_runs("crseg 1 1\ncrseg 2 1\ncrseg 3 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 9\n"
