@@ -120,17 +120,21 @@ int opposite(int op) {
   }
 }
 
-// A comparison as the outcomes for which it holds: bit 0 less, bit 1
-// equal, bit 2 greater.
-std::uint8_t comparison_outcomes(int op) {
+// A comparison with constant c as the values v for which it holds: those
+// with unsigned v - lo <= span, in the wrapping arithmetic of 32 bits.
+// False when it holds for none.
+bool comparison_range(int op, std::int32_t c, std::int32_t& lo, std::int32_t& span) {
+  const auto wrapped = [](std::int64_t value) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+  };
+  const std::int64_t least = INT32_MIN, most = INT32_MAX;
   switch (op) {
-    case EQ: return 0b010;
-    case NE: return 0b101;
-    case LT: return 0b001;
-    case LE: return 0b011;
-    case GT: return 0b100;
-    case GE: return 0b110;
-    default: return 0;
+    case EQ: lo = c; span = 0; return true;
+    case NE: lo = wrapped(c + 1LL); span = wrapped(UINT32_MAX - 1LL); return true;
+    case LT: lo = INT32_MIN; span = wrapped(c - 1LL - least); return c != INT32_MIN;
+    case LE: lo = INT32_MIN; span = wrapped(c - least); return true;
+    case GT: lo = wrapped(c + 1LL); span = wrapped(most - c - 1); return c != INT32_MAX;
+    default: lo = c; span = wrapped(most - c); return true;  // GE
   }
 }
 
@@ -156,6 +160,16 @@ FastOp comparison_op(int op, int form) {
 int comparison_form(int op) {
   if (op < F_EQ_JF || op >= F_EQ_JF + 6 * comparison_forms) return comparison_forms;
   return (op - F_EQ_JF) % comparison_forms;
+}
+
+// The comparison of a fast comparison-and-jump.
+int comparison_of(int op) {
+  constexpr int order[] = {
+#define KAM_FAST_OPCODE(op) op,
+      KAM_FAST_COMPARISONS(KAM_FAST_OPCODE)
+#undef KAM_FAST_OPCODE
+  };
+  return order[(op - F_EQ_JF) / comparison_forms];
 }
 
 // The fast instruction of a single instruction, or F_SLOW.
@@ -309,7 +323,6 @@ void Machine::decode(int trap_index) {
       switch (sequence.naming) {
         case Fixed:
         candidate.op = static_cast<std::uint8_t>(sequence.op);
-        candidate.compare = comparison_outcomes(branch == JIFT ? opposite(op) : op);
         break;
         case OperatorNamed: candidate.op = operator_op(op, sequence.op); break;
         default:
@@ -317,6 +330,14 @@ void Machine::decode(int trap_index) {
           break;
       }
       if (!shaped(candidate)) continue;
+      // The test of a loop step: its constant (last) as a range, with the
+      // span after it; none for a test that never holds.
+      if (candidate.op >= F_VV_ADD_ST_VC_JF && candidate.op <= F_VC_SUB_ST_VC_JF) {
+        std::int32_t* constant = &candidate.v[candidate.op <= F_VV_SUB_ST_VC_JF ? 8 : 7];
+        if (!comparison_range(branch == JIFT ? opposite(op) : op, constant[0], constant[0],
+                              constant[1]))
+          continue;
+      }
       if (candidate.op == F_CRSEG_ST || candidate.op == F_CRSEG_ST_ST)
         candidate.fresh_stores = fresh_stores(candidate);
       out = candidate;
@@ -339,7 +360,9 @@ void Machine::decode(int trap_index) {
   decode_calls(trap_index);
   for (int i = 0; i < end; ++i) {
     FastInstruction& in = fast_[static_cast<std::size_t>(i)];
-    in.back = in.op == F_VC_ADD_CALL || in.op == F_VC_SUB_CALL ? i + 4 : i + 1;
+    const bool fused = in.op == F_VC_ADD_CALL || in.op == F_VC_SUB_CALL ||
+                       in.op == F_VC_ADD_KEPT_CALL || in.op == F_VC_SUB_KEPT_CALL;
+    in.back = fused ? i + 4 : i + 1;
   }
 }
 
@@ -368,9 +391,19 @@ void Machine::decode_calls(int trap_index) {
       // stack is as deep as here, so its stack check holds.
       const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
       // (a step that goes on to a test does the step alone there)
-      if ((at_target.op == F_VC_ADD_ST || at_target.op == F_VC_ADD_ST_VC_JF) &&
-          at_target.need == 0 && at_target.span >= out.span)
-        out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
+      if ((at_target.op != F_VC_ADD_ST && at_target.op != F_VC_ADD_ST_VC_JF) ||
+          at_target.need != 0 || at_target.span < out.span)
+        continue;
+      out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
+      // A step of the variable tested (ldvar x; ldcon; add; stvar x) takes
+      // its value and address from the test (count 1, the step as operand 5).
+      const auto same = [&](const FastInstruction& in, int a, int b) {
+        return in.v[a] == out.v[b] && in.v[a + 1] == out.v[b + 1];
+      };
+      if (same(at_target, 0, 0) && same(at_target, 3, 0)) {
+        out.count = 1;
+        out.v[5] = at_target.v[2];
+      }
       continue;
     }
     // The step and test of a while loop on one variable check it once.
@@ -385,23 +418,20 @@ void Machine::decode_calls(int trap_index) {
       out.count = same(0, 3) && same(0, 5);
       continue;
     }
-    // The value of a function stored just before its end: the return's
-    // own checks follow the store (the return's stack check holds after
-    // it), and when the return loads the variable stored, it takes the
-    // value stored (count 1).
-    const auto loads_stored = [&](const FastInstruction& at, int stored) {
-      return at.v[0] == out.v[stored] && at.v[1] == out.v[stored + 1];
+    // The value of a function stored just before its end, where the
+    // return loads it: the return takes the value stored, and its own
+    // checks follow the store (its stack check holds after it).
+    const auto returns_stored = [&](int at, int stored) {
+      const FastInstruction& end_of = fast_[static_cast<std::size_t>(at)];
+      return end_of.op == F_V_DLSEG_RETURN && end_of.v[0] == out.v[stored] &&
+             end_of.v[1] == out.v[stored + 1];
     };
-    if (out.op == F_V_ST_JUMP &&
-        fast_[static_cast<std::size_t>(out.target)].op == F_V_DLSEG_RETURN) {
+    if (out.op == F_V_ST_JUMP && returns_stored(out.target, 2)) {
       out.op = F_V_ST_RETURN;
-      out.count = loads_stored(fast_[static_cast<std::size_t>(out.target)], 2);
       continue;
     }
-    if (out.op == F_ADD_ST && i + 2 < end &&
-        fast_[static_cast<std::size_t>(i + 2)].op == F_V_DLSEG_RETURN) {
+    if (out.op == F_ADD_ST && i + 2 < end && returns_stored(i + 2, 0)) {
       out.op = F_ADD_ST_RETURN;
-      out.count = loads_stored(fast_[static_cast<std::size_t>(i + 2)], 0);
       continue;
     }
     if (out.op == F_JUMP) {
@@ -435,6 +465,25 @@ void Machine::decode_calls(int trap_index) {
     out.count = static_cast<std::uint8_t>(stores);
     out.need = static_cast<std::uint8_t>(need);
     out.span = static_cast<std::uint8_t>(stack_size - 2 - need);
+    // One parameter stored into a small segment: the call keeps it at once
+    // when it can (its operands follow the variable and the constant).
+    const FastInstruction& entry = fast_[static_cast<std::size_t>(call.target)];
+    if (stores != 1 || !entry.fresh_stores || entry.v[1] < 1 ||
+        static_cast<std::size_t>(entry.v[1]) > WordSpace::small_data)
+      continue;
+    out.op = out.op == F_VC_ADD_CALL ? F_VC_ADD_KEPT_CALL : F_VC_SUB_KEPT_CALL;
+    out.v[3] = entry.v[0];
+    out.v[4] = entry.v[1];
+    out.v[5] = entry.v[3];
+    // A test of the parameter after the store (ldvar; ldcon; a comparison;
+    // a branch) takes the value stored; its stack check is the call's.
+    const FastInstruction& test = fast_[static_cast<std::size_t>(call.target + 2)];
+    if (comparison_form(test.op) != CmpVarConst || test.v[0] != entry.v[0] ||
+        test.v[1] != entry.v[3])
+      continue;
+    if (!comparison_range(comparison_of(test.op), test.v[2], out.v[6], out.v[8])) continue;
+    out.tests = true;
+    out.v[7] = test.target;
   }
 }
 

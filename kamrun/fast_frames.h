@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "machine.h"
 
@@ -66,6 +67,30 @@ inline std::uint32_t Machine::kept_crseg(std::int32_t sn, std::int32_t length,
   window_limit_[level] = static_cast<std::uint32_t>(length);
   ++kept_frames_;
   return base;
+}
+
+// The crseg of a kept call (F_VC_ADD_KEPT_CALL): sn and length (1 ..
+// small_data) at crseg[0] and crseg[1], as the segment's first two header
+// words. Done when the caller's segment is kept and so is this one, with
+// the new segment's base; false leaves everything as it was.
+inline bool Machine::kept_call(const std::int32_t* crseg, std::uint32_t& base) {
+  const std::int32_t sn = crseg[0];
+  const std::size_t size = mem_.size();
+  if (kept_frames_ == 0 || sn != csn_ ||
+      size + header_words + static_cast<std::size_t>(crseg[1]) > fast_room_)
+    return false;
+  // The links stat and dyn, display entries sn - 1 and sn, as they are stored.
+  const auto level = static_cast<std::size_t>(sn);
+  std::uint64_t links;
+  std::memcpy(&links, &display_[level - 1], sizeof links);
+  if (static_cast<std::uint32_t>(links) == static_cast<std::uint32_t>(links >> 32)) return false;
+  base = static_cast<std::uint32_t>(size + header_words);
+  display_[level] = static_cast<std::int32_t>(base);
+  window_base_[level] = base;
+  window_limit_[level] = static_cast<std::uint32_t>(crseg[1]);
+  ++kept_frames_;
+  mem_.append_small_segment(crseg, links);
+  return true;
 }
 
 // Whether the dlseg of a segment of level sn created now, with dynamic

@@ -42,10 +42,17 @@ namespace kam {
   /* ldcon; ldvar; ldvar; add or sub: the index; ldcon -1; stxvar */                   \
   X(F_C_VV_ADD_X_ST) X(F_C_VV_SUB_X_ST)                                                \
   /* ldvar; ldvar or ldcon; add or sub; stvar: the step of a while loop, then its    \
-     test: ldvar; ldcon; a comparison; jiff or jift */                                 \
+     test: ldvar; ldcon; a comparison; jiff or jift, whose constant is replaced by  \
+     the range of values for which it holds, and its span after it */               \
   X(F_VV_ADD_ST_VC_JF) X(F_VV_SUB_ST_VC_JF) X(F_VC_ADD_ST_VC_JF) X(F_VC_SUB_ST_VC_JF)    \
-  /* F_V_ST_JUMP and F_ADD_ST going on to the F_V_DLSEG_RETURN after them */          \
-  X(F_V_ST_RETURN) X(F_ADD_ST_RETURN)
+  /* F_V_ST_JUMP and F_ADD_ST going on to an F_V_DLSEG_RETURN of the variable stored */ \
+  X(F_V_ST_RETURN) X(F_ADD_ST_RETURN)                                                  \
+  /* F_VC_ADD_CALL and F_VC_SUB_CALL to a crseg of 1 .. small_data words and the    \
+     stvar of the one parameter into it: the segment kept at once (operands sn,     \
+     length and the parameter's dpl after the variable and the constant); with      \
+     tests, also the test of the parameter after them (ldvar; ldcon; a comparison;  \
+     a branch: its range as operands 6 and 8, its target as 7) */                   \
+  X(F_VC_ADD_KEPT_CALL) X(F_VC_SUB_KEPT_CALL)
 
 // Each operator OP: OP; ldvar OP; ldcon OP; ldvar ldvar OP; ldvar ldcon OP;
 // OP stvar; ldvar ldvar OP stvar; ldvar ldcon OP stvar.
@@ -115,6 +122,7 @@ constexpr StackShape stack_shape(int op) {
     case F_ADD_ST_RETURN: return {2, 0, false};
     case F_LDX: case F_NOT_AND: case F_CRSEG_ST_ST: return {2, 0, false};
     case F_STX: return {3, 0, false};
+    case F_VC_ADD_KEPT_CALL: case F_VC_SUB_KEPT_CALL:  // with the parameter on the stack
     case F_V_V: case F_V_C: case F_V_C_X_LD: case F_V_C_X_LD_NOT: case F_V_C_X_LD_JF:
     case F_V_C_X_LD_JT: return {0, 2, false};
     case F_C_X_LD: return {1, 1, false};

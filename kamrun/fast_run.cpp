@@ -15,9 +15,8 @@
 namespace kam {
 namespace {
 
-// An element of an array: its address, 0 when a check would fail (every
-// element lies in a window, which begins after a segment header), and the
-// number of its indexes.
+// An element of an array: its address (within a window) and the number of
+// its indexes.
 struct Element {
   std::uint32_t address;
   int dimensions;
@@ -26,54 +25,59 @@ struct Element {
 // The element that the descriptor at displacement dpl of the window at
 // origin with window words selects, as ixdpl and the segment check find
 // it, with the index of the last dimension at last[0], the one before at
-// last[-1], and so on; available words may be taken as indexes. No
-// element whenever a check would fail, or the arithmetic might leave the
-// range in which it is plainly exact.
-[[gnu::noinline]] Element any_element_address(std::uint32_t origin, std::uint32_t window,
-                                              const std::int32_t* mem, std::int32_t dpl,
-                                              const std::int32_t* last, int available) {
+// last[-1], and so on; available words may be taken as indexes. False
+// whenever a check would fail, or the arithmetic might leave the range in
+// which it is plainly exact.
+[[gnu::noinline]] bool any_element_address(std::uint32_t origin, std::uint32_t window,
+                                           const std::int32_t* mem, std::int32_t dpl,
+                                           const std::int32_t* last, int available,
+                                           Element& found) {
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
-  if (at + 2 >= window) return {0, 0};
+  if (at + 2 >= window) return false;
   const std::int32_t* descriptor = mem + origin + at;
   const std::int32_t n = descriptor[0];
   if (n < 1 || n > available || at + 2 * static_cast<std::uint32_t>(n) + 1 >= window)
-    return {0, 0};
+    return false;
   std::int64_t stride = 1;
   std::int64_t total = 0;
   for (std::int32_t j = n; j >= 1; --j) {
     const std::int64_t difference = std::int64_t{last[j - n]} - descriptor[2 * j + 1];
     const std::int64_t size = descriptor[2 * j];
-    if (stride < 1 || difference < 0 || difference > INT32_MAX) return {0, 0};
+    if (stride < 1 || difference < 0 || difference > INT32_MAX) return false;
     const std::int64_t offset = difference * stride;
-    if (offset > size - stride) return {0, 0};
+    if (offset > size - stride) return false;
     total += offset;
     stride = size;
   }
   const std::int64_t element = total + descriptor[1];
-  if (element < 0 || element >= window) return {0, 0};
-  return {origin + static_cast<std::uint32_t>(element), n};
+  if (element < 0 || element >= window) return false;
+  found = {origin + static_cast<std::uint32_t>(element), n};
+  return true;
 }
 
 // The same, at once for the one-dimensional arrays of most programs.
-inline Element element_address(std::uint32_t origin, std::uint32_t window,
-                               const std::int32_t* mem, std::int32_t dpl,
-                               const std::int32_t* last, int available) {
+inline bool element_address(std::uint32_t origin, std::uint32_t window, const std::int32_t* mem,
+                            std::int32_t dpl, const std::int32_t* last, int available,
+                            Element& found) {
   const auto at = static_cast<std::uint32_t>(dpl);  // below 2^30
-  if (at + 3 >= window || mem[origin + at] != 1)
-    return any_element_address(origin, window, mem, dpl, last, available);
-  const std::int32_t* descriptor = mem + origin + at;
+  const std::uint32_t descriptor = origin + at;     // its words, when within the window
+  if (at + 3 >= window || mem[descriptor] != 1) [[unlikely]]
+    return any_element_address(origin, window, mem, dpl, last, available, found);
   // Index i of bounds lo..hi: 0 <= i - lo <= size - 1, as ixdpl checks it.
-  const std::int64_t difference = std::int64_t{last[0]} - descriptor[3];
-  if (difference < 0 || difference >= descriptor[2]) return {0, 0};
-  const std::int64_t element = difference + descriptor[1];
-  if (static_cast<std::uint64_t>(element) >= window) return {0, 0};
-  return {origin + static_cast<std::uint32_t>(element), 1};
+  const std::int32_t* words = mem + descriptor;  // 1, offset, size, lo
+  const std::int64_t difference = std::int64_t{last[0]} - words[3];
+  if (difference < 0 || difference >= words[2]) return false;
+  const std::int64_t element = difference + words[1];
+  if (static_cast<std::uint64_t>(element) >= window) return false;
+  found = {origin + static_cast<std::uint32_t>(element), 1};
+  return true;
 }
 
-// Whether a comparison given as its outcomes (comparison_outcomes) holds
-// for a and b, without a branch.
-inline bool holds(std::uint8_t outcomes, std::int32_t a, std::int32_t b) {
-  return (outcomes >> ((a > b) - (a < b) + 1)) & 1;
+// Whether value lies in the range of a comparison (comparison_range in
+// fast_decode.cpp): whether the comparison holds for it.
+inline bool within(std::int32_t value, std::int32_t lo, std::int32_t span) {
+  return static_cast<std::uint32_t>(value) - static_cast<std::uint32_t>(lo) <=
+         static_cast<std::uint32_t>(span);
 }
 
 }  // namespace
@@ -83,9 +87,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   // The stacks and the windows are reached through the machine, which
   // leaves the processor's registers to the loop's own variables.
   auto& st = stack_;
-  int sp = sp_;
+  std::ptrdiff_t sp = sp_;
   auto& returns = return_stack_;
-  int rsp = rsp_;
+  std::ptrdiff_t rsp = rsp_;
   std::int32_t* mem = mem_.words();
   const std::uint8_t* headers = mem_.header_flags();
   const auto& base = window_base_;
@@ -111,10 +115,11 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   };
   const auto element = [&](std::int32_t sn, std::int32_t dpl, const std::int32_t* last,
                            int available, int& dimensions, std::uint32_t& address) {
-    const Element found = element_address(base[sn], limit[sn], mem, dpl, last, available);
+    Element found;
+    if (!element_address(base[sn], limit[sn], mem, dpl, last, available, found)) return false;
     dimensions = found.dimensions;
     address = found.address;
-    return found.address != 0;
+    return true;
   };
 
 // Dispatch: the handler of the next fast instruction, which checks the
@@ -198,6 +203,17 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
   }
+// The step after a comparison's jump, when it steps the variable tested
+// (count 1), whose address a the test has found: it stores value plus
+// the step unless the word is a segment header.
+#define KAM_STEP_OF_THE_TESTED(value)                                               \
+  do {                                                                              \
+    if (pc->count != 0 && headers[a] == 0) {                                        \
+      mem[a] = plain_binary(ADD, value, pc->v[5]);                                  \
+      pc = code + pc->target + 4;                                                   \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+  } while (false)
 // Comparison op followed by a jump taken when it is false.
 #define KAM_COMPARISON_CASES(op)                                                    \
   L_F_##op##_JF:                                                                 \
@@ -224,10 +240,12 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VV_##op##_JF_STEP); \
     std::uint32_t a, b;                                                             \
     if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
-    if (plain_binary(op, mem[a], mem[b]) != 0) {                                    \
+    const std::int32_t value = mem[a];                                              \
+    if (plain_binary(op, value, mem[b]) != 0) {                                     \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
+    KAM_STEP_OF_THE_TESTED(value);                                                  \
     pc = code + pc->target;                                                          \
     goto step;                                                                      \
   }                                                                                 \
@@ -235,10 +253,12 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VC_##op##_JF_STEP); \
     std::uint32_t a;                                                                \
     if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                         \
-    if (plain_binary(op, mem[a], pc->v[2]) != 0) {                                      \
+    const std::int32_t value = mem[a];                                              \
+    if (plain_binary(op, value, pc->v[2]) != 0) {                                   \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
+    KAM_STEP_OF_THE_TESTED(value);                                                  \
     pc = code + pc->target;                                                          \
     goto step;                                                                      \
   }
@@ -286,14 +306,14 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       if (!store(pc->v[0], pc->v[1], r) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
       const std::int32_t value = plain_binary(op, mem[r], mem[b]);                  \
       mem[r] = value;                                                               \
-      pc = holds(pc->compare, value, pc->v[8]) ? pc + 8 : code + pc->target;              \
+      pc = within(value, pc->v[8], pc->v[9]) ? pc + 8 : code + pc->target;              \
       KAM_NEXT;                                                                     \
     }                                                                               \
     if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || !store(pc->v[4], pc->v[5], r) ||    \
         !load(pc->v[6], pc->v[7], t) || --remaining < 0)                                    \
       goto slow;                                                                    \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
-    pc = holds(pc->compare, mem[t], pc->v[8]) ? pc + 8 : code + pc->target;               \
+    pc = within(mem[t], pc->v[8], pc->v[9]) ? pc + 8 : code + pc->target;               \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_ST_VC_JF: {                                                         \
@@ -303,14 +323,46 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       if (!store(pc->v[0], pc->v[1], r) || --remaining < 0) goto slow;                      \
       const std::int32_t value = plain_binary(op, mem[r], pc->v[2]);                    \
       mem[r] = value;                                                               \
-      pc = holds(pc->compare, value, pc->v[7]) ? pc + 8 : code + pc->target;              \
+      pc = within(value, pc->v[7], pc->v[8]) ? pc + 8 : code + pc->target;              \
       KAM_NEXT;                                                                     \
     }                                                                               \
     if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r) || !load(pc->v[5], pc->v[6], t) ||    \
         --remaining < 0)                                                            \
       goto slow;                                                                    \
     mem[r] = plain_binary(op, mem[a], pc->v[2]);                                        \
-    pc = holds(pc->compare, mem[t], pc->v[7]) ? pc + 8 : code + pc->target;               \
+    pc = within(mem[t], pc->v[7], pc->v[8]) ? pc + 8 : code + pc->target;               \
+    KAM_NEXT;                                                                       \
+  }
+
+// ldvar; ldcon; op (add or sub); a call that keeps its segment and
+// stores its one parameter there; as F_VC_op_CALL when it cannot.
+#define KAM_KEPT_CALL_CASE(op)                                                       \
+  L_F_VC_##op##_KEPT_CALL: {                                                        \
+    KAM_STACK(F_VC_##op##_KEPT_CALL);                                               \
+    std::uint32_t a;                                                                \
+    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow; \
+    std::uint32_t at;                                                               \
+    if (!kept_call(pc->v + 3, at)) [[unlikely]] {                                   \
+      st[sp++] = plain_binary(op, mem[a], pc->v[2]);                                \
+      returns[rsp++] = pc->back;                                                    \
+      frame_stores = 1;                                                             \
+      pc = code + pc->target;                                                       \
+      goto frame;                                                                   \
+    }                                                                               \
+    const std::int32_t value = plain_binary(op, mem[a], pc->v[2]);                  \
+    mem[at + static_cast<std::uint32_t>(pc->v[5])] = value;                         \
+    returns[rsp++] = pc->back;                                                      \
+    const FastInstruction* const next = code + pc->target + 2;                      \
+    if (!pc->tests) {                                                               \
+      pc = next;                                                                    \
+      KAM_NEXT;                                                                     \
+    }                                                                               \
+    /* the test of the parameter at next */                                         \
+    if (--remaining < 0) {                                                          \
+      pc = next;                                                                    \
+      goto slow;                                                                    \
+    }                                                                               \
+    pc = within(value, pc->v[6], pc->v[8]) ? next + 4 : code + pc->v[7];          \
     KAM_NEXT;                                                                       \
   }
 
@@ -328,6 +380,8 @@ KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
 KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
 KAM_INDEX_AND_STEP_CASES(ADD)
 KAM_INDEX_AND_STEP_CASES(SUB)
+KAM_KEPT_CALL_CASE(ADD)
+KAM_KEPT_CALL_CASE(SUB)
   L_F_NOOP:
     KAM_STACK(F_NOOP);
     ++pc;
@@ -510,10 +564,8 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
     returned = mem[a];
     mem[r] = returned;
-    const bool loads_stored = pc->count != 0;
     pc = code + pc->target;
-    if (loads_stored) goto return_value;
-    goto L_F_V_DLSEG_RETURN;
+    goto return_value;
   }
   L_F_ADD_ST_RETURN: {
     KAM_STACK(F_ADD_ST_RETURN);
@@ -522,10 +574,8 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     returned = plain_binary(ADD, st[sp - 2], st[sp - 1]);
     mem[r] = returned;
     sp -= 2;
-    const bool loads_stored = pc->count != 0;
     pc += 2;
-    if (loads_stored) goto return_value;
-    goto L_F_V_DLSEG_RETURN;
+    goto return_value;
   }
   L_F_V_C_X_LD_NOT: {
     KAM_STACK(F_V_C_X_LD_NOT);
@@ -691,17 +741,17 @@ KAM_INDEX_AND_STEP_CASES(SUB)
     KAM_NEXT;
   }
   L_F_TRAP:
-    sp_ = sp;
+    sp_ = static_cast<int>(sp);
     ic_ = index(pc);
-    rsp_ = rsp;
+    rsp_ = static_cast<int>(rsp);
     budget = remaining;
     return FastEnd::Trap;
 L_F_SLOW:
 slow:
   // The instruction at pc goes through the reference step.
-  sp_ = sp;
+  sp_ = static_cast<int>(sp);
   ic_ = index(pc);
-  rsp_ = rsp;
+  rsp_ = static_cast<int>(rsp);
   // A fast case that stopped at an empty budget took one without using it.
   if (remaining < 0 || --remaining < 0) {
     budget = 0;
@@ -718,7 +768,9 @@ slow:
 #undef KAM_NEXT
 #undef KAM_OPERATOR_CASES
 #undef KAM_COMPARISON_CASES
+#undef KAM_STEP_OF_THE_TESTED
 #undef KAM_INDEX_AND_STEP_CASES
+#undef KAM_KEPT_CALL_CASE
 }
 
 RunEnd Machine::run(std::uint32_t trace_flags, int start, long long budget) {

@@ -70,9 +70,8 @@ class Machine {
     std::uint8_t need = 0;
     std::uint8_t span = 0;
     std::uint8_t count = 0;    // of the parameters a fused call stores; 1 for a loop step
-                               // and test of one variable, and for a store before a
-                               // return that loads the variable stored
-    std::uint8_t compare = 0;  // the comparison of a loop step and its test, as outcomes
+                               // and test of one variable
+    bool tests = false;  // a kept call that does the test of its parameter too
     // A crseg whose parameter stores all go into the new segment, within
     // its length: where they cannot fail once the crseg has succeeded.
     bool fresh_stores = false;
@@ -128,6 +127,7 @@ class Machine {
   FastEnd run_fast(long long& budget);
   [[gnu::always_inline]] inline std::uint32_t fast_crseg(std::int32_t sn, std::int32_t length);
   [[gnu::noinline]] std::uint32_t fast_crseg_other(std::int32_t sn, std::int32_t length);
+  [[gnu::always_inline]] inline bool kept_call(const std::int32_t* crseg, std::uint32_t& base);
   bool caller_kept(std::int32_t sn, std::int32_t dyn) const;
   bool keeps(std::int32_t sn, std::int32_t length, std::int32_t stat, std::int32_t dyn) const;
   std::uint32_t kept_crseg(std::int32_t sn, std::int32_t length, std::int32_t stat,

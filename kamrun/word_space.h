@@ -100,6 +100,19 @@ class WordSpace {
     return header + 4;
   }
 
+  // The same with the header as it lies in memory: sn and length at
+  // sn_length[0] and [1], then the 8 bytes of links (stat and dyn).
+  std::size_t append_small_segment(const std::int32_t* sn_length, std::uint64_t links) {
+    const std::size_t header = size_;
+    std::int32_t* word = words_.get() + header;
+    std::fill_n(word + 4, small_room - 4, 0);
+    std::memcpy(headers_.get() + header, small_segment_flags, small_room);
+    std::memcpy(word, sn_length, 2 * sizeof *word);
+    std::memcpy(word + 2, &links, sizeof links);
+    size_ = header + 4 + static_cast<std::size_t>(sn_length[1]);
+    return header + 4;
+  }
+
   void shrink(std::size_t size) {
     if (size < size_) size_ = size;
   }

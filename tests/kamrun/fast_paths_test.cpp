@@ -3,6 +3,7 @@
 // step), and both runs must print the same and report the same messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,30 @@ TEST(FastPaths, WhileLoopSteps) {
         }
 }
 
+// The test of a while loop's step against constants at the ends of the
+// range of words, and next to them, for every comparison: x goes from {x}
+// by 1 while the test holds (jift) or fails (jiff), four times at most.
+TEST(FastPaths, WhileLoopTestsAtTheEndsOfTheRange) {
+  const std::string program =
+      "crseg 1 1\nldcon {x}\nstvar 1 0\nldcon 1\nstvar 1 2\n1: ldvar 1 0\nwrint\npop\n"
+      "ldvar 1 1\nldcon 1\nadd\nstvar 1 1\nldvar 1 1\nldcon 4\ngt\njift 2\n"
+      "ldvar 1 0\n{by}\n{op}\nstvar 1 0\nldvar 1 0\nldcon {c}\n{cmp}\n{branch} 1\n"
+      "2: dlseg\nhalt\n.\n1: 3\n";
+  constexpr int least = -2147483647 - 1, most = 2147483647;
+  for (const char* cmp : {"eq", "ne", "lt", "le", "gt", "ge"})
+    for (const char* branch : {"jiff", "jift"})
+      for (const char* by : {"ldcon 1", "ldvar 1 2"})
+        for (const char* op : {"add", "sub"})
+          for (const int x : {least, -1, 0, most - 1})
+            for (const int c : {least, least + 1, 0, 1, most - 1, most}) {
+              std::string text = program;
+              for (const auto& [key, value] : std::vector<std::pair<std::string, std::string>>{
+                       {"{cmp}", cmp}, {"{branch}", branch}, {"{by}", by}, {"{op}", op}})
+                text.replace(text.find(key), key.size(), value);
+              expect_same_runs(filled(text, {{"x", x}, {"c", c}}));
+            }
+}
+
 // A for loop whose body begins with a test of its variable: the step the
 // loop's comparison jumps back to is fused with that test.
 TEST(FastPaths, ForLoopStepFollowedByATest) {
@@ -123,6 +148,26 @@ TEST(FastPaths, ForLoopStepFollowedByATest) {
       for (const int n : {0, 1, 5})
         for (const int len : {1, 2})
           expect_same_runs(filled(program, {{"d", d}, {"k", k}, {"n", n}, {"len", len}}));
+}
+
+// The test of a for loop that jumps to its step: the step of the variable
+// tested ({x}, {y} and {t} all 0), or a step that loads ({x}) or stores
+// ({y}) another variable than the test ({t}) loads; a count ends the loop
+// after four steps.
+TEST(FastPaths, ForLoopTestsThatDoTheStep) {
+  const std::string program =
+      "crseg 1 1\nldcon 7\nstvar 1 1\njump 3\n2: ldvar 1 {x}\nldcon 2\nadd\nstvar 1 {y}\n"
+      "ldvar 1 0\nwrint\npop\nldvar 1 1\nwrint\npop\n"
+      "ldvar 1 2\nldcon 1\nadd\nstvar 1 2\nldvar 1 2\nldcon 4\ngt\njift 4\n"
+      "3: ldvar 1 {t}\n{bound}\nlt\njift 2\n4: dlseg\nhalt\n.\n1: 3\n";
+  for (const int x : {0, 1})
+    for (const int y : {0, 1})
+      for (const int t : {0, 1})
+        for (const char* bound : {"ldcon 9", "ldvar 1 1"}) {
+          std::string text = program;
+          text.replace(text.find("{bound}"), 7, bound);
+          expect_same_runs(filled(text, {{"x", x}, {"y", y}, {"t", t}}));
+        }
 }
 
 TEST(FastPaths, TwoDimensionsAtTheBounds) {
@@ -270,6 +315,10 @@ TEST(FastPaths, StoresIntoASegmentHeader) {
       "2: noop\n",
       "ldvar 1 0\nldvar 1 1\nadd\nstvar 2 4\nldvar 1 0\nldcon 5\ngt\njiff 1\n1: noop\n",
       "ldvar 2 4\nldcon 1\nsub\nstvar 2 4\nldvar 2 4\nldcon 5\ngt\njiff 1\n1: noop\n",
+      // the step of a for loop on the variable its test loads
+      "ldvar 2 4\nldcon 5\nlt\njiff 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n2: noop\n",
+      "ldvar 2 4\nldvar 1 0\nlt\njiff 1\njump 2\n1: ldvar 2 4\nldcon -3\nadd\nstvar 2 4\n"
+      "2: noop\n",
   };
   for (const auto& sequence : sequences)
     expect_same_runs("crseg 1 1\ncrseg 2 1\ncrseg 3 1\nvaraddr 2 0\nldcon -3\nadd\nldcon 9\n"
@@ -356,3 +405,68 @@ TEST(FastPaths, KeptFramesAndTheBudget) {
 }
 
 }  // namespace
+
+// The call that keeps its segment at once (ldvar; ldcon; add or sub; call
+// to crseg; stvar of the one parameter) at the edges of its checks: the
+// stack filled with {k} words before each recursive call, and, with
+// {other}, calls from the kept segment to a procedure of level 3, or to
+// two of {len} words at level 2, the first storing its parameter at {d},
+// the second, in the same place, showing its last word, which must be
+// new. The program's own calls are not at the level of their segments.
+TEST(FastPaths, KeptCallsAtTheirEdges) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 0\nldvar 2 0\nldcon 0\ngt\njiff 2\n{fill}"
+      "ldvar 2 0\nldcon 1\n{op}\ncall 1\n{other}{unfill}2: ldvar 2 0\nwrint\npop\n"
+      "dlseg\nreturn_\n"
+      "5: crseg 3 3\nstvar 3 2\nldvar 3 2\nwrint\npop\ndlseg\nreturn_\n"
+      "6: crseg 2 4\nstvar 2 {d}\nldvar 2 0\nwrint\npop\ndlseg\nreturn_\n"
+      "7: crseg 2 4\nstvar 2 0\nldvar 2 {last}\nwrint\npop\ndlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon {n}\ncall 1\nldvar 1 0\nldcon {n}\nadd\ncall 1\ndlseg\nhalt\n"
+      ".\n1: 1\n2: 2\n3: 3\n4: {len}\n";
+  const std::vector<std::string> others = {
+      "", "ldvar 2 0\nldcon 4\nadd\ncall 5\n",
+      "ldvar 2 0\nldcon 4\nsub\ncall 6\nldvar 2 0\nldcon 5\nadd\ncall 7\n"};
+  for (const char* op : {"sub", "add"})
+    for (const auto& other : others)
+      for (const int k : {0, 1, 32, 33, 48, 49, 97, 98, 99})
+        for (const int n : {1, 2, 3})
+          for (const int len : {0, 1, 2, 12, 13})
+            for (const int d : {-1, 0, 1, 11, 12, 13}) {
+              if (other.empty() && d != 0) continue;
+              std::string fill, unfill;
+              for (int word = 0; word < k; ++word) {
+                fill += "ldcon 0\n";
+                unfill += "pop\n";
+              }
+              std::string text = program;
+              for (const auto& [key, value] :
+                   std::vector<std::pair<std::string, std::string>>{
+                       {"{fill}", fill}, {"{unfill}", unfill}, {"{op}", op}, {"{other}", other}})
+                text.replace(text.find(key), key.size(), value);
+              expect_same_runs(
+                  filled(text, {{"n", n}, {"len", len}, {"d", d}, {"last", std::max(len - 1, 0)}}));
+            }
+}
+
+// The kept call that also does the test of its parameter after the crseg
+// (ldvar; ldcon; a comparison; jiff or jift), for every comparison around
+// its constant, and tests of another variable or against a variable,
+// which it leaves alone.
+TEST(FastPaths, KeptCallsThatTestTheirParameter) {
+  const std::string program =
+      "jump 9\n1: crseg 2 2\nstvar 2 1\nldvar 2 {v}\n{second}\n{cmp}\n{branch} 2\n"
+      "ldvar 2 1\nwrint\npop\nldvar 2 1\nldcon 1\nsub\ncall 1\n2: dlseg\nreturn_\n"
+      "9: crseg 1 1\nldcon {n}\ncall 1\ndlseg\nhalt\n.\n1: 1\n2: 2\n";
+  for (const char* cmp : {"eq", "ne", "lt", "le", "gt", "ge"})
+    for (const char* branch : {"jiff", "jift"})
+      for (const int v : {0, 1})
+        for (const int c : {-2147483647 - 1, -1, 0, 2, 2147483647})
+          for (const int n : {-1, 0, 2, 3})
+            for (const char* second : {"ldcon {c}", "ldvar 2 0"}) {
+              std::string text = program;
+              text.replace(text.find("{second}"), 8, second);
+              text.replace(text.find("{cmp}"), 5, cmp);
+              text.replace(text.find("{branch}"), 8, branch);
+              expect_same_runs(filled(text, {{"v", v}, {"c", c}, {"n", n}}));
+            }
+}
