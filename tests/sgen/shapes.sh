@@ -5,8 +5,9 @@
 # the scanner of the default shape and the one of sgen --fast read the same
 # random texts, made mostly of the characters of the specification itself
 # and some other bytes (fixed seeds), with and without the scanner test
-# -ts; the first text of each is long enough to cross the runtime's input
-# blocks, so that tokens meet the end of the buffer. Their token lists (tests/chain/support/token_list.c), messages, exit
+# -ts; the first text of each, read without -ts, is long enough to cross
+# the runtime's input blocks, so that tokens meet the end of the buffer.
+# Their token lists (tests/chain/support/token_list.c), messages, exit
 # statuses and listings must be the same.
 # usage: shapes.sh CASES_DIR...   (environment: SGEN, CC, ZEDRA_TEST_CFLAGS,
 #                                  ZEDRA_RUNTIME_DIR, ZEDRA_SOURCE_DIR)
@@ -64,12 +65,15 @@ for cases in "$@"; do
     i=0
     while [ $i -lt $texts ]; do
       length_wanted=0
-      [ $i -eq 0 ] && length_wanted=140000
+      [ $i -eq 0 ] && length_wanted=70000
       text "$i$specs" "$alphabet" $length_wanted >"$folder/in.txt"
       for shape in default fast; do
         (
           cd "$folder/$shape" && cp ../in.txt .
-          { ./tokens -ts in.txt; echo "status $?"; } >ts.out 2>&1 && mv in.lst ts.lst
+          # (-ts scans with the default scanner in both shapes: not on the long text)
+          if [ $length_wanted -eq 0 ]; then
+            { ./tokens -ts in.txt; echo "status $?"; } >ts.out 2>&1 && mv in.lst ts.lst
+          fi
           { ./tokens in.txt; echo "status $?"; } >plain.out 2>&1
         )
       done
