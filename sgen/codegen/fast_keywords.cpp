@@ -1,9 +1,10 @@
 #include "codegen/fast_keywords.h"
 
-#include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
+
+#include "codegen/scanner_generator.h"
 
 namespace zedra {
 
@@ -30,24 +31,14 @@ unsigned long long word_of(const std::string& text, std::size_t from) {
   return word;
 }
 
-// The mask of the first `bytes` bytes of a word, as a C constant.
-std::string mask_of(std::size_t bytes) {
-  char text[32];
-  const unsigned long long mask = bytes >= kWordBytes ? ~0ull : (1ull << (8 * bytes)) - 1;
-  std::snprintf(text, sizeof text, "0x%llxull", mask);
-  return text;
-}
-
-std::string constant(unsigned long long word) {
-  char text[32];
-  std::snprintf(text, sizeof text, "0x%llxull", word);
-  return text;
-}
+// The mask of the first `bytes` (fewer than eight) bytes of a word.
+unsigned long long mask_of(std::size_t bytes) { return (1ull << (8 * bytes)) - 1; }
 
 // Word `index` of the lexeme in lower case, cut to `bytes` bytes.
 std::string lexeme_word(std::size_t index, std::size_t bytes) {
   const std::string word = "(i_w[" + std::to_string(index) + "] | i_bit5)";
-  return bytes >= kWordBytes ? word : "(" + word + " & " + mask_of(bytes) + ")";  // in brackets
+  if (bytes >= kWordBytes) return word;
+  return "(" + word + " & " + c_word_constant(mask_of(bytes)) + ")";  // in brackets too
 }
 
 // The keywords of one length: a switch on the first word, and for longer
@@ -59,7 +50,7 @@ void write_length(CodeWriter& code, std::size_t length, const std::map<std::stri
   for (const auto& [text, entry] : keywords)
     if (text.size() == length) by_first[word_of(text, 0)].emplace_back(text, entry);
   for (const auto& [first, same] : by_first) {
-    code.open_block("case " + constant(first) + ":");
+    code.open_block("case " + c_word_constant(first) + ":");
     for (const auto& [text, entry] : same) {
       code.line("/* %s */", text.c_str());
       if (length <= kWordBytes) {
@@ -67,7 +58,7 @@ void write_length(CodeWriter& code, std::size_t length, const std::map<std::stri
         continue;
       }
       code.open_block("if (" + lexeme_word(1, length - kWordBytes) + " == " +
-                      constant(word_of(text, kWordBytes)) + ")");
+                      c_word_constant(word_of(text, kWordBytes)) + ")");
       code.line("return i_keyword_found(%d);", entry);
       code.outdent();
     }

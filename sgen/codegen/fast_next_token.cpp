@@ -124,16 +124,6 @@ std::vector<int> classes_of(const FastAutomaton& fast, const StateSet& chars, st
   return classes;
 }
 
-std::string hex_of(unsigned long long value) {
-  static const char digits[] = "0123456789abcdef";
-  std::string text;
-  do {
-    text.insert(text.begin(), digits[value % 16]);
-    value /= 16;
-  } while (value != 0);
-  return text;
-}
-
 // The way out of a state; after a byte was read, a token ends only when
 // that byte was no NUL behind the text read and the token is not too long.
 void write_exit(CodeWriter& code, const Exit& exit, bool read) {
@@ -157,10 +147,9 @@ void write_exit(CodeWriter& code, const Exit& exit, bool read) {
 
 // The state that a NUL leads to, or -1; its class is tested apart, after
 // the others, because a NUL may be the one behind the text read.
-int nul_target(const FastPlan& plan, const FastState& state) {
-  const int nul = plan.fast.classes[kNulClass].next(0);
+int nul_target(const FastState& state) {
   for (const Transition& transition : state.transitions)
-    if (transition.chars.contains(nul)) return transition.target;
+    if (transition.chars.contains(0)) return transition.target;
   return -1;
 }
 
@@ -188,11 +177,11 @@ void write_mask_tests(CodeWriter& code, const FastPlan& plan, const FastState& s
     if (classes.empty()) continue;
     unsigned long long mask = 0;
     for (const int number : classes) mask |= 1ull << number;
-    code.open_block("if ((0x" + hex_of(mask) + "ull >> i_c) & 1)");
+    code.open_block("if ((" + c_word_constant(mask) + " >> i_c) & 1)");
     code.line("goto i_s%d;", transition.target);
     code.outdent();
   }
-  if (const int target = nul_target(plan, state); target >= 0) {
+  if (const int target = nul_target(state); target >= 0) {
     code.open_block("if (i_c == " + std::to_string(kNulClass) + " && i_p <= i_read_end)");
     code.line("goto i_s%d;", target);
     code.outdent();
@@ -216,7 +205,7 @@ void write_transitions(CodeWriter& code, const FastPlan& plan, const FastState& 
     code.line("goto i_s%d;", transition.target);
     code.outdent();
   }
-  if (const int target = nul_target(plan, state); target >= 0) {
+  if (const int target = nul_target(state); target >= 0) {
     code.open_block("case " + std::to_string(kNulClass) + ":");
     code.open_block("if (i_p <= i_read_end)");
     code.line("goto i_s%d;", target);

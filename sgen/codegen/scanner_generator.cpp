@@ -186,4 +186,14 @@ std::string c_string_body(const std::string& text) {
   return body;
 }
 
+std::string c_word_constant(unsigned long long value) {
+  static const char digits[] = "0123456789abcdef";
+  std::string text;
+  do {
+    text.insert(text.begin(), digits[value % 16]);
+    value /= 16;
+  } while (value != 0);
+  return "0x" + text + "ull";
+}
+
 }  // namespace zedra

@@ -75,5 +75,7 @@ void write_char_condition(CodeWriter& code, const StateSet& chars);
 // `text` as the inside of a C string literal: backslash and double quote
 // are escaped, every other character is kept.
 std::string c_string_body(const std::string& text);
+// `value` as an unsigned long long constant of C in hexadecimal, "0x6f64ull".
+std::string c_word_constant(unsigned long long value);
 
 }  // namespace zedra
