@@ -124,9 +124,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 
 // Dispatch: the handler of the next fast instruction, which checks the
 // stack depth itself.
-#define KAM_NEXT       \
-  do {                 \
-    goto* pc->handler; \
+#define KAM_NEXT                                                                    \
+  do {                                                                              \
+    goto* pc->handler;                                                              \
   } while (false)
 // The stack check of fast instruction op, with the constants of its shape
 // (none for an instruction without stack words), else with its own.
@@ -134,7 +134,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   do {                                                                              \
     constexpr StackShape shape = stack_shape(op);                                   \
     if constexpr (shape.varies) {                                                   \
-      if (static_cast<unsigned>(sp - pc->need) > pc->span) goto slow;                 \
+      if (static_cast<unsigned>(sp - pc->need) > pc->span) goto slow;               \
     } else if constexpr (shape.need + shape.peak != 0) {                            \
       if (static_cast<unsigned>(sp - shape.need) > stack_size - shape.peak - shape.need) \
         goto slow;                                                                  \
@@ -143,63 +143,64 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
 
 // Operator op in each of its forms (fast_ops.h).
 #define KAM_OPERATOR_CASES(op)                                                      \
-  L_F_##op:                                                                      \
-    KAM_STACK(F_##op); \
+  L_F_##op:                                                                         \
+    KAM_STACK(F_##op);                                                              \
     st[sp - 2] = plain_binary(op, st[sp - 2], st[sp - 1]);                          \
     --sp;                                                                           \
     ++pc;                                                                           \
     KAM_NEXT;                                                                       \
-  L_F_V_##op: {                                                                  \
-    KAM_STACK(F_V_##op); \
+  L_F_V_##op: {                                                                     \
+    KAM_STACK(F_V_##op);                                                            \
     std::uint32_t a;                                                                \
-    if (!load(pc->v[0], pc->v[1], a)) goto slow;                                                \
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;                                    \
     st[sp - 1] = plain_binary(op, st[sp - 1], mem[a]);                              \
     pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
-  L_F_C_##op:                                                                    \
-    KAM_STACK(F_C_##op); \
-    st[sp - 1] = plain_binary(op, st[sp - 1], pc->v[0]);                                \
+  L_F_C_##op:                                                                       \
+    KAM_STACK(F_C_##op);                                                            \
+    st[sp - 1] = plain_binary(op, st[sp - 1], pc->v[0]);                            \
     pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
-  L_F_VV_##op: {                                                                 \
-    KAM_STACK(F_VV_##op); \
+  L_F_VV_##op: {                                                                    \
+    KAM_STACK(F_VV_##op);                                                           \
     std::uint32_t a, b;                                                             \
-    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                        \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;    \
     st[sp++] = plain_binary(op, mem[a], mem[b]);                                    \
     pc += 3;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
-  L_F_VC_##op: {                                                                 \
-    KAM_STACK(F_VC_##op); \
+  L_F_VC_##op: {                                                                    \
+    KAM_STACK(F_VC_##op);                                                           \
     std::uint32_t a;                                                                \
-    if (!load(pc->v[0], pc->v[1], a)) goto slow;                                                \
-    st[sp++] = plain_binary(op, mem[a], pc->v[2]);                                      \
+    if (!load(pc->v[0], pc->v[1], a)) goto slow;                                    \
+    st[sp++] = plain_binary(op, mem[a], pc->v[2]);                                  \
     pc += 3;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
-  L_F_##op##_ST: {                                                               \
-    KAM_STACK(F_##op##_ST); \
+  L_F_##op##_ST: {                                                                  \
+    KAM_STACK(F_##op##_ST);                                                         \
     std::uint32_t r;                                                                \
-    if (!store(pc->v[0], pc->v[1], r)) goto slow;                                               \
+    if (!store(pc->v[0], pc->v[1], r)) goto slow;                                   \
     mem[r] = plain_binary(op, st[sp - 2], st[sp - 1]);                              \
     sp -= 2;                                                                        \
     pc += 2;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
-  L_F_VV_##op##_ST: {                                                            \
-    KAM_STACK(F_VV_##op##_ST); \
+  L_F_VV_##op##_ST: {                                                               \
+    KAM_STACK(F_VV_##op##_ST);                                                      \
     std::uint32_t a, b, r;                                                          \
-    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || !store(pc->v[4], pc->v[5], r)) goto slow; \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) ||             \
+        !store(pc->v[4], pc->v[5], r)) goto slow;                                   \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
     pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
-  L_F_VC_##op##_ST: {                                                            \
-    KAM_STACK(F_VC_##op##_ST); \
+  L_F_VC_##op##_ST: {                                                               \
+    KAM_STACK(F_VC_##op##_ST);                                                      \
     std::uint32_t a, r;                                                             \
-    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r)) goto slow;                       \
-    mem[r] = plain_binary(op, mem[a], pc->v[2]);                                        \
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r)) goto slow;   \
+    mem[r] = plain_binary(op, mem[a], pc->v[2]);                                    \
     pc += 4;                                                                        \
     KAM_NEXT;                                                                       \
   }
@@ -216,50 +217,52 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   } while (false)
 // Comparison op followed by a jump taken when it is false.
 #define KAM_COMPARISON_CASES(op)                                                    \
-  L_F_##op##_JF:                                                                 \
-    KAM_STACK(F_##op##_JF); \
-    if (--remaining < 0) goto slow;                                                     \
+  L_F_##op##_JF:                                                                    \
+    KAM_STACK(F_##op##_JF);                                                         \
+    if (--remaining < 0) goto slow;                                                 \
     sp -= 2;                                                                        \
-    pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + pc->target;             \
+    pc = plain_binary(op, st[sp], st[sp + 1]) != 0 ? pc + 2 : code + pc->target;    \
     KAM_NEXT;                                                                       \
-  L_F_VV_##op##_JF: {                                                            \
-    KAM_STACK(F_VV_##op##_JF); \
+  L_F_VV_##op##_JF: {                                                               \
+    KAM_STACK(F_VV_##op##_JF);                                                      \
     std::uint32_t a, b;                                                             \
-    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow;     \
-    pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + pc->target;                 \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) ||             \
+        --remaining < 0) goto slow;                                                 \
+    pc = plain_binary(op, mem[a], mem[b]) != 0 ? pc + 4 : code + pc->target;        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
-  L_F_VC_##op##_JF: {                                                            \
-    KAM_STACK(F_VC_##op##_JF); \
+  L_F_VC_##op##_JF: {                                                               \
+    KAM_STACK(F_VC_##op##_JF);                                                      \
     std::uint32_t a;                                                                \
-    if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                             \
-    pc = plain_binary(op, mem[a], pc->v[2]) != 0 ? pc + 4 : code + pc->target;                   \
+    if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                 \
+    pc = plain_binary(op, mem[a], pc->v[2]) != 0 ? pc + 4 : code + pc->target;      \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_JF_STEP: {                                                          \
-    KAM_STACK(F_VV_##op##_JF_STEP); \
+    KAM_STACK(F_VV_##op##_JF_STEP);                                                 \
     std::uint32_t a, b;                                                             \
-    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) ||             \
+        --remaining < 0) goto slow;                                                 \
     const std::int32_t value = mem[a];                                              \
     if (plain_binary(op, value, mem[b]) != 0) {                                     \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
     KAM_STEP_OF_THE_TESTED(value);                                                  \
-    pc = code + pc->target;                                                          \
+    pc = code + pc->target;                                                         \
     goto step;                                                                      \
   }                                                                                 \
   L_F_VC_##op##_JF_STEP: {                                                          \
-    KAM_STACK(F_VC_##op##_JF_STEP); \
+    KAM_STACK(F_VC_##op##_JF_STEP);                                                 \
     std::uint32_t a;                                                                \
-    if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                         \
+    if (!load(pc->v[0], pc->v[1], a) || --remaining < 0) goto slow;                 \
     const std::int32_t value = mem[a];                                              \
     if (plain_binary(op, value, pc->v[2]) != 0) {                                   \
       pc += 4;                                                                      \
       KAM_NEXT;                                                                     \
     }                                                                               \
     KAM_STEP_OF_THE_TESTED(value);                                                  \
-    pc = code + pc->target;                                                          \
+    pc = code + pc->target;                                                         \
     goto step;                                                                      \
   }
 
@@ -270,9 +273,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VV_##op##_X_LD_NOT_AND);                                            \
     int n;                                                                          \
     std::uint32_t a, b, e;                                                          \
-    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(pc->v[4], pc->v[5], &i, 1, n, e)) goto slow;                               \
+    if (!element(pc->v[4], pc->v[5], &i, 1, n, e)) goto slow;                       \
     st[sp - 1] = plain_binary(AND, st[sp - 1], mem[e] == 0);                        \
     pc += 7;                                                                        \
     KAM_NEXT;                                                                       \
@@ -281,66 +284,85 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     KAM_STACK(F_VV_##op##_X_LD_NOT_AND_JF);                                         \
     int n;                                                                          \
     std::uint32_t a, b, e;                                                          \
-    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b)) goto slow;    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(pc->v[4], pc->v[5], &i, 1, n, e) || --remaining < 0) goto slow;            \
+    if (!element(pc->v[4], pc->v[5], &i, 1, n, e) || --remaining < 0) goto slow;    \
     --sp;                                                                           \
-    pc = plain_binary(AND, st[sp], mem[e] == 0) != 0 ? pc + 8 : code + pc->target;   \
+    pc = plain_binary(AND, st[sp], mem[e] == 0) != 0 ? pc + 8 : code + pc->target;  \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_C_VV_##op##_X_ST: {                                                           \
     KAM_STACK(F_C_VV_##op##_X_ST);                                                  \
     int n;                                                                          \
     std::uint32_t a, b, r;                                                          \
-    if (!load(pc->v[1], pc->v[2], a) || !load(pc->v[3], pc->v[4], b)) goto slow;                    \
+    if (!load(pc->v[1], pc->v[2], a) || !load(pc->v[3], pc->v[4], b)) goto slow;    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(pc->v[5], pc->v[6], &i, 1, n, r) || headers[r] != 0) goto slow;            \
-    mem[r] = pc->v[0];                                                                  \
+    if (!element(pc->v[5], pc->v[6], &i, 1, n, r) || headers[r] != 0) goto slow;    \
+    mem[r] = pc->v[0];                                                              \
     pc += 6;                                                                        \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VV_##op##_ST_VC_JF: {                                                         \
     KAM_STACK(F_VV_##op##_ST_VC_JF);                                                \
     std::uint32_t a, b, r, t;                                                       \
-    if (pc->count != 0) { /* one variable stepped and tested */                      \
-      if (!store(pc->v[0], pc->v[1], r) || !load(pc->v[2], pc->v[3], b) || --remaining < 0) goto slow; \
+    if (pc->count != 0) { /* one variable stepped and tested */                     \
+      if (!store(pc->v[0], pc->v[1], r) || !load(pc->v[2], pc->v[3], b) ||          \
+          --remaining < 0) goto slow;                                               \
       const std::int32_t value = plain_binary(op, mem[r], mem[b]);                  \
       mem[r] = value;                                                               \
-      pc = within(value, pc->v[8], pc->v[9]) ? pc + 8 : code + pc->target;              \
+      pc = within(value, pc->v[8], pc->v[9]) ? pc + 8 : code + pc->target;          \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) || !store(pc->v[4], pc->v[5], r) ||    \
-        !load(pc->v[6], pc->v[7], t) || --remaining < 0)                                    \
+    if (!load(pc->v[0], pc->v[1], a) || !load(pc->v[2], pc->v[3], b) ||             \
+        !store(pc->v[4], pc->v[5], r) ||                                            \
+        !load(pc->v[6], pc->v[7], t) || --remaining < 0)                            \
       goto slow;                                                                    \
     mem[r] = plain_binary(op, mem[a], mem[b]);                                      \
-    pc = within(mem[t], pc->v[8], pc->v[9]) ? pc + 8 : code + pc->target;               \
+    pc = within(mem[t], pc->v[8], pc->v[9]) ? pc + 8 : code + pc->target;           \
     KAM_NEXT;                                                                       \
   }                                                                                 \
   L_F_VC_##op##_ST_VC_JF: {                                                         \
     KAM_STACK(F_VC_##op##_ST_VC_JF);                                                \
     std::uint32_t a, r, t;                                                          \
-    if (pc->count != 0) { /* one variable stepped and tested */                      \
-      if (!store(pc->v[0], pc->v[1], r) || --remaining < 0) goto slow;                      \
-      const std::int32_t value = plain_binary(op, mem[r], pc->v[2]);                    \
+    if (pc->count != 0) { /* one variable stepped and tested */                     \
+      if (!store(pc->v[0], pc->v[1], r) || --remaining < 0) goto slow;              \
+      const std::int32_t value = plain_binary(op, mem[r], pc->v[2]);                \
       mem[r] = value;                                                               \
-      pc = within(value, pc->v[7], pc->v[8]) ? pc + 8 : code + pc->target;              \
+      pc = within(value, pc->v[7], pc->v[8]) ? pc + 8 : code + pc->target;          \
       KAM_NEXT;                                                                     \
     }                                                                               \
-    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r) || !load(pc->v[5], pc->v[6], t) ||    \
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[3], pc->v[4], r) ||            \
+        !load(pc->v[5], pc->v[6], t) ||                                             \
         --remaining < 0)                                                            \
       goto slow;                                                                    \
-    mem[r] = plain_binary(op, mem[a], pc->v[2]);                                        \
-    pc = within(mem[t], pc->v[7], pc->v[8]) ? pc + 8 : code + pc->target;               \
+    mem[r] = plain_binary(op, mem[a], pc->v[2]);                                    \
+    pc = within(mem[t], pc->v[7], pc->v[8]) ? pc + 8 : code + pc->target;           \
     KAM_NEXT;                                                                       \
+  }
+
+// ldvar; ldcon; op (add or sub); a call whose procedure starts with
+// crseg and the stores of its parameters (frame).
+#define KAM_CALL_CASE(op)                                                           \
+  L_F_VC_##op##_CALL: {                                                             \
+    KAM_STACK(F_VC_##op##_CALL);                                                    \
+    std::uint32_t a;                                                                \
+    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0)       \
+      goto slow;                                                                    \
+    st[sp++] = plain_binary(op, mem[a], pc->v[2]);                                  \
+    returns[rsp++] = pc->back;                                                      \
+    frame_stores = pc->count;                                                       \
+    pc = code + pc->target;                                                         \
+    goto frame;                                                                     \
   }
 
 // ldvar; ldcon; op (add or sub); a call that keeps its segment and
 // stores its one parameter there; as F_VC_op_CALL when it cannot.
-#define KAM_KEPT_CALL_CASE(op)                                                       \
+#define KAM_KEPT_CALL_CASE(op)                                                      \
   L_F_VC_##op##_KEPT_CALL: {                                                        \
     KAM_STACK(F_VC_##op##_KEPT_CALL);                                               \
     std::uint32_t a;                                                                \
-    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow; \
+    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size ||                        \
+        --remaining < 0) goto slow;                                                 \
     std::uint32_t at;                                                               \
     if (!kept_call(pc->v + 3, at)) [[unlikely]] {                                   \
       st[sp++] = plain_binary(op, mem[a], pc->v[2]);                                \
@@ -362,7 +384,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
       pc = next;                                                                    \
       goto slow;                                                                    \
     }                                                                               \
-    pc = within(value, pc->v[6], pc->v[8]) ? next + 4 : code + pc->v[7];          \
+    pc = within(value, pc->v[6], pc->v[8]) ? next + 4 : code + pc->v[7];            \
     KAM_NEXT;                                                                       \
   }
 
@@ -380,6 +402,8 @@ KAM_FAST_OPERATORS(KAM_OPERATOR_CASES)
 KAM_FAST_COMPARISONS(KAM_COMPARISON_CASES)
 KAM_INDEX_AND_STEP_CASES(ADD)
 KAM_INDEX_AND_STEP_CASES(SUB)
+KAM_CALL_CASE(ADD)
+KAM_CALL_CASE(SUB)
 KAM_KEPT_CALL_CASE(ADD)
 KAM_KEPT_CALL_CASE(SUB)
   L_F_NOOP:
@@ -456,26 +480,6 @@ KAM_KEPT_CALL_CASE(SUB)
     frame_stores = pc->count;
     pc = code + pc->target;
     goto frame;
-  L_F_VC_ADD_CALL: {
-    KAM_STACK(F_VC_ADD_CALL);
-    std::uint32_t a;
-    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
-    st[sp++] = plain_binary(ADD, mem[a], pc->v[2]);
-    returns[rsp++] = pc->back;
-    frame_stores = pc->count;
-    pc = code + pc->target;
-    goto frame;
-  }
-  L_F_VC_SUB_CALL: {
-    KAM_STACK(F_VC_SUB_CALL);
-    std::uint32_t a;
-    if (!load(pc->v[0], pc->v[1], a) || rsp >= stack_size || --remaining < 0) goto slow;
-    st[sp++] = plain_binary(SUB, mem[a], pc->v[2]);
-    returns[rsp++] = pc->back;
-    frame_stores = pc->count;
-    pc = code + pc->target;
-    goto frame;
-  }
   // The step of a for loop at pc (ldvar; ldcon; add; stvar), which a
   // comparison jumped to; its stack check holds.
   step: {
@@ -553,7 +557,8 @@ KAM_KEPT_CALL_CASE(SUB)
   L_F_V_ST_JUMP: {
     KAM_STACK(F_V_ST_JUMP);
     std::uint32_t a, r;
-    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) ||
+        --remaining < 0) goto slow;
     mem[r] = mem[a];
     pc = code + pc->target;
     KAM_NEXT;
@@ -561,7 +566,8 @@ KAM_KEPT_CALL_CASE(SUB)
   L_F_V_ST_RETURN: {
     KAM_STACK(F_V_ST_RETURN);
     std::uint32_t a, r;
-    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) || --remaining < 0) goto slow;
+    if (!load(pc->v[0], pc->v[1], a) || !store(pc->v[2], pc->v[3], r) ||
+        --remaining < 0) goto slow;
     returned = mem[a];
     mem[r] = returned;
     pc = code + pc->target;
@@ -581,7 +587,8 @@ KAM_KEPT_CALL_CASE(SUB)
     KAM_STACK(F_V_C_X_LD_NOT);
     int n;
     std::uint32_t i, a;
-    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], i) ||
+        !element(pc->v[2], pc->v[3], mem + i, 1, n, a)) goto slow;
     st[sp++] = mem[a] == 0;
     pc += 4;
     KAM_NEXT;
@@ -602,7 +609,8 @@ KAM_KEPT_CALL_CASE(SUB)
     KAM_STACK(F_V_C_X_LD_JT);
     int n;
     std::uint32_t i, a;
-    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a) || --remaining < 0)
+    if (!load(pc->v[0], pc->v[1], i) ||
+        !element(pc->v[2], pc->v[3], mem + i, 1, n, a) || --remaining < 0)
       goto slow;
     pc = (mem[a] != 0) == (pc->op == F_V_C_X_LD_JT) ? code + pc->target : pc + 4;
     KAM_NEXT;
@@ -673,7 +681,8 @@ KAM_KEPT_CALL_CASE(SUB)
     KAM_STACK(F_LDX);
     int n;
     std::uint32_t a;
-    if (st[sp - 1] != -1 || !element(pc->v[0], pc->v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
+    if (st[sp - 1] != -1 ||
+        !element(pc->v[0], pc->v[1], st.data() + sp - 2, sp - 1, n, a)) goto slow;
     sp -= n + 1;
     st[sp++] = mem[a];
     ++pc;
@@ -705,7 +714,8 @@ KAM_KEPT_CALL_CASE(SUB)
     KAM_STACK(F_C_X_ST);
     int n;
     std::uint32_t r;
-    if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp - 1, n, r) || headers[r] != 0) goto slow;
+    if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp - 1, n, r) ||
+        headers[r] != 0) goto slow;
     sp -= n + 1;
     mem[r] = st[sp];
     pc += 2;
@@ -715,7 +725,8 @@ KAM_KEPT_CALL_CASE(SUB)
     KAM_STACK(F_V_C_X_LD);
     int n;
     std::uint32_t i, a;
-    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, a)) goto slow;
+    if (!load(pc->v[0], pc->v[1], i) ||
+        !element(pc->v[2], pc->v[3], mem + i, 1, n, a)) goto slow;
     st[sp++] = mem[a];
     pc += 3;
     KAM_NEXT;
@@ -724,7 +735,8 @@ KAM_KEPT_CALL_CASE(SUB)
     KAM_STACK(F_V_C_X_ST);
     int n;
     std::uint32_t i, r;
-    if (!load(pc->v[0], pc->v[1], i) || !element(pc->v[2], pc->v[3], mem + i, 1, n, r) || headers[r] != 0)
+    if (!load(pc->v[0], pc->v[1], i) ||
+        !element(pc->v[2], pc->v[3], mem + i, 1, n, r) || headers[r] != 0)
       goto slow;
     mem[r] = st[--sp];
     pc += 3;
@@ -734,7 +746,8 @@ KAM_KEPT_CALL_CASE(SUB)
     KAM_STACK(F_C_V_C_X_ST);
     int n;
     std::uint32_t i, r;
-    if (!load(pc->v[1], pc->v[2], i) || !element(pc->v[3], pc->v[4], mem + i, 1, n, r) || headers[r] != 0)
+    if (!load(pc->v[1], pc->v[2], i) ||
+        !element(pc->v[3], pc->v[4], mem + i, 1, n, r) || headers[r] != 0)
       goto slow;
     mem[r] = pc->v[0];
     pc += 4;
@@ -770,6 +783,7 @@ slow:
 #undef KAM_COMPARISON_CASES
 #undef KAM_STEP_OF_THE_TESTED
 #undef KAM_INDEX_AND_STEP_CASES
+#undef KAM_CALL_CASE
 #undef KAM_KEPT_CALL_CASE
 }
 
