@@ -41,9 +41,9 @@ class WordSpace {
   // small segment are cleared with stores of a fixed size, where there is
   // room for them, rather than a call.
   void grow_within(std::size_t count) {
-    if (count <= small && capacity_ - size_ >= small) {
-      std::fill_n(words_.get() + size_, small, 0);
-      std::fill_n(headers_.get() + size_, small, std::uint8_t{0});
+    if (count <= small_room && capacity_ - size_ >= small_room) {
+      std::fill_n(words_.get() + size_, small_room, 0);
+      std::fill_n(headers_.get() + size_, small_room, std::uint8_t{0});
       size_ += count;
       return;
     }
@@ -59,17 +59,14 @@ class WordSpace {
   std::size_t append_segment_within(std::int32_t sn, std::int32_t length, std::int32_t stat,
                                     std::int32_t dyn) {
     const std::size_t header = size_;
+    const auto data = static_cast<std::size_t>(length);
+    if (data <= small_data && capacity_ - header >= small_room)
+      return append_small_segment(sn, length, stat, dyn);
     std::int32_t* word = words_.get() + header;
     std::uint8_t* flag = headers_.get() + header;
-    const auto data = static_cast<std::size_t>(length);
-    if (data <= small - 4 && capacity_ - header >= small) {
-      std::fill_n(word + 4, small - 4, 0);
-      std::memcpy(flag, small_segment_flags, small);
-    } else {
-      std::fill_n(word + 4, data, 0);
-      std::fill_n(flag, 4, std::uint8_t{1});
-      std::fill_n(flag + 4, data, std::uint8_t{0});
-    }
+    std::fill_n(word + 4, data, 0);
+    std::fill_n(flag, 4, std::uint8_t{1});
+    std::fill_n(flag + 4, data, std::uint8_t{0});
     word[0] = sn;
     word[1] = length;
     word[2] = stat;
@@ -83,21 +80,16 @@ class WordSpace {
   static constexpr std::size_t small_data = 12;
   static constexpr std::size_t small_room = 16;
 
-  // append_segment_within for 1 .. small_data data words when the
+  // append_segment_within for at most small_data data words when the
   // capacity holds small_room words beyond the size: stores of a fixed
   // size, no test.
   std::size_t append_small_segment(std::int32_t sn, std::int32_t length, std::int32_t stat,
                                    std::int32_t dyn) {
-    const std::size_t header = size_;
-    std::int32_t* word = words_.get() + header;
-    std::fill_n(word + 4, small_room - 4, 0);
-    std::memcpy(headers_.get() + header, small_segment_flags, small_room);
-    word[0] = sn;
-    word[1] = length;
-    word[2] = stat;
-    word[3] = dyn;
-    size_ = header + 4 + static_cast<std::size_t>(length);
-    return header + 4;
+    const std::int32_t sn_length[2] = {sn, length};
+    const std::int32_t stat_dyn[2] = {stat, dyn};
+    std::uint64_t links;
+    std::memcpy(&links, stat_dyn, sizeof links);
+    return append_small_segment(sn_length, links);
   }
 
   // The same with the header as it lies in memory: sn and length at
@@ -120,8 +112,7 @@ class WordSpace {
   void cut_to(std::size_t size) { size_ = size; }
 
  private:
-  static constexpr std::size_t small = small_room;
-  static constexpr std::uint8_t small_segment_flags[small] = {1, 1, 1, 1};
+  static constexpr std::uint8_t small_segment_flags[small_room] = {1, 1, 1, 1};
 
   bool reserve(std::size_t wanted) {
     std::size_t capacity = capacity_ < 1024 ? 1024 : capacity_;
