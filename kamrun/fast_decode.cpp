@@ -216,7 +216,6 @@ StackEffect stack_effect(int op) {
 
 bool valid_level(std::int32_t sn) { return sn >= 1 && sn <= max_level; }
 
-
 // Largest descriptor displacement of the fast loop: its words lie within
 // a window, and the arithmetic on them cannot overflow.
 constexpr std::int32_t max_descriptor = 1 << 30;
@@ -321,9 +320,7 @@ void Machine::decode(int trap_index) {
       FastInstruction candidate;
       if (!fits || !build(i, sequence.length, sequence.elements.data(), candidate)) continue;
       switch (sequence.naming) {
-        case Fixed:
-        candidate.op = static_cast<std::uint8_t>(sequence.op);
-        break;
+        case Fixed: candidate.op = static_cast<std::uint8_t>(sequence.op); break;
         case OperatorNamed: candidate.op = operator_op(op, sequence.op); break;
         default:
           candidate.op = comparison_op(branch == JIFT ? opposite(op) : op, sequence.op);
@@ -384,6 +381,11 @@ void Machine::decode_calls(int trap_index) {
     if (entry == F_CRSEG_ST_ST) return t + 1 == trap_index ? 0 : t + 2 == trap_index ? 1 : 2;
     return -1;
   };
+  // Whether operands a and a + 1 of x name the variable that operands b
+  // and b + 1 of y name.
+  const auto same_variable = [](const FastInstruction& x, int a, const FastInstruction& y, int b) {
+    return x.v[a] == y.v[b] && x.v[a + 1] == y.v[b + 1];
+  };
   for (int i = 0; i < end; ++i) {
     FastInstruction& out = fast_[static_cast<std::size_t>(i)];
     if (comparison_form(out.op) == CmpVarVar || comparison_form(out.op) == CmpVarConst) {
@@ -397,25 +399,19 @@ void Machine::decode_calls(int trap_index) {
       out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
       // A step of the variable tested (ldvar x; ldcon; add; stvar x) takes
       // its value and address from the test (count 1, the step as operand 5).
-      const auto same = [&](const FastInstruction& in, int a, int b) {
-        return in.v[a] == out.v[b] && in.v[a + 1] == out.v[b + 1];
-      };
-      if (same(at_target, 0, 0) && same(at_target, 3, 0)) {
+      if (same_variable(at_target, 0, out, 0) && same_variable(at_target, 3, out, 0)) {
         out.count = 1;
         out.v[5] = at_target.v[2];
       }
       continue;
     }
     // The step and test of a while loop on one variable check it once.
-    const auto same = [&](int a, int b) {
-      return out.v[a] == out.v[b] && out.v[a + 1] == out.v[b + 1];
-    };
     if (out.op == F_VV_ADD_ST_VC_JF || out.op == F_VV_SUB_ST_VC_JF) {
-      out.count = same(0, 4) && same(0, 6);
+      out.count = same_variable(out, 0, out, 4) && same_variable(out, 0, out, 6);
       continue;
     }
     if (out.op == F_VC_ADD_ST_VC_JF || out.op == F_VC_SUB_ST_VC_JF) {
-      out.count = same(0, 3) && same(0, 5);
+      out.count = same_variable(out, 0, out, 3) && same_variable(out, 0, out, 5);
       continue;
     }
     // The value of a function stored just before its end, where the
@@ -423,8 +419,7 @@ void Machine::decode_calls(int trap_index) {
     // checks follow the store (its stack check holds after it).
     const auto returns_stored = [&](int at, int stored) {
       const FastInstruction& end_of = fast_[static_cast<std::size_t>(at)];
-      return end_of.op == F_V_DLSEG_RETURN && end_of.v[0] == out.v[stored] &&
-             end_of.v[1] == out.v[stored + 1];
+      return end_of.op == F_V_DLSEG_RETURN && same_variable(end_of, 0, out, stored);
     };
     if (out.op == F_V_ST_JUMP && returns_stored(out.target, 2)) {
       out.op = F_V_ST_RETURN;
@@ -478,9 +473,7 @@ void Machine::decode_calls(int trap_index) {
     // A test of the parameter after the store (ldvar; ldcon; a comparison;
     // a branch) takes the value stored; its stack check is the call's.
     const FastInstruction& test = fast_[static_cast<std::size_t>(call.target + 2)];
-    if (comparison_form(test.op) != CmpVarConst || test.v[0] != entry.v[0] ||
-        test.v[1] != entry.v[3])
-      continue;
+    if (comparison_form(test.op) != CmpVarConst || !same_variable(test, 0, entry, 2)) continue;
     if (!comparison_range(comparison_of(test.op), test.v[2], out.v[6], out.v[8])) continue;
     out.tests = true;
     out.v[7] = test.target;
