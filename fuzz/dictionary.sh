@@ -17,7 +17,7 @@ if [ -f "$here/dict/$target.dict" ]; then
   cp "$here/dict/$target.dict" "$out"
   exit 0
 fi
-if [ "$target" != minipas ]; then
+if [ "$target" != minipas ] && [ "$target" != minipas_fast ]; then
   echo "dictionary.sh: no dictionary for $target" >&2
   exit 1
 fi

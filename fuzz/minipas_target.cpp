@@ -1,8 +1,9 @@
 // Fuzz target of the runtime scanner and parser of a generated compiler:
 // the example compiler MiniPas (examples/pascal), built from the same
-// generated sources as the program `minipas`, run in-process on the input
-// as a source program. The build compiles the generated main under the
-// name minipas_main; nothing here depends on the language itself.
+// generated sources as the program `minipas` (fuzz_minipas) or as its fast
+// shape `fast/minipas` (fuzz_minipas_fast), run in-process on the input as
+// a source program. The build compiles the generated main under the name
+// minipas_main; nothing here depends on the language itself.
 //
 // The generated actions keep their tables in static variables, which only
 // a new process resets; the runtime itself starts every run afresh.
