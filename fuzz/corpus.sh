@@ -13,7 +13,8 @@
 #   kam      KAM code: examples/kam (with its input file behind a NUL byte),
 #            the kamrun test cases and the translators' corpus
 #   minipas  MiniPas programs: examples/pascal and the chain tests
-#   minipas_fast  the same, and the inputs in fuzz/regressions/minipas
+#   minipas_fast, minipas_shapes  the same, and the inputs in
+#            fuzz/regressions/minipas
 #
 # Hand-written seeds in fuzz/seeds/TARGET are added for every target. With
 # BUILD, the build folder, a specification that includes a file generated
@@ -111,11 +112,11 @@ case $target in
     find "$root/tests/kamrun" "$root/tests/kamtrans" -name '*.kam' -type f | sort |
       while read -r file; do add "$file"; done
     ;;
-  minipas | minipas_fast)
+  minipas | minipas_fast | minipas_shapes)
     find "$root/examples/pascal" "$root/tests/chain" -name '*.pas' -type f | sort |
       while read -r file; do add "$file"; done
     # The inputs that once broke the default shape are tried on the fast one.
-    if [ "$target" = minipas_fast ]; then
+    if [ "$target" != minipas ]; then
       for file in "$here/regressions/minipas"/*; do
         [ -f "$file" ] && add "$file"
       done

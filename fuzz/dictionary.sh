@@ -17,10 +17,13 @@ if [ -f "$here/dict/$target.dict" ]; then
   cp "$here/dict/$target.dict" "$out"
   exit 0
 fi
-if [ "$target" != minipas ] && [ "$target" != minipas_fast ]; then
-  echo "dictionary.sh: no dictionary for $target" >&2
-  exit 1
-fi
+case $target in
+  minipas | minipas_fast | minipas_shapes) ;;
+  *)
+    echo "dictionary.sh: no dictionary for $target" >&2
+    exit 1
+    ;;
+esac
 
 {
   echo "# Made by fuzz/dictionary.sh from the MiniPas scanner specification."
