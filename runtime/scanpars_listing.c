@@ -193,23 +193,39 @@ static void i_line_select(unsigned index)
 
 #define i_prefix_copy 16
 
+/* Sixteen zero bytes, a one, then zeros again: the 16 bytes from
+   i_prefix_one_at + 16 - K hold their one at K. */
+_Static_assert(i_prefix_copy == 16, "i_prefix_one_at holds its one at 16");
+static const unsigned char i_prefix_one_at[2 * i_prefix_copy] = {
+  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1
+};
+
 /* The prefix of the line after PREVIOUS into LINE: the previous prefix
-   with its number counted up in place, without a division per digit;
-   gives 0 when a carry runs out of its digits (a fresh prefix is due). */
+   with its number counted up, without a division per digit; gives 0 when
+   a carry runs out of its digits (a fresh prefix is due).  The digits are
+   counted up in two words, adding to a digit byte or taking 9 from a '9'
+   (no byte carries into the next), and the prefix is stored as a block of
+   its own: a byte stored alone into it would hold up the listing's copy of
+   it right behind, which loads the bytes as words.  The bytes behind the
+   prefix are overwritten as the line is echoed. */
 static int i_line_prefix_next(const struct i_line *previous, struct i_line *line)
 {
   int len = previous->prefix_len;
   if (len < 2 || len > i_prefix_copy)
     return 0;
-  /* A block of a fixed size is copied without a library call; the bytes
-     behind the prefix are overwritten as the line is echoed. */
-  memcpy(line->copy, previous->copy, i_prefix_copy);
-  for (int at = len - 2; at >= 0 && line->copy[at] != ' '; at--) {
-    if (line->copy[at] != '9') {
-      line->copy[at]++;
+  unsigned long long words[2];
+  memcpy(words, previous->copy, sizeof words);
+  for (int at = len - 2; at >= 0 && previous->copy[at] != ' '; at--) {
+    unsigned long long one[2];
+    memcpy(one, i_prefix_one_at + i_prefix_copy - at, sizeof one);
+    if (previous->copy[at] != '9') {
+      words[0] += one[0];
+      words[1] += one[1];
+      memcpy(line->copy, words, sizeof words);
       return len;
     }
-    line->copy[at] = '0';
+    words[0] -= 9 * one[0];
+    words[1] -= 9 * one[1];
   }
   return 0;
 }

@@ -58,3 +58,18 @@ void fixture_leave_rule(i_marker_set markers)
 {
   fixture_rule_edge(markers, 0, alpha, delta, -1);
 }
+
+/* The listing's count of line numbers: the prefix of the line after the
+   one whose prefix is PREVIOUS (at most 16 characters) into OUT, as a
+   string; gives its length, 0 when a fresh prefix is due. */
+int fixture_next_prefix(const char *previous, char *out)
+{
+  struct i_line before = {0}, after = {0};
+  size_t len = strlen(previous);
+  memcpy(before.copy, previous, len);
+  before.prefix_len = (int)len;
+  int next = i_line_prefix_next(&before, &after);
+  memcpy(out, after.copy, (size_t)next);
+  out[next] = '\0';
+  return next;
+}

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <random>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -14,6 +18,7 @@ extern "C" int fixture_in_set(int token);
 extern "C" void fixture_delete_until(i_marker_set markers);
 extern "C" void fixture_enter_rule(i_marker_set markers);
 extern "C" void fixture_leave_rule(i_marker_set markers);
+extern "C" int fixture_next_prefix(const char* previous, char* out);
 
 namespace {
 
@@ -232,6 +237,29 @@ TEST(ModuleName, IsTheInputBaseNameWithoutExtension)
   testing::internal::GetCapturedStderr();
   fs::current_path(here);
   fs::remove_all(dir);
+}
+
+// The listing counts the number in front of each line up in place; a
+// number whose carry runs out of its digits (9, 99, ...) gets a fresh
+// prefix. Numbers of up to 15 digits fill both words of the prefix.
+TEST(Listing, LineNumbersCountUpInTheirPrefix)
+{
+  std::vector<long long> numbers{1, 8, 9, 10, 19, 99, 100, 998, 999, 1000, 1009, 9999,
+                                 1234567, 9999999, 19999999, 99999999, 123456789,
+                                 1999999999, 99999999999999, 123456789999999};
+  std::mt19937_64 random(20261208);
+  for (int i = 0; i < 2000; ++i)
+    numbers.push_back(static_cast<long long>(random() % 1000000000000000));
+  for (const long long n : numbers) {
+    char previous[32], next[32], out[32];
+    std::snprintf(previous, sizeof previous, "%3lld ", n);
+    std::snprintf(next, sizeof next, "%3lld ", n + 1);
+    const int length = fixture_next_prefix(previous, out);
+    if (length == 0)
+      EXPECT_EQ(std::to_string(n + 1).size(), std::to_string(n).size() + 1) << n;
+    else
+      EXPECT_STREQ(out, next) << n;
+  }
 }
 
 } // namespace
