@@ -61,8 +61,8 @@ std::size_t NameList::remove_if(const std::function<bool(const std::string&)>& d
 }
 
 void NameList::clear() {
-  names_.clear();
-  slots_.clear();
+  Store().swap(names_);
+  std::vector<std::uint32_t>().swap(slots_);
 }
 
 void NameList::copy_from(const NameList& source) {
@@ -99,6 +99,18 @@ bool NameList::is_disjoint_from(const NameList& other) const {
   const NameList& large = &small == this ? other : *this;
   return std::none_of(small.begin(), small.end(),
                       [&](const std::string& name) { return large.contains(name); });
+}
+
+NameList reversed(const NameList& source) {
+  NameList result;
+  result.copy_from(source);
+  return result;
+}
+
+NameList united(const NameList& a, const NameList& b) {
+  NameList result;
+  NameList::unite(result, a, b);
+  return result;
 }
 
 }  // namespace zedra

@@ -29,6 +29,7 @@ class NameList {
   // Removes every name for which `doomed` holds, in one pass; the others
   // keep their order. Gives the number removed.
   std::size_t remove_if(const std::function<bool(const std::string&)>& doomed);
+  // Empties the list and gives its storage back.
   void clear();
 
   // Empties this list and adds the names of `source` in its order, so the
@@ -66,5 +67,11 @@ class NameList {
   // instead of copies of the names keep large sets small and cheap to copy.
   std::vector<std::uint32_t> slots_;
 };
+
+// The set helpers of the grammar analyses: a copy lists the source's names
+// in reverse order; a union is a copy of the first set with the names of
+// the second added behind.
+NameList reversed(const NameList& source);
+NameList united(const NameList& a, const NameList& b);
 
 }  // namespace zedra

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "analysis/ending_rules.h"
+#include "analysis/set_walk.h"
 #include "front/parser_declarations.h"
 
 namespace zedra {
@@ -14,33 +15,9 @@ namespace {
 
 constexpr const char* kEndOfFile = "i_EndOfFile";
 
-// Set helpers with the list semantics of the analysis: a copy lists the
-// source's names in reverse order; a union is a copy of the first set with
-// the names of the second added behind.
-NameList reversed(const NameList& source) {
-  NameList result;
-  result.copy_from(source);
-  return result;
-}
-
-NameList united(const NameList& a, const NameList& b) {
-  NameList result;
-  NameList::unite(result, a, b);
-  return result;
-}
-
 Rule* find_rule(const RuleIndex& rules, std::string_view name) {
   auto found = rules.find(name);
   return found == rules.end() ? nullptr : found->second;
-}
-
-// The secondaries of an alternative; action calls play no part here.
-std::vector<Secondary*> secondaries_of(ItemList& items) {
-  std::vector<Secondary*> result;
-  result.reserve(items.size());
-  for (Item& item : items)
-    if (!item.is_call()) result.push_back(item.secondary.get());
-  return result;
 }
 
 // ---- EMPTY, first stage ----
@@ -134,95 +111,6 @@ Tristate settle_group(Group& group) {
     if (all == kTrue) any = kTrue;
   }
   return any;
-}
-
-// ---- FIRST and LAST: one walk, parameterised by the set and its rules ----
-
-struct SetWalk {
-  bool last = false;   // LAST instead of FIRST
-  bool pass1 = true;   // nonterminals contribute their own name
-
-  NameList& of(Primary& primary) const { return last ? primary.last : primary.first; }
-  NameList& of(Secondary& secondary) const { return last ? secondary.last : secondary.first; }
-  NameList& of(Alternative& alternative) const { return last ? alternative.last : alternative.first; }
-  const NameList& of(const Rule& rule) const { return last ? rule.last : rule.first; }
-
-  NameList alternatives(Group& group) const;
-  NameList items(ItemList& items) const;
-  const NameList& secondary(Secondary& secondary) const;
-  const NameList& primary(Primary& primary) const;
-};
-
-const NameList& SetWalk::primary(Primary& primary) const {
-  NameList& set = of(primary);
-  switch (primary.kind) {
-    case PrimaryKind::Terminal:
-      set.clear();
-      set.add(primary.name);
-      break;
-    case PrimaryKind::Nonterminal:
-      if (pass1) {
-        set.clear();
-        set.add(primary.name);
-      } else {
-        set = primary.rule ? reversed(of(*primary.rule)) : NameList();
-        if (last) set.add(primary.name);
-      }
-      break;
-    case PrimaryKind::Group: set = alternatives(*primary.group); break;
-  }
-  return set;
-}
-
-const NameList& SetWalk::secondary(Secondary& secondary) const {
-  NameList& set = of(secondary);
-  if (secondary.kind == SecondaryKind::Plain) {
-    set = reversed(primary(*secondary.primary));
-  } else if (secondary.kind == SecondaryKind::Chain) {
-    const NameList& operand = this->secondary(*secondary.operand);
-    const NameList& separator = primary(*secondary.primary);
-    set = secondary.empty == kTrue ? united(operand, separator) : operand;
-  } else {
-    set = reversed(this->secondary(*secondary.operand));
-  }
-  return set;
-}
-
-NameList SetWalk::items(ItemList& items) const {
-  std::vector<Secondary*> list = secondaries_of(items);
-  if (list.empty()) return {};
-  std::vector<const NameList*> sets;
-  sets.reserve(list.size());
-  for (Secondary* s : list) sets.push_back(&secondary(*s));
-  if (!last) {
-    // FIRST: the first item's set, and the rest's while the items before
-    // can be empty (the union is built from the back).
-    NameList result = reversed(*sets.back());
-    for (std::size_t i = list.size() - 1; i-- > 0;) {
-      NameList front = reversed(*sets[i]);
-      if (list[i]->empty == kTrue) front.add_all(result);
-      result = std::move(front);
-    }
-    return result;
-  }
-  // LAST: an item that can be empty adds to what the items before end
-  // with; one that cannot starts over.
-  NameList result = *sets.front();
-  for (std::size_t i = 1; i < list.size(); ++i) {
-    if (list[i]->empty != kFalse)
-      result.add_all(*sets[i]);
-    else
-      result = reversed(*sets[i]);
-  }
-  return result;
-}
-
-NameList SetWalk::alternatives(Group& group) const {
-  for (Alternative& alternative : group.alternatives) of(alternative) = items(alternative.items);
-  NameList result;
-  for (auto it = group.alternatives.rbegin(); it != group.alternatives.rend(); ++it)
-    result = united(of(*it), result);
-  return result;
 }
 
 // ---- FOLLOW ----
@@ -415,9 +303,17 @@ Rule* Ll1Analysis::rule_named(std::string_view name) const {
 void Ll1Analysis::compute_all(LastSets last_sets) {
   compute_empty();
   compute_first();
-  if (last_sets == LastSets::Compute) compute_last();
+  if (last_sets != LastSets::Skip) compute_last();
+  if (last_sets == LastSets::Compute)
+    for (auto& rule : rules_.rules) last_sets_->fill(*rule);
   compute_follow();
   compute_dirset();
+}
+
+std::optional<LastSetStore> Ll1Analysis::take_last_sets() {
+  std::optional<LastSetStore> sets = std::move(last_sets_);
+  last_sets_.reset();
+  return sets;
 }
 
 void Ll1Analysis::compute_empty() {
@@ -440,8 +336,9 @@ void Ll1Analysis::compute_empty() {
 // the closure's order. Membership is kept in one bit row per rule (a bit
 // per rank), and the names each row gains are recorded in the order they
 // are added, so the sets end in the order that adding them one by one
-// gives, without a pass over every name for every pair of rules.
-void Ll1Analysis::close_over_rules(SetOf set, bool keep_rule_names) {
+// gives, without a pass over every name for every pair of rules. Gives the
+// ranks each rule's set gains, in that order.
+std::vector<std::vector<std::uint32_t>> Ll1Analysis::closure_additions(SetOf set) const {
   const std::size_t rule_count = rules_.rules.size();
   const std::size_t words = (rank_names_.size() + 63) / 64;
   std::vector<std::uint64_t> rows(rule_count * words, 0);
@@ -450,7 +347,7 @@ void Ll1Analysis::close_over_rules(SetOf set, bool keep_rule_names) {
       auto rank = closure_rank_.find(name);
       if (rank != closure_rank_.end()) rows[i * words + rank->second / 64] |= std::uint64_t{1} << (rank->second % 64);
     }
-  std::vector<std::vector<std::size_t>> added(rule_count);
+  std::vector<std::vector<std::uint32_t>> added(rule_count);
   std::vector<std::uint64_t> carried(words);
   for (std::size_t k = 0; k < rule_count; ++k) {
     std::copy_n(rows.begin() + static_cast<std::ptrdiff_t>(k * words), words, carried.begin());
@@ -463,17 +360,11 @@ void Ll1Analysis::close_over_rules(SetOf set, bool keep_rule_names) {
         std::uint64_t fresh = carried[w] & ~row[w];
         row[w] |= fresh;
         for (; fresh != 0; fresh &= fresh - 1)
-          added[i].push_back(w * 64 + static_cast<std::size_t>(std::countr_zero(fresh)));
+          added[i].push_back(static_cast<std::uint32_t>(w * 64 + static_cast<std::size_t>(std::countr_zero(fresh))));
       }
     }
   }
-  std::vector<bool> is_rule(rank_names_.size());
-  for (std::size_t rank = 0; rank < rank_names_.size(); ++rank) is_rule[rank] = rule_named(*rank_names_[rank]) != nullptr;
-  for (std::size_t i = 0; i < rule_count; ++i) {
-    NameList& target = (*rules_.rules[i]).*set;
-    for (std::size_t rank : added[i])
-      if (keep_rule_names || !is_rule[rank]) target.add(*rank_names_[rank]);
-  }
+  return added;
 }
 
 void Ll1Analysis::compute_first() {
@@ -481,20 +372,31 @@ void Ll1Analysis::compute_first() {
   for (auto& rule : rules_.rules) rule->first = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
   // The rule names a closed FIRST set would hold are dropped at once: the
   // terminals keep the order that adding and then removing them gives.
-  close_over_rules(&Rule::first, false);
+  const std::vector<std::vector<std::uint32_t>> added = closure_additions(&Rule::first);
+  std::vector<bool> is_rule(rank_names_.size());
+  for (std::size_t rank = 0; rank < rank_names_.size(); ++rank) is_rule[rank] = rule_named(*rank_names_[rank]) != nullptr;
+  for (std::size_t i = 0; i < rules_.rules.size(); ++i)
+    for (std::uint32_t rank : added[i])
+      if (!is_rule[rank]) rules_.rules[i]->first.add(*rank_names_[rank]);
   for (auto& rule : rules_.rules)
     rule->first.remove_if([this](const std::string& name) { return rule_named(name) != nullptr; });
   walk.pass1 = false;
   for (auto& rule : rules_.rules) rule->first = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
 }
 
+// The closed sets go to the store as they are made; the final sets of the
+// second pass stay there, until the listing asks for them.
 void Ll1Analysis::compute_last() {
   SetWalk walk;
   walk.last = true;
   for (auto& rule : rules_.rules) rule->last = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
-  close_over_rules(&Rule::last, true);
-  walk.pass1 = false;
-  for (auto& rule : rules_.rules) rule->last = rule->body ? reversed(walk.alternatives(*rule->body)) : NameList();
+  std::vector<std::vector<std::uint32_t>> added = closure_additions(&Rule::last);
+  last_sets_.emplace(rules_, rank_names_);
+  for (std::size_t i = 0; i < rules_.rules.size(); ++i) {
+    last_sets_->set_closed(i, rules_.rules[i]->last, added[i]);
+    std::vector<std::uint32_t>().swap(added[i]);
+  }
+  last_sets_->settle();
 }
 
 void Ll1Analysis::compute_follow() {
@@ -518,10 +420,12 @@ void Ll1Analysis::compute_dirset() {
     if (rule->body) dirset_of_group(*rule->body);
 }
 
+void release_rule_sets(Rule& rule, bool keep_first, bool keep_last, bool keep_follow) {
+  if (rule.body) Release{!keep_first, !keep_last, !keep_follow}.group(*rule.body);
+}
+
 void release_unlisted_sets(RuleList& rules, bool keep_first, bool keep_last, bool keep_follow) {
-  const Release release{!keep_first, !keep_last, !keep_follow};
-  for (auto& rule : rules.rules)
-    if (rule->body) release.group(*rule->body);
+  for (auto& rule : rules.rules) release_rule_sets(*rule, keep_first, keep_last, keep_follow);
 }
 
 }  // namespace zedra

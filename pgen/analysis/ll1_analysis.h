@@ -6,12 +6,15 @@
 // (Known in the design as the module `ll1test`.)
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "name_list.h"
+#include "analysis/last_sets.h"
 #include "model/rule_model.h"
 
 namespace zedra {
@@ -31,9 +34,11 @@ class Ll1Analysis {
  public:
   Ll1Analysis(RuleList& rules, const std::vector<std::string>& terminals);
 
-  // Whether the LAST sets are kept in the model: only their listing needs
-  // them, FOLLOW is built without them.
-  enum class LastSets { Compute, Skip };
+  // Whether the LAST sets are made: only their listing needs them, FOLLOW
+  // is built without them. Compute leaves them in the model; OnDemand
+  // keeps them in a store (take_last_sets) that makes one rule's sets at a
+  // time.
+  enum class LastSets { Compute, OnDemand, Skip };
 
   // All five computations in their order.
   void compute_all(LastSets last_sets = LastSets::Compute);
@@ -46,13 +51,17 @@ class Ll1Analysis {
   void compute_follow();
   void compute_dirset();
 
+  // The store of the LAST sets of compute_last, for the listing.
+  std::optional<LastSetStore> take_last_sets();
+
  private:
   using SetOf = NameList Rule::*;
   Rule* rule_named(std::string_view name) const;
   void add_rank(const std::string& name);
-  // Adds to the set of every rule I that names a rule K the names of K's
-  // set, rule by rule in list order (Warshall's closure).
-  void close_over_rules(SetOf set, bool keep_rule_names);
+  // The names (as ranks) that the closure adds to the set of every rule:
+  // to every rule I that names a rule K the names of K's set, rule by rule
+  // in list order (Warshall's closure).
+  std::vector<std::vector<std::uint32_t>> closure_additions(SetOf set) const;
 
   RuleList& rules_;
   RuleIndex rule_by_name_;
@@ -61,6 +70,7 @@ class Ll1Analysis {
   // The rule at position k of the list has rank k.
   std::unordered_map<std::string, std::size_t> closure_rank_;
   std::vector<const std::string*> rank_names_;
+  std::optional<LastSetStore> last_sets_;
 };
 
 // Empties the sets that neither a selected listing nor the parser generator
@@ -68,5 +78,7 @@ class Ll1Analysis {
 // secondaries and primaries unless `keep_last`; FOLLOW of alternatives and
 // primaries unless `keep_follow`.
 void release_unlisted_sets(RuleList& rules, bool keep_first, bool keep_last, bool keep_follow);
+// The same for the body of one rule.
+void release_rule_sets(Rule& rule, bool keep_first, bool keep_last, bool keep_follow);
 
 }  // namespace zedra

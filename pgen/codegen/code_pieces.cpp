@@ -6,12 +6,6 @@
 
 namespace zedra {
 
-NameList united(const NameList& a, const NameList& b) {
-  NameList result;
-  NameList::unite(result, a, b);
-  return result;
-}
-
 ParserWriter::ParserWriter(CodeWriter& code, const ParserDeclarations& declarations,
                            bool error_recovery, bool fast)
     : code_(code), declarations_(declarations), error_recovery_(error_recovery), bits_(false) {

@@ -90,7 +90,4 @@ class ParserWriter {
   std::unordered_set<std::string> attributed_symbols_;
 };
 
-// a ∪ b in the order of the analyses' sets: a copy of a, then b's names.
-NameList united(const NameList& a, const NameList& b);
-
 }  // namespace zedra

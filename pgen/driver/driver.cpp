@@ -64,6 +64,7 @@ class PgenRun {
   PgenOptions options_;
   ParserDeclarations declarations_;
   SpecSource source_;
+  std::optional<LastSetStore> last_sets_;  // with the LAST sets listed
 };
 
 // A parser file that cannot be written ends the run at once with status 1:
@@ -164,8 +165,11 @@ bool PgenRun::analyse_and_generate() {
   constexpr std::uint32_t kSetReaders =
       kOptLl1Test | kOptParser | kOptEmptyRules | kOptFirst | kOptLast | kOptFollow | kOptDirset;
   if ((options_.mask() & kSetReaders) != 0) {
-    Ll1Analysis(rules, closure_terminals(declarations_))
-        .compute_all(options_.has(kOptLast) ? Ll1Analysis::LastSets::Compute : Ll1Analysis::LastSets::Skip);
+    // The LAST sets grow with the square of some grammars; the store makes
+    // them rule by rule as the listing comes to each.
+    Ll1Analysis analysis(rules, closure_terminals(declarations_));
+    analysis.compute_all(options_.has(kOptLast) ? Ll1Analysis::LastSets::OnDemand : Ll1Analysis::LastSets::Skip);
+    last_sets_ = analysis.take_last_sets();
     release_unlisted_sets(rules, options_.has(kOptFirst), options_.has(kOptLast), options_.has(kOptFollow));
   }
   // Scanner attributes arrive as attributes of terminals and are counted
@@ -179,7 +183,9 @@ bool PgenRun::analyse_and_generate() {
 
 // The listing of one rule and the tests that run rule by rule.
 void PgenRun::test_rule(Rule& rule, bool is_root) {
+  if (last_sets_) last_sets_->fill(rule);
   list_rule(diagnostics_.listing(), options_, rule, is_root);
+  if (last_sets_) LastSetStore::release(rule);
   diagnostics_.set_line(rule.line);
   if (options_.has(kOptLl1Test)) test_ll1_conflicts(diagnostics_, rule);
   if (options_.has(kOptDependencies)) {

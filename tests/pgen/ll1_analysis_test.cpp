@@ -3,6 +3,8 @@
 // reduction and termination tests and the reachability of action calls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -199,6 +201,64 @@ TEST(Ll1Sets, EndOfFileNamedInARuleReachesEveryRuleStartingWithIt) {
       "  c : i_EndOfFile | x.\n"
       "ROOT a.\n");
   EXPECT_EQ(name_set(g.rule("a").first), (NameSet{"x", "i_EndOfFile"}));
+}
+
+// Every LAST set of a rule in walk order: the rule's, then those of its
+// body (alternatives, secondaries, primaries, nested groups).
+void collect_last(const Group& group, std::vector<Names>& sets);
+void collect_last(const Secondary& secondary, std::vector<Names>& sets) {
+  sets.push_back(names(secondary.last));
+  if (secondary.operand) collect_last(*secondary.operand, sets);
+  if (!secondary.primary) return;
+  sets.push_back(names(secondary.primary->last));
+  if (secondary.primary->group) collect_last(*secondary.primary->group, sets);
+}
+void collect_last(const Group& group, std::vector<Names>& sets) {
+  for (const Alternative& alternative : group.alternatives) {
+    sets.push_back(names(alternative.last));
+    for (const Item& item : alternative.items)
+      if (!item.is_call()) collect_last(*item.secondary, sets);
+  }
+}
+std::vector<Names> last_sets_of(const Rule& rule) {
+  std::vector<Names> sets{names(rule.last)};
+  if (rule.body) collect_last(*rule.body, sets);
+  return sets;
+}
+bool all_empty(const std::vector<Names>& sets) {
+  return std::all_of(sets.begin(), sets.end(), [](const Names& set) { return set.empty(); });
+}
+
+// The listing asks the store for one rule's LAST sets at a time. In any
+// order of the rules, the store makes those that the whole analysis leaves
+// in the model, name for name and in order, and takes them away again; the
+// analysis itself leaves none behind. (The order of the names is checked
+// against the listing in the golden case ll1_last_rule_order.)
+TEST(Ll1Sets, LastSetsMadeRuleByRuleAreThoseOfTheAnalysis) {
+  const char* const text =
+      "TERMINALS a, b, c, d, sep.\n"
+      "RULES\n"
+      "  r0 : a r1 | r2 OPTION | { b r3 | c } CLOS.\n"
+      "  r1 : b r0 | r3 CHAIN sep | d.\n"
+      "  r2 : c { r1 | r3 SEQ } | a.\n"
+      "  r3 : d r2 OPTION | r0 b.\n"
+      "ROOT r0.\n";
+  Analysed whole(text);
+  Analysed lazy(text, false);
+  RuleList& rules = lazy.declarations.own.rules;
+  Ll1Analysis analysis(rules, closure_terminals(lazy.declarations));
+  analysis.compute_all(Ll1Analysis::LastSets::OnDemand);
+  std::optional<LastSetStore> store = analysis.take_last_sets();
+  ASSERT_TRUE(store.has_value());
+  for (const auto& rule : rules.rules) EXPECT_TRUE(all_empty(last_sets_of(*rule))) << rule->name;
+  for (auto it = rules.rules.rbegin(); it != rules.rules.rend(); ++it) {
+    Rule& rule = **it;
+    store->fill(rule);
+    EXPECT_EQ(last_sets_of(rule), last_sets_of(whole.rule(rule.name))) << rule.name;
+    LastSetStore::release(rule);
+    EXPECT_TRUE(all_empty(last_sets_of(rule))) << rule.name;
+  }
+  EXPECT_EQ(name_set(whole.rule("r1").last), (NameSet{"r0", "r1", "r2", "r3", "a", "b", "c", "d"}));
 }
 
 TEST(Ll1Sets, ReleaseKeepsWhatTheGeneratorNeeds) {
