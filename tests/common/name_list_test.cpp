@@ -2,7 +2,10 @@
 // set operations that the grammar analyses rely on.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "name_list.h"
@@ -181,6 +184,26 @@ TEST(NameList, RemovingANameGivenByTheListItself) {
   for (int i = 0; i < 12; ++i) list.add(test::numbered("long_name_beyond_small_buffer_", i));
   while (!list.empty()) ASSERT_TRUE(list.remove(list.front()));
   EXPECT_FALSE(list.contains("long_name_beyond_small_buffer_0"));
+}
+
+// Lists hold the names of one table for the whole program: lists built in
+// two threads at once from the same names keep each its own names, in its
+// own order, and the names read back are the ones added.
+TEST(NameList, ListsOfTwoThreadsShareTheTableOfNames) {
+  const auto build = [](int stride, Names& read_back) {
+    NameList list;
+    for (int i = 0; i < 3000; ++i) list.add(test::numbered("shared_", (i * stride) % 3000));
+    read_back = names(list);
+  };
+  Names first, second;
+  std::thread other(build, 7, std::ref(second));
+  build(11, first);
+  other.join();
+  ASSERT_EQ(first.size(), 3000u);
+  ASSERT_EQ(second.size(), 3000u);
+  EXPECT_EQ(first.front(), test::numbered("shared_", (2999 * 11) % 3000));
+  EXPECT_EQ(second.front(), test::numbered("shared_", (2999 * 7) % 3000));
+  EXPECT_EQ(std::set<std::string>(first.begin(), first.end()), std::set<std::string>(second.begin(), second.end()));
 }
 
 }  // namespace
