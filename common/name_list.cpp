@@ -52,29 +52,48 @@ std::size_t entry_hash(const std::string* name) {
 
 }  // namespace
 
-void NameList::rebuild_index() {
-  slots_.clear();
-  if (names_.size() <= kIndexThreshold) {
-    slots_.shrink_to_fit();
-    return;
-  }
-  std::size_t slot_count = 32;
-  while (slot_count < 2 * names_.size()) slot_count *= 2;
-  slots_.assign(slot_count, 0);
-  for (std::size_t position = 0; position < names_.size(); ++position)
-    slots_[find_slot(names_[position])] = static_cast<std::uint32_t>(position + 1);
+const NameList::Store& NameList::names() const {
+  static const Store kNone;
+  return data_ ? data_->names : kNone;
 }
 
-std::size_t NameList::find_slot(const std::string* name) const {
-  const std::size_t mask = slots_.size() - 1;
+NameList::Data& NameList::own() {
+  if (!data_)
+    data_ = std::make_shared<Data>();
+  else if (data_.use_count() > 1)
+    data_ = std::make_shared<Data>(*data_);
+  return *data_;
+}
+
+void NameList::index(Data& data) {
+  if (data.slots.empty() && data.names.size() > kIndexThreshold) rebuild_index(data);
+}
+
+void NameList::rebuild_index(Data& data) {
+  std::vector<std::uint32_t>().swap(data.slots);
+  if (data.names.size() <= kIndexThreshold) return;
+  std::size_t slot_count = 32;
+  while (slot_count < 2 * data.names.size()) slot_count *= 2;
+  data.slots.assign(slot_count, 0);
+  for (std::size_t position = 0; position < data.names.size(); ++position)
+    data.slots[find_slot(data, data.names[position])] = static_cast<std::uint32_t>(position + 1);
+}
+
+std::size_t NameList::find_slot(const Data& data, const std::string* name) {
+  const std::size_t mask = data.slots.size() - 1;
   std::size_t slot = entry_hash(name) & mask;
-  while (slots_[slot] != 0 && names_[slots_[slot] - 1] != name) slot = (slot + 1) & mask;
+  while (data.slots[slot] != 0 && data.names[data.slots[slot] - 1] != name) slot = (slot + 1) & mask;
   return slot;
 }
 
+// Searching a large list makes its index; the index belongs to the names,
+// whichever list that shares them searches first.
 bool NameList::contains_entry(const std::string* name) const {
-  if (!slots_.empty()) return slots_[find_slot(name)] != 0;
-  return std::find(names_.begin(), names_.end(), name) != names_.end();
+  if (!data_) return false;
+  Data& data = *data_;
+  index(data);
+  if (!data.slots.empty()) return data.slots[find_slot(data, name)] != 0;
+  return std::find(data.names.begin(), data.names.end(), name) != data.names.end();
 }
 
 bool NameList::contains(std::string_view name) const {
@@ -85,57 +104,62 @@ bool NameList::contains(std::string_view name) const {
 bool NameList::add(std::string_view name) { return add_entry(name_table().intern(name)); }
 
 bool NameList::add_entry(const std::string* name) {
-  if (slots_.empty()) {
-    if (std::find(names_.begin(), names_.end(), name) != names_.end()) return false;
-    names_.push_back(name);  // the back of the store is the front of the list
-    if (names_.size() > kIndexThreshold) rebuild_index();
-    return true;
-  }
-  const std::size_t slot = find_slot(name);
-  if (slots_[slot] != 0) return false;
-  names_.push_back(name);
-  if (2 * names_.size() > slots_.size())
-    rebuild_index();
+  if (contains_entry(name)) return false;
+  Data& data = own();
+  data.names.push_back(name);  // the back of the store is the front of the list
+  if (data.names.size() <= kIndexThreshold) return true;
+  if (data.slots.empty() || 2 * data.names.size() > data.slots.size())
+    rebuild_index(data);
   else
-    slots_[slot] = static_cast<std::uint32_t>(names_.size());
+    data.slots[find_slot(data, name)] = static_cast<std::uint32_t>(data.names.size());
   return true;
 }
 
 bool NameList::remove(std::string_view name) {
   const std::string* entry = name_table().find(name);
-  const auto found = std::find(names_.begin(), names_.end(), entry);
-  if (entry == nullptr || found == names_.end()) return false;
-  names_.erase(found);
-  rebuild_index();
+  if (entry == nullptr || !contains_entry(entry)) return false;
+  Data& data = own();
+  data.names.erase(std::find(data.names.begin(), data.names.end(), entry));
+  std::vector<std::uint32_t>().swap(data.slots);
   return true;
 }
 
 std::size_t NameList::remove_if(const std::function<bool(const std::string&)>& doomed) {
+  const Store& current = names();
+  if (std::none_of(current.begin(), current.end(), [&](const std::string* name) { return doomed(*name); })) return 0;
+  Data& data = own();
   const auto kept_end =
-      std::remove_if(names_.begin(), names_.end(), [&](const std::string* name) { return doomed(*name); });
-  const auto removed = static_cast<std::size_t>(names_.end() - kept_end);
-  if (removed == 0) return 0;
-  names_.erase(kept_end, names_.end());
-  rebuild_index();
+      std::remove_if(data.names.begin(), data.names.end(), [&](const std::string* name) { return doomed(*name); });
+  const auto removed = static_cast<std::size_t>(data.names.end() - kept_end);
+  data.names.erase(kept_end, data.names.end());
+  std::vector<std::uint32_t>().swap(data.slots);
   return removed;
 }
 
-void NameList::clear() {
-  Store().swap(names_);
-  std::vector<std::uint32_t>().swap(slots_);
-}
+void NameList::clear() { data_.reset(); }
 
 void NameList::copy_from(const NameList& source) {
   if (this == &source) return;
   // Adding the source's names in its order puts them here in reverse order;
   // the source holds no duplicates, so they can be taken as they are.
-  names_.assign(source.names_.rbegin(), source.names_.rend());
-  rebuild_index();
+  if (source.empty()) {
+    clear();
+    return;
+  }
+  auto data = std::make_shared<Data>();
+  data->names.assign(source.data_->names.rbegin(), source.data_->names.rend());
+  data_ = std::move(data);
 }
 
 void NameList::add_all(const NameList& other) {
-  if (this == &other) return;
-  for (auto name = other.names_.rbegin(); name != other.names_.rend(); ++name) add_entry(*name);
+  if (this == &other || other.empty()) return;
+  if (empty()) {
+    // The names of `other` in its order, added one by one: its copy.
+    copy_from(other);
+    return;
+  }
+  const std::shared_ptr<Data> keep = other.data_;  // stays while this list changes
+  for (auto name = keep->names.rbegin(); name != keep->names.rend(); ++name) add_entry(*name);
 }
 
 void NameList::unite(NameList& target, const NameList& a, const NameList& b) {
@@ -151,14 +175,15 @@ void NameList::unite(NameList& target, const NameList& a, const NameList& b) {
 }
 
 bool NameList::is_subset_of(const NameList& other) const {
-  return std::all_of(names_.begin(), names_.end(), [&](const std::string* name) { return other.contains_entry(name); });
+  const Store& mine = names();
+  return std::all_of(mine.begin(), mine.end(), [&](const std::string* name) { return other.contains_entry(name); });
 }
 
 bool NameList::is_disjoint_from(const NameList& other) const {
   const NameList& small = size() <= other.size() ? *this : other;
   const NameList& large = &small == this ? other : *this;
-  return std::none_of(small.names_.begin(), small.names_.end(),
-                      [&](const std::string* name) { return large.contains_entry(name); });
+  const Store& names = small.names();
+  return std::none_of(names.begin(), names.end(), [&](const std::string* name) { return large.contains_entry(name); });
 }
 
 NameList reversed(const NameList& source) {

@@ -6,13 +6,16 @@
 // A grammar has few distinct names, but its sets hold them many times over
 // (a set of 500 terminals in each of thousands of constructs), so a list
 // holds pointers into one table of the names, where each is kept once for
-// the life of the program.
+// the life of the program. Copies of a list share its names until one of
+// them changes (the analyses hand one set on to many constructs), and the
+// index is made only when a large list is searched.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,27 +81,37 @@ class NameList {
   // No name of `other` is in this list.
   bool is_disjoint_from(const NameList& other) const;
 
-  std::size_t size() const { return names_.size(); }
-  bool empty() const { return names_.empty(); }
-  const_iterator begin() const { return const_iterator(names_.rbegin()); }
-  const_iterator end() const { return const_iterator(names_.rend()); }
-  const std::string& front() const { return *names_.back(); }
+  std::size_t size() const { return data_ ? data_->names.size() : 0; }
+  bool empty() const { return size() == 0; }
+  const_iterator begin() const { return const_iterator(names().rbegin()); }
+  const_iterator end() const { return const_iterator(names().rend()); }
+  const std::string& front() const { return *names().back(); }
 
  private:
   static constexpr std::size_t kIndexThreshold = 8;
+  struct Data {
+    Store names;
+    // The index of a list above the threshold, made when it is first
+    // searched: open addressing over positions in `names` (position + 1;
+    // 0 marks a free slot), in a power of two of slots at least twice the
+    // number of names. Empty while not made.
+    std::vector<std::uint32_t> slots;
+  };
+
+  const Store& names() const;
+  // The names of this list alone, to be changed: copied when shared.
+  Data& own();
   // Adds the name of the table entry `name`.
   bool add_entry(const std::string* name);
   bool contains_entry(const std::string* name) const;
-  void rebuild_index();
+  // Makes the index of a list above the threshold, if not made yet.
+  static void index(Data& data);
+  static void rebuild_index(Data& data);
   // The slot of the index that holds `name`, or the free slot where it
-  // would go; only while the index is kept.
-  std::size_t find_slot(const std::string* name) const;
+  // would go.
+  static std::size_t find_slot(const Data& data, const std::string* name);
 
-  Store names_;
-  // The index, kept while the list is above the threshold: open addressing
-  // over positions in names_ (position + 1; 0 marks a free slot), in a
-  // power of two of slots at least twice the number of names.
-  std::vector<std::uint32_t> slots_;
+  std::shared_ptr<Data> data_;  // null for an empty list
 };
 
 // The set helpers of the grammar analyses: a copy lists the source's names

@@ -186,6 +186,40 @@ TEST(NameList, RemovingANameGivenByTheListItself) {
   EXPECT_FALSE(list.contains("long_name_beyond_small_buffer_0"));
 }
 
+// Copies share their names until one of them changes: every change to a
+// copy, of a small list and of one above the index threshold, leaves the
+// original as it was, and a search of the original (which makes the shared
+// index) leaves the copy as it was.
+TEST(NameList, ChangingACopyLeavesTheOriginal) {
+  for (int size : {3, 40}) {
+    NameList original;
+    for (int i = 0; i < size; ++i) original.add(test::numbered("o", i));
+    const Names before = names(original);
+    NameList other = make({"x", "o1"});
+    const std::vector<std::function<void(NameList&)>> changes = {
+        [](NameList& list) { list.add("fresh"); },
+        [](NameList& list) { list.remove("o1"); },
+        [](NameList& list) { list.remove_if([](const std::string& name) { return name == "o2"; }); },
+        [](NameList& list) { list.clear(); },
+        [&](NameList& list) { list.copy_from(other); },
+        [&](NameList& list) { list.add_all(other); },
+        [&](NameList& list) { NameList::unite(list, list, other); },
+        [&](NameList& list) { NameList::unite(list, other, list); },
+    };
+    for (std::size_t k = 0; k < changes.size(); ++k) {
+      NameList copy = original;
+      changes[k](copy);
+      EXPECT_EQ(names(original), before) << size << " " << k;
+      EXPECT_TRUE(original.contains("o1")) << size << " " << k;
+      EXPECT_FALSE(original.contains("fresh")) << size << " " << k;
+      NameList second = copy;
+      const Names copied = names(copy);
+      EXPECT_FALSE(second.contains("absent"));
+      EXPECT_EQ(names(copy), copied) << size << " " << k;
+    }
+  }
+}
+
 // Lists hold the names of one table for the whole program: lists built in
 // two threads at once from the same names keep each its own names, in its
 // own order, and the names read back are the ones added.
