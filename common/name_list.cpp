@@ -69,8 +69,10 @@ void NameList::index(Data& data) {
   if (data.slots.empty() && data.names.size() > kIndexThreshold) rebuild_index(data);
 }
 
+void NameList::drop_index(Data& data) { std::vector<std::uint32_t>().swap(data.slots); }
+
 void NameList::rebuild_index(Data& data) {
-  std::vector<std::uint32_t>().swap(data.slots);
+  drop_index(data);
   if (data.names.size() <= kIndexThreshold) return;
   std::size_t slot_count = 32;
   while (slot_count < 2 * data.names.size()) slot_count *= 2;
@@ -115,12 +117,16 @@ bool NameList::add_entry(const std::string* name) {
   return true;
 }
 
+// Removing shifts the positions behind the name, so the index goes; no
+// index is made just to find the name.
 bool NameList::remove(std::string_view name) {
-  const std::string* entry = name_table().find(name);
-  if (entry == nullptr || !contains_entry(entry)) return false;
+  const Store& current = names();
+  const auto found = std::find(current.begin(), current.end(), name_table().find(name));
+  if (found == current.end()) return false;
+  const auto position = found - current.begin();
   Data& data = own();
-  data.names.erase(std::find(data.names.begin(), data.names.end(), entry));
-  std::vector<std::uint32_t>().swap(data.slots);
+  data.names.erase(data.names.begin() + position);
+  drop_index(data);
   return true;
 }
 
@@ -132,7 +138,7 @@ std::size_t NameList::remove_if(const std::function<bool(const std::string&)>& d
       std::remove_if(data.names.begin(), data.names.end(), [&](const std::string* name) { return doomed(*name); });
   const auto removed = static_cast<std::size_t>(data.names.end() - kept_end);
   data.names.erase(kept_end, data.names.end());
-  std::vector<std::uint32_t>().swap(data.slots);
+  drop_index(data);
   return removed;
 }
 

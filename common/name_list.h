@@ -109,6 +109,7 @@ class NameList {
   // Makes the index of a list above the threshold, if not made yet.
   static void index(Data& data);
   static void rebuild_index(Data& data);
+  static void drop_index(Data& data);
   // The slot of the index that holds `name`, or the free slot where it
   // would go.
   static std::size_t find_slot(const Data& data, const std::string* name);
