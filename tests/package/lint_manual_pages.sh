@@ -2,16 +2,17 @@
 # Lints the manual pages: mandoc -T lint at its strictest level must find
 # nothing; without mandoc (installed when missing and possible) groff's
 # checks through man --warnings must stay silent. Skipped when neither can
-# be had.
-# usage: lint_manual_pages.sh MAN_DIR
+# be had. The pages of sgen and pgen name every long option of the
+# programs' --help.
+# usage: lint_manual_pages.sh MAN_DIR   (environment: SGEN, PGEN)
 set -u
 dir=$1
 pages="sgen.1 pgen.1 kamrun.1 k2c.1 k2s.1 k2a.1"
+here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$dir" || exit 1
 for page in $pages; do
   [ -f "$page" ] || { echo "FAIL: no manual page $page"; exit 1; }
 done
-here=$(cd "$(dirname "$0")/.." && pwd)
 if ! command -v mandoc >/dev/null 2>&1 && ! command -v man >/dev/null 2>&1; then
   sh "$here/lib/ensure_tool.sh" mandoc mandoc || exit $?
 fi
@@ -34,6 +35,15 @@ for page in $pages; do
   grep -q "^\.TH $(echo "$name" | tr a-z A-Z) 1 " "$page" || { echo "FAIL: $page: .TH"; status=1; }
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" ENVIRONMENT EXAMPLES; do
     grep -q "^\.SH \"*$section\"*\$" "$page" || { echo "FAIL: $page: no section $section"; status=1; }
+  done
+done
+# Every long option that a generator's --help names is in its page (the
+# programs of the build, when the test environment names them).
+for program in ${SGEN:-} ${PGEN:-}; do
+  page=$(basename "$program").1
+  for option in $("$program" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+    spelled=$(echo "$option" | sed 's/-/\\\\-/g')
+    grep -q -- "$spelled" "$page" || { echo "FAIL: $page does not name $option"; status=1; }
   done
 done
 exit $status
