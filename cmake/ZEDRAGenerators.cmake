@@ -36,7 +36,8 @@
 #   ZEDRA_<name>_DEFINED        TRUE
 #   ZEDRA_<name>_INPUT          the specification
 #   ZEDRA_<name>_MODULE         the module name (the first 8 characters of the
-#                               specification's base name), which names the files
+#                               specification's base name), which names the files;
+#                               a scanner with a longer name gets a warning
 #   ZEDRA_<name>_OUTPUT_DIR     the output folder
 #   ZEDRA_<name>_OUTPUT_SOURCE  the generated scanner or parser, <module>.c
 #   ZEDRA_<name>_OUTPUT_HEADER  (scanner) the generated header <module>.h
@@ -44,7 +45,9 @@
 #   ZEDRA_<name>_LISTING        the listing <module>.lst
 #   ZEDRA_<name>_HEADERS        the headers in the output folder: generated ones
 #                               and copies of the user's own
-#   ZEDRA_<name>_OUTPUTS        every file the command writes
+#   ZEDRA_<name>_OUTPUTS        every file the command writes, but for the
+#                               templates of TEMPLATES (the specification
+#                               names their modules)
 #   ZEDRA_<name>_SOURCES        what a target compiles: the generated source,
 #                               the headers and the action modules' sources
 #   ZEDRA_<name>_INCLUDE_DIRS   the output folder (for a parser also those of
@@ -106,6 +109,17 @@ function(_zedra_generate caller kind name spec)
   endif()
   _zedra_specification(${caller} "${spec}" input)
   _zedra_module_name("${input}" module)
+  # A parser includes the scanner's header by the name its INCLUDE section
+  # gives, while the scanner's files carry the shortened module name: the
+  # mismatch would only show when the parser is compiled.
+  get_filename_component(base "${input}" NAME_WLE)
+  if(kind STREQUAL "scanner" AND NOT base STREQUAL module)
+    message(WARNING "${caller}: the files of the scanner ${spec} are named after "
+            "the first 8 characters of its name (${module}.h, ${module}.c, ${module}.inc); "
+            "a parser that says 'INCLUDE ${base}.' reads ${module}.inc but includes "
+            "${base}.h, which is never written. Name the specification ${module}.inp "
+            "and include ${module}.")
+  endif()
 
   if(ZEDRA_ARG_OUTPUT_DIR)
     get_filename_component(dir "${ZEDRA_ARG_OUTPUT_DIR}" ABSOLUTE
