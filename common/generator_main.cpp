@@ -1,6 +1,7 @@
 #include "generator_main.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -12,6 +13,25 @@ namespace {
 
 constexpr std::string_view kOutputDir = "output-dir";
 constexpr std::string_view kNoTemplates = "no-templates";
+
+// Whether `word` names a file, as given or with ".inp" behind it, as the
+// specification is opened.
+bool names_a_file(const std::string& word) {
+  std::error_code error;
+  return std::filesystem::exists(word, error) || std::filesystem::exists(word + ".inp", error);
+}
+
+// The first positional argument that looks like a long option but is none
+// of this generator's and names no file: a mistyped option, which would
+// otherwise be opened as the specification or taken for an action module.
+const char* unknown_long_option(const CommandLine& command_line) {
+  for (int i = 1; i < command_line.argc(); ++i) {
+    const std::string word = command_line.argv()[i];
+    if (word.size() > 2 && word.starts_with("--") && !names_a_file(word))
+      return command_line.argv()[i];
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -28,6 +48,10 @@ int report_out_of_memory(Diagnostics& diagnostics, const GeneratorIdentity& iden
 }
 
 bool apply_generator_options(Diagnostics& diagnostics, const CommandLine& command_line) {
+  if (const char* word = unknown_long_option(command_line)) {
+    std::printf("Unknown option '%s' (see --help)\n", word);
+    return false;
+  }
   if (const std::optional<LongOption> dir = command_line.option(kOutputDir)) {
     if (!dir->value || dir->value->empty()) {
       std::printf("The option --output-dir (-d) needs the name of a folder\n");

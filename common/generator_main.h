@@ -35,7 +35,8 @@ int report_out_of_memory(Diagnostics& diagnostics, const GeneratorIdentity& iden
 
 // Takes the options every generator has from `command_line`:
 // "--output-dir DIR" (also "-d DIR", "--output-dir=DIR") and
-// "--no-templates". False, after a message, when they cannot be used.
+// "--no-templates". False, after a message, when they cannot be used or
+// when an argument is a "--" word that is no option and names no file.
 bool apply_generator_options(Diagnostics& diagnostics, const CommandLine& command_line);
 
 // The exit status after the run's own `status`: not 0 when standard output

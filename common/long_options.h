@@ -36,6 +36,7 @@ class CommandLine {
   // The program path and the positional arguments, as argc and argv.
   int argc() const { return static_cast<int>(arguments_.size()) - 1; }
   char** argv() { return arguments_.data(); }
+  char* const* argv() const { return arguments_.data(); }
 
   // The last option called `name`, or nothing when it was not given.
   std::optional<LongOption> option(std::string_view name) const;
