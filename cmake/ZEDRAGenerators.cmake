@@ -36,8 +36,7 @@
 #   ZEDRA_<name>_DEFINED        TRUE
 #   ZEDRA_<name>_INPUT          the specification
 #   ZEDRA_<name>_MODULE         the module name (the first 8 characters of the
-#                               specification's base name), which names the files;
-#                               a scanner with a longer name gets a warning
+#                               specification's base name), which names the files
 #   ZEDRA_<name>_OUTPUT_DIR     the output folder
 #   ZEDRA_<name>_OUTPUT_SOURCE  the generated scanner or parser, <module>.c
 #   ZEDRA_<name>_OUTPUT_HEADER  (scanner) the generated header <module>.h
@@ -109,17 +108,6 @@ function(_zedra_generate caller kind name spec)
   endif()
   _zedra_specification(${caller} "${spec}" input)
   _zedra_module_name("${input}" module)
-  # A parser includes the scanner's header by the name its INCLUDE section
-  # gives, while the scanner's files carry the shortened module name: the
-  # mismatch would only show when the parser is compiled.
-  get_filename_component(base "${input}" NAME_WLE)
-  if(kind STREQUAL "scanner" AND NOT base STREQUAL module)
-    message(WARNING "${caller}: the files of the scanner ${spec} are named after "
-            "the first 8 characters of its name (${module}.h, ${module}.c, ${module}.inc); "
-            "a parser that says 'INCLUDE ${base}.' reads ${module}.inc but includes "
-            "${base}.h, which is never written. Name the specification ${module}.inp "
-            "and include ${module}.")
-  endif()
 
   if(ZEDRA_ARG_OUTPUT_DIR)
     get_filename_component(dir "${ZEDRA_ARG_OUTPUT_DIR}" ABSOLUTE

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "cformat.h"
 #include "diagnostics.h"
 #include "files.h"
 #include "front/parser_declarations.h"
@@ -15,14 +14,22 @@ namespace zedra {
 
 namespace {
 
-constexpr int kIncludeNameLength = 8;
+constexpr std::size_t kModuleNameLength = 8;
 
-// Opens "<name>.inc" in the output folder when there is one (where a
+// The module that an include file stands for: the first 8 characters of
+// its name, as sgen names the files of a scanner. The file is read under
+// that name and the parser includes the header of that name, the one
+// that sgen wrote beside it.
+std::string module_name_of(const std::string& include_name) {
+  return include_name.substr(0, kModuleNameLength);
+}
+
+// Opens "<module>.inc" in the output folder when there is one (where a
 // scanner generated into the same folder left it), then in the working
 // directory, else below the installation directory; reports
 // Msg::FileUnreadable with the last path when none opens.
 FilePtr open_include(Diagnostics& diagnostics, const std::string& name, std::string& opened) {
-  const std::string file_name = format("%.*s.inc", kIncludeNameLength, name.c_str());
+  const std::string file_name = module_name_of(name) + ".inc";
   if (!diagnostics.output_directory().empty()) {
     opened = diagnostics.output_path(file_name);
     if (FilePtr file{std::fopen(opened.c_str(), "r")}) return file;
@@ -66,7 +73,8 @@ int read_include(ParserDeclarations& declarations, SpecSource& source, const Loc
 
   declarations.build_imported(true);
   ActionModule* module =
-      declarations.actions.add_module(diagnostics, declarations.actions.imported, entry.name);
+      declarations.actions.add_module(diagnostics, declarations.actions.imported,
+                                      module_name_of(entry.name));
   if (!module) return 1;
   const DeclarationLayer& layer = declarations.imported;
   LayerMark mark{layer.constants.size(), layer.attributes.size(), layer.rules.rules.size()};

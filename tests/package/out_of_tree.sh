@@ -4,9 +4,8 @@
 # CONFIG) with CMAKE_PREFIX_PATH, zedra_scanner() and zedra_parser(). Then
 # runs the compiler it built (its KAM code on the installed kamrun) and the
 # program that k2c translated, checks that the build regenerates what an
-# edited specification needs and nothing else, that a scanner with too long
-# a name is warned about, and that the package answers version requests as
-# the banners say.
+# edited specification needs and nothing else, and that the package answers
+# version requests as the banners say.
 # usage: out_of_tree.sh SCRATCH_DIR   (environment: ZEDRA_BINARY_DIR, CMAKE)
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -106,26 +105,6 @@ for want in 2.8 2 2.9 3 1.0; do
   grep -q -- "-- $expected_line" "$scratch/version.log" ||
     { cat "$scratch/version.log"; fail "find_package(ZEDRA $want): not '$expected_line'"; }
 done
-# A scanner whose name is longer than its module name is warned about when
-# the project is configured, not first when its parser does not compile.
-mkdir -p longname
-cp "$project/tallylex.inp" longname/tallylexer.inp
-cp "$project/tallydef.c" longname/
-cat >longname/CMakeLists.txt <<'END'
-cmake_minimum_required(VERSION 3.25)
-project(zedra_long_name C)
-find_package(ZEDRA 2.8 CONFIG REQUIRED)
-zedra_scanner(lexer tallylexer.inp ACTIONS tallydef.c)
-message(STATUS "module ${ZEDRA_lexer_MODULE}")
-END
-run longname.log "$cmake" -S longname -B longname/build -DCMAKE_PREFIX_PATH="$prefix" \
-  -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON
-grep -q -- "-- module tallylex$" "$scratch/longname.log" &&
-  tr -s ' \n' '  ' <"$scratch/longname.log" | grep -q "includes tallylexer.h, which is never written" ||
-  { cat "$scratch/longname.log"; fail "no warning about the scanner tallylexer.inp"; }
-grep -q "named after the first 8" "$scratch/configure.log" &&
-  { cat "$scratch/configure.log"; fail "a warning about the names of the project's scanner"; }
-
 banner=$("$prefix/bin/sgen" --version)
 [ "$banner" = "ZEDRA scanner generator v2.8" ] || fail "the banner is '$banner', the package 2.8"
 echo "out-of-tree project: built, run and rebuilt against $prefix"
