@@ -257,13 +257,16 @@ void test_rule_availability(Diagnostics& diagnostics, ParserDeclarations& declar
   RuleTest(diagnostics, declarations, rule).run();
 }
 
+// An attribute of an include file is reported at its line in that file.
 void check_attributes_used(Diagnostics& diagnostics, const ParserDeclarations& declarations) {
-  diagnostics.set_line(0);
+  const std::string spec_name = diagnostics.file_name();
   for_each_attribute(declarations, [&](const ParserAttribute& attribute) {
     if (attribute.use_count != 0) return;
+    diagnostics.set_file_name(attribute.file);
     diagnostics.set_line(attribute.line);
     diagnostics.report(Msg::AttributeNeverUsed, "Parser", *attribute.name);
   });
+  diagnostics.set_file_name(spec_name);
   diagnostics.set_line(0);
 }
 

@@ -90,6 +90,7 @@ void ParserDeclarations::declare_attribute(const std::string& name, const std::s
   auto attribute = std::make_unique<ParserAttribute>();
   attribute->name = entered;
   attribute->type_name = type_name;
+  attribute->file = diagnostics_.file_name();
   attribute->line = diagnostics_.line();
   current_attribute_ = attribute.get();
   layer().attributes.push_back(std::move(attribute));

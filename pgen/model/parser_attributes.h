@@ -24,6 +24,7 @@ struct AssociatedSymbol {
 struct ParserAttribute {
   const std::string* name = nullptr;  // the symbol table's copy
   std::string type_name;
+  std::string file;  // where it was declared: the specification or an include file
   int line = 0;
   const TypeRecord* type = nullptr;
   AttributeKind kind = AttributeKind::Global;
