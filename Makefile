@@ -39,14 +39,16 @@ ifeq ($(COMPILER),clang)
 endif
 GENERATOR := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 
-.PHONY: all build check demo bench docs fuzz install package clean
+.PHONY: all configure build check demo bench docs fuzz install package clean
 
 all: build
 
-build:
+configure:
 	@if [ ! -f $(BUILD)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ]; then \
 	  cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS) $(CMAKE_ARGS); \
 	fi
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The tests need GoogleTest: installed when missing and possible, else the
@@ -73,7 +75,9 @@ docs: build
 fuzz:
 	@sh fuzz/run.sh build-fuzz "$(FUZZ_SECONDS)" "$(FUZZ_TARGETS)" "$(FUZZ_ARGS)" $(JOBS)
 
-install: build
+# Only what is installed is built (the programs), not the tests.
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zedra_installed
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 package: build
