@@ -149,4 +149,9 @@ void i_nesting_too_deep(void)
     return;
   i_error_at(i_token_line(), "Parser nesting deeper than %d rules, cannot continue", i_depth_limit);
   i_stop_parse();
+  /* A rule that calls itself before it reads a token (left recursion in a
+     grammar whose LL(1) test was switched off) would go on calling itself
+     on the same look-ahead until the stack runs out: with the end of the
+     input as look-ahead every choice fails and the rules return. */
+  i_look_ahead = i_EndOfFile;
 }
