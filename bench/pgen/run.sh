@@ -9,8 +9,8 @@
 # Then the scale of pgen beside bison: chains of right-recursive rules
 # r<i> : a r<i+1> | b . (every rule can end in all the rules after it) of
 # 1 000 to 10 000 rules, and a wide grammar of 2 000 such rules that each
-# pass through a rule of 500 alternatives. CPU time and peak memory, best of
-# three; with the listing of LAST sets (option last) the chain of 3 000 too,
+# pass through a rule of 500 alternatives, and one rule of a single
+# alternative of 40 000 symbols. CPU time and peak memory, best of three; with the listing of LAST sets (option last) the chain of 3 000 too,
 # and the wide grammar with every set listed.
 # usage: run.sh BUILD_DIR BENCH_DIR
 set -e
@@ -140,6 +140,16 @@ p=$(measure "$pgen" wide.inp)
 b=""
 [ "$have_bison" = yes ] && b=$(measure bison -o wide.tab.c wide.y)
 line "wide (2000 x 500 terminals)" "$p" "$b"
+# One alternative of 40 000 symbols: x : a a ... a b .
+awk 'BEGIN {
+  printf "TERMINALS a, b.\nRULES\n  x :" > "long.inp"; printf "%%token a b\n%%%%\nx :" > "long.y"
+  for (k = 0; k < 40000; k++) { printf " a", k > "long.inp"; printf " a" > "long.y" }
+  print " b.\nROOT x." > "long.inp"; print " b ;" > "long.y"
+}'
+p=$(measure "$pgen" long.inp)
+b=""
+[ "$have_bison" = yes ] && b=$(measure bison -o long.tab.c long.y)
+line "one alternative of 40000" "$p" "$b"
 # With the sets listed, memory should stay within the size of the listing.
 mb_of() { awk -v b="$(wc -c <"$1")" 'BEGIN { printf "%.1f MB", b / 1048576 }'; }
 printf 'OPTIONS last.\n' | cat - chain3000.inp > last3000.inp

@@ -8,6 +8,10 @@
 // not already guarantee a token the code can go on with.
 #include "codegen/parser_writer.h"
 
+#include <string>
+#include <unordered_set>
+#include <vector>
+
 namespace zedra {
 
 namespace {
@@ -19,6 +23,28 @@ NameList plus(const NameList& set, const std::string& name) {
   result.copy_from(set);
   result.add(name);
   return result;
+}
+
+// For each item of `list`, the names of the FIRST sets of the secondary
+// items behind it, in the order they follow (the first appearance of a
+// name counts): what the item's markers add to the alternative's. Made
+// from the last item back, so that a long alternative costs time in its
+// length, not in its square.
+std::vector<std::vector<const std::string*>> firsts_behind(const ItemList& list) {
+  std::vector<std::vector<const std::string*>> behind(list.size());
+  std::vector<const std::string*> names;
+  for (std::size_t i = list.size(); i-- > 0;) {
+    behind[i] = names;
+    if (list[i].is_call()) continue;
+    std::vector<const std::string*> with_item;
+    std::unordered_set<const std::string*> seen;
+    for (const std::string& name : first_of(list[i]))
+      if (seen.insert(&name).second) with_item.push_back(&name);
+    for (const std::string* name : names)
+      if (seen.insert(name).second) with_item.push_back(name);
+    names = std::move(with_item);
+  }
+  return behind;
 }
 
 bool has_empty_alternative(const Group& group) {
@@ -83,6 +109,7 @@ void ParserWriter::error_branch(const Group& group, const std::string* rule_name
 void ParserWriter::items(const Alternative& alternative, const NameList& context,
                          const NameList& markers) {
   const ItemList& list = alternative.items;
+  const std::vector<std::vector<const std::string*>> behind = firsts_behind(list);
   for (std::size_t i = 0; i < list.size(); ++i) {
     const Item& item = list[i];
     if (item.is_call()) {
@@ -91,8 +118,7 @@ void ParserWriter::items(const Alternative& alternative, const NameList& context
     }
     NameList item_markers;
     item_markers.copy_from(markers);
-    for (std::size_t j = i + 1; j < list.size(); ++j)
-      if (!list[j].is_call()) item_markers.add_all(first_of(list[j]));
+    for (const std::string* name : behind[i]) item_markers.add(*name);
     if (i == 0 && item_markers.empty()) item_markers.copy_from(first_of(item));
     secondary(*item.secondary, context, item_markers);
   }
