@@ -98,6 +98,7 @@ static int i_own_option(int ac, char **av, int *i, struct i_command_line *line)
 static void i_parse_options(int ac, char **av, struct i_command_line *line)
 {
   boolean options_done = false;
+  i_options.quiet_run = false;          /* a -q of an earlier run is gone */
   for (int i = 1; i < ac && !line->stop; i++) {
     const char *arg = av[i];
     if (!arg)
@@ -119,7 +120,7 @@ static void i_parse_options(int ac, char **av, struct i_command_line *line)
       continue;
     }
     if (strcmp(arg, "-q") == 0) {
-      i_options.quiet = true;
+      i_options.quiet_run = true;
       continue;
     }
     if (arg[1] != 't') {

@@ -17,6 +17,7 @@ static struct {
   struct i_option *list;
   size_t count, cap;
   boolean quiet;                        /* no banner and no summary lines */
+  boolean quiet_run;                    /* the same, by -q of this run only */
 } i_options;
 
 /* The options of a compiler built with GCC or clang are declared by its own
@@ -101,6 +102,6 @@ void i_set_quiet(int quiet)
    summary. */
 static boolean i_is_quiet_line(int code)
 {
-  return i_options.quiet && ((code >= i_msg_input_file && code <= i_msg_kam_items_last) ||
+  return (i_options.quiet || i_options.quiet_run) && ((code >= i_msg_input_file && code <= i_msg_kam_items_last) ||
                              code == i_msg_banner || code == i_msg_kam_code);
 }
