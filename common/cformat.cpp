@@ -23,4 +23,16 @@ std::string format(const char* format, ...) {
   return text;
 }
 
+std::string printable(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127)
+      shown += format("\\%03o", byte);
+    else
+      shown += c;
+  }
+  return shown;
+}
+
 }  // namespace zedra

@@ -4,6 +4,7 @@
 
 #include <cstdarg>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace zedra {
@@ -11,6 +12,11 @@ namespace zedra {
 // Formats like vsnprintf, but into a string of whatever length is needed.
 std::string vformat(const char* format, std::va_list args);
 std::string format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// `text` fit for a message: control characters (below 32, and 127) as C
+// octal escapes ("\001"), so that a stray byte of the input shows in the
+// message instead of acting on the terminal or ending the text early.
+std::string printable(std::string_view text);
 
 namespace detail {
 // Converts one argument for a C variadic call: strings become their C text,

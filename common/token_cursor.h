@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "cformat.h"
 #include "diagnostics.h"
 
 namespace zedra {
@@ -63,7 +64,7 @@ class TokenCursor {
   // Msg::ErrorAt at the text matched last; reading ends.
   bool syntax_error() {
     cursor_diagnostics_.report(Msg::ErrorAt, "parse error",
-                               token_.matched.empty() ? "end of file" : token_.matched);
+                               token_.matched.empty() ? "end of file" : printable(token_.matched));
     return stop(kReadFailed);
   }
   // The "{" in hand opens a group inside `levels` open groups: false, with

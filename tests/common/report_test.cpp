@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cformat.h"
 #include "diagnostics.h"
 #include "test_support.h"
 
@@ -138,6 +139,15 @@ TEST_F(ReportTest, OutOfMemoryIsReportedAsAnError) {
   diagnostics.report(Msg::OutOfMemory, 42, "parsrule");
   EXPECT_EQ(screen.text(), "Error: Out of memory at line 42 in parsrule, cannot continue\n");
   EXPECT_EQ(diagnostics.error_count(), 1);
+}
+
+// Control characters of the input reach a message as octal escapes; text
+// above 127 (UTF-8 in comments and strings) stays as it is.
+TEST(PrintableText, ControlCharactersBecomeOctalEscapes) {
+  EXPECT_EQ(printable(std::string("a\001\177b\n", 5)), "a\\001\\177b\\012");
+  EXPECT_EQ(printable(std::string(1, '\0')), "\\000");
+  EXPECT_EQ(printable("gr\xc3\xbc\xc3\x9f ~"), "gr\xc3\xbc\xc3\x9f ~");
+  EXPECT_EQ(printable(""), "");
 }
 
 }  // namespace
