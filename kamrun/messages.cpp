@@ -51,6 +51,9 @@ std::string format_message(Msg msg, std::initializer_list<MsgArg> args) {
 
 void Reporter::error(Msg msg, std::initializer_list<MsgArg> args) {
   const std::string text = format_message(msg, args);
+  // What the program wrote so far comes before its error, also where both
+  // streams end in one file.
+  if (load_line_ <= 0) std::fflush(stdout);
   if (load_line_ > 0)
     std::fprintf(err_, "%s:%d: Error %s\n", file_.c_str(), load_line_, text.c_str());
   else if (run_line_ > 0)
