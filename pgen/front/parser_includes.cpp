@@ -14,15 +14,10 @@ namespace zedra {
 
 namespace {
 
-constexpr std::size_t kModuleNameLength = 8;
-
-// The module that an include file stands for: the first 8 characters of
-// its name, as sgen names the files of a scanner. The file is read under
-// that name and the parser includes the header of that name, the one
-// that sgen wrote beside it.
-std::string module_name_of(const std::string& include_name) {
-  return include_name.substr(0, kModuleNameLength);
-}
+// An include file stands for the module of its name (module_name_of: the
+// first 8 characters, as sgen names the files of a scanner). The file is
+// read under that name, and the parser includes the header of that name,
+// the one that sgen wrote beside it.
 
 // Opens "<module>.inc" in the output folder when there is one (where a
 // scanner generated into the same folder left it), then in the working
