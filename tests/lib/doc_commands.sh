@@ -1,23 +1,31 @@
 #!/bin/sh
-# Runs the commands of the README's tutorial ("Your first compiler with
-# ZEDRA") in a scratch folder, one after the other in one shell, with the
-# tools of this build on the PATH and ZEDRA naming the sources, and
-# compares what each prints (standard output and error) with the lines the
-# README shows below it.
+# Runs the commands that one section of a document shows, in a scratch
+# folder, one after the other in one shell, with the tools of this build on
+# the PATH and ZEDRA naming the sources, and compares what each prints
+# (standard output and error) with the lines the document shows below it.
 #
-# In the tutorial, an indented line "$ command" is a command; the indented
-# lines right after it, up to a blank or unindented line, are its output.
-# Other indented blocks (specification excerpts, code) are not run.
+# In the section, an indented line "$ command" is a command; the indented
+# lines right after it, up to a blank or unindented line, are its output. A
+# line that is just a file name in backquotes followed by a colon
+# ("`calc.inp`:") introduces the file: the indented block behind it is
+# written into the scratch folder before the commands run (it ends at its
+# first blank line). Other indented
+# blocks (excerpts, code) are not run.
+# usage: doc_commands.sh DOCUMENT SECTION   (SECTION: its "## " heading)
 # Environment: ZEDRA_SOURCE_DIR, SGEN, PGEN, KAMRUN, K2C.
 set -u
-readme=$ZEDRA_SOURCE_DIR/README.md
+document=$ZEDRA_SOURCE_DIR/$1
+section=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/run"
 
-awk -v dir="$scratch" '
-  /^## / { inside = ($0 == "## Your first compiler with ZEDRA"); output = 0; next }
+awk -v dir="$scratch" -v section="$section" '
+  /^## / { inside = ($0 == section); output = 0; file = ""; next }
   !inside { next }
+  /^`[^`]+`:$/ { file = dir "/run/" substr($0, 2, length($0) - 3); printf "" >file; written = 0; next }
+  /^    / && file != "" { print substr($0, 5) >file; written = 1; next }
+  file != "" && written { file = "" }
   /^    \$ / {
     n++
     print substr($0, 7) >(dir "/command." n)
@@ -26,11 +34,12 @@ awk -v dir="$scratch" '
     next
   }
   /^    / && output { print substr($0, 5) >(dir "/expected." n); next }
+  NF { file = "" }
   { output = 0 }
   END { print n + 0 >(dir "/count") }
-' "$readme"
+' "$document"
 count=$(cat "$scratch/count")
-[ "$count" -gt 0 ] || { echo "no commands in the tutorial"; exit 1; }
+[ "$count" -gt 0 ] || { echo "no commands in '$section' of $1"; exit 1; }
 
 i=1
 while [ $i -le "$count" ]; do
@@ -51,5 +60,5 @@ while [ $i -le "$count" ]; do
   fi
   i=$((i + 1))
 done
-[ $failed = 0 ] && echo "$count commands of the tutorial print what it shows"
+[ $failed = 0 ] && echo "$count commands of '$section' in $1 print what it shows"
 exit $failed
