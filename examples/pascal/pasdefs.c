@@ -12,22 +12,26 @@
 
 #include "scanpars.h"
 
-/* The value of the digits of TEXT in BASE (up to the first other
-   character), as strtoull gives it; to_number asks only for at most ten
-   digits, which cannot overflow, so a loop of our own does (strtoull
-   costs more than scanning the number). */
-static unsigned long long digits_value(const char *text, unsigned base)
+/* The value of the digits at the start of TEXT in BASE, read up to the
+   first other character but not beyond LIMIT + 1 digits, which cannot
+   overflow; *COUNT tells how many were read (strtoull and strlen would
+   cost more than scanning the number). */
+static unsigned long long digits_value(const char *text, unsigned base, size_t limit,
+                                       size_t *count)
 {
   unsigned long long value = 0;
-  for (;; text++) {
-    const unsigned c = (unsigned char)*text;
+  size_t n = 0;
+  for (; n <= limit; n++) {
+    const unsigned c = (unsigned char)text[n];
     unsigned digit = c - '0';
     if (digit > 9)
       digit = (c | 0x20) >= 'a' && (c | 0x20) <= 'f' ? (c | 0x20) - 'a' + 10 : base;
     if (digit >= base)
-      return value;
+      break;
     value = value * base + digit;
   }
+  *count = n;
+  return value;
 }
 
 /* A decimal number, or a hexadecimal one behind a '$'. A KAM word holds 32
@@ -39,8 +43,10 @@ integer to_number(string repr)
   const char *digits = hex ? repr + 1 : repr;
   while (*digits == '0' && digits[1] != '\0')
     digits++;
-  const int too_long = strlen(digits) > (hex ? 8u : 10u);
-  const unsigned long long value = too_long ? 0 : digits_value(digits, hex ? 16 : 10);
+  const size_t limit = hex ? 8 : 10;
+  size_t count;
+  unsigned long long value = digits_value(digits, hex ? 16 : 10, limit, &count);
+  const int too_long = count > limit;
   if (hex && (too_long || value > 0xFFFFFFFFull)) {
     i_error_at(i_token_line(), "the number %s has more than the 32 bits of a KAM word", repr);
     return 0;
