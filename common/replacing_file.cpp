@@ -1,6 +1,8 @@
 #include "replacing_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,12 +14,13 @@ namespace zedra {
 namespace {
 
 // The file that writing `name` would reach: a symbolic link is followed to
-// its target (which need not exist).
+// its target (which need not exist). Empty when the links form a loop.
 std::string link_target(const std::string& name) {
   namespace fs = std::filesystem;
   fs::path path = name;
   std::error_code error;
-  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
+  for (int hops = 0; fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
+    if (hops == 40) return "";
     const fs::path target = fs::read_symlink(path, error);
     if (error) break;
     path = target.is_absolute() ? target : path.parent_path() / target;
@@ -25,13 +28,28 @@ std::string link_target(const std::string& name) {
   return path.string();
 }
 
+// The stem of the temporary names beside `target`: the target's own name
+// when a suffix still fits into a file name, else a short one in its folder.
+std::string temporary_stem(const std::string& target) {
+  const std::size_t slash = target.rfind('/');
+  const std::size_t base = slash == std::string::npos ? 0 : slash + 1;
+  constexpr std::size_t suffix = 32;  // ".tmp" with a process id and a count
+  if (target.size() - base + suffix <= NAME_MAX) return target;
+  return target.substr(0, base) + ".zedra";
+}
+
 // A name beside `target` that no other file has: the file is created with
-// it (O_EXCL), with the permissions a plain fopen would give.
+// it (O_EXCL), with the permissions of the file it replaces, or those a
+// plain fopen would give.
 FilePtr create_temporary(const std::string& target, std::string& temporary) {
+  struct stat old;
+  const bool replaces = ::stat(target.c_str(), &old) == 0;
+  const std::string stem = temporary_stem(target);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    temporary = stem + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (fd >= 0) {
+      if (replaces) (void)::fchmod(fd, old.st_mode & 07777);
       FilePtr file(fdopen(fd, "w"));
       if (!file) ::close(fd);
       return file;
@@ -40,6 +58,13 @@ FilePtr create_temporary(const std::string& target, std::string& temporary) {
   }
   temporary.clear();
   return nullptr;
+}
+
+// Whether `target` exists and is something other than a plain file (a
+// device, a pipe): such a file is written in place, never renamed over.
+bool is_special(const std::string& target) {
+  struct stat status;
+  return ::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
 // Flushes and closes `file`: 0, or the errno value of what failed.
@@ -69,14 +94,19 @@ ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept {
 int ReplacingFile::open(const std::string& name) {
   discard();
   target_ = link_target(name);
+  if (target_.empty()) return ELOOP;
   errno = 0;
-  file_ = create_temporary(target_, temporary_);
+  if (is_special(target_))
+    file_.reset(std::fopen(target_.c_str(), "w"));
+  else
+    file_ = create_temporary(target_, temporary_);
   return file_ ? 0 : (errno ? errno : EIO);
 }
 
 int ReplacingFile::commit() {
   if (!file_) return EBADF;
   int error = flush_and_close(file_.release());
+  if (temporary_.empty()) return error;  // written in place
   if (error == 0 && std::rename(temporary_.c_str(), target_.c_str()) != 0) error = errno ? errno : EIO;
   if (error != 0) std::remove(temporary_.c_str());
   temporary_.clear();

@@ -3,7 +3,8 @@
 // when every write, the flush and the close succeeded, so that the file is
 // either complete or absent, and a good file of that name is never
 // replaced by a broken one. A symbolic link of that name is followed: the
-// link stays and its target is replaced.
+// link stays and its target is replaced, keeping its permissions. A target
+// that is not a plain file (a device, a pipe) is written in place.
 #pragma once
 
 #include <cstdio>
