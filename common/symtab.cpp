@@ -87,7 +87,7 @@ int SymbolTable::name_check(std::string_view name) const {
 
 const std::string* SymbolTable::find(std::string_view name) const {
   const auto found = index_.find(name);
-  return found == index_.end() ? nullptr : found->second;
+  return found == index_.end() ? nullptr : &*found->second;
 }
 
 const std::string* SymbolTable::enter(std::string_view name) {
@@ -99,23 +99,16 @@ const std::string* SymbolTable::enter(std::string_view name) {
   if (name_check(name) != 0) return nullptr;
   auto& chain = buckets_[symtab_bucket(name)];
   chain.emplace_front(name);
-  const std::string* stored = &chain.front();
-  index_.emplace(*stored, stored);
-  return stored;
+  index_.emplace(chain.front(), chain.begin());
+  return &chain.front();
 }
 
 void SymbolTable::remove(std::string_view name) {
   const auto found = index_.find(name);
   if (found == index_.end()) return;
-  const std::string* stored = found->second;
+  const auto stored = found->second;
   index_.erase(found);
-  auto& chain = buckets_[symtab_bucket(name)];
-  for (auto before = chain.before_begin(), it = chain.begin(); it != chain.end(); before = it++) {
-    if (&*it == stored) {
-      chain.erase_after(before);
-      return;
-    }
-  }
+  buckets_[symtab_bucket(*stored)].erase(stored);
 }
 
 void SymbolTable::dump(std::FILE* out) const {

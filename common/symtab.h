@@ -6,7 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <forward_list>
+#include <list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -60,9 +60,9 @@ class SymbolTable {
  private:
   Diagnostics& diagnostics_;
   bool reserved_test_ = false;
-  std::forward_list<std::string> buckets_[kSymtabBuckets];
-  // Beside the buckets, for lookups that do not walk a chain.
-  std::unordered_map<std::string_view, const std::string*> index_;
+  std::list<std::string> buckets_[kSymtabBuckets];
+  // Beside the buckets, for lookups and removals that do not walk a chain.
+  std::unordered_map<std::string_view, std::list<std::string>::iterator> index_;
 };
 
 }  // namespace zedra

@@ -7,6 +7,7 @@
 #include <list>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "symtab.h"
 
@@ -31,23 +32,23 @@ class RecordList {
     const auto position = current_ == list_.end() ? list_.begin() : std::next(current_);
     current_ = list_.insert(position, Record{});
     current_->name = entered;
+    index_.emplace(*entered, current_);
     return &*current_;
   }
 
   // Exact comparison; null for an empty or unknown name.
   const Record* find(std::string_view name) const {
     if (name.empty()) return nullptr;
-    for (const Record& record : list_)
-      if (*record.name == name) return &record;
-    return nullptr;
+    const auto found = index_.find(name);
+    return found == index_.end() ? nullptr : &*found->second;
   }
 
   Record* current() { return current_ == list_.end() ? nullptr : &*current_; }
   void clear_current() { current_ = list_.end(); }
   // Makes `record`, a member of this list, current.
   void make_current(const Record& record) {
-    for (auto it = list_.begin(); it != list_.end(); ++it)
-      if (&*it == &record) current_ = it;
+    const auto found = index_.find(*record.name);
+    if (found != index_.end() && &*found->second == &record) current_ = found->second;
   }
 
   const List& records() const { return list_; }
@@ -55,6 +56,7 @@ class RecordList {
 
   // Frees every record; the names leave the symbol table.
   void release() {
+    index_.clear();
     for (const Record& record : list_) symbols_.remove(*record.name);
     list_.clear();
     current_ = list_.end();
@@ -64,6 +66,9 @@ class RecordList {
   SymbolTable& symbols_;
   List list_;
   typename List::iterator current_ = list_.end();
+  // Every record by its name (the symbol table's copy, which lives as long
+  // as the record).
+  std::unordered_map<std::string_view, typename List::iterator> index_;
 };
 
 }  // namespace zedra

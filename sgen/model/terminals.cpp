@@ -33,10 +33,8 @@ void TerminalTable::continue_terminal(Terminal& terminal) {
 }
 
 const Terminal* TerminalTable::find_representation(std::string_view text) const {
-  for (const Terminal& terminal : list())
-    for (const Representation& representation : terminal.representations)
-      if (representation.text == text) return &terminal;
-  return nullptr;
+  const auto found = owners_.find(std::string(text));
+  return found == owners_.end() ? nullptr : found->second;
 }
 
 Representation* TerminalTable::add_representation(std::string text, bool is_symbol,
@@ -47,6 +45,7 @@ Representation* TerminalTable::add_representation(std::string text, bool is_symb
     diagnostics_.report(Msg::DuplicateRhs, text, *owner->name);
     return nullptr;
   }
+  owners_.emplace(text, terminal);
   auto& representations = terminal->representations;
   const auto position = has_current_representation_ ? std::next(current_representation_)
                                                     : representations.begin();
@@ -74,6 +73,7 @@ bool TerminalTable::has_keywords() const {
 
 void TerminalTable::release(bool /*all*/) {
   terminals_.release();
+  owners_.clear();
   has_current_representation_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include <list>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "model/record_list.h"
@@ -109,6 +110,8 @@ class TerminalTable {
   // The current terminal's representation after which the next one goes.
   std::list<Representation>::iterator current_representation_{};
   bool has_current_representation_ = false;
+  // The terminal of every representation, for the duplicate test.
+  std::unordered_map<std::string, const Terminal*> owners_;
 };
 
 }  // namespace zedra
