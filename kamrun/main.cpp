@@ -23,13 +23,29 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+// Whether `file`, just opened, can be read: a folder opens but fails at the
+// first read, and then counts as unreadable instead of as empty.
+bool readable(std::FILE* file) {
+  const int c = std::getc(file);
+  if (c == EOF) return !std::ferror(file);
+  std::ungetc(c, file);
+  return true;
+}
+
+// `name` opened for reading when it can be read, else null.
+FilePtr open_readable(const std::string& name) {
+  FilePtr file(std::fopen(name.c_str(), "r"));
+  if (file && !readable(file.get())) file.reset();
+  return file;
+}
+
 // The file as named, else with ".kam" appended; the name that opened.
 FilePtr open_program(const std::string& name, std::string& opened) {
   opened = name;
-  FilePtr file(std::fopen(name.c_str(), "r"));
+  FilePtr file = open_readable(name);
   if (!file) {
     opened = name + ".kam";
-    file.reset(std::fopen(opened.c_str(), "r"));
+    file = open_readable(opened);
   }
   return file;
 }
@@ -54,7 +70,8 @@ bool redirect(const Options& options, Reporter& reporter) {
       return false;
     }
   }
-  if (!options.data_file.empty() && std::freopen(options.data_file.c_str(), "r", stdin) == nullptr) {
+  if (!options.data_file.empty() &&
+      (std::freopen(options.data_file.c_str(), "r", stdin) == nullptr || !readable(stdin))) {
     reporter.error(Msg::FileUnreadable, {options.data_file});
     return false;
   }

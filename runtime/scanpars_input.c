@@ -142,16 +142,34 @@ static void i_parse_options(int ac, char **av, struct i_command_line *line)
   }
 }
 
+/* Opens NAME for reading; NULL also for what opens but cannot be read,
+   such as a folder, which then counts as missing instead of as an empty
+   input. */
+static FILE *i_open_readable(const char *name)
+{
+  FILE *file = fopen(name, "r");
+  if (!file)
+    return NULL;
+  int c = getc(file);
+  if (c == EOF && ferror(file)) {
+    fclose(file);
+    return NULL;
+  }
+  if (c != EOF)
+    ungetc(c, file);
+  return file;
+}
+
 /* Opens the input under its name or the rebuilt one and derives the module
    name from the name opened. */
 static int i_open_input(const char *name)
 {
   char *opened = i_copy_text(name, strlen(name), NULL);
-  FILE *file = fopen(opened, "r");
+  FILE *file = i_open_readable(opened);
   if (!file) {
     free(opened);
     opened = i_rebuilt_name(name);
-    file = fopen(opened, "r");
+    file = i_open_readable(opened);
     if (!file) {
       i_report(i_msg_input_missing, opened);
       free(opened);
