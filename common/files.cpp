@@ -16,16 +16,15 @@ constexpr std::string_view kSeparators = "/\\";
 
 bool is_separator(char c) { return c == '/' || c == '\\'; }
 
-// fopen for reading that refuses directories: they open on this platform
-// but cannot be read as a specification.
+}  // namespace
+
+// Directories open on this platform but cannot be read as a file.
 FilePtr open_for_reading(const std::string& name) {
   FilePtr file(std::fopen(name.c_str(), "r"));
   struct stat status {};
   if (file && fstat(fileno(file.get()), &status) == 0 && S_ISDIR(status.st_mode)) file.reset();
   return file;
 }
-
-}  // namespace
 
 std::size_t find_last_of(std::string_view text, std::string_view set) {
   const std::size_t position = text.find_last_of(set);

@@ -49,6 +49,8 @@ std::string module_name_of(std::string_view path);
 // fopen with the standard failure message: 31 for a mode beginning with
 // "r", 32 for any other mode. Null on failure.
 FilePtr open_file(Diagnostics& diagnostics, const std::string& name, const char* mode);
+// `name` opened for reading, without a report; null also for a folder.
+FilePtr open_for_reading(const std::string& name);
 
 // 0 when `name` exists and can be read, -1 otherwise.
 int file_access(const std::string& name);

@@ -27,10 +27,10 @@ FilePtr open_include(Diagnostics& diagnostics, const std::string& name, std::str
   const std::string file_name = module_name_of(name) + ".inc";
   if (!diagnostics.output_directory().empty()) {
     opened = diagnostics.output_path(file_name);
-    if (FilePtr file{std::fopen(opened.c_str(), "r")}) return file;
+    if (FilePtr file = open_for_reading(opened)) return file;
   }
   opened = file_name;
-  if (FilePtr file{std::fopen(opened.c_str(), "r")}) return file;
+  if (FilePtr file = open_for_reading(opened)) return file;
   opened = diagnostics.installation_directory() + "/include/" + opened;
   return open_file(diagnostics, opened, "r");
 }
