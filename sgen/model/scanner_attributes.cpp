@@ -11,11 +11,10 @@ bool ScannerAttribute::lists_terminal(std::string_view terminal_name) const {
 
 const ScannerAttribute* ScannerAttributeTable::scanner_attribute_find(
     std::string_view name, const TypeRecord* type) const {
-  if (name.empty()) return nullptr;
-  for (const ScannerAttributeList* list : {&attributes_.records(), &predefined_.records()})
-    for (const ScannerAttribute& attribute : *list)
-      if (*attribute.name == name && (!type || attribute.type == type)) return &attribute;
-  return nullptr;
+  // A name stands in the symbol table once, so in one list at most.
+  const ScannerAttribute* attribute = attributes_.find(name);
+  if (!attribute) attribute = predefined_.find(name);
+  return attribute && (!type || attribute->type == type) ? attribute : nullptr;
 }
 
 void ScannerAttributeTable::release(bool all) {
