@@ -1,7 +1,6 @@
 #include "analysis/ll1_analysis.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <utility>
 
@@ -333,35 +332,56 @@ void Ll1Analysis::compute_empty() {
 
 // Warshall's closure: for every rule K in list order, every rule I whose
 // set names K receives the names of K's set that the closure carries, in
-// the closure's order. Membership is kept in one bit row per rule (a bit
-// per rank), and the names each row gains are recorded in the order they
-// are added, so the sets end in the order that adding them one by one
-// gives, without a pass over every name for every pair of rules. Gives the
+// the order of their ranks. Only the rules whose sets name a rule take
+// part: each keeps its membership as one bit row (a bit per rank), and
+// every rule the rows that name it, so that a step visits just those rows
+// and a grammar whose sets name few rules costs little more than its sets.
+// The names each row gains are recorded in the order they are added, so
+// the sets end in the order that adding them one by one gives. Gives the
 // ranks each rule's set gains, in that order.
 std::vector<std::vector<std::uint32_t>> Ll1Analysis::closure_additions(SetOf set) const {
   const std::size_t rule_count = rules_.rules.size();
   const std::size_t words = (rank_names_.size() + 63) / 64;
-  std::vector<std::uint64_t> rows(rule_count * words, 0);
+  std::vector<std::vector<std::uint32_t>> initial(rule_count);
   for (std::size_t i = 0; i < rule_count; ++i)
     for (const std::string& name : (*rules_.rules[i]).*set) {
       auto rank = closure_rank_.find(name);
-      if (rank != closure_rank_.end()) rows[i * words + rank->second / 64] |= std::uint64_t{1} << (rank->second % 64);
+      if (rank != closure_rank_.end()) initial[i].push_back(static_cast<std::uint32_t>(rank->second));
     }
+  std::vector<std::vector<std::uint64_t>> rows(rule_count);
+  std::vector<std::vector<std::uint32_t>> holders(rule_count);  // the rows that name rule K
   std::vector<std::vector<std::uint32_t>> added(rule_count);
-  std::vector<std::uint64_t> carried(words);
+  // Puts RANK into row I; false when it was there.
+  const auto gain = [&](std::size_t i, std::uint32_t rank) {
+    std::uint64_t& word = rows[i][rank / 64];
+    const std::uint64_t bit = std::uint64_t{1} << (rank % 64);
+    if (word & bit) return false;
+    word |= bit;
+    if (rank < rule_count) holders[rank].push_back(static_cast<std::uint32_t>(i));
+    return true;
+  };
+  for (std::size_t i = 0; i < rule_count; ++i) {
+    const bool names_a_rule = std::any_of(initial[i].begin(), initial[i].end(),
+                                          [&](std::uint32_t rank) { return rank < rule_count; });
+    if (!names_a_rule) continue;
+    rows[i].assign(words, 0);
+    for (std::uint32_t rank : initial[i]) gain(i, rank);
+  }
+  std::vector<std::uint32_t> carried;
   for (std::size_t k = 0; k < rule_count; ++k) {
-    std::copy_n(rows.begin() + static_cast<std::ptrdiff_t>(k * words), words, carried.begin());
-    const std::size_t k_word = k / 64;  // rule K's own rank is k
-    const std::uint64_t k_bit = std::uint64_t{1} << (k % 64);
-    for (std::size_t i = 0; i < rule_count; ++i) {
-      std::uint64_t* row = &rows[i * words];
-      if ((row[k_word] & k_bit) == 0) continue;
-      for (std::size_t w = 0; w < words; ++w) {
-        std::uint64_t fresh = carried[w] & ~row[w];
-        row[w] |= fresh;
-        for (; fresh != 0; fresh &= fresh - 1)
-          added[i].push_back(static_cast<std::uint32_t>(w * 64 + static_cast<std::size_t>(std::countr_zero(fresh))));
-      }
+    if (holders[k].empty()) continue;
+    // Row K as it stands before this step, in the order of the ranks.
+    carried = initial[k];
+    carried.insert(carried.end(), added[k].begin(), added[k].end());
+    std::sort(carried.begin(), carried.end());
+    carried.erase(std::unique(carried.begin(), carried.end()), carried.end());
+    // A row gains K in this step only if it held K before, so the rows
+    // counted here are all the step has to visit.
+    const std::size_t visits = holders[k].size();
+    for (std::size_t h = 0; h < visits; ++h) {
+      const std::uint32_t i = holders[k][h];
+      for (std::uint32_t rank : carried)
+        if (gain(i, rank)) added[i].push_back(rank);
     }
   }
   return added;
