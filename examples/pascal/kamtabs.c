@@ -57,6 +57,10 @@ int kam_string(const char *text, int line)
   if (strlen(text) > kam_max_string_length)
     i_error_at(line, "a string of %zu characters is longer than a KAM string line holds "
                "(%d characters)", strlen(text), kam_max_string_length);
+  /* Past the limit (reported once) no code is written: the strings are not
+     kept, so that the search above stays short. */
+  if (kt.strings_count > kam_max_strings)
+    return kt.strings_count;
   kt.strings = pas_grow(kt.strings, &kt.strings_cap, kt.strings_count + 1, sizeof *kt.strings);
   char *copy = malloc(strlen(text) + 1);
   if (!copy)

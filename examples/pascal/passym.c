@@ -14,7 +14,7 @@
 #include "scanpars.h"
 #include "pasgrow.h"
 
-enum { buckets = 1024, temps_kept = 16 };
+enum { first_buckets = 1024, temps_kept = 16 };
 
 struct entry {
   struct sym sym;
@@ -37,7 +37,8 @@ struct scope {
 static struct {
   struct entry *list;     /* symbol s at s; entry 0 unused */
   int count, cap;
-  symbol bucket[buckets];
+  symbol *bucket;          /* a power of two of them, grown with the names */
+  int buckets, linked;     /* linked: the names in the buckets */
   struct scope *scopes;
   int scope_count, scope_cap, current;
   symbol *params;
@@ -49,6 +50,7 @@ void symbols_reset(void)
   for (int s = 1; s < st.count; s++)
     free((char *)st.list[s].sym.name);
   free(st.list);
+  free(st.bucket);
   free(st.scopes);
   free(st.params);
   memset(&st, 0, sizeof st);
@@ -56,12 +58,54 @@ void symbols_reset(void)
   st.current = -1;
 }
 
+static int compare_symbols(const void *a, const void *b)
+{
+  symbol x = *(const symbol *)a, y = *(const symbol *)b;
+  return (x > y) - (x < y);
+}
+
 static unsigned hash(const char *name)
 {
   unsigned h = 5381;
   for (; *name; name++)
     h = h * 33 + (unsigned char)*name;
-  return h % buckets;
+  return h;
+}
+
+/* The bucket of NAME (none before the first declaration). */
+static symbol *bucket_of(const char *name)
+{
+  static symbol none;
+  if (st.buckets == 0)
+    return &none;
+  return &st.bucket[hash(name) & (unsigned)(st.buckets - 1)];
+}
+
+/* Twice the buckets (the first 1024 at the first name), so that chains stay
+   short however many names are visible.  Of two equal names the later
+   declaration, with the higher number, shadows the earlier one: the names
+   go into the new buckets in the order of their numbers, each in front. */
+static void grow_buckets(void)
+{
+  int count = 0;
+  symbol *names = malloc(((size_t)st.linked + 1) * sizeof *names);
+  int buckets = st.buckets ? 2 * st.buckets : first_buckets;
+  symbol *bucket = calloc((size_t)buckets, sizeof *bucket);
+  if (!names || !bucket)
+    i_report(i_ENOMEM, __LINE__, __FILE__);
+  for (int b = 0; b < st.buckets; b++)
+    for (symbol s = st.bucket[b]; s; s = st.list[s].next_in_bucket)
+      names[count++] = s;
+  qsort(names, (size_t)count, sizeof *names, compare_symbols);
+  free(st.bucket);
+  st.bucket = bucket;
+  st.buckets = buckets;
+  for (int i = 0; i < count; i++) {
+    symbol *head = bucket_of(st.list[names[i]].sym.name);
+    st.list[names[i]].next_in_bucket = *head;
+    *head = names[i];
+  }
+  free(names);
 }
 
 const struct sym *sym_get(symbol s)
@@ -81,7 +125,7 @@ struct sym *sym_change(symbol s)
 
 symbol sym_find(const char *name)
 {
-  for (symbol s = st.bucket[hash(name)]; s; s = st.list[s].next_in_bucket)
+  for (symbol s = *bucket_of(name); s; s = st.list[s].next_in_bucket)
     if (strcmp(st.list[s].sym.name, name) == 0)
       return s;
   return 0;
@@ -131,9 +175,12 @@ symbol sym_declare(const char *name, int line, enum sym_kind kind, typeid type)
   }
   symbol s = new_entry(name, line, kind, type);
   struct entry *e = &st.list[s];
-  unsigned h = hash(name);
-  e->next_in_bucket = st.bucket[h];
-  st.bucket[h] = s;
+  if (st.linked >= 2 * st.buckets)
+    grow_buckets();
+  symbol *head = bucket_of(name);
+  e->next_in_bucket = *head;
+  *head = s;
+  st.linked++;
   struct scope *scope = &st.scopes[st.current];
   if (scope->last)
     st.list[scope->last].next_in_scope = s;
@@ -178,11 +225,13 @@ int scope_open(int level, symbol routine, int segment_kind)
 /* Takes symbol S out of its bucket. */
 static void unlink_symbol(symbol s)
 {
-  symbol *link = &st.bucket[hash(st.list[s].sym.name)];
+  symbol *link = bucket_of(st.list[s].sym.name);
   while (*link && *link != s)
     link = &st.list[*link].next_in_bucket;
-  if (*link)
+  if (*link) {
     *link = st.list[s].next_in_bucket;
+    st.linked--;
+  }
 }
 
 void scope_close(void)
