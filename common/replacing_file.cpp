@@ -60,11 +60,13 @@ FilePtr create_temporary(const std::string& target, std::string& temporary) {
   return nullptr;
 }
 
-// Whether `target` exists and is something other than a plain file (a
-// device, a pipe): such a file is written in place, never renamed over.
+// Whether `target` is a device or a pipe: such a file is written in place,
+// never renamed over. (A folder of that name takes the usual way, where
+// the rename fails.)
 bool is_special(const std::string& target) {
   struct stat status;
-  return ::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+  return ::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
+         !S_ISDIR(status.st_mode);
 }
 
 // Flushes and closes `file`: 0, or the errno value of what failed.
