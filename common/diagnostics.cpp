@@ -60,6 +60,7 @@ void Diagnostics::deliver(Msg msg, const std::string& message) {
 
 bool Diagnostics::open_listing(const std::string& module) {
   listing_name_ = output_path(module + ".lst");
+  if (refuse_overwriting_input(*this, listing_name_)) return false;
   FilePtr file = open_file(*this, listing_name_, "w");
   if (!file) return false;
   listing_.attach(std::move(file));

@@ -18,6 +18,11 @@ bool is_separator(char c) { return c == '/' || c == '\\'; }
 
 }  // namespace
 
+bool same_file(const std::string& first, const std::string& second) {
+  std::error_code error;
+  return !first.empty() && !second.empty() && std::filesystem::equivalent(first, second, error);
+}
+
 // Directories open on this platform but cannot be read as a file.
 FilePtr open_for_reading(const std::string& name) {
   FilePtr file(std::fopen(name.c_str(), "r"));

@@ -49,6 +49,9 @@ std::string module_name_of(std::string_view path);
 // fopen with the standard failure message: 31 for a mode beginning with
 // "r", 32 for any other mode. Null on failure.
 FilePtr open_file(Diagnostics& diagnostics, const std::string& name, const char* mode);
+// Whether the names lead to one existing file (through links, or as two
+// spellings of one path).
+bool same_file(const std::string& first, const std::string& second);
 // `name` opened for reading, without a report; null also for a folder.
 FilePtr open_for_reading(const std::string& name);
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "diagnostics.h"
+#include "files.h"
 #include "replacing_file.h"
 
 namespace zedra {
@@ -14,7 +15,15 @@ void report_write_failure(Diagnostics& diagnostics, const std::string& name, int
   diagnostics.report(Msg::FreeText, "  (%s)", std::strerror(error));
 }
 
+bool refuse_overwriting_input(Diagnostics& diagnostics, const std::string& name) {
+  if (!same_file(name, diagnostics.file_name())) return false;
+  diagnostics.report(Msg::FileNotWritable, name);
+  diagnostics.report(Msg::FreeText, "  (it is the input file)");
+  return true;
+}
+
 bool open_reported(Diagnostics& diagnostics, ReplacingFile& file, const std::string& name) {
+  if (refuse_overwriting_input(diagnostics, name)) return false;
   const int error = file.open(name);
   if (error != 0) report_write_failure(diagnostics, name, error);
   return error == 0;

@@ -16,8 +16,12 @@ class Diagnostics;
 // for `error` (an errno value) on a line of its own.
 void report_write_failure(Diagnostics& diagnostics, const std::string& name, int error);
 
+// Reports Msg::FileNotWritable for `name` and gives true when it names the
+// input file, which an output must never replace.
+bool refuse_overwriting_input(Diagnostics& diagnostics, const std::string& name);
+
 // Starts `file` as `name`, or commits it; false after the report of why
-// not.
+// not (an output of the input file's name is refused).
 bool open_reported(Diagnostics& diagnostics, ReplacingFile& file, const std::string& name);
 bool commit_reported(Diagnostics& diagnostics, ReplacingFile& file, const std::string& name);
 

@@ -35,6 +35,8 @@ void end_strings(void);
 /* Reporter of the runtime of generated compilers; the back-end reports
    message 36 (string table full) and 27 (out of memory) through it. */
 void i_report(int code, ...);
+/* Whether NAME is the KAM file being read (a boolean of the runtime). */
+int i_is_input_file(const char *name);
 
 #ifdef __cplusplus
 }

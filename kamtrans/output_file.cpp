@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "backend.h"
+
 namespace kamtrans {
 namespace {
 
@@ -35,6 +37,8 @@ std::string format_text(const char* format, ...) {
 
 OutputFile::OutputFile(std::string name, Failure failure)
     : name_(std::move(name)), failure_(failure) {
+  // The KAM file itself is never replaced by a translation of it.
+  if (i_is_input_file(name_.c_str())) fail(EEXIST);
   if (const int error = file_.open(name_)) fail(error);
 }
 

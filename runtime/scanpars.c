@@ -21,6 +21,9 @@
 #include <ctype.h>
 #include <errno.h>
 #include <limits.h>
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
+#endif
 
 /* Characters of the input kept before the read position when the input
    buffer is refilled, so that look-ahead (at most one lexeme) can be given

@@ -56,6 +56,9 @@ void i_report(int code, ...);
 /* Base name of the input without its extension ("prog" for "dir/prog.kam"),
    as i_init derived it; the empty string before an input was opened. */
 const char *i_module_name(void);
+/* Whether NAME is the file the input is read from, which an output of the
+   compiler must not replace. */
+boolean i_is_input_file(const char *name);
 
 /* For the actions of a compiler.
  *

@@ -160,6 +160,23 @@ static FILE *i_open_readable(const char *name)
   return file;
 }
 
+/* Whether NAME is the file the input was read from: a listing of that name
+   would empty the input before it is read.  Where files have no identity
+   to compare, the names are compared. */
+#if defined(__unix__) || defined(__APPLE__)
+boolean i_is_input_file(const char *name)
+{
+  struct stat input, other;
+  return i_rt.file_name && stat(i_rt.file_name, &input) == 0 && stat(name, &other) == 0 &&
+         input.st_dev == other.st_dev && input.st_ino == other.st_ino;
+}
+#else
+boolean i_is_input_file(const char *name)
+{
+  return i_rt.file_name && strcmp(name, i_rt.file_name) == 0;
+}
+#endif
+
 /* Opens the input under its name or the rebuilt one and derives the module
    name from the name opened. */
 static int i_open_input(const char *name)
@@ -298,6 +315,12 @@ int i_init(int ac, char **av)
   if (!i_open_input(line.file))
     return 0;
   i_rt.listing_name = i_copy_text(i_rt.module_name, strlen(i_rt.module_name), ".lst");
+  if (i_is_input_file(i_rt.listing_name)) {
+    i_error_at(0, "Listing '%s' would overwrite the input file, cannot continue",
+               i_rt.listing_name);
+    i_close_input();
+    return 0;
+  }
   if (!i_listing_open(i_rt.listing_name)) {
     i_report(i_msg_not_writable, i_rt.listing_name);
     i_close_input();

@@ -47,6 +47,10 @@ void kam_file_finish(int complete)
   else
     snprintf(name, sizeof name, "%s.kam", i_module_name());
   kam_check_limits();
+  if (i_is_input_file(name)) {
+    i_error_at(0, "KAM code file '%s' would overwrite the input file", name);
+    return;
+  }
   if (i_error_count() > 0 || !complete) {
     remove(name);
     return;
