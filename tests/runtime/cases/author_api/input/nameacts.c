@@ -68,6 +68,10 @@ void finish(void)
       i_warning_at(names[i].line, "'%s' is never used", names[i].name);
   if (!output)
     return;
+  if (i_is_input_file(output)) {
+    i_error_at(0, "'%s' is the input, not overwritten", output);
+    return;
+  }
   FILE *file = fopen(output, "w");
   if (!file)
     return;
