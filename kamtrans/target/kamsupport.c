@@ -104,7 +104,7 @@ __asm__(
 void kam_exit(int status) ENTRY("kam_exit");
 void kam_exit(int status)
 {
-  exit(status);
+  exit(status == 0 ? rts_output_status() : status);
 }
 
 /* Variables and absolute addresses. */

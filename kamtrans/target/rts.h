@@ -22,6 +22,7 @@
 #define zedra_rts_h
 
 #include <ctype.h>
+#include <errno.h>
 #include <setjmp.h>
 #include <stdarg.h>
 #include <stdint.h>
@@ -115,6 +116,20 @@ static RTS_UNUSED RTS_COLD _Noreturn void rts_error(const char *format, ...)
   rts_vreport(format, args);
   va_end(args);
   exit(2);
+}
+
+/* The status of a run that ends at halt: 1, after the message kamrun gives,
+   when the program's output could not all be written (a full disk, a
+   closed pipe), else 0. */
+static RTS_UNUSED int rts_output_status(void)
+{
+  errno = 0;
+  if (fflush(stdout) == 0 && !ferror(stdout))
+    return 0;
+  const int error = errno ? errno : EIO;
+  fprintf(stderr, "KAM error: File 'standard output' not writable, cannot continue\n  (%s)\n",
+          strerror(error));
+  return 1;
 }
 
 static RTS_UNUSED void rts_exit_status(void)
@@ -569,7 +584,7 @@ static RTS_UNUSED long rts_stack_pointer(void)
 #endif
 int rts_program(long rts_sp);
 #define main(parameters) \
-  main(parameters) { rts_program(0); return 0; } int rts_program(long rts_sp)
+  main(parameters) { rts_program(0); return rts_output_status(); } int rts_program(long rts_sp)
 
 /* The library's setjmp; glibc's _setjmp leaves the signal mask alone (no
    system call) and pairs with longjmp. */
