@@ -3,11 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "diagnostics.h"
+#include "spec_source.h"
 
 namespace zedra {
 namespace {
@@ -135,6 +137,19 @@ bool open_input(Diagnostics& diagnostics, Tool tool, const char* program_path, c
   }
   diagnostics.set_module_name(module_name_of(diagnostics.file_name()));
   diagnostics.report(Msg::InputFile, diagnostics.file_name());
+  // The module name becomes part of C names (the header guard, the parser
+  // function), so a file name that gives no C identifier is refused here,
+  // rather than by the C compiler later.
+  const std::string& module = diagnostics.module_name();
+  const bool identifier = !module.empty() && (is_letter(module[0]) || module[0] == '_') &&
+                          std::all_of(module.begin(), module.end(), [](char c) {
+                            return is_letter(c) || is_digit(c) || c == '_';
+                          });
+  if (!identifier) {
+    diagnostics.report(Msg::IllegalName);
+    diagnostics.report(Msg::FreeText, "  (the module name '%s', taken from the file name)", module.c_str());
+    return false;
+  }
   return true;
 }
 
