@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -141,11 +140,7 @@ bool open_input(Diagnostics& diagnostics, Tool tool, const char* program_path, c
   // function), so a file name that gives no C identifier is refused here,
   // rather than by the C compiler later.
   const std::string& module = diagnostics.module_name();
-  const bool identifier = !module.empty() && (is_letter(module[0]) || module[0] == '_') &&
-                          std::all_of(module.begin(), module.end(), [](char c) {
-                            return is_letter(c) || is_digit(c) || c == '_';
-                          });
-  if (!identifier) {
+  if (!is_c_identifier(module)) {
     diagnostics.report(Msg::IllegalName);
     diagnostics.report(Msg::FreeText, "  (the module name '%s', taken from the file name)", module.c_str());
     return false;

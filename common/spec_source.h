@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace zedra {
 
@@ -59,5 +60,12 @@ class SpecSource {
 // Letters and digits of the "C" locale, independent of the current locale.
 inline bool is_letter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 inline bool is_digit(int c) { return c >= '0' && c <= '9'; }
+// A letter or underscore, then letters, digits and underscores.
+inline bool is_c_identifier(std::string_view text) {
+  if (text.empty() || is_digit(text[0])) return false;
+  for (char c : text)
+    if (!is_letter(c) && !is_digit(c) && c != '_') return false;
+  return true;
+}
 
 }  // namespace zedra
