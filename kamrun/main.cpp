@@ -4,8 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 
 #include "loader.h"
 #include "machine.h"
@@ -61,10 +63,23 @@ int ask_trace_start(int last) {
   }
 }
 
-// Redirects the program's output and input as the options say.
+// Whether the names lead to one existing file.
+bool same_file(const std::string& first, const std::string& second) {
+  std::error_code error;
+  return !first.empty() && !second.empty() && std::filesystem::equivalent(first, second, error);
+}
+
+// Redirects the program's output and input as the options say. The output
+// never replaces the KAM file or the data file (it would empty them).
 bool redirect(const Options& options, Reporter& reporter) {
   if (!options.output_file.empty()) {
     std::fprintf(stderr, "- output file    : %s\n", options.output_file.c_str());
+    if (same_file(options.output_file, options.data_file) ||
+        same_file(options.output_file, reporter.file())) {
+      reporter.error(Msg::FileNotWritable, {options.output_file});
+      std::fputs("  (it is an input of the run)\n", stderr);
+      return false;
+    }
     if (std::freopen(options.output_file.c_str(), "w", stdout) == nullptr) {
       reporter.error(Msg::FileNotWritable, {options.output_file});
       return false;
