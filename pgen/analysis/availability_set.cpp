@@ -13,25 +13,46 @@ std::string AttributeInstance::text() const {
 
 namespace {
 
-template <class Elements>
-auto find_in(Elements& elements, const std::string& attribute, const std::string& symbol,
-             int number) -> decltype(&elements.front()) {
-  for (auto& element : elements)
-    if (element.number == number && element.attribute == attribute && element.symbol == symbol)
-      return &element;
-  return nullptr;
+std::string key_of(const std::string& attribute, const std::string& symbol, int number) {
+  std::string key = attribute;
+  key += '\0';
+  key += symbol;
+  key += '\0';
+  key += std::to_string(number);
+  return key;
 }
 
 }  // namespace
 
+std::size_t AvailabilitySet::position_of(const std::string& attribute, const std::string& symbol,
+                                         int number) const {
+  if (elements_.size() < kIndexThreshold) {
+    for (std::size_t i = 0; i < elements_.size(); ++i) {
+      const AttributeInstance& element = elements_[i];
+      if (element.number == number && element.attribute == attribute && element.symbol == symbol)
+        return i;
+    }
+    return elements_.size();
+  }
+  if (index_.size() != elements_.size()) {
+    index_.clear();
+    for (std::size_t i = 0; i < elements_.size(); ++i)
+      index_.emplace(key_of(elements_[i].attribute, elements_[i].symbol, elements_[i].number), i);
+  }
+  const auto found = index_.find(key_of(attribute, symbol, number));
+  return found == index_.end() ? elements_.size() : found->second;
+}
+
 AttributeInstance* AvailabilitySet::find(const std::string& attribute, const std::string& symbol,
                                          int number) {
-  return find_in(elements_, attribute, symbol, number);
+  const std::size_t at = position_of(attribute, symbol, number);
+  return at < elements_.size() ? &elements_[at] : nullptr;
 }
 
 const AttributeInstance* AvailabilitySet::find(const std::string& attribute,
                                                const std::string& symbol, int number) const {
-  return find_in(elements_, attribute, symbol, number);
+  const std::size_t at = position_of(attribute, symbol, number);
+  return at < elements_.size() ? &elements_[at] : nullptr;
 }
 
 bool AvailabilitySet::contains(const AttributeInstance& instance) const {
@@ -44,6 +65,8 @@ void AvailabilitySet::add(const AttributeInstance& instance) {
     return;
   }
   elements_.push_back(instance);
+  if (!index_.empty())
+    index_.emplace(key_of(instance.attribute, instance.symbol, instance.number), elements_.size() - 1);
 }
 
 void AvailabilitySet::add_all(const AvailabilitySet& source) {
@@ -55,6 +78,7 @@ void AvailabilitySet::intersect(const AvailabilitySet& other) {
   if (&other == this) return;
   std::erase_if(elements_,
                 [&](const AttributeInstance& element) { return !other.contains(element); });
+  index_.clear();
 }
 
 std::string AvailabilitySet::text() const {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace zedra {
@@ -51,8 +52,17 @@ class AvailabilitySet {
   std::string text() const;
 
  private:
+  // The position of the element, or elements_.size() when there is none.
+  std::size_t position_of(const std::string& attribute, const std::string& symbol,
+                          int number) const;
+
   // Stored last element first, so that adding at the front is a push_back.
   std::vector<AttributeInstance> elements_;
+  // The positions by element, for a set of this size or more, made when it
+  // is first searched and kept up by `add` (a long alternative collects
+  // thousands of instances, which a search one by one makes cubic).
+  static constexpr std::size_t kIndexThreshold = 16;
+  mutable std::unordered_map<std::string, std::size_t> index_;
 };
 
 class AvailabilitySet::Iterator {
