@@ -115,6 +115,35 @@ TEST(AvailabilitySet, IntersectionKeepsTheFirstSetsOrderAndCounts) {
   EXPECT_EQ(first.size(), 2u);
 }
 
+// Large sets are searched through an index: it must follow additions, count
+// updates, copies and intersections, and tell apart instances that differ
+// only in the occurrence number or in the symbol.
+TEST(AvailabilitySet, LargeSetsFindWhatTheyHoldAfterEveryChange) {
+  AvailabilitySet set;
+  for (int k = 1; k <= 100; ++k) set.add(instance("v", "X", k));
+  set.add(instance("v", "Y", 1));
+  EXPECT_EQ(set.size(), 101u);
+  ASSERT_NE(set.find("v", "X", 57), nullptr);
+  EXPECT_EQ(set.find("v", "X", 101), nullptr);
+  EXPECT_EQ(set.find("w", "X", 1), nullptr);
+  set.add(instance("v", "X", 57, 3));  // present: takes the count only
+  EXPECT_EQ(set.size(), 101u);
+  EXPECT_EQ(set.find("v", "X", 57)->uses, 3);
+  set.add(instance("v", "X", 101));
+  EXPECT_NE(set.find("v", "X", 101), nullptr);
+  AvailabilitySet odd;
+  for (int k = 1; k <= 101; k += 2) odd.add(instance("v", "X", k));
+  AvailabilitySet copy = copy_of(set);
+  copy.intersect(odd);
+  EXPECT_EQ(copy.size(), 51u);
+  EXPECT_EQ(copy.find("v", "X", 56), nullptr);
+  EXPECT_EQ(copy.find("v", "X", 57)->uses, 3);
+  copy.add(instance("v", "X", 56));
+  EXPECT_EQ(copy.text().substr(0, 10), "v of X#56,");
+  EXPECT_NE(copy.find("v", "X", 56), nullptr);
+  EXPECT_EQ(set.size(), 102u);  // the copy's changes leave the original alone
+}
+
 // ---------------------------------------------------------------- declarations
 
 TEST(AvailabilityDeclarations, SynthesisedWithoutDefaultAction) {
