@@ -11,6 +11,9 @@ void SpecSource::restart(std::FILE* in) {
   char buffer[1 << 16];
   std::size_t count;
   while ((count = std::fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, count);
+  // The byte-order mark some editors put before UTF-8 text is no part of
+  // the specification.
+  if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
   restart(std::move(text));
 }
 

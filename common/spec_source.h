@@ -20,7 +20,8 @@ class SpecSource {
 
   // Reads from `in` from its current position on; the text read so far is
   // dropped. The whole stream is taken in at once, so a source can be any
-  // size and the look-ahead of two characters is free.
+  // size and the look-ahead of two characters is free. A UTF-8 byte-order
+  // mark at its start is dropped.
   void restart(std::FILE* in);
   // Reads from a text held in memory (tests).
   void restart(std::string text);
