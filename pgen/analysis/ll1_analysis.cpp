@@ -349,7 +349,9 @@ std::vector<std::vector<std::uint32_t>> Ll1Analysis::closure_additions(SetOf set
       if (rank != closure_rank_.end()) initial[i].push_back(static_cast<std::uint32_t>(rank->second));
     }
   std::vector<std::vector<std::uint64_t>> rows(rule_count);
-  std::vector<std::vector<std::uint32_t>> holders(rule_count);  // the rows that name rule K
+  // The rows that name rule K, kept only while K's step is still to come.
+  std::vector<std::vector<std::uint32_t>> holders(rule_count);
+  std::size_t step = 0;
   std::vector<std::vector<std::uint32_t>> added(rule_count);
   // Puts RANK into row I; false when it was there.
   const auto gain = [&](std::size_t i, std::uint32_t rank) {
@@ -357,7 +359,7 @@ std::vector<std::vector<std::uint32_t>> Ll1Analysis::closure_additions(SetOf set
     const std::uint64_t bit = std::uint64_t{1} << (rank % 64);
     if (word & bit) return false;
     word |= bit;
-    if (rank < rule_count) holders[rank].push_back(static_cast<std::uint32_t>(i));
+    if (rank < rule_count && rank >= step) holders[rank].push_back(static_cast<std::uint32_t>(i));
     return true;
   };
   for (std::size_t i = 0; i < rule_count; ++i) {
@@ -369,6 +371,7 @@ std::vector<std::vector<std::uint32_t>> Ll1Analysis::closure_additions(SetOf set
   }
   std::vector<std::uint32_t> carried;
   for (std::size_t k = 0; k < rule_count; ++k) {
+    step = k;
     if (holders[k].empty()) continue;
     // Row K as it stands before this step, in the order of the ranks.
     carried = initial[k];
@@ -383,6 +386,7 @@ std::vector<std::vector<std::uint32_t>> Ll1Analysis::closure_additions(SetOf set
       for (std::uint32_t rank : carried)
         if (gain(i, rank)) added[i].push_back(rank);
     }
+    std::vector<std::uint32_t>().swap(holders[k]);
   }
   return added;
 }
