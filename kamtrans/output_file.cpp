@@ -38,7 +38,7 @@ std::string format_text(const char* format, ...) {
 OutputFile::OutputFile(std::string name, Failure failure)
     : name_(std::move(name)), failure_(failure) {
   // The KAM file itself is never replaced by a translation of it.
-  if (i_is_input_file(name_.c_str())) fail(EEXIST);
+  if (i_is_input_file(name_.c_str())) fail(0, "it is the KAM file being translated");
   if (const int error = file_.open(name_)) fail(error);
 }
 
@@ -60,7 +60,7 @@ void OutputFile::close() {
   if (const int error = file_.commit()) fail(error);
 }
 
-void OutputFile::fail(int error) {
+void OutputFile::fail(int error, const char* reason) {
   // Nothing more may be written once an output cannot be: the program
   // stops, and leaves no part of the file behind.
   file_.discard();
@@ -68,7 +68,7 @@ void OutputFile::fail(int error) {
   if (failure_ == Failure::Program) {
     std::printf("File '%s' not writeable\n", name_.c_str());
   } else {
-    std::fprintf(stderr, "%s: %s\n", name_.c_str(), std::strerror(error ? error : EIO));
+    std::fprintf(stderr, "%s: %s\n", name_.c_str(), reason ? reason : std::strerror(error ? error : EIO));
   }
   std::fflush(nullptr);
   std::_Exit(1);

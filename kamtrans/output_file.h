@@ -31,7 +31,9 @@ class OutputFile {
   void close();
 
  private:
-  [[noreturn]] void fail(int error);
+  // Ends the program after the report of `reason`, or of the system's text
+  // of `error` when there is no reason.
+  [[noreturn]] void fail(int error, const char* reason = nullptr);
 
   std::string name_;
   Failure failure_ = Failure::Table;
