@@ -79,11 +79,30 @@ NameList SetWalk::items(ItemList& items) const {
   return result;
 }
 
+// The union of the alternatives' sets in the order that folding
+// united(set, union) from the last alternative to the first gives. Each
+// step of that fold reverses what it holds, so a name ends up by the first
+// alternative that names it, and the alternatives alternate between the
+// two ends: in the order of adding, the names first found in alternatives
+// 0, 2, 4, ... in their sets' order, then those of the odd ones from the
+// last to the first, in reverse. Built so in one pass instead of a copy
+// per alternative.
 NameList SetWalk::alternatives(Group& group) const {
   for (Alternative& alternative : group.alternatives) of(alternative) = items(alternative.items);
+  NameList seen;
+  std::vector<std::vector<const std::string*>> first_found(group.alternatives.size());
+  std::size_t j = 0;
+  for (Alternative& alternative : group.alternatives) {
+    for (const std::string& name : of(alternative))
+      if (seen.add(name)) first_found[j].push_back(&name);
+    ++j;
+  }
   NameList result;
-  for (auto it = group.alternatives.rbegin(); it != group.alternatives.rend(); ++it)
-    result = united(of(*it), result);
+  for (j = 0; j < first_found.size(); j += 2)
+    for (const std::string* name : first_found[j]) result.add(*name);
+  for (j = first_found.size(); j-- > 0;)
+    if (j % 2 == 1)
+      for (auto it = first_found[j].rbegin(); it != first_found[j].rend(); ++it) result.add(**it);
   return result;
 }
 
