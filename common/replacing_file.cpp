@@ -13,19 +13,21 @@ namespace zedra {
 
 namespace {
 
-// The file that writing `name` would reach: a symbolic link is followed to
-// its target (which need not exist). Empty when the links form a loop.
-std::string link_target(const std::string& name) {
+// The file that writing `name` would reach, in `target`: a symbolic link is
+// followed to its target (which need not exist). False when the links form
+// a loop.
+bool link_target(const std::string& name, std::string& target) {
   namespace fs = std::filesystem;
   fs::path path = name;
   std::error_code error;
   for (int hops = 0; fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
-    if (hops == 40) return "";
-    const fs::path target = fs::read_symlink(path, error);
+    if (hops == 40) return false;
+    const fs::path next = fs::read_symlink(path, error);
     if (error) break;
-    path = target.is_absolute() ? target : path.parent_path() / target;
+    path = next.is_absolute() ? next : path.parent_path() / next;
   }
-  return path.string();
+  target = path.string();
+  return true;
 }
 
 // The stem of the temporary names beside `target`: the target's own name
@@ -95,8 +97,7 @@ ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept {
 
 int ReplacingFile::open(const std::string& name) {
   discard();
-  target_ = link_target(name);
-  if (target_.empty()) return ELOOP;
+  if (!link_target(name, target_)) return ELOOP;
   errno = 0;
   if (is_special(target_))
     file_.reset(std::fopen(target_.c_str(), "w"));
