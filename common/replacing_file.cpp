@@ -41,17 +41,16 @@ std::string temporary_stem(const std::string& target) {
 }
 
 // A name beside `target` that no other file has: the file is created with
-// it (O_EXCL), with the permissions of the file it replaces, or those a
-// plain fopen would give.
-FilePtr create_temporary(const std::string& target, std::string& temporary) {
-  struct stat old;
-  const bool replaces = ::stat(target.c_str(), &old) == 0;
+// it (O_EXCL), with the permissions of `old`, the file it replaces, or
+// without one those a plain fopen would give.
+FilePtr create_temporary(const std::string& target, const struct stat* old,
+                         std::string& temporary) {
   const std::string stem = temporary_stem(target);
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = stem + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (fd >= 0) {
-      if (replaces) (void)::fchmod(fd, old.st_mode & 07777);
+      if (old) (void)::fchmod(fd, old->st_mode & 07777);
       FilePtr file(fdopen(fd, "w"));
       if (!file) ::close(fd);
       return file;
@@ -60,15 +59,6 @@ FilePtr create_temporary(const std::string& target, std::string& temporary) {
   }
   temporary.clear();
   return nullptr;
-}
-
-// Whether `target` is a device or a pipe: such a file is written in place,
-// never renamed over. (A folder of that name takes the usual way, where
-// the rename fails.)
-bool is_special(const std::string& target) {
-  struct stat status;
-  return ::stat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
-         !S_ISDIR(status.st_mode);
 }
 
 // Flushes and closes `file`: 0, or the errno value of what failed.
@@ -98,11 +88,15 @@ ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept {
 int ReplacingFile::open(const std::string& name) {
   discard();
   if (!link_target(name, target_)) return ELOOP;
+  struct stat old;
+  const bool exists = ::stat(target_.c_str(), &old) == 0;
   errno = 0;
-  if (is_special(target_))
+  // A device or a pipe is written in place, never renamed over (a folder
+  // of that name takes the usual way, where the rename fails).
+  if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode))
     file_.reset(std::fopen(target_.c_str(), "w"));
   else
-    file_ = create_temporary(target_, temporary_);
+    file_ = create_temporary(target_, exists ? &old : nullptr, temporary_);
   return file_ ? 0 : (errno ? errno : EIO);
 }
 

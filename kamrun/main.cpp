@@ -4,11 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
+#include "files.h"
 #include "loader.h"
 #include "machine.h"
 #include "options.h"
@@ -20,34 +19,17 @@ using namespace kam;
 
 enum ExitStatus { Clean = 0, LoadFailed = 1, RunFailed = 2 };
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+using zedra::FilePtr;
+using zedra::open_for_reading;
 
-// Whether `file`, just opened, can be read: a folder opens but fails at the
-// first read, and then counts as unreadable instead of as empty.
-bool readable(std::FILE* file) {
-  const int c = std::getc(file);
-  if (c == EOF) return !std::ferror(file);
-  std::ungetc(c, file);
-  return true;
-}
-
-// `name` opened for reading when it can be read, else null.
-FilePtr open_readable(const std::string& name) {
-  FilePtr file(std::fopen(name.c_str(), "r"));
-  if (file && !readable(file.get())) file.reset();
-  return file;
-}
-
-// The file as named, else with ".kam" appended; the name that opened.
+// The file as named, else with ".kam" appended; the name that opened. A
+// folder counts as unreadable.
 FilePtr open_program(const std::string& name, std::string& opened) {
   opened = name;
-  FilePtr file = open_readable(name);
+  FilePtr file = open_for_reading(name);
   if (!file) {
     opened = name + ".kam";
-    file = open_readable(opened);
+    file = open_for_reading(opened);
   }
   return file;
 }
@@ -63,19 +45,13 @@ int ask_trace_start(int last) {
   }
 }
 
-// Whether the names lead to one existing file.
-bool same_file(const std::string& first, const std::string& second) {
-  std::error_code error;
-  return !first.empty() && !second.empty() && std::filesystem::equivalent(first, second, error);
-}
-
 // Redirects the program's output and input as the options say. The output
 // never replaces the KAM file or the data file (it would empty them).
 bool redirect(const Options& options, Reporter& reporter) {
   if (!options.output_file.empty()) {
     std::fprintf(stderr, "- output file    : %s\n", options.output_file.c_str());
-    if (same_file(options.output_file, options.data_file) ||
-        same_file(options.output_file, reporter.file())) {
+    if (zedra::same_file(options.output_file, options.data_file) ||
+        zedra::same_file(options.output_file, reporter.file())) {
       reporter.error(Msg::FileNotWritable, {options.output_file});
       std::fputs("  (it is an input of the run)\n", stderr);
       return false;
@@ -86,7 +62,8 @@ bool redirect(const Options& options, Reporter& reporter) {
     }
   }
   if (!options.data_file.empty() &&
-      (std::freopen(options.data_file.c_str(), "r", stdin) == nullptr || !readable(stdin))) {
+      (!open_for_reading(options.data_file) ||
+       std::freopen(options.data_file.c_str(), "r", stdin) == nullptr)) {
     reporter.error(Msg::FileUnreadable, {options.data_file});
     return false;
   }
