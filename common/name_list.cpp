@@ -58,11 +58,20 @@ const NameList::Store& NameList::names() const {
 }
 
 NameList::Data& NameList::own() {
-  if (!data_)
+  if (!data_) {
     data_ = std::make_shared<Data>();
-  else if (data_.use_count() > 1)
+  } else if (data_.use_count() > 1) {
     data_ = std::make_shared<Data>(*data_);
+    data_->reverse.reset();
+  } else {
+    forget_reverse(*data_);
+  }
   return *data_;
+}
+
+void NameList::forget_reverse(Data& data) {
+  if (const std::shared_ptr<Data> partner = data.reverse.lock()) partner->reverse.reset();
+  data.reverse.reset();
 }
 
 void NameList::index(Data& data) {
@@ -152,8 +161,15 @@ void NameList::copy_from(const NameList& source) {
     clear();
     return;
   }
+  if (std::shared_ptr<Data> known = source.data_->reverse.lock()) {
+    data_ = std::move(known);
+    return;
+  }
   auto data = std::make_shared<Data>();
   data->names.assign(source.data_->names.rbegin(), source.data_->names.rend());
+  forget_reverse(*source.data_);
+  data->reverse = source.data_;
+  source.data_->reverse = data;
   data_ = std::move(data);
 }
 

@@ -98,11 +98,18 @@ class NameList {
     // 0 marks a free slot), in a power of two of slots at least twice the
     // number of names. Empty while not made.
     std::vector<std::uint32_t> slots;
+    // The names of the last copy made in reverse order (reversed,
+    // copy_from), while neither has changed since: the analyses reverse one
+    // set for every construct that names a rule, and those copies then
+    // share one store.
+    std::weak_ptr<Data> reverse;
   };
 
   const Store& names() const;
   // The names of this list alone, to be changed: copied when shared.
   Data& own();
+  // Ends the pairing of `data` with its reverse, before `data` changes.
+  static void forget_reverse(Data& data);
   // Adds the name of the table entry `name`.
   bool add_entry(const std::string* name);
   bool contains_entry(const std::string* name) const;

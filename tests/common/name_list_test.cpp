@@ -220,6 +220,54 @@ TEST(NameList, ChangingACopyLeavesTheOriginal) {
   }
 }
 
+// Reversed copies of one list share their names with each other and with
+// the reverse of the reverse; whichever of them changes (in place when it
+// alone holds its names), every list keeps its own names, and reversing
+// any of them afterwards gives exactly its names in reverse order.
+TEST(NameList, ReversedCopiesStayExactWhicheverOfThemChanges) {
+  const auto backwards = [](const NameList& list) {
+    Names order = names(list);
+    return Names(order.rbegin(), order.rend());
+  };
+  for (int size : {3, 40}) {
+    const NameList other = make({"x", "o1"});
+    const std::vector<std::function<void(NameList&)>> changes = {
+        [](NameList& list) { list.add("fresh"); },
+        [](NameList& list) { list.remove("o1"); },
+        [](NameList& list) { list.remove_if([](const std::string& name) { return name == "o2"; }); },
+        [&](NameList& list) { list.add_all(other); },
+        [&](NameList& list) { NameList::unite(list, other, list); },
+    };
+    for (std::size_t k = 0; k < changes.size(); ++k) {
+      // Two lists that each hold their names alone, or four that share.
+      for (int changed = 0; changed < 6; ++changed) {
+        std::vector<NameList> lists(1);
+        for (int i = 0; i < size; ++i) lists[0].add(test::numbered("o", i));
+        lists.push_back(reversed(lists[0]));
+        if (changed >= 2) {
+          lists.push_back(reversed(lists[0]));
+          lists.push_back(reversed(lists[1]));
+          EXPECT_EQ(names(lists[3]), names(lists[0]));
+        }
+        std::vector<Names> before;
+        for (const NameList& list : lists) before.push_back(names(list));
+        EXPECT_EQ(before[1], backwards(lists[0]));
+        const std::size_t target = changed < 2 ? changed : changed - 2;
+        changes[k](lists[target]);
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+          if (i != target) {
+            EXPECT_EQ(names(lists[i]), before[i]) << size << " " << k << " " << i;
+          }
+          EXPECT_EQ(names(reversed(lists[i])), backwards(lists[i])) << size << " " << k << " " << i;
+          NameList copy;
+          copy.copy_from(lists[i]);
+          EXPECT_EQ(names(copy), backwards(lists[i])) << size << " " << k << " " << i;
+        }
+      }
+    }
+  }
+}
+
 // Lists hold the names of one table for the whole program: lists built in
 // two threads at once from the same names keep each its own names, in its
 // own order, and the names read back are the ones added.
