@@ -118,7 +118,11 @@ Tristate settle_group(Group& group) {
 // EndingRules, which knows them without the LAST sets.
 class FollowWalk {
  public:
-  explicit FollowWalk(EndingRules& ending) : ending_(ending) {}
+  // `keep_for_listing`: also store the FOLLOW sets that only the listing
+  // reads (of plain secondaries and of primaries). A rule whose many
+  // alternatives end in a rule that may be empty gives every one of their
+  // items a FOLLOW set as large as the rule; unstored, they cost nothing.
+  FollowWalk(EndingRules& ending, bool keep_for_listing) : ending_(ending), keep_for_listing_(keep_for_listing) {}
 
   void direct_group(Group& group);
   void push_items(ItemList& items, const NameList& follow) const;
@@ -135,6 +139,7 @@ class FollowWalk {
   void push_primary(const NameList& follow, Primary& primary) const;
 
   EndingRules& ending_;
+  bool keep_for_listing_;
 };
 
 void FollowWalk::direct_group(Group& group) {
@@ -183,7 +188,7 @@ void FollowWalk::push_items(ItemList& items, const NameList& follow) const {
 }
 
 void FollowWalk::push_secondary(const NameList& follow, Secondary& secondary) const {
-  secondary.follow = follow;
+  if (keep_for_listing_ || secondary.kind != SecondaryKind::Plain) secondary.follow = follow;
   switch (secondary.kind) {
     case SecondaryKind::Plain: push_primary(follow, *secondary.primary); break;
     case SecondaryKind::Option: push_secondary(follow, *secondary.operand); break;
@@ -207,7 +212,7 @@ void FollowWalk::push_secondary(const NameList& follow, Secondary& secondary) co
 }
 
 void FollowWalk::push_primary(const NameList& follow, Primary& primary) const {
-  primary.follow = follow;
+  if (keep_for_listing_) primary.follow = follow;
   if (primary.kind != PrimaryKind::Group) return;
   for (Alternative& alternative : primary.group->alternatives) {
     alternative.follow = follow;
@@ -299,13 +304,13 @@ Rule* Ll1Analysis::rule_named(std::string_view name) const {
   return find_rule(rule_by_name_, name);
 }
 
-void Ll1Analysis::compute_all(LastSets last_sets) {
+void Ll1Analysis::compute_all(LastSets last_sets, bool keep_for_listing) {
   compute_empty();
   compute_first();
   if (last_sets != LastSets::Skip) compute_last();
   if (last_sets == LastSets::Compute)
     for (auto& rule : rules_.rules) last_sets_->fill(*rule);
-  compute_follow();
+  compute_follow(keep_for_listing);
   compute_dirset();
 }
 
@@ -423,9 +428,9 @@ void Ll1Analysis::compute_last() {
   last_sets_->settle();
 }
 
-void Ll1Analysis::compute_follow() {
+void Ll1Analysis::compute_follow(bool keep_for_listing) {
   EndingRules ending(rules_);
-  FollowWalk walk(ending);
+  FollowWalk walk(ending, keep_for_listing);
   for (auto& rule : rules_.rules) rule->follow.clear();
   for (auto& rule : rules_.rules)
     if (rule->body) walk.direct_group(*rule->body);

@@ -40,15 +40,17 @@ class Ll1Analysis {
   // time.
   enum class LastSets { Compute, OnDemand, Skip };
 
-  // All five computations in their order.
-  void compute_all(LastSets last_sets = LastSets::Compute);
+  // All five computations in their order. Without `keep_for_listing`
+  // FOLLOW is stored only where the LL(1) test, DIRSET and the parser read
+  // it: of rules, alternatives and the secondaries other than plain ones.
+  void compute_all(LastSets last_sets = LastSets::Compute, bool keep_for_listing = true);
 
   // EMPTY in two stages: rules may stay undecided; everything below rule
   // level is settled to false or true afterwards.
   void compute_empty();
   void compute_first();
   void compute_last();
-  void compute_follow();
+  void compute_follow(bool keep_for_listing = true);
   void compute_dirset();
 
   // The store of the LAST sets of compute_last, for the listing.

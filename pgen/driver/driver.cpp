@@ -176,7 +176,8 @@ bool PgenRun::analyse_and_generate() {
     // The LAST sets grow with the square of some grammars; the store makes
     // them rule by rule as the listing comes to each.
     Ll1Analysis analysis(rules, closure_terminals(declarations_));
-    analysis.compute_all(options_.has(kOptLast) ? Ll1Analysis::LastSets::OnDemand : Ll1Analysis::LastSets::Skip);
+    analysis.compute_all(options_.has(kOptLast) ? Ll1Analysis::LastSets::OnDemand : Ll1Analysis::LastSets::Skip,
+                         options_.has(kOptFollow));
     last_sets_ = analysis.take_last_sets();
     release_unlisted_sets(rules, options_.has(kOptFirst), options_.has(kOptLast), options_.has(kOptFollow));
   }
