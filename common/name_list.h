@@ -7,10 +7,12 @@
 // (a set of 500 terminals in each of thousands of constructs), so a list
 // holds pointers into one table of the names, where each is kept once for
 // the life of the program. Copies of a list share its names until one of
-// them changes (the analyses hand one set on to many constructs), and the
-// index is made only when a large list is searched. So even a search
-// writes to what copies share: a list and its copies belong to one thread
-// at a time (lists of different origin may live in different threads).
+// them changes (the analyses hand one set on to many constructs); so do
+// the copies made in reverse order, and the reverse of such a copy shares
+// the original's names. The index is made only when a large list is
+// searched. So even a search or a reversed copy writes to what copies
+// share: a list and its copies, reversed or not, belong to one thread at a
+// time (lists of different origin may live in different threads).
 #pragma once
 
 #include <cstddef>
