@@ -112,6 +112,8 @@ bool NameList::contains(std::string_view name) const {
   return entry != nullptr && contains_entry(entry);
 }
 
+NameList::Entry::Entry(std::string_view name) : name_(name_table().intern(name)) {}
+
 bool NameList::add(std::string_view name) { return add_entry(name_table().intern(name)); }
 
 bool NameList::add_entry(const std::string* name) {

@@ -32,6 +32,20 @@ class NameList {
   using Store = std::vector<const std::string*>;
 
  public:
+  // A name as the table of names holds it: a list adds it without
+  // searching the table, which pays where one name goes into many lists.
+  // Names read from a list give theirs through the iterator (entry()).
+  class Entry {
+   public:
+    explicit Entry(std::string_view name);
+    const std::string& name() const { return *name_; }
+
+   private:
+    friend class NameList;
+    explicit Entry(const std::string* name) : name_(name) {}
+    const std::string* name_;
+  };
+
   // Iteration in list order (newest first), giving the names.
   class const_iterator {
    public:
@@ -45,6 +59,8 @@ class NameList {
     explicit const_iterator(Store::const_reverse_iterator at) : at_(at) {}
     reference operator*() const { return **at_; }
     pointer operator->() const { return *at_; }
+    // The name as an entry of the table, found without a search.
+    Entry entry() const;
     const_iterator& operator++() {
       ++at_;
       return *this;
@@ -62,6 +78,7 @@ class NameList {
 
   // Puts `name` at the front unless it is present; true when it was added.
   bool add(std::string_view name);
+  bool add(Entry name) { return add_entry(name.name_); }
   bool contains(std::string_view name) const;
   // Removes `name`; true when it was present.
   bool remove(std::string_view name);
@@ -125,6 +142,8 @@ class NameList {
 
   std::shared_ptr<Data> data_;  // null for an empty list
 };
+
+inline NameList::Entry NameList::const_iterator::entry() const { return Entry(*at_); }
 
 // The set helpers of the grammar analyses: a copy lists the source's names
 // in reverse order; a union is a copy of the first set with the names of

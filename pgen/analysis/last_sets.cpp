@@ -19,6 +19,7 @@ std::uint32_t LastSetStore::number_of(std::string_view name) {
   if (found != number_.end()) return found->second;
   const auto number = static_cast<std::uint32_t>(names_.size());
   names_.emplace_back(name);
+  entries_.emplace_back(name);
   number_.emplace(names_.back(), number);
   return number;
 }
@@ -35,7 +36,7 @@ LastSetStore::Numbers LastSetStore::numbers_of(const NameList& set) {
 
 NameList LastSetStore::list_of(const Numbers& numbers) const {
   NameList set;
-  for (std::uint32_t number : numbers) set.add(names_[number]);
+  for (std::uint32_t number : numbers) set.add(entries_[number]);
   return set;
 }
 

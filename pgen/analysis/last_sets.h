@@ -57,6 +57,7 @@ class LastSetStore {
 
   RuleList* rules_;
   std::deque<std::string> names_;  // by number
+  std::vector<NameList::Entry> entries_;  // the same, as the lists add them
   std::unordered_map<std::string_view, std::uint32_t> number_;
   std::unordered_map<const Rule*, std::size_t> position_;
   // The sets in the order of the lists' storage (the last name added at the back).

@@ -90,19 +90,20 @@ NameList SetWalk::items(ItemList& items) const {
 NameList SetWalk::alternatives(Group& group) const {
   for (Alternative& alternative : group.alternatives) of(alternative) = items(alternative.items);
   NameList seen;
-  std::vector<std::vector<const std::string*>> first_found(group.alternatives.size());
+  std::vector<std::vector<NameList::Entry>> first_found(group.alternatives.size());
   std::size_t j = 0;
   for (Alternative& alternative : group.alternatives) {
-    for (const std::string& name : of(alternative))
-      if (seen.add(name)) first_found[j].push_back(&name);
+    const NameList& set = of(alternative);
+    for (auto name = set.begin(); name != set.end(); ++name)
+      if (seen.add(name.entry())) first_found[j].push_back(name.entry());
     ++j;
   }
   NameList result;
   for (j = 0; j < first_found.size(); j += 2)
-    for (const std::string* name : first_found[j]) result.add(*name);
+    for (const NameList::Entry& name : first_found[j]) result.add(name);
   for (j = first_found.size(); j-- > 0;)
     if (j % 2 == 1)
-      for (auto it = first_found[j].rbegin(); it != first_found[j].rend(); ++it) result.add(**it);
+      for (auto it = first_found[j].rbegin(); it != first_found[j].rend(); ++it) result.add(*it);
   return result;
 }
 

@@ -30,18 +30,19 @@ NameList plus(const NameList& set, const std::string& name) {
 // name counts): what the item's markers add to the alternative's. Made
 // from the last item back, so that a long alternative costs time in its
 // length, not in its square.
-std::vector<std::vector<const std::string*>> firsts_behind(const ItemList& list) {
-  std::vector<std::vector<const std::string*>> behind(list.size());
-  std::vector<const std::string*> names;
+std::vector<std::vector<NameList::Entry>> firsts_behind(const ItemList& list) {
+  std::vector<std::vector<NameList::Entry>> behind(list.size());
+  std::vector<NameList::Entry> names;
   for (std::size_t i = list.size(); i-- > 0;) {
     behind[i] = names;
     if (list[i].is_call()) continue;
-    std::vector<const std::string*> with_item;
+    std::vector<NameList::Entry> with_item;
     std::unordered_set<const std::string*> seen;
-    for (const std::string& name : first_of(list[i]))
-      if (seen.insert(&name).second) with_item.push_back(&name);
-    for (const std::string* name : names)
-      if (seen.insert(name).second) with_item.push_back(name);
+    const NameList& first = first_of(list[i]);
+    for (auto name = first.begin(); name != first.end(); ++name)
+      if (seen.insert(&*name).second) with_item.push_back(name.entry());
+    for (const NameList::Entry& name : names)
+      if (seen.insert(&name.name()).second) with_item.push_back(name);
     names = std::move(with_item);
   }
   return behind;
@@ -109,7 +110,7 @@ void ParserWriter::error_branch(const Group& group, const std::string* rule_name
 void ParserWriter::items(const Alternative& alternative, const NameList& context,
                          const NameList& markers) {
   const ItemList& list = alternative.items;
-  const std::vector<std::vector<const std::string*>> behind = firsts_behind(list);
+  const std::vector<std::vector<NameList::Entry>> behind = firsts_behind(list);
   for (std::size_t i = 0; i < list.size(); ++i) {
     const Item& item = list[i];
     if (item.is_call()) {
@@ -118,7 +119,7 @@ void ParserWriter::items(const Alternative& alternative, const NameList& context
     }
     NameList item_markers;
     item_markers.copy_from(markers);
-    for (const std::string* name : behind[i]) item_markers.add(*name);
+    for (const NameList::Entry& name : behind[i]) item_markers.add(name);
     if (i == 0 && item_markers.empty()) item_markers.copy_from(first_of(item));
     secondary(*item.secondary, context, item_markers);
   }

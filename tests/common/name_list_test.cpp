@@ -220,6 +220,23 @@ TEST(NameList, ChangingACopyLeavesTheOriginal) {
   }
 }
 
+// An entry, made from a name or read from a list, adds that name exactly
+// as adding it by its text does.
+TEST(NameList, EntriesAddTheirNames) {
+  const NameList source = make({"a", "b", "c"});
+  NameList by_entry, by_text;
+  for (auto name = source.begin(); name != source.end(); ++name) {
+    EXPECT_EQ(name.entry().name(), *name);
+    EXPECT_EQ(by_entry.add(name.entry()), by_text.add(*name));
+  }
+  EXPECT_EQ(names(by_entry), names(by_text));
+  const NameList::Entry fresh("entry_only");
+  EXPECT_TRUE(by_entry.add(fresh));
+  EXPECT_FALSE(by_entry.add(NameList::Entry("entry_only")));
+  EXPECT_TRUE(by_entry.contains("entry_only"));
+  EXPECT_EQ(names(by_entry), (Names{"entry_only", "a", "b", "c"}));
+}
+
 // Reversed copies of one list share their names with each other and with
 // the reverse of the reverse; whichever of them changes (in place when it
 // alone holds its names), every list keeps its own names, and reversing
