@@ -138,6 +138,7 @@ static struct i_runtime {
 
 static const char *i_token_name(int token);
 static void i_listing_rewind(int from);
+static long i_line_before_lookahead(int from);
 static void i_listing_message(const char *prefix, const char *text, size_t len);
 static void i_listing_close(void);
 static int i_lookahead_start(void);

@@ -354,6 +354,23 @@ static void i_echo_pending(void)
   i_rt.echoing = false;
 }
 
+/* The number of the line that the listing goes on with once the echo of
+   the lexeme characters from index FROM on is taken out (i_listing_rewind):
+   the current line, less the lines that those characters began, counted as
+   i_lines_give_back drops them. */
+static long i_line_before_lookahead(int from)
+{
+  long number = i_rt.line ? i_rt.line->number : 0;
+  if (from < 0 || from >= i_rt.lex_len || !i_rt.in_buf)
+    return number;
+  size_t n = (size_t)(i_rt.lex_len - from);
+  const unsigned char *chars = i_rt.in_buf + i_rt.in_pos - n;
+  for (size_t k = 1; k < n; k++)
+    if (chars[k - 1] == '\n')
+      number--;
+  return number;
+}
+
 /* Undoes the line bookkeeping of the N characters CHARS (in reading order)
    that go back to the input: lines begun by them are dropped, the column
    and line copy of the line they started on are restored. */

@@ -227,8 +227,9 @@ void i_report(int code, ...)
     return;
   if (i_rt.stopped && code < i_msg_free_text)
     return;
-  /* The message follows everything read so far in the listing, and names
-     the line of the last character read. */
+  /* The message follows everything read so far in the listing, but for
+     the look-ahead of the current token, and names the line of the last
+     character before it. */
   i_echo_pending();
   va_list args;
   va_start(args, code);
@@ -241,7 +242,7 @@ void i_report(int code, ...)
   }
   if (i_rt.listing && i_listing_report(code, text, len))
     return;
-  i_screen_message(code, i_rt.line ? i_rt.line->number : 0, text, len);
+  i_screen_message(code, i_line_before_lookahead(i_lookahead_start()), text, len);
   if (code == i_ENOMEM)
     i_fatal_exit();
 }
