@@ -166,7 +166,7 @@ for n in 1000 4000; do
   p=$(measure "$pgen" alts$n.inp)
   b=""
   [ "$have_bison" = yes ] && [ "$n" = 1000 ] && b=$(measure bison -o alts.tab.c alts$n.y)
-  line "one rule of $n alternatives" "$p" "$b"
+  line "a rule of $n alternatives" "$p" "$b"
 done
 # With the sets listed, memory should stay within the size of the listing.
 mb_of() { awk -v b="$(wc -c <"$1")" 'BEGIN { printf "%.1f MB", b / 1048576 }'; }
