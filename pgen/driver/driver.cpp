@@ -104,8 +104,7 @@ bool PgenRun::enter_command_line_modules(int argc, char** argv) {
     if (dot != std::string::npos) name.erase(dot);
     // The module's file may stand in another folder; its own name goes
     // into the generated C.
-    const std::size_t folder_end = name.find_last_of("/\\");
-    if (!is_c_identifier(folder_end == std::string::npos ? name : name.substr(folder_end + 1))) {
+    if (!is_c_identifier(base_name(name))) {
       diagnostics_.report(Msg::IllegalName);
       diagnostics_.report(Msg::FreeText, "  (the action module '%s' of the command line)", argv[i]);
       return false;
