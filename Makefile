@@ -23,7 +23,7 @@ COMPILER ?=
 CMAKE_ARGS ?=
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= pgen sgen kam minipas minipas_fast minipas_shapes
+FUZZ_TARGETS ?= pgen sgen kam minipas minipas_fast minipas_shapes k2s k2c k2a
 FUZZ_ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 

@@ -15,6 +15,8 @@
 #   minipas  MiniPas programs: examples/pascal and the chain tests
 #   minipas_fast, minipas_shapes  the same, and the inputs in
 #            fuzz/regressions/minipas
+#   k2s, k2c, k2a  KAM code as the translators read it: examples/kam and
+#            the KAM files of the kamrun and translator tests
 #
 # Hand-written seeds in fuzz/seeds/TARGET are added for every target. With
 # BUILD, the build folder, a specification that includes a file generated
@@ -111,6 +113,10 @@ case $target in
     done
     find "$root/tests/kamrun" "$root/tests/kamtrans" -name '*.kam' -type f | sort |
       while read -r file; do add "$file"; done
+    ;;
+  k2s | k2c | k2a)
+    find "$root/examples/kam" "$root/tests/kamrun" "$root/tests/kamtrans" -name '*.kam' -type f |
+      sort | while read -r file; do add "$file"; done
     ;;
   minipas | minipas_fast | minipas_shapes)
     find "$root/examples/pascal" "$root/tests/chain" -name '*.pas' -type f | sort |

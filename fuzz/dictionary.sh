@@ -13,6 +13,10 @@ out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 
+# The translators read KAM code.
+case $target in
+  k2s | k2c | k2a) target=kam ;;
+esac
 if [ -f "$here/dict/$target.dict" ]; then
   cp "$here/dict/$target.dict" "$out"
   exit 0

@@ -97,6 +97,11 @@ extern "C" void backend_set_module(const char* module_name) {
 
 extern "C" void begin_code(void) {
   auto& state = translation();
+  // Every translation starts with the counters and tables empty, also when
+  // one process translates more than once (as the fuzz targets do).
+  state.call_counter = 1;
+  state.string_list.clear();
+  state.string_list_full = false;
   const std::string name =
       kamtrans::program_name(state.module, translator_target.program_extension);
   std::printf("- generating     : %s\n", name.c_str());
