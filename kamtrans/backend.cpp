@@ -69,6 +69,20 @@ std::string instruction_text(const Target& target, int opcode, const char* first
   return format_text(format, text(first), text(second), text(third));
 }
 
+// A string lexeme as a C literal: as it stands, except that the second
+// question mark of a pair is escaped, so that a compiler with trigraphs on
+// (-std=c11) keeps "??=" and the like as they are written.
+std::string c_literal(const char* lexeme) {
+  std::string literal;
+  char previous = '\0';
+  for (const char* c = text(lexeme); *c; ++c) {
+    if (*c == '?' && previous == '?') literal += '\\';
+    literal += *c;
+    previous = *c;
+  }
+  return literal;
+}
+
 void store_string(Translation& state, const char* lexeme) {
   if (static_cast<int>(state.string_list.size()) >= string_list_limit) {
     if (!state.string_list_full) i_report(msg_string_table_full, string_list_limit);
@@ -151,7 +165,7 @@ extern "C" void emit_string(const char* /* number: strings are numbered by order
   if (translator_target.string_style == kamtrans::StringStyle::AddressTable)
     kamtrans::store_string(state, lexeme);
   else
-    state.strings.printf("\t%s,\n", kamtrans::text(lexeme));
+    state.strings.printf("\t%s,\n", kamtrans::c_literal(lexeme).c_str());
 }
 
 extern "C" void end_strings(void) {
