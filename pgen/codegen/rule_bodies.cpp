@@ -25,17 +25,18 @@ NameList plus(const NameList& set, const std::string& name) {
   return result;
 }
 
-// For each item of `list`, the names of the FIRST sets of the secondary
-// items behind it, in the order they follow (the first appearance of a
-// name counts): what the item's markers add to the alternative's. Made
-// from the last item back, so that a long alternative costs time in its
-// length, not in its square.
-std::vector<std::vector<NameList::Entry>> firsts_behind(const ItemList& list) {
+// For each item of `list` from `from` on, the names of the FIRST sets of
+// the secondary items behind it, in the order they follow (the first
+// appearance of a name counts): what the item's markers add to the
+// alternative's. Made from the last item back, so that a long alternative
+// costs time in its length, not in its square; the items before `from`
+// need no markers, so nothing is gathered for them.
+std::vector<std::vector<NameList::Entry>> firsts_behind(const ItemList& list, std::size_t from) {
   std::vector<std::vector<NameList::Entry>> behind(list.size());
   std::vector<NameList::Entry> names;
-  for (std::size_t i = list.size(); i-- > 0;) {
+  for (std::size_t i = list.size(); i-- > from;) {
     behind[i] = names;
-    if (list[i].is_call()) continue;
+    if (i == from || list[i].is_call()) continue;
     std::vector<NameList::Entry> with_item;
     std::unordered_set<const std::string*> seen;
     const NameList& first = first_of(list[i]);
@@ -46,6 +47,19 @@ std::vector<std::vector<NameList::Entry>> firsts_behind(const ItemList& list) {
     names = std::move(with_item);
   }
   return behind;
+}
+
+// Whether the code of an item reads its markers. A terminal whose token
+// the context guarantees is tested without a skip in front, so its markers
+// are never looked at (in a rule of many alternatives, each starting with
+// its own terminal, they would cost time in the square of the rule).
+bool needs_markers(const Item& item, const NameList& context, bool error_recovery) {
+  if (item.is_call()) return false;
+  const Secondary& secondary = *item.secondary;
+  if (secondary.kind != SecondaryKind::Plain || secondary.primary->kind != PrimaryKind::Terminal)
+    return true;
+  if (!error_recovery) return false;
+  return !(context.empty() || (context.size() == 1 && context.front() == secondary.primary->name));
 }
 
 bool has_empty_alternative(const Group& group) {
@@ -110,11 +124,17 @@ void ParserWriter::error_branch(const Group& group, const std::string* rule_name
 void ParserWriter::items(const Alternative& alternative, const NameList& context,
                          const NameList& markers) {
   const ItemList& list = alternative.items;
-  const std::vector<std::vector<NameList::Entry>> behind = firsts_behind(list);
+  std::size_t from = 0;
+  while (from < list.size() && !needs_markers(list[from], context, error_recovery_)) ++from;
+  const std::vector<std::vector<NameList::Entry>> behind = firsts_behind(list, from);
   for (std::size_t i = 0; i < list.size(); ++i) {
     const Item& item = list[i];
     if (item.is_call()) {
       action_call(*item.call);
+      continue;
+    }
+    if (i < from) {
+      secondary(*item.secondary, context, NameList());
       continue;
     }
     NameList item_markers;
