@@ -1,5 +1,7 @@
 #include "replacing_file.h"
 
+#include "interrupt_cleanup.h"
+
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
@@ -81,7 +83,9 @@ ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept {
   file_ = std::move(other.file_);
   target_ = std::move(other.target_);
   temporary_ = std::move(other.temporary_);
+  cleanup_ticket_ = other.cleanup_ticket_;
   other.temporary_.clear();
+  other.cleanup_ticket_ = -1;
   return *this;
 }
 
@@ -97,6 +101,7 @@ int ReplacingFile::open(const std::string& name) {
     file_.reset(std::fopen(target_.c_str(), "w"));
   else
     file_ = create_temporary(target_, exists ? &old : nullptr, temporary_);
+  if (!temporary_.empty()) cleanup_ticket_ = interrupt_cleanup::remember(temporary_);
   return file_ ? 0 : (errno ? errno : EIO);
 }
 
@@ -106,14 +111,22 @@ int ReplacingFile::commit() {
   if (temporary_.empty()) return error;  // written in place
   if (error == 0 && std::rename(temporary_.c_str(), target_.c_str()) != 0) error = errno ? errno : EIO;
   if (error != 0) std::remove(temporary_.c_str());
-  temporary_.clear();
+  forget_temporary();
   return error;
 }
 
 void ReplacingFile::discard() {
   file_.reset();
   if (!temporary_.empty()) std::remove(temporary_.c_str());
+  forget_temporary();
+}
+
+// After the temporary file was renamed or removed: a signal in between
+// makes the handler remove a name that is gone, which does no harm.
+void ReplacingFile::forget_temporary() {
   temporary_.clear();
+  interrupt_cleanup::forget(cleanup_ticket_);
+  cleanup_ticket_ = -1;
 }
 
 int close_written(FilePtr& file) {

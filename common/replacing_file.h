@@ -4,7 +4,8 @@
 // either complete or absent, and a good file of that name is never
 // replaced by a broken one. A symbolic link of that name is followed: the
 // link stays and its target is replaced, keeping its permissions. A target
-// that is not a plain file (a device, a pipe) is written in place.
+// that is not a plain file (a device, a pipe) is written in place. An
+// interrupt removes the temporary file (interrupt_cleanup.h).
 #pragma once
 
 #include <cstdio>
@@ -36,9 +37,12 @@ class ReplacingFile {
   void discard();
 
  private:
+  void forget_temporary();
+
   FilePtr file_;
   std::string target_;     // the name, or the file a link of that name points to
   std::string temporary_;
+  int cleanup_ticket_ = -1;  // of interrupt_cleanup, while temporary_ exists
 };
 
 // Flushes and closes `file`, which was written as the run went (a listing,

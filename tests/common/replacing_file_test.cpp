@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -81,6 +83,26 @@ TEST_F(ReplacingFileTest, NameOfTheLongestLengthIsWritten) {
   EXPECT_EQ(write_file(name, "new"), 0);
   EXPECT_EQ(read_file(name), "new");
   EXPECT_EQ(entries(), 1u);
+}
+
+// Ctrl-C or a timeout in the middle of a large output: the part written
+// goes with the program, which still ends by the signal; an output already
+// complete stays.
+TEST_F(ReplacingFileTest, AnInterruptRemovesThePartWrittenAndEndsTheProgram) {
+  for (const int signal_number : {SIGINT, SIGTERM}) {
+    EXPECT_EXIT(
+        {
+          EXPECT_EQ(write_file("done.c", "complete"), 0);
+          ReplacingFile file;
+          if (file.open("part.c") == 0) std::fputs("half", file.stream());
+          std::fflush(file.stream());
+          std::raise(signal_number);
+        },
+        testing::KilledBySignal(signal_number), "");
+    EXPECT_FALSE(fs::exists("part.c"));
+    EXPECT_EQ(read_file("done.c"), "complete");
+    EXPECT_EQ(entries(), 1u);
+  }
 }
 
 }  // namespace
