@@ -16,7 +16,9 @@
 # changes; a parser also depends on the include file (.inc) of its SCANNER,
 # and pgen runs in the scanner's output folder, where it finds that file
 # (without SCANNER in the specification's folder; include files are also
-# found in the output folder and below $KOSTAL/include).
+# found in the output folder and below $KOSTAL/include). Include files of
+# the user's own (.inc) named in DEPENDS are copied into the scanner's
+# output folder first, so that the parser finds them there too.
 #
 # ACTIONS hands over the user's action modules (a scanner's definition
 # modules with the conversion actions, a parser's action modules): a source
@@ -196,6 +198,21 @@ function(_zedra_generate caller kind name spec)
   endif()
   if(own_headers)
     list(APPEND prepare COMMAND "${CMAKE_COMMAND}" -E copy ${own_headers} "${dir}")
+  endif()
+  # pgen reads include files in its working folder: with a SCANNER that is
+  # the scanner's output folder, so the include files of DEPENDS go there
+  # (the specification's folder, the source tree, is never written).
+  set(own_includes)
+  foreach(file IN LISTS ZEDRA_ARG_DEPENDS)
+    get_filename_component(path "${file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+    get_filename_component(extension "${path}" LAST_EXT)
+    get_filename_component(folder "${path}" DIRECTORY)
+    if(DEFINED ZEDRA_ARG_SCANNER AND extension STREQUAL ".inc" AND NOT folder STREQUAL working_dir)
+      list(APPEND own_includes "${path}")
+    endif()
+  endforeach()
+  if(own_includes)
+    list(APPEND prepare COMMAND "${CMAKE_COMMAND}" -E copy ${own_includes} "${working_dir}")
   endif()
 
   set(outputs ${main_outputs} ${listing} ${generated_headers} ${copied_headers})

@@ -63,8 +63,8 @@ status=$?
 
 # Dependencies. Nothing to do after a build; an edited scanner specification
 # regenerates the scanner and, through its include file, the parser; an
-# edited parser specification only the parser; an edited action module
-# nothing.
+# edited parser specification or include file of its own only the parser;
+# an edited action module nothing.
 touch_newer() {
   touch "$1"
   if [ -z "$(find "$1" -newer "$build/tally")" ]; then
@@ -82,6 +82,8 @@ touch_newer "$project/tallylex.inp"
 rebuild "Generating the scanner tallylex,Generating the parser tally," "after tallylex.inp"
 touch_newer "$project/tally.inp"
 rebuild "Generating the parser tally," "after tally.inp"
+touch_newer "$project/tallyext.inc"
+rebuild "Generating the parser tally," "after tallyext.inc"
 touch_newer "$project/tallyact.c"
 rebuild "" "after tallyact.c"
 grep -q "tallyact.c" "$scratch/rebuild.log" || { cat "$scratch/rebuild.log"; fail "tallyact.c not compiled again"; }
