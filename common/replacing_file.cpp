@@ -1,7 +1,5 @@
 #include "replacing_file.h"
 
-#include "interrupt_cleanup.h"
-
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
@@ -10,6 +8,8 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+
+#include "interrupt_cleanup.h"
 
 namespace zedra {
 
