@@ -17,10 +17,9 @@ LastSetStore::LastSetStore(RuleList& rules, const std::vector<const std::string*
 std::uint32_t LastSetStore::number_of(std::string_view name) {
   auto found = number_.find(name);
   if (found != number_.end()) return found->second;
-  const auto number = static_cast<std::uint32_t>(names_.size());
-  names_.emplace_back(name);
+  const auto number = static_cast<std::uint32_t>(entries_.size());
   entries_.emplace_back(name);
-  number_.emplace(names_.back(), number);
+  number_.emplace(entries_.back().name(), number);
   return number;
 }
 

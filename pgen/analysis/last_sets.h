@@ -14,7 +14,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -56,8 +55,9 @@ class LastSetStore {
   NameList list_of(const Numbers& numbers) const;
 
   RuleList* rules_;
-  std::deque<std::string> names_;  // by number
-  std::vector<NameList::Entry> entries_;  // the same, as the lists add them
+  // The names by number, as the lists add them; the table of names keeps
+  // their text for the life of the program, which the map's keys view.
+  std::vector<NameList::Entry> entries_;
   std::unordered_map<std::string_view, std::uint32_t> number_;
   std::unordered_map<const Rule*, std::size_t> position_;
   // The sets in the order of the lists' storage (the last name added at the back).
