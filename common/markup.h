@@ -8,7 +8,10 @@
 namespace zedra {
 
 // `text` with &, <, > and " written as entities, for content and for
-// attribute values in double quotes.
+// attribute values in double quotes. The pages are UTF-8 and XML: a byte
+// that is no part of a valid UTF-8 character, and a control character
+// other than tab and line end, is written as \xhh, as the automaton
+// pictures write characters.
 std::string markup_escaped(std::string_view text);
 
 }  // namespace zedra

@@ -110,6 +110,18 @@ static struct i_runtime {
   int cut;                              /* end fixed by i_get_lexeme, -1 before */
   long long echo_at[i_lexeme_size];     /* listing offset of each character's echo */
 
+  /* The end that a token recorded before it outgrew the lexeme buffer
+     (i_lexeme_overflow), kept so that a token that then fails can still
+     fall back to it: where it lies in the input and in the listing, and
+     the line the listing goes on with from there.  While it is kept, the
+     input buffer keeps the token's text and the listing its echo. */
+  struct i_far_end {
+    boolean kept;
+    long long at;                       /* input offset */
+    long long echo;                     /* listing offset of its echo */
+    struct i_line line;                 /* the line as it was up to there */
+  } far;
+
   /* the listing; offsets count every byte written since i_init */
   char *lst_buf;
   size_t lst_used, lst_cap;

@@ -223,6 +223,24 @@ static void i_close_input(void)
   i_rt.in_pos = i_rt.in_len = i_rt.in_cap = i_rt.echo_pos = 0;
 }
 
+/* Makes the input buffer hold KEEP characters and at least as many again
+   to read behind them: a long text kept costs copying in proportion to
+   its length, not to its square. */
+static void i_input_make_room(size_t keep)
+{
+  size_t cap = i_rt.in_cap;
+  while (cap < 2 * keep || cap - keep < i_input_chunk)
+    cap *= 2;
+  if (cap == i_rt.in_cap)
+    return;
+  unsigned char *grown = realloc(i_rt.in_buf, cap + i_input_slack);
+  if (!grown)
+    i_out_of_memory(__LINE__);
+  i_rt.in_buf = grown;
+  i_rt.in_cap = cap;
+  i_rt.fast_resume = NULL;
+}
+
 /* Refills the input buffer, keeping the characters just read so that they
    can be given back, and gives the next character or EOF. */
 static int i_refill(void)
@@ -231,6 +249,13 @@ static int i_refill(void)
     return EOF;
   i_echo_pending();
   size_t keep = i_rt.in_pos < i_input_keep ? i_rt.in_pos : i_input_keep;
+  if (i_rt.far.kept) {
+    /* a token that may fall back keeps its whole text */
+    size_t token = i_rt.in_pos - (size_t)(i_rt.tok_start - i_rt.in_base);
+    if (token > keep)
+      keep = token;
+    i_input_make_room(keep);
+  }
   i_count_lines_to(i_rt.in_base + (long long)(i_rt.in_pos - keep));
   memmove(i_rt.in_buf, i_rt.in_buf + i_rt.in_pos - keep, keep);
   i_rt.in_base += (long long)(i_rt.in_pos - keep);

@@ -30,6 +30,8 @@ static long long i_lst_keep_from(void)
   long long keep = i_lst_offset();
   if (i_echoed_lexeme_length() > 0 && i_rt.echo_at[0] < keep)
     keep = i_rt.echo_at[0];
+  if (i_rt.far.kept && i_rt.far.echo < keep)
+    keep = i_rt.far.echo;
   return keep < i_rt.barrier ? i_rt.barrier : keep;
 }
 
@@ -135,15 +137,14 @@ static void i_listing_message(const char *prefix, const char *text, size_t len)
   i_rt.barrier = i_lst_offset();
 }
 
-/* Takes the echo of the lexeme characters from index FROM on out of the
-   listing, once until the next character is echoed.  A message written
-   after them stays; the line is then repeated when reading goes on. */
-static void i_listing_rewind(int from)
+/* Takes the echo from listing offset TARGET on (none when negative) out
+   of the listing, once until the next character is echoed.  A message
+   written after it stays; the line is then repeated when reading goes on. */
+static void i_listing_rewind_to(long long target)
 {
   if (!i_rt.listing || (i_rt.echo_state & i_rewound))
     return;
-  if (from >= 0 && from < i_rt.lex_len) {
-    long long target = i_rt.echo_at[from];
+  if (target >= 0) {
     if (target <= i_rt.barrier) {
       target = i_rt.barrier;
       i_rt.echo_state |= i_message_written;
@@ -151,6 +152,12 @@ static void i_listing_rewind(int from)
     i_lst_truncate(target);
   }
   i_rt.echo_state |= i_rewound;
+}
+
+/* The same for the echo of the lexeme characters from index FROM on. */
+static void i_listing_rewind(int from)
+{
+  i_listing_rewind_to(from >= 0 && from < i_rt.lex_len ? i_rt.echo_at[from] : -1);
 }
 
 /* Writes "%3d " with NUMBER into OUT and gives its length. */
@@ -371,20 +378,30 @@ static long i_line_before_lookahead(int from)
   return number;
 }
 
+/* The ring index of the line that giving back the N characters CHARS
+   would make current, and its COLUMN then; nothing changes. */
+static unsigned i_line_before(const unsigned char *chars, int n, long *column)
+{
+  unsigned index = i_rt.cur;
+  *column = i_line_column(i_rt.line);
+  for (int k = n - 1; k >= 0; k--) {
+    if (k > 0 && chars[k - 1] == '\n') {
+      index = (index + i_line_ring - 1) % i_line_ring;
+      *column = i_line_column(&i_rt.lines[index]);
+    } else if (chars[k] != '\n' && *column > 0) {
+      (*column)--;
+    }
+  }
+  return index;
+}
+
 /* Undoes the line bookkeeping of the N characters CHARS (in reading order)
    that go back to the input: lines begun by them are dropped, the column
    and line copy of the line they started on are restored. */
 static void i_lines_give_back(const unsigned char *chars, int n)
 {
-  long column = i_line_column(i_rt.line);
-  for (int k = n - 1; k >= 0; k--) {
-    if (k > 0 && chars[k - 1] == '\n') {
-      i_line_select(i_rt.cur + i_line_ring - 1);
-      column = i_line_column(i_rt.line);
-    } else if (chars[k] != '\n' && column > 0) {
-      column--;
-    }
-  }
+  long column;
+  i_line_select(i_line_before(chars, n, &column));
   i_line_set_column(i_rt.line, column);
   i_rt.echo_state &= ~(unsigned)i_at_line_start;
 }

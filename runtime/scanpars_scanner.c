@@ -32,6 +32,7 @@ static int i_lookahead_start(void)
 static i_noinline void i_report_overflow(void)
 {
   i_rt.overflowed = false;
+  i_rt.far.kept = false;
   i_report(i_msg_buffer_overflow);
 }
 
@@ -66,13 +67,31 @@ void i_init_lexeme(void)
   i_init_lexeme_inline();
 }
 
+/* Keeps the end recorded at lexeme index END (far), before the buffer
+   starts afresh: the line is taken as giving back the characters from
+   there on would leave it. */
+static void i_far_end_keep(int end)
+{
+  int n = i_rt.lex_len - end;
+  const unsigned char *chars = i_rt.in_buf + i_rt.in_pos - n;
+  long column;
+  unsigned line = i_line_before(chars, n, &column);
+  i_rt.far.line = i_rt.lines[line];
+  i_line_set_column(&i_rt.far.line, column);
+  i_rt.far.at = i_rt.in_base + (long long)(i_rt.in_pos - (size_t)n);
+  i_rt.far.echo = i_rt.echo_at[end];
+  i_rt.far.kept = true;
+}
+
 /* A token of 255 characters: the buffer starts afresh with the character
    just read, which the scanner has yet to look at, and the overflow is
-   reported when the token turns out to be kept.  An end recorded before is
-   lost with the characters. */
+   reported when the token turns out to be kept.  An end recorded before
+   is kept apart (far), for a token that fails later on. */
 static void i_lexeme_overflow(void)
 {
   i_echo_pending();
+  if (i_rt.end >= 0 && i_rt.input)
+    i_far_end_keep(i_rt.end);
   i_rt.end = -1;
   i_rt.overflowed = true;
   int last = i_rt.lex_len - 1;
@@ -162,13 +181,41 @@ void i_could_accept(int token)
 void i_final_accept(int token)
 {
   i_rt.fast_resume = NULL;
+  i_rt.far.kept = false;
   i_look_ahead = token;
   i_retract = true;
   i_rt.end = -1;
 }
 
+/* A token that failed after it outgrew the lexeme buffer falls back to
+   the end kept apart (far): everything read from there on is given back
+   at once, the token's text is taken from the input buffer, and the
+   overflow is forgotten unless the token itself is that long (its lexeme
+   is then the part that a buffer starting afresh would hold). */
+static i_noinline void i_far_end_fall_back(void)
+{
+  i_echo_pending();
+  i_listing_rewind_to(i_rt.far.echo);
+  *i_rt.line = i_rt.far.line;
+  i_rt.echo_state &= ~(unsigned)i_at_line_start;
+  i_rt.in_pos = (size_t)(i_rt.far.at - i_rt.in_base);
+  i_rt.echo_pos = i_rt.in_pos;
+  i_rt.far.kept = false;
+  long long length = i_rt.far.at - i_rt.tok_start;
+  long long from = length < i_lexeme_size - 1 ? 0 : (length - 1) / (i_lexeme_size - 2) * (i_lexeme_size - 2);
+  int kept = (int)(length - from);
+  memcpy(i_lexeme, i_rt.in_buf + (i_rt.tok_start - i_rt.in_base) + from, (size_t)kept);
+  i_lexeme[kept] = '\0';
+  i_rt.lex_len = i_rt.end = i_rt.cut = kept;
+  i_rt.overflowed = from > 0;
+  if (i_ch == EOF)
+    i_ch = '\0';                        /* read the given-back characters again */
+}
+
 static inline void i_get_lexeme_inline(void)
 {
+  if (i_rt.end < 0 && i_rt.far.kept)
+    i_far_end_fall_back();
   int cut = i_rt.end >= 0 ? i_rt.end : i_ch == EOF ? i_rt.lex_len : i_rt.lex_len - 1;
   if (cut < 0)
     cut = 0;
@@ -192,6 +239,7 @@ void i_get_lexeme(void)
 void i_skip_token(void)
 {
   i_rt.overflowed = false;
+  i_rt.far.kept = false;
   i_next_token();
 }
 

@@ -38,7 +38,7 @@ from spec_text import write_spec
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CONFIG = {}
-TEXTS = 6
+TEXTS = 7
 
 CONFLICT = "Transition conflict detected during DFA construction"
 TOO_LARGE = re.compile(r"More than \d+ \w+, cannot continue")
@@ -122,7 +122,7 @@ def hint(spec, line, errors):
 def compare_texts(case, rng, spec):
     for k in range(TEXTS):
         name = f"t{k}.txt"
-        kind = ("clean", "merged", "noisy")[k % 3]
+        kind = ("clean", "merged", "noisy", "long")[k % 4]
         case.write(name, random_text(rng, spec, rng.randint(20, 120), kind))
         ours = harness.run(["./zscan", "-q", name], case.dir, timeout=10)
         theirs = harness.run(["./fscan", name], case.dir, timeout=10)

@@ -9,14 +9,64 @@ pieces. Only the blank rule reads blanks, so no lexeme and no look-ahead
 runs across one, and the lexemes stay far below the 255 bytes of the
 runtime's lexeme buffer, a limit that flex does not have; runs of blanks,
 which are skipped, are sometimes longer than that.
+
+A "long" text also holds pieces on which the scanner reads on far beyond
+that buffer without finding a longer token, and then falls back to the
+token it found first, as flex does: an unclosed comment after a token
+that begins it, say. No token of such a piece is as long as the buffer.
 """
 
+from spec_automaton import Positions
 from spec_gen import POOL, WHITESPACE, sample
 
 
 def needs_keyword(rule):
     """Whether every lexeme of RULE must be a keyword (else an error)."""
     return rule.kind == "verify" or (rule.reserved and not rule.attributed)
+
+
+LEXEME_BUFFER = 255
+
+
+def far_piece(rng, positions, blanks):
+    """A piece that begins a token of fewer than LEXEME_BUFFER bytes and
+    goes on, as a prefix of longer tokens that it never completes, for
+    hundreds of bytes more; None when the tries find none. The rest of
+    the piece, scanned again after the fall-back, makes no token of
+    LEXEME_BUFFER bytes either."""
+    for _ in range(8):
+        current, text, token = None, b"", 0
+        for n in range(1, rng.randint(LEXEME_BUFFER + 5, 3 * LEXEME_BUFFER)):
+            nexts = positions.starts if current is None else \
+                set().union(*(positions.follow[p] for p in current))
+            chars = sorted({c for q in nexts for c in positions.chars[q]} - blanks)
+            rng.shuffle(chars)
+            for c in chars:
+                after = positions.step(current, c)
+                if n < LEXEME_BUFFER - 1 or not positions.accepting(after):
+                    break
+            else:
+                break
+            current, text = after, text + bytes([c])
+            if positions.accepting(current):
+                token = n
+        if 0 < token < LEXEME_BUFFER - 1 and len(text) >= LEXEME_BUFFER and short_tokens(positions, text):
+            return text
+    return None
+
+
+def short_tokens(positions, text):
+    """Whether the longest-match scan of TEXT finds no token of
+    LEXEME_BUFFER - 1 bytes or more before its end or its first error (a
+    byte where no token begins: the comparison ends there)."""
+    while text:
+        token, _ = positions.munch(text)
+        if token == 0:
+            return True
+        if token >= LEXEME_BUFFER - 1:
+            return False
+        text = text[token:]
+    return True
 
 
 def random_text(rng, spec, pieces, kind):
@@ -28,12 +78,16 @@ def random_text(rng, spec, pieces, kind):
     keywords = [t for _, t in spec.keywords]
     keywords += [t.upper() for t in keywords] + [t.lower() for t in keywords]
     rules = [r for r in spec.rules if not (kind == "clean" and needs_keyword(r))]
-    gap = {"clean": 0.85, "merged": 0.3, "noisy": 0.5}[kind]
+    gap = {"clean": 0.85, "merged": 0.3, "noisy": 0.5, "long": 1.0}[kind]
     noise = 0.03 if kind == "noisy" else 0.0
+    positions = Positions(spec) if kind == "long" else None
     out, since_blank = b"", 0
     for _ in range(pieces):
         roll = rng.random()
-        if roll < noise:
+        far = far_piece(rng, positions, set(blanks)) if positions and roll < 0.3 else None
+        if far:
+            piece = far
+        elif roll < noise:
             piece = bytes([rng.choice(POOL)])
         elif roll < 0.25 and words:
             piece = rng.choice(words)

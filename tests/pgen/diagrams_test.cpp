@@ -110,6 +110,20 @@ TEST(MarkupEscaped, TheFiveSpecialCharacters) {
   EXPECT_EQ(markup_escaped("a<b>&\"c"), "a&lt;b&gt;&amp;&quot;c");
 }
 
+// The pages are UTF-8 and XML: characters of UTF-8 pass, every other byte
+// above 127 and every control character but tab and line end is written
+// as the automaton pictures write it.
+TEST(MarkupEscaped, BytesThatAreNoUtf8CharacterAreWrittenInHex) {
+  EXPECT_EQ(markup_escaped("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"),
+            "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80");
+  EXPECT_EQ(markup_escaped("caf\xe9 \xff"), "caf\\xe9 \\xff");
+  // overlong, surrogate, above U+10FFFF, cut short at the end
+  EXPECT_EQ(markup_escaped("\xc0\x80|\xed\xa0\x80|\xf4\x90\x80\x80|\xe2\x82"),
+            "\\xc0\\x80|\\xed\\xa0\\x80|\\xf4\\x90\\x80\\x80|\\xe2\\x82");
+  EXPECT_EQ(markup_escaped(std::string("a\tb\nc\x01" "d\x7f") + std::string(1, '\0')),
+            "a\tb\nc\\x01d\\x7f\\x00");
+}
+
 // The page of the grammar `spec` for the module "m".
 std::string page(const std::string& spec, bool action_calls = true) {
   test::FrontEnd front;
