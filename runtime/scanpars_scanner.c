@@ -195,6 +195,8 @@ void i_final_accept(int token)
 static i_noinline void i_far_end_fall_back(void)
 {
   i_echo_pending();
+  /* a rewind of the look-ahead read since went less far back */
+  i_rt.echo_state &= ~(unsigned)i_rewound;
   i_listing_rewind_to(i_rt.far.echo);
   *i_rt.line = i_rt.far.line;
   i_rt.echo_state &= ~(unsigned)i_at_line_start;
