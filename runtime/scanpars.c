@@ -114,10 +114,12 @@ static struct i_runtime {
      (i_lexeme_overflow), kept so that a token that then fails can still
      fall back to it: where it lies in the input and in the listing, and
      the line the listing goes on with from there.  While it is kept, the
-     input buffer keeps the token's text and the listing its echo. */
+     input buffer keeps the text from `from` (the token's text up to there,
+     at most one lexeme of it) and the listing the echo from `echo` on. */
   struct i_far_end {
     boolean kept;
     long long at;                       /* input offset */
+    long long from;                     /* input offset of the text needed */
     long long echo;                     /* listing offset of its echo */
     struct i_line line;                 /* the line as it was up to there */
   } far;

@@ -250,10 +250,10 @@ static int i_refill(void)
   i_echo_pending();
   size_t keep = i_rt.in_pos < i_input_keep ? i_rt.in_pos : i_input_keep;
   if (i_rt.far.kept) {
-    /* a token that may fall back keeps its whole text */
-    size_t token = i_rt.in_pos - (size_t)(i_rt.tok_start - i_rt.in_base);
-    if (token > keep)
-      keep = token;
+    /* a token that may fall back keeps the text it needs then */
+    size_t needed = i_rt.in_pos - (size_t)(i_rt.far.from - i_rt.in_base);
+    if (needed > keep)
+      keep = needed;
     i_input_make_room(keep);
   }
   i_count_lines_to(i_rt.in_base + (long long)(i_rt.in_pos - keep));

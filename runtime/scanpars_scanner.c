@@ -79,6 +79,12 @@ static void i_far_end_keep(int end)
   i_rt.far.line = i_rt.lines[line];
   i_line_set_column(&i_rt.far.line, column);
   i_rt.far.at = i_rt.in_base + (long long)(i_rt.in_pos - (size_t)n);
+  /* a lexeme holds at most the last i_lexeme_size - 2 characters of a
+     token that outgrew it (i_far_end_fall_back) */
+  long long from = i_rt.far.at - (i_lexeme_size - 2);
+  if (from < i_rt.tok_start)
+    from = i_rt.tok_start;
+  i_rt.far.from = from < i_rt.in_base ? i_rt.in_base : from;
   i_rt.far.echo = i_rt.echo_at[end];
   i_rt.far.kept = true;
 }
@@ -205,8 +211,10 @@ static i_noinline void i_far_end_fall_back(void)
   i_rt.far.kept = false;
   long long length = i_rt.far.at - i_rt.tok_start;
   long long from = length < i_lexeme_size - 1 ? 0 : (length - 1) / (i_lexeme_size - 2) * (i_lexeme_size - 2);
+  if (i_rt.tok_start + from < i_rt.far.from)    /* cannot be: far.from lies */
+    from = i_rt.far.from - i_rt.tok_start;      /* at most that far back */
   int kept = (int)(length - from);
-  memcpy(i_lexeme, i_rt.in_buf + (i_rt.tok_start - i_rt.in_base) + from, (size_t)kept);
+  memcpy(i_lexeme, i_rt.in_buf + (i_rt.tok_start + from - i_rt.in_base), (size_t)kept);
   i_lexeme[kept] = '\0';
   i_rt.lex_len = i_rt.end = i_rt.cut = kept;
   i_rt.overflowed = from > 0;
