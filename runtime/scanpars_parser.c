@@ -53,6 +53,18 @@ void i_delete_unallowed(i_marker_bits allowed)
   }
 }
 
+void i_delete_unallowed_words(const unsigned long long *allowed, int words)
+{
+  for (;;) {
+    unsigned token = (unsigned)i_look_ahead;
+    if (i_look_ahead == i_EndOfFile ||
+        (token < 64u * (unsigned)words && ((allowed[token / 64u] >> (token % 64u)) & 1u)))
+      return;
+    i_report(i_msg_deleted, i_token_name(i_look_ahead), i_lexeme);
+    i_next_token();
+  }
+}
+
 void i_delete_unmarked(i_marker_set markers)
 {
   i_delete_unlisted(markers, NULL, 0);

@@ -4,18 +4,24 @@
 #include "front/parser_declarations.h"
 #include "codegen/parser_writer.h"
 
+#include <string>
+#include <vector>
+
 namespace zedra {
 
 ParserWriter::ParserWriter(CodeWriter& code, const ParserDeclarations& declarations,
                            bool error_recovery, bool fast)
-    : code_(code), declarations_(declarations), error_recovery_(error_recovery), bits_(false) {
+    : code_(code), declarations_(declarations), error_recovery_(error_recovery), bits_(false),
+      wide_words_(0) {
   for (const DeclarationLayer* layer : {&declarations.own, &declarations.imported}) {
     for (const LocatedName& terminal : layer->terminals) all_terminals_.add(terminal.name);
     for (const auto& attribute : layer->attributes)
       for (const AssociatedSymbol& symbol : attribute->symbols) attributed_symbols_.insert(symbol.name);
   }
   // The tokens are the terminals and i_EndOfFile.
-  bits_ = fast && all_terminals_.size() + 1 <= kMostBits;
+  const std::size_t tokens = all_terminals_.size() + 1;
+  bits_ = fast && tokens <= kMostWideBits;
+  if (bits_ && tokens > kMostBits) wide_words_ = (tokens + kMostBits - 1) / kMostBits;
 }
 
 bool ParserWriter::has_attributes(const std::string& symbol) const {
@@ -45,10 +51,44 @@ void ParserWriter::token_bits(std::string_view head, const NameList& set, bool f
   code_.pop_indent();
 }
 
+void ParserWriter::wide_set(const NameList& set) {
+  // Lines break between the pieces: a word's separator goes with its
+  // first token, the closing braces with the last.
+  std::vector<std::string> pieces;
+  for (std::size_t word = 0; word < wide_words_; word++) {
+    std::string separator = word > 0 ? ", " : "";
+    if (set.empty()) pieces.push_back(separator + "0");
+    for (const std::string& token : set) {
+      pieces.push_back(separator + "i_wbit(" + token + ", " + std::to_string(word) + ")");
+      separator = " | ";
+    }
+  }
+  pieces.front().insert(0, "(i_wide_bits){{");
+  pieces.back() += "}}";
+  for (const std::string& piece : pieces) code_.emit("%s", piece.c_str());
+}
+
+void ParserWriter::markers_with(std::string_view head, const NameList& set) {
+  if (wide_words_ == 0) {
+    token_bits(std::string(head) + "i_markers", set);
+    return;
+  }
+  code_.emit_text(head);
+  if (set.empty()) {
+    code_.emit("i_markers");
+    return;
+  }
+  code_.push_indent();
+  code_.emit("i_wider(i_markers, ");
+  wide_set(set);
+  code_.emit(")");
+  code_.pop_indent();
+}
+
 void ParserWriter::skip(const NameList& context, const NameList& target) {
   if (!error_recovery_ || context.is_subset_of(target)) return;
   if (bits_)
-    token_bits("i_delete_bits(i_markers", target);
+    markers_with(wide_words_ ? "i_delete_wide(" : "i_delete_bits(", target);
   else
     token_list("i_delete_until(i_markers", target);
   code_.line(");");
@@ -61,6 +101,12 @@ void ParserWriter::condition(const char* keyword, const NameList& set, const std
     if (rule_name) code_.emit("/* %s: i_look_ahead == [ ] */", rule_name->c_str());
   } else if (set.size() == 1) {
     code_.emit("i_look_ahead == %s", set.front().c_str());
+  } else if (bits_ && wide_words_) {
+    code_.emit_text("i_in_wide(i_look_ahead, ");
+    code_.push_indent();
+    wide_set(set);
+    code_.pop_indent();
+    code_.emit(")");
   } else if (bits_) {
     token_bits("i_in_bits(i_look_ahead, ", set, true);
     code_.emit(")");

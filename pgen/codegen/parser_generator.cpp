@@ -33,6 +33,7 @@ class ParserFile {
   bool recovery() const { return writer_.error_recovery(); }
   // Marker sets as bit masks passed by value (the fast shape).
   bool bit_markers() const { return recovery() && writer_.bits(); }
+  const char* bits_type() const { return writer_.wide_words() ? "i_wide_bits" : "i_marker_bits"; }
 
   void module_includes();
   void attribute_records();
@@ -55,6 +56,9 @@ class ParserFile {
 
 void ParserFile::write(const std::string& module_name) {
   module_includes();
+  if (bit_markers() && writer_.wide_words())
+    code_.line("_Static_assert(i_wide_words == %zu, \"the scanner has the tokens this parser was generated for\");",
+               writer_.wide_words());
   code_.blank_lines(2);
   attribute_records();
   globals();
@@ -104,13 +108,13 @@ void ParserFile::prototype(const Rule& rule) {
   const bool attributed = writer_.has_attributes(rule.name);
   if (attributed) code_.emit("(t_%s *", rule.name.c_str());
   if (attributed && bit_markers())
-    code_.line(", i_marker_bits);");
+    code_.line(", %s);", bits_type());
   else if (attributed && recovery())
     code_.line(", i_marker_set, ...);");
   else if (attributed)
     code_.line(");");
   else if (bit_markers())
-    code_.line("(i_marker_bits);");
+    code_.line("(%s);", bits_type());
   else if (recovery())
     code_.line("(i_marker_set, ...);");
   else
@@ -143,13 +147,13 @@ void ParserFile::procedure_header(const Rule& rule) {
   const bool attributed = writer_.has_attributes(rule.name);
   if (attributed) code_.emit("(t_%s *", rule.name.c_str());
   if (attributed && bit_markers())
-    code_.line("i_attrs, i_marker_bits i_markers)");
+    code_.line("i_attrs, %s i_markers)", bits_type());
   else if (attributed && recovery())
     code_.line("i_attrs, i_marker_set i_markers, ...)");
   else if (attributed)
     code_.line("i_attrs)");
   else if (bit_markers())
-    code_.line("(i_marker_bits i_markers)");
+    code_.line("(%s i_markers)", bits_type());
   else if (recovery())
     code_.line("(i_marker_set i_markers, ...)");
   else
@@ -157,7 +161,12 @@ void ParserFile::procedure_header(const Rule& rule) {
 }
 
 void ParserFile::root_marker_set() {
-  code_.line(bit_markers() ? "i_marker_bits i_markers= 0;" : "i_marker_set i_markers;");
+  if (!bit_markers())
+    code_.line("i_marker_set i_markers;");
+  else if (writer_.wide_words())
+    code_.line("i_wide_bits i_markers= {{0}};");
+  else
+    code_.line("i_marker_bits i_markers= 0;");
 }
 
 // ROOT declares its occurrence variables like every other rule, so that an

@@ -23,11 +23,15 @@ class ParserWriter {
                bool fast = false);
 
   bool error_recovery() const { return error_recovery_; }
-  // The fast shape: marker sets and token lists as bit masks of at most 64
-  // tokens (i_marker_bits, i_bit), which needs that many tokens at most.
+  // The fast shape: marker sets and token lists as bit masks, of one word
+  // for at most 64 tokens (i_marker_bits, i_bit), else of wide_words()
+  // words for at most 128 (i_wide_bits, i_wbit).
   bool bits() const { return bits_; }
-  // The largest token set the bit masks of the fast shape hold.
+  std::size_t wide_words() const { return wide_words_; }
+  // The largest token set the bit masks of the fast shape hold, in one
+  // word and in several.
   static constexpr std::size_t kMostBits = 64;
+  static constexpr std::size_t kMostWideBits = 128;
   // The terminals of the specification and then of the include files, each
   // added in list order (so the set lists them in reverse).
   const NameList& all_terminals() const { return all_terminals_; }
@@ -42,6 +46,11 @@ class ParserWriter {
   // The fast shape's form: `head` and " | i_bit(t1) | i_bit(t2) ...", or
   // with `first_bare` "i_bit(t1) | i_bit(t2) ..." behind `head`.
   void token_bits(std::string_view head, const NameList& set, bool first_bare = false);
+  // The wide form of `set`: "(i_wide_bits){{i_wbit(t1, 0) | ..., ...}}".
+  void wide_set(const NameList& set);
+  // `head` ("(", ", " or a function's name and "(") and the caller's
+  // markers with the tokens of `set` added, in either form of bit masks.
+  void markers_with(std::string_view head, const NameList& set);
   // With error recovery, when `context` is not within `target`: deletes
   // input up to a token of `target` or of the caller's markers.
   void skip(const NameList& context, const NameList& target);
@@ -86,6 +95,7 @@ class ParserWriter {
   const ParserDeclarations& declarations_;
   bool error_recovery_;
   bool bits_;
+  std::size_t wide_words_;
   NameList all_terminals_;
   std::unordered_set<std::string> attributed_symbols_;
 };

@@ -292,13 +292,13 @@ void ParserWriter::nonterminal(const Primary& primary, const NameList& markers) 
     code_.emit("(&");
     code_.numbered_name('v', primary.name, primary.number);
     if (error_recovery_ && bits_)
-      token_bits(", i_markers", markers);
+      markers_with(", ", markers);
     else if (error_recovery_)
       token_list(", i_markers", markers);
     code_.line(");");
   } else if (error_recovery_) {
     if (bits_)
-      token_bits("(i_markers", markers);
+      markers_with("(", markers);
     else
       token_list("(i_markers", markers);
     code_.line(");");

@@ -221,8 +221,9 @@ constexpr const char* kUsage =
     "  --diagrams[=noactions]     also <module>.html, the rules as syntax\n"
     "                             diagrams (without the action calls)\n"
     "  --fast                     the parser in the fast shape: the same parse and\n"
-    "                             messages, in less time (also with the environment\n"
-    "                             variable ZEDRA_SHAPE=fast)\n"
+    "                             messages, in less time, for at most 128 tokens\n"
+    "                             (also with the environment variable\n"
+    "                             ZEDRA_SHAPE=fast)\n"
     "  --help                     this text\n"
     "  --version                  the banner\n";
 

@@ -12,7 +12,12 @@
 # bytes no rule takes, unfinished comments, strings and characters at the
 # end of the input, CR LF line ends, an empty input; keywords in capitals
 # and names that begin with a keyword across the refills.
-# usage: shapes.sh CORPUS_DIR   (environment: MINIPAS, MINIPAS_FAST)
+# The same once more with MiniPas given seven keywords more, 68 tokens in
+# all, whose fast parser takes marker sets of two words (built here with
+# SGEN, PGEN and CC).
+# usage: shapes.sh CORPUS_DIR
+#   (environment: MINIPAS, MINIPAS_FAST, SGEN, PGEN, CC, ZEDRA_TEST_CFLAGS,
+#   ZEDRA_SOURCE_DIR, ZEDRA_RUNTIME_DIR)
 set -u
 corpus=$(cd "$1" && pwd)
 support=$(cd "$(dirname "$0")/support" && pwd)
@@ -85,6 +90,24 @@ printf 'program t; begin i := 1 end' >inputs/no_end.pas
 printf '   \n\n  ' >inputs/blanks.pas
 printf '(*' >inputs/only_open.pas
 
+# wide FOLDER FLAG: MiniPas with seven keywords more, generated with FLAG
+# ("" or --fast) and compiled into FOLDER/minipas.
+wide() {
+  mkdir -p "$1/build" && (
+    cd "$1/build" || exit 1
+    cp "$ZEDRA_SOURCE_DIR"/examples/pascal/*.inp "$ZEDRA_SOURCE_DIR"/examples/pascal/*.[ch] .
+    awk '{ print } /^KEYWORDS$/ { for (k = 1; k <= 7; k++) printf "  tMore%d : more%d .\n", k, k }' \
+      "$ZEDRA_SOURCE_DIR/examples/pascal/passcan.inp" >passcan.inp
+    # shellcheck disable=SC2086
+    "$SGEN" $2 passcan.inp >/dev/null && "$PGEN" $2 minipas.inp >/dev/null &&
+      $CC $ZEDRA_TEST_CFLAGS -I. -I"$ZEDRA_RUNTIME_DIR" -o ../minipas ./*.c
+  ) || { echo "MiniPas with more keywords: the $1 shape does not build"; exit 1; }
+}
+wide wide_default ""
+wide wide_fast --fast
+grep -q "i_wide_bits i_markers" wide_fast/build/minipas.c ||
+  { echo "the fast parser of 68 tokens has no masks of two words"; exit 1; }
+
 failed=0
 runs=0
 # run SHAPE PROGRAM OPTIONS...: the compiler of SHAPE on a copy of PROGRAM
@@ -101,25 +124,30 @@ run() {
     echo $? >status
   )
 }
-for input in inputs/*.pas; do
-  program=$(basename "$input")
-  name=${program%.pas}
-  for options in "" "-ts -tp"; do
-    # shellcheck disable=SC2086
-    run default "$program" $options
-    # shellcheck disable=SC2086
-    run fast "$program" $options
-    runs=$((runs + 1))
-    for file in stdout stderr status "$name.lst" "$name.kam"; do
-      if [ -f "default/$file" ] || [ -f "fast/$file" ]; then
-        if ! cmp -s "default/$file" "fast/$file"; then
-          echo "$program ${options:-(no options)}: $file differs"
-          diff default/"$file" fast/"$file" | head -n 10
-          failed=1
+# compare DEFAULT FAST: the compilers in the two folders on every input.
+compare() {
+  for input in inputs/*.pas; do
+    program=$(basename "$input")
+    name=${program%.pas}
+    for options in "" "-ts -tp"; do
+      # shellcheck disable=SC2086
+      run "$1" "$program" $options
+      # shellcheck disable=SC2086
+      run "$2" "$program" $options
+      runs=$((runs + 1))
+      for file in stdout stderr status "$name.lst" "$name.kam"; do
+        if [ -f "$1/$file" ] || [ -f "$2/$file" ]; then
+          if ! cmp -s "$1/$file" "$2/$file"; then
+            echo "$2: $program ${options:-(no options)}: $file differs"
+            diff "$1/$file" "$2/$file" | head -n 10
+            failed=1
+          fi
         fi
-      fi
+      done
     done
   done
-done
+}
+compare default fast
+compare wide_default wide_fast
 echo "$runs runs of each shape compared"
 exit $failed
