@@ -56,7 +56,7 @@ class ParserFile {
 
 void ParserFile::write(const std::string& module_name) {
   module_includes();
-  if (bit_markers() && writer_.wide_words())
+  if (writer_.wide_words())
     code_.line("_Static_assert(i_wide_words == %zu, \"the scanner has the tokens this parser was generated for\");",
                writer_.wide_words());
   code_.blank_lines(2);
