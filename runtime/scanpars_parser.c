@@ -45,14 +45,6 @@ void i_delete_unlisted(i_marker_set markers, const int *tokens, size_t count)
   }
 }
 
-void i_delete_unallowed(i_marker_bits allowed)
-{
-  while (i_look_ahead != i_EndOfFile && !i_in_bits(i_look_ahead, allowed)) {
-    i_report(i_msg_deleted, i_token_name(i_look_ahead), i_lexeme);
-    i_next_token();
-  }
-}
-
 void i_delete_unallowed_words(const unsigned long long *allowed, int words)
 {
   for (;;) {
@@ -63,6 +55,11 @@ void i_delete_unallowed_words(const unsigned long long *allowed, int words)
     i_report(i_msg_deleted, i_token_name(i_look_ahead), i_lexeme);
     i_next_token();
   }
+}
+
+void i_delete_unallowed(i_marker_bits allowed)
+{
+  i_delete_unallowed_words(&allowed, 1);
 }
 
 void i_delete_unmarked(i_marker_set markers)

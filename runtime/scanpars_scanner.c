@@ -80,11 +80,10 @@ static void i_far_end_keep(int end)
   i_line_set_column(&i_rt.far.line, column);
   i_rt.far.at = i_rt.in_base + (long long)(i_rt.in_pos - (size_t)n);
   /* a lexeme holds at most the last i_lexeme_size - 2 characters of a
-     token that outgrew it (i_far_end_fall_back) */
+     token that outgrew it (i_far_end_fall_back); they are still in the
+     buffer, which keeps i_input_keep characters before the read position */
   long long from = i_rt.far.at - (i_lexeme_size - 2);
-  if (from < i_rt.tok_start)
-    from = i_rt.tok_start;
-  i_rt.far.from = from < i_rt.in_base ? i_rt.in_base : from;
+  i_rt.far.from = from < i_rt.tok_start ? i_rt.tok_start : from;
   i_rt.far.echo = i_rt.echo_at[end];
   i_rt.far.kept = true;
 }
@@ -210,9 +209,8 @@ static i_noinline void i_far_end_fall_back(void)
   i_rt.echo_pos = i_rt.in_pos;
   i_rt.far.kept = false;
   long long length = i_rt.far.at - i_rt.tok_start;
+  /* from tok_start + from on, which is never before far.from */
   long long from = length < i_lexeme_size - 1 ? 0 : (length - 1) / (i_lexeme_size - 2) * (i_lexeme_size - 2);
-  if (i_rt.tok_start + from < i_rt.far.from)    /* cannot be: far.from lies */
-    from = i_rt.far.from - i_rt.tok_start;      /* at most that far back */
   int kept = (int)(length - from);
   memcpy(i_lexeme, i_rt.in_buf + (i_rt.tok_start + from - i_rt.in_base), (size_t)kept);
   i_lexeme[kept] = '\0';
