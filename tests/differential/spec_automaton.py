@@ -78,36 +78,36 @@ class Positions:
             empty = empty and e
         return firsts, lasts, empty
 
+    def nexts(self, current):
+        """The positions that may come after CURRENT (None before the first
+        character of a token)."""
+        return self.starts if current is None else set().union(*(self.follow[p] for p in current))
+
     def step(self, current, c):
-        """The positions after reading C from CURRENT (None before the
-        first character of a token)."""
-        nexts = self.starts if current is None else set().union(*(self.follow[p] for p in current))
-        return {q for q in nexts if c in self.chars[q]}
+        """The positions after reading C from CURRENT."""
+        return {q for q in self.nexts(current) if c in self.chars[q]}
 
     def accepting(self, current):
         return any(self.accepts[p] for p in current)
 
     def munch(self, text):
-        """The longest match at the start of TEXT (bytes): the length of
-        the longest token there (0 for none) and of the longest prefix
-        that still begins a token, which the scanner reads through."""
-        current, token, read = None, 0, 0
+        """The length of the longest token at the start of TEXT (bytes), 0
+        for none."""
+        current, token = None, 0
         for n, c in enumerate(text, 1):
             current = self.step(current, c)
             if not current:
                 break
-            read = n
             if self.accepting(current):
                 token = n
-        return token, read
+        return token
 
     def winner(self, text):
         """The terminal that a token of exactly TEXT (bytes) belongs to, by
         the priority of the lowest position; None when TEXT is no token."""
         current = None
         for c in text:
-            nexts = self.starts if current is None else set().union(*(self.follow[p] for p in current))
-            current = {q for q in nexts if c in self.chars[q]}
+            current = self.step(current, c)
         accepting = sorted(p for p in current or () if self.accepts[p])
         return self.accepts[accepting[0]] if accepting else None
 

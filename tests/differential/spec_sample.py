@@ -37,9 +37,7 @@ def far_piece(rng, positions, blanks):
     for _ in range(8):
         current, text, token = None, b"", 0
         for n in range(1, rng.randint(LEXEME_BUFFER + 5, 3 * LEXEME_BUFFER)):
-            nexts = positions.starts if current is None else \
-                set().union(*(positions.follow[p] for p in current))
-            chars = sorted({c for q in nexts for c in positions.chars[q]} - blanks)
+            chars = sorted({c for q in positions.nexts(current) for c in positions.chars[q]} - blanks)
             rng.shuffle(chars)
             for c in chars:
                 after = positions.step(current, c)
@@ -60,7 +58,7 @@ def short_tokens(positions, text):
     LEXEME_BUFFER - 1 bytes or more before its end or its first error (a
     byte where no token begins: the comparison ends there)."""
     while text:
-        token, _ = positions.munch(text)
+        token = positions.munch(text)
         if token == 0:
             return True
         if token >= LEXEME_BUFFER - 1:
