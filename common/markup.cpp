@@ -20,14 +20,15 @@ size_t utf8_length(std::string_view text) {
   return length;
 }
 
-void append_hex(std::string& result, unsigned char c) {
-  constexpr std::string_view kDigits = "0123456789abcdef";
-  result += "\\x";
-  result += kDigits[c >> 4];
-  result += kDigits[c & 0xF];
-}
-
 }  // namespace
+
+std::string hex_escaped(unsigned char c) {
+  constexpr std::string_view kDigits = "0123456789abcdef";
+  std::string hex = "\\x";
+  hex += kDigits[c >> 4];
+  hex += kDigits[c & 0xF];
+  return hex;
+}
 
 std::string markup_escaped(std::string_view text) {
   std::string result;
@@ -36,7 +37,7 @@ std::string markup_escaped(std::string_view text) {
     if (c >= 0x80) {
       size_t length = utf8_length(text.substr(i));
       if (length == 0) {
-        append_hex(result, c);
+        result += hex_escaped(c);
       } else {
         result.append(text.substr(i, length));
         i += length - 1;
@@ -51,7 +52,7 @@ std::string markup_escaped(std::string_view text) {
       case '\t': case '\n': case '\r': result += static_cast<char>(c); break;
       default:
         if (c < 0x20 || c == 0x7F)
-          append_hex(result, c);
+          result += hex_escaped(c);
         else
           result += static_cast<char>(c);
     }

@@ -14,4 +14,7 @@ namespace zedra {
 // pictures write characters.
 std::string markup_escaped(std::string_view text);
 
+// The byte `c` as the pictures write a character they cannot show: \xhh.
+std::string hex_escaped(unsigned char c);
+
 }  // namespace zedra

@@ -1,5 +1,7 @@
 #include "graph/char_class.h"
 
+#include "markup.h"
+
 #include <string_view>
 
 namespace zedra {
@@ -22,13 +24,7 @@ std::string plain_character(int c) {
     case '\\': return "\\\\";
     default: break;
   }
-  if (c < ' ' || c >= 127) {
-    constexpr std::string_view kDigits = "0123456789abcdef";
-    std::string hex = "\\x";
-    hex += kDigits[(c >> 4) & 0xF];
-    hex += kDigits[c & 0xF];
-    return hex;
-  }
+  if (c < ' ' || c >= 127) return hex_escaped(static_cast<unsigned char>(c));
   return std::string(1, static_cast<char>(c));
 }
 
