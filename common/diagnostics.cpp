@@ -1,5 +1,6 @@
 #include "diagnostics.h"
 
+#include "files.h"
 #include "output_file.h"
 #include "replacing_file.h"
 
@@ -58,9 +59,16 @@ void Diagnostics::deliver(Msg msg, const std::string& message) {
   std::fputc('\n', screen_);
 }
 
+std::string Diagnostics::keeper_of(const std::string& path) const {
+  if (same_file(path, file_name_)) return "the input file";
+  for (const KeptFile& kept : kept_files_)
+    if (kept.path == path || same_file(kept.path, path)) return kept.owner;
+  return "";
+}
+
 bool Diagnostics::open_listing(const std::string& module) {
   listing_name_ = output_path(module + ".lst");
-  if (refuse_overwriting_input(*this, listing_name_)) return false;
+  if (refuse_overwriting_kept(*this, listing_name_)) return false;
   FilePtr file = open_file(*this, listing_name_, "w");
   if (!file) return false;
   listing_.attach(std::move(file));

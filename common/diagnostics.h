@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cformat.h"
 #include "listing.h"
@@ -60,6 +61,16 @@ class Diagnostics {
   bool templates() const { return templates_; }
   void set_templates(bool templates) { templates_ = templates; }
 
+  // Files that no output of the run may replace, besides the input file:
+  // those of the action modules, which hold the user's code. `owner`
+  // completes "it is ..." in the report of a refused output.
+  void keep_file(std::string path, std::string owner) {
+    kept_files_.push_back({std::move(path), std::move(owner)});
+  }
+  // Whose file `path` is when no output may replace it ("the input file",
+  // or the owner given to keep_file); empty when it may be written.
+  std::string keeper_of(const std::string& path) const;
+
   // Include files are searched below "<installation directory>/include".
   const std::string& installation_directory() const { return installation_directory_; }
   void set_installation_directory(std::string dir) { installation_directory_ = std::move(dir); }
@@ -100,6 +111,10 @@ class Diagnostics {
   std::string output_directory_;
   std::string listing_name_;
   bool templates_ = true;
+  struct KeptFile {
+    std::string path, owner;
+  };
+  std::vector<KeptFile> kept_files_;
   Listing listing_;
   bool echo_ = false;
 };

@@ -15,15 +15,16 @@ void report_write_failure(Diagnostics& diagnostics, const std::string& name, int
   diagnostics.report(Msg::FreeText, "  (%s)", std::strerror(error));
 }
 
-bool refuse_overwriting_input(Diagnostics& diagnostics, const std::string& name) {
-  if (!same_file(name, diagnostics.file_name())) return false;
+bool refuse_overwriting_kept(Diagnostics& diagnostics, const std::string& name) {
+  const std::string keeper = diagnostics.keeper_of(name);
+  if (keeper.empty()) return false;
   diagnostics.report(Msg::FileNotWritable, name);
-  diagnostics.report(Msg::FreeText, "  (it is the input file)");
+  diagnostics.report(Msg::FreeText, "  (it is %s)", keeper.c_str());
   return true;
 }
 
 bool open_reported(Diagnostics& diagnostics, ReplacingFile& file, const std::string& name) {
-  if (refuse_overwriting_input(diagnostics, name)) return false;
+  if (refuse_overwriting_kept(diagnostics, name)) return false;
   const int error = file.open(name);
   if (error != 0) report_write_failure(diagnostics, name, error);
   return error == 0;

@@ -17,8 +17,9 @@ class Diagnostics;
 void report_write_failure(Diagnostics& diagnostics, const std::string& name, int error);
 
 // Reports Msg::FileNotWritable for `name` and gives true when it names the
-// input file, which an output must never replace.
-bool refuse_overwriting_input(Diagnostics& diagnostics, const std::string& name);
+// input file or another file that an output must never replace
+// (Diagnostics::keep_file).
+bool refuse_overwriting_kept(Diagnostics& diagnostics, const std::string& name);
 
 // Starts `file` as `name`, or commits it; false after the report of why
 // not (an output of the input file's name is refused).

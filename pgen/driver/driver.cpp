@@ -159,6 +159,7 @@ bool PgenRun::analyse_and_generate() {
   if (options_.has(kOptListSymbols)) list_all_symbols(listing, declarations_);
   if (options_.has(kOptListActions)) list_parser_actions(listing, declarations_.actions);
   write_action_modules(diagnostics_, declarations_.actions);
+  keep_action_module_files(diagnostics_, declarations_.actions);
   check_constant_types(diagnostics_, declarations_);
   check_attribute_declarations(diagnostics_, declarations_);
   diagnostics_.set_line(0);

@@ -35,6 +35,15 @@ FilePtr open_include(Diagnostics& diagnostics, const std::string& name, std::str
   return open_file(diagnostics, opened, "r");
 }
 
+// sgen writes the scanner "<module>.c" beside the include file: no output
+// of this run may replace it (a parser module of the same name writes its
+// own "<module>.c", which belongs into another folder).
+void keep_scanner_beside(Diagnostics& diagnostics, const std::string& include_path,
+                         const std::string& module) {
+  diagnostics.keep_file(split_path(include_path).directory + module + ".c",
+                        "the scanner of the included module '" + module + "'");
+}
+
 // The positions in the imported lists where the next include file starts.
 struct LayerMark {
   std::size_t constants, attributes, rules;
@@ -65,6 +74,7 @@ int read_include(ParserDeclarations& declarations, SpecSource& source, const Loc
   std::string opened;
   FilePtr file = open_include(diagnostics, entry.name, opened);
   if (!file) return 1;
+  keep_scanner_beside(diagnostics, opened, module_name_of(entry.name));
 
   declarations.build_imported(true);
   ActionModule* module =

@@ -141,6 +141,13 @@ void write_template(Diagnostics& diagnostics, const ActionModule& module) {
 
 }  // namespace
 
+void keep_action_module_files(Diagnostics& diagnostics, const ParserActions& actions) {
+  for (const ActionModule& module : actions.own)
+    if (!module.name.empty())
+      diagnostics.keep_file(diagnostics.output_path(module.name + ".c"),
+                            "the file of the action module '" + module.name + "'");
+}
+
 void write_action_modules(Diagnostics& diagnostics, const ParserActions& actions) {
   for (const ActionModule& module : actions.own) {
     if (module.name.empty() || module.actions.empty()) continue;

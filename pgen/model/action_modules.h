@@ -86,6 +86,10 @@ class ParserActions {
 // "\nvoid name(void)" or "\nvoid name(type *out, type in)".
 std::string action_prototype(const Action& action);
 
+// The C files of the specification's named action modules hold the user's
+// code: no later output of the run may replace them (Diagnostics::keep_file).
+void keep_action_module_files(Diagnostics& diagnostics, const ParserActions& actions);
+
 // Writes "<module>.h" and "<module>.c" for every own module with a name and
 // actions, each only when no file of that name exists.
 void write_action_modules(Diagnostics& diagnostics, const ParserActions& actions);

@@ -115,6 +115,7 @@ void SgenRun::read_specification(InputFile& input) {
 bool SgenRun::generate() {
   diagnostics_.set_line(0);
   write_action_files(diagnostics_, declarations_.actions, types_);
+  keep_definition_module_files(diagnostics_, declarations_.actions);
   test_scanner_attributes(declarations_);
   std::FILE* listing = diagnostics_.listing().stream();
   if (options_.has(kOptAllNames)) symbols_.dump(listing);

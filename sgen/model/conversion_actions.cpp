@@ -173,6 +173,14 @@ void write_template(Diagnostics& diagnostics, const ScannerActions& actions,
 
 }  // namespace
 
+void keep_definition_module_files(Diagnostics& diagnostics, const ScannerActions& actions) {
+  for (const DefinitionModule& module : actions.modules())
+    if (!module.name.empty())
+      for (const char* extension : {".h", ".c"})
+        diagnostics.keep_file(diagnostics.output_path(module.name + extension),
+                              "the file of the definition module '" + module.name + "'");
+}
+
 void write_action_files(Diagnostics& diagnostics, const ScannerActions& actions,
                         const TypeTable& types) {
   const TypeList& predefined = types.layer(TypeTable::Layer::Predefined);

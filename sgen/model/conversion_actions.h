@@ -83,6 +83,11 @@ class ScannerActions {
   const TypeRecord* string_type_ = nullptr;
 };
 
+// The header and C file of every named definition module hold what is not
+// the scanner's (the user's code, the prototypes of the conversions): no
+// output of the run may replace them (Diagnostics::keep_file).
+void keep_definition_module_files(Diagnostics& diagnostics, const ScannerActions& actions);
+
 // Writes "<module>.h" and "<module>.c" for every specification module with
 // a name and at least one action, each only when no readable file of that
 // name exists. The parameter type is the first predefined type ("string").

@@ -44,10 +44,12 @@ fail() {
 if [ "$scanner_spec" != - ]; then
   cp "$scanner_spec" . && "$SGEN" "$(basename "$scanner_spec")" >sgen.out || fail "sgen: $(cat sgen.out)"
 fi
+# pgen writes into a folder of its own: a parser may have the module name
+# of its scanner (k2x), whose files it never replaces.
 cp "$parser_spec" .
 spec=$(basename "$parser_spec")
-"$PGEN" "$spec" "$option" >pgen.out || fail "pgen: $(cat pgen.out)"
-module=$(echo "${spec%.*}" | cut -c1-8)
+"$PGEN" -d parser "$spec" "$option" >pgen.out || fail "pgen: $(cat pgen.out)"
+module=parser/$(echo "${spec%.*}" | cut -c1-8)
 [ -f "$module.html" ] || fail "pgen wrote no $module.html: $(cat pgen.out)"
 
 run_browser() {
