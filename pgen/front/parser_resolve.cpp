@@ -58,6 +58,7 @@ class Resolver {
   void resolve_constant(ParserConstant& constant);
   void resolve_formal(const Action& action, FormalParameter& formal);
   void resolve_attribute(ParserAttribute& attribute);
+  void check_default_action(const ParserAttribute& attribute);
   void resolve_rule(Rule& rule);
   void resolve_group(Group& group);
   void resolve_secondary(Secondary& secondary);
@@ -65,6 +66,7 @@ class Resolver {
   void resolve_call(ActionCall& call);
   void bind_symbol_attribute(const ActionCall& call, Argument& argument, int position);
   void bind_plain_name(const ActionCall& call, Argument& argument, int position);
+  void report_nothing_to_set(const ActionCall& call, int position);
 
   ParserDeclarations& decl_;
   Diagnostics& diagnostics_;
@@ -122,12 +124,33 @@ void Resolver::resolve_attribute(ParserAttribute& attribute) {
     attribute.default_action = lookup(actions_, attribute.default_action_name);
     if (!attribute.default_action)
       undefined(attribute.line, "Action", attribute.default_action_name, "attribute", name);
+    else
+      check_default_action(attribute);
   }
   for (AssociatedSymbol& symbol : attribute.symbols) {
     symbol.rule = lookup(rules_, symbol.name);
     if (!symbol.rule && !is_terminal(symbol.name))
       undefined(attribute.line, "Associated (non)terminal", symbol.name, "attribute", name);
   }
+}
+
+// The parser calls a default action with the attribute alone, by address:
+// it must take one OUT parameter of the attribute's type.
+void Resolver::check_default_action(const ParserAttribute& attribute) {
+  const Action& action = *attribute.default_action;
+  const std::vector<FormalParameter>& formals = action.formals;
+  diagnostics_.set_line(attribute.line);
+  if (formals.empty())
+    diagnostics_.report(Msg::TooManyArguments, *action.name);
+  else if (formals.size() > 1)
+    diagnostics_.report(Msg::NotEnoughArguments, *action.name);
+  else if (formals[0].direction != Direction::Out ||
+           (attribute.type && formals[0].type && formals[0].type != attribute.type))
+    diagnostics_.report(Msg::ArgumentTypeConflict, 1, *action.name);
+  else
+    return;
+  diagnostics_.report(Msg::FreeText, "  (the default action of attribute '%s' takes one OUT parameter of its type)",
+                      attribute.name->c_str());
 }
 
 void Resolver::resolve_rule(Rule& rule) {
@@ -191,7 +214,10 @@ void Resolver::resolve_call(ActionCall& call) {
     Argument& argument = call.arguments[i];
     int position = static_cast<int>(i) + 1;
     argument.formal = &formals[i];
-    if (argument.kind == ArgumentKind::Literal) continue;
+    if (argument.kind == ArgumentKind::Literal) {
+      if (argument.formal->direction == Direction::Out) report_nothing_to_set(call, position);
+      continue;
+    }
     if (argument.has_symbol())
       bind_symbol_attribute(call, argument, position);
     else
@@ -201,6 +227,13 @@ void Resolver::resolve_call(ActionCall& call) {
     diagnostics_.report(Msg::NotEnoughArguments, call.name);
   else if (formals.size() < call.arguments.size())
     diagnostics_.report(Msg::TooManyArguments, call.name);
+}
+
+// An OUT parameter is passed by address: a literal, a constant or a type
+// value gives the action nothing to set.
+void Resolver::report_nothing_to_set(const ActionCall& call, int position) {
+  diagnostics_.report(Msg::ArgumentTypeConflict, position, call.name);
+  diagnostics_.report(Msg::FreeText, "  (an OUT parameter takes an attribute or a local, not a literal, a constant or a type value)");
 }
 
 void Resolver::bind_symbol_attribute(const ActionCall& call, Argument& argument, int position) {
@@ -230,6 +263,7 @@ void Resolver::bind_plain_name(const ActionCall& call, Argument& argument, int p
     argument.kind = ArgumentKind::Constant;
     argument.constant = constant;
     found_type = constant->type;
+    if (argument.formal->direction == Direction::Out) return report_nothing_to_set(call, position);
   } else if (const Local* local = rule_->find_local(argument.name)) {
     argument.kind = ArgumentKind::Local;
     found_type = local->type;
@@ -239,6 +273,7 @@ void Resolver::bind_plain_name(const ActionCall& call, Argument& argument, int p
     found_type = attribute->type;
   } else if (TypeTable::type_value_find(argument.name, argument.formal->type)) {
     argument.kind = ArgumentKind::TypeValue;
+    if (argument.formal->direction == Direction::Out) report_nothing_to_set(call, position);
     return;
   } else {
     diagnostics_.report(Msg::ArgumentUndefined, position, call.name);
