@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -110,6 +112,24 @@ std::string find_installation_directory(Tool tool, std::string_view program_path
   return error ? std::string(".") : pgen_default_installation(cwd.string());
 }
 
+namespace {
+
+// Why NAME, as the command line gave it, could not be read, when it is
+// there but no file, or looks like a mistyped option.
+void explain_unopened(Diagnostics& diagnostics, const char* name) {
+  struct stat status {};
+  if (stat(name, &status) == 0) {
+    if (S_ISDIR(status.st_mode))
+      diagnostics.report(Msg::FreeText, "  ('%s' is a folder)", name);
+    else if (access(name, R_OK) != 0)
+      diagnostics.report(Msg::FreeText, "  ('%s' cannot be read: %s)", name, std::strerror(errno));
+  } else if (name[0] == '-') {
+    diagnostics.report(Msg::FreeText, "  ('%s' is no option; --help lists the options)", name);
+  }
+}
+
+}  // namespace
+
 bool open_input(Diagnostics& diagnostics, Tool tool, const char* program_path, const char* name,
                 InputFile& input) {
   diagnostics.set_installation_directory(
@@ -120,14 +140,13 @@ bool open_input(Diagnostics& diagnostics, Tool tool, const char* program_path, c
     std::string file_name = name;
     FilePtr file = open_for_reading(file_name);
     if (!file) {
-      if (base_name(file_name).find('.') != std::string::npos) {
-        diagnostics.report(Msg::FileUnreadable, file_name);
-        return false;
+      if (base_name(file_name).find('.') == std::string::npos) {
+        file_name += ".inp";
+        file = open_for_reading(file_name);
       }
-      file_name += ".inp";
-      file = open_for_reading(file_name);
       if (!file) {
         diagnostics.report(Msg::FileUnreadable, file_name);
+        explain_unopened(diagnostics, name);
         return false;
       }
     }
