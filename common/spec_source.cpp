@@ -33,8 +33,11 @@ int SpecSource::get() {
 }
 
 // comment : '(*' { any character } CLOS '*)' .
-// The comment ends at the first "*)".
+// The comment ends at the first "*)". One left open takes the rest of the
+// file, and what goes wrong then names only what is missing, so a line
+// tells where it began.
 void SpecSource::skip_comment() {
+  const int opened = diagnostics_.line();
   get();  // '('
   get();  // '*'
   while (!at_end()) {
@@ -45,6 +48,8 @@ void SpecSource::skip_comment() {
     }
     get();
   }
+  diagnostics_.report(Msg::FreeText, "%s:%d: the comment that begins here has no '*)', it takes the rest of the file",
+                      diagnostics_.file_name().c_str(), opened);
 }
 
 // literal : quote { '\\' quote | any character but quote } CLOS quote .
