@@ -121,7 +121,9 @@ void ScannerDeclarations::set_reserved_action(const std::string& call_text) {
   const std::string name = call_text.substr(0, call_text.find('('));
   Terminal& terminal = *terminals.current();
   terminal.reserved_action = actions.action_find(name, actions.string_type());
-  if (!terminal.reserved_action) diagnostics_.report(Msg::UndefinedReference, "Action", name, "terminal", *terminal.name);
+  if (!terminal.reserved_action)
+    report_action_not_found(diagnostics_, actions, name, name, actions.string_type(), "terminal",
+                            *terminal.name);
 }
 
 void ScannerDeclarations::set_rule_initialisations(const Initialisations& initialisations) {

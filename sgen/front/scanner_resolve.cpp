@@ -59,7 +59,8 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
     attribute.default_action =
         declarations.actions.action_find(attribute.default_action_name, attribute.type);
     if (!attribute.default_action)
-      diagnostics.report(Msg::UndefinedReference, "Action", attribute.default_action_name, "attribute", *attribute.name);
+      report_action_not_found(diagnostics, declarations.actions, attribute.default_action_name,
+                              attribute.default_action_name, attribute.type, "attribute", *attribute.name);
   }
   for (AssociatedTerminal& associated : attribute.terminals) {
     associated.terminal = declarations.terminals.terminal_find(associated.name);
@@ -86,10 +87,11 @@ void resolve_assignment(ScannerDeclarations& declarations, const Terminal& termi
     diagnostics.report(Msg::AttributeNotAssociated, *attribute.name, "terminal", *terminal.name);
   const std::size_t call = assignment.value_text.find('(');
   if (call != std::string::npos) {
-    assignment.action =
-        declarations.actions.action_find(assignment.value_text.substr(0, call), attribute.type);
+    const std::string name = assignment.value_text.substr(0, call);
+    assignment.action = declarations.actions.action_find(name, attribute.type);
     if (!assignment.action)
-      diagnostics.report(Msg::UndefinedReference, "Action", assignment.value_text, "terminal", *terminal.name);
+      report_action_not_found(diagnostics, declarations.actions, assignment.value_text, name,
+                              attribute.type, "terminal", *terminal.name);
     return;
   }
   assignment.type_value = TypeTable::type_value_find(assignment.value_text, attribute.type);

@@ -57,6 +57,14 @@ const ScannerAction* ScannerActions::action_find(std::string_view name,
   return nullptr;
 }
 
+const ScannerAction* ScannerActions::action_named(std::string_view name) const {
+  for (const DefinitionModuleList* list : {&modules_, &predefined_})
+    for (const DefinitionModule& module : *list)
+      for (const auto& action : module.actions)
+        if (*action->name == name) return action.get();
+  return nullptr;
+}
+
 void ScannerActions::build_predefined(TypeTable& types) {
   struct Conversion {
     const char* type;  // the type is created before its first conversion
@@ -172,6 +180,17 @@ void write_template(Diagnostics& diagnostics, const ScannerActions& actions,
 }
 
 }  // namespace
+
+void report_action_not_found(Diagnostics& diagnostics, const ScannerActions& actions,
+                             const std::string& text, std::string_view name,
+                             const TypeRecord* wanted, const char* owner_kind,
+                             const std::string& owner) {
+  diagnostics.report(Msg::UndefinedReference, "Action", text, owner_kind, owner);
+  const ScannerAction* named = actions.action_named(name);
+  if (named && wanted && named->type)
+    diagnostics.report(Msg::FreeText, "  ('%s' gives %s, not %s)", named->name->c_str(),
+                       named->type->name->c_str(), wanted->name->c_str());
+}
 
 void keep_definition_module_files(Diagnostics& diagnostics, const ScannerActions& actions) {
   for (const DefinitionModule& module : actions.modules())

@@ -56,6 +56,8 @@ class ScannerActions {
   // An action of that name whose type is exactly `type`: the specification's
   // modules first, then the predefined ones; null for an empty name.
   const ScannerAction* action_find(std::string_view name, const TypeRecord* type) const;
+  // The first action of that name whatever its type, or null.
+  const ScannerAction* action_named(std::string_view name) const;
 
   // Builds "cgl" with its nine conversions and the predefined types they
   // return, in the documented order, into the predefined layers; afterwards
@@ -82,6 +84,14 @@ class ScannerActions {
   ScannerAction* current_action_ = nullptr;
   const TypeRecord* string_type_ = nullptr;
 };
+
+// Msg::UndefinedReference ("Action", TEXT, OWNER_KIND, OWNER) for an action
+// NAME of type WANTED that was not found; when an action of that name
+// gives another type, a second line says which.
+void report_action_not_found(Diagnostics& diagnostics, const ScannerActions& actions,
+                             const std::string& text, std::string_view name,
+                             const TypeRecord* wanted, const char* owner_kind,
+                             const std::string& owner);
 
 // The header and C file of every named definition module hold what is not
 // the scanner's (the user's code, the prototypes of the conversions): no
