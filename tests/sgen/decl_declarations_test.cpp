@@ -175,7 +175,8 @@ TEST(DeclRules, ReservedActionMustBeAStringConversion) {
   front.declarations.declare_rule("tNumber", TerminalKind::Plain);
   front.declarations.set_reserved_action("int_encode()");
   EXPECT_EQ(front.reports(),
-            "test.inp:7: Error: Action 'int_encode' of terminal 'tNumber' undefined\n");
+            "test.inp:7: Error: Action 'int_encode' of terminal 'tNumber' undefined\n"
+            "  ('int_encode' gives integer, not string)\n");
   EXPECT_EQ(front.declarations.terminals.terminal_find("tNumber")->reserved_action, nullptr);
 }
 

@@ -62,7 +62,9 @@ TEST(DeclResolution, DefaultActionMustHaveTheAttributesType) {
   front.declarations.declare_attribute("name", "string");
   front.declarations.set_attribute_terminals({}, "int_encode");
   resolve_scanner_declarations(front.declarations);
-  EXPECT_EQ(front.reports(), "test.inp:1: Error: Action 'int_encode' of attribute 'name' undefined\n");
+  EXPECT_EQ(front.reports(),
+            "test.inp:1: Error: Action 'int_encode' of attribute 'name' undefined\n"
+            "  ('int_encode' gives integer, not string)\n");
 }
 
 TEST(DeclResolution, MissingAssignmentIsReportedPerRepresentation) {

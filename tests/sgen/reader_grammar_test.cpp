@@ -197,7 +197,9 @@ TEST_F(ReaderTest, ReservedActionMustBeAStringConversion) {
                  "RULES a : VERIFY : l SEQ RESERVED int_encode() ELSE .\n"
                  "      b : VERIFY : l CLOS reserved convert_to_lower() else .\n"),
             kReadAccepted);
-  EXPECT_EQ(reports(), "test.inp:2: Error: Action 'int_encode' of terminal 'a' undefined\n");
+  EXPECT_EQ(reports(),
+            "test.inp:2: Error: Action 'int_encode' of terminal 'a' undefined\n"
+            "  ('int_encode' gives integer, not string)\n");
   EXPECT_EQ(terminal("a").reserved_action, nullptr);
   EXPECT_NE(terminal("b").reserved_action, nullptr);
 }
