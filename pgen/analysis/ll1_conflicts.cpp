@@ -1,5 +1,8 @@
 #include "analysis/ll1_conflicts.h"
 
+#include <string>
+#include <vector>
+
 #include "diagnostics.h"
 #include "name_list.h"
 #include "model/rule_model.h"
@@ -14,6 +17,33 @@ const char* tristate_text(Tristate value) {
     case kTrue: return " true";
     default: return " undecided";
   }
+}
+
+// The names of `a` that `b` holds too, in the order of `a`, the first few
+// of them: what a conflict message names as the tokens in question.
+std::string shared_names(const NameList& a, const NameList& b) {
+  constexpr int kShown = 8;
+  std::string text;
+  int count = 0;
+  for (const std::string& name : a) {
+    if (!b.contains(name)) continue;
+    if (++count > kShown) return text + ", ...";
+    if (!text.empty()) text += ", ";
+    text += name;
+  }
+  return text;
+}
+
+// Whether the alternative begins with the rule itself (action calls
+// aside): direct left recursion.
+bool begins_with(const Alternative& alternative, const Rule& rule) {
+  for (const Item& item : alternative.items) {
+    if (item.is_call()) continue;
+    const Secondary& secondary = *item.secondary;
+    return secondary.kind == SecondaryKind::Plain && secondary.primary->kind == PrimaryKind::Nonterminal &&
+           secondary.primary->rule == &rule;
+  }
+  return false;
 }
 
 class ConflictTest {
@@ -48,10 +78,23 @@ void ConflictTest::group(const Group& group) const {
   if (group.dirset.empty()) diagnostics_.report(Msg::EmptyDirset, rule_.name);
   const auto& alternatives = group.alternatives;
   const bool disjoint = all_disjoint(alternatives);
+  // Left recursion is pointed out once for each alternative that has it.
+  std::vector<bool> told(alternatives.size(), &group != rule_.body.get());
   for (std::size_t i = 0; i < alternatives.size(); ++i) {
     for (std::size_t j = i + 1; j < alternatives.size() && !disjoint; ++j) {
       if (alternatives[i].dirset.is_disjoint_from(alternatives[j].dirset)) continue;
       diagnostics_.report(Msg::AlternativesNotDisjoint, rule_.name);
+      diagnostics_.report(Msg::FreeText, "  (alternatives %zu and %zu%s can both start with %s)", i + 1, j + 1,
+                          &group == rule_.body.get() ? "" : " of a nested group",
+                          shared_names(alternatives[i].dirset, alternatives[j].dirset).c_str());
+      for (std::size_t k : {i, j}) {
+        if (told[k] || !begins_with(alternatives[k], rule_)) continue;
+        told[k] = true;
+        diagnostics_.report(Msg::FreeText,
+                            "  (alternative %zu begins with '%s' itself: left recursion, which an LL(1) parser "
+                            "cannot take; repeat with CLOS or CHAIN instead)",
+                            k + 1, rule_.name.c_str());
+      }
       list_set(listing_, "*** DIRSET(alternative " + std::to_string(i + 1) + ")=", alternatives[i].dirset);
       list_set(listing_, "*** DIRSET(alternative " + std::to_string(j + 1) + ")=", alternatives[j].dirset);
     }
@@ -68,6 +111,8 @@ void ConflictTest::secondary(const Secondary& secondary) const {
     case SecondaryKind::Chain:
       if (!secondary.dirset.is_disjoint_from(secondary.follow)) {
         diagnostics_.report(Msg::ChainNotDisjoint, rule_.name);
+        diagnostics_.report(Msg::FreeText, "  (what can follow the CHAIN can also start its separator: %s)",
+                            shared_names(secondary.dirset, secondary.follow).c_str());
         list_set(listing_, "*** dirset=", secondary.dirset);
         list_set(listing_, "*** follow=", secondary.follow);
       }
@@ -80,6 +125,11 @@ void ConflictTest::secondary(const Secondary& secondary) const {
       const Secondary& operand = *secondary.operand;
       if (operand.empty != kFalse || !operand.first.is_disjoint_from(secondary.follow)) {
         diagnostics_.report(Msg::SecondaryNotDisjoint, rule_.name, secondary_keyword(secondary.kind));
+        if (operand.empty != kFalse) diagnostics_.report(Msg::FreeText, "  (its operand can be empty)");
+        if (!operand.first.is_disjoint_from(secondary.follow))
+          diagnostics_.report(Msg::FreeText, "  (what can follow the %s can also start its operand: %s)",
+                              secondary_keyword(secondary.kind),
+                              shared_names(operand.first, secondary.follow).c_str());
         list_set(listing_, "*** first=", operand.first);
         list_set(listing_, "*** follow=", secondary.follow);
         listing_.raw_printf("*** empty=%s\n", tristate_text(operand.empty));
