@@ -22,17 +22,23 @@ namespace {
 // Opens "<module>.inc" in the output folder when there is one (where a
 // scanner generated into the same folder left it), then in the working
 // directory, else below the installation directory; reports
-// Msg::FileUnreadable with the last path when none opens.
+// Msg::FileUnreadable with the last path when none opens, and a line with
+// the places tried before.
 FilePtr open_include(Diagnostics& diagnostics, const std::string& name, std::string& opened) {
   const std::string file_name = module_name_of(name) + ".inc";
+  std::string tried;
   if (!diagnostics.output_directory().empty()) {
     opened = diagnostics.output_path(file_name);
     if (FilePtr file = open_for_reading(opened)) return file;
+    tried = "'" + opened + "' or ";
   }
   opened = file_name;
   if (FilePtr file = open_for_reading(opened)) return file;
+  tried += "'" + opened + "' in the working directory";
   opened = diagnostics.installation_directory() + "/include/" + opened;
-  return open_file(diagnostics, opened, "r");
+  FilePtr file = open_file(diagnostics, opened, "r");
+  if (!file) diagnostics.report(Msg::FreeText, "  (nor %s)", tried.c_str());
+  return file;
 }
 
 // sgen writes the scanner "<module>.c" beside the include file: no output
