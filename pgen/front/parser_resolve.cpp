@@ -233,7 +233,8 @@ void Resolver::resolve_call(ActionCall& call) {
 // value gives the action nothing to set.
 void Resolver::report_nothing_to_set(const ActionCall& call, int position) {
   diagnostics_.report(Msg::ArgumentTypeConflict, position, call.name);
-  diagnostics_.report(Msg::FreeText, "  (an OUT parameter takes an attribute or a local, not a literal, a constant or a type value)");
+  diagnostics_.report(Msg::FreeText,
+                      "  (an OUT parameter takes an attribute or a local, not a literal, a constant or a type value)");
 }
 
 void Resolver::bind_symbol_attribute(const ActionCall& call, Argument& argument, int position) {
@@ -263,7 +264,10 @@ void Resolver::bind_plain_name(const ActionCall& call, Argument& argument, int p
     argument.kind = ArgumentKind::Constant;
     argument.constant = constant;
     found_type = constant->type;
-    if (argument.formal->direction == Direction::Out) return report_nothing_to_set(call, position);
+    if (argument.formal->direction == Direction::Out) {
+      report_nothing_to_set(call, position);
+      return;
+    }
   } else if (const Local* local = rule_->find_local(argument.name)) {
     argument.kind = ArgumentKind::Local;
     found_type = local->type;
