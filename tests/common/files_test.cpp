@@ -146,6 +146,31 @@ TEST_F(FilesTest, DirectoryIsNotAnInput) {
   EXPECT_EQ(diagnostics.file_name(), "calc.inp");
 }
 
+TEST_F(FilesTest, KeptFilesAreFoundUnderAnyNameOfThem) {
+  fs::create_directory("gen");
+  test::write_file("gen/acts.c", "/* the user's */");
+  diagnostics.set_file_name("calc.inp");
+  test::write_file("calc.inp", "x");
+  diagnostics.keep_file("gen/acts.c", "the file of the action module 'acts'");
+  diagnostics.keep_file("gen/new.c", "the file of the action module 'new'");
+  EXPECT_EQ(diagnostics.keeper_of("./gen/../gen/acts.c"), "the file of the action module 'acts'");
+  EXPECT_EQ(diagnostics.keeper_of("gen/new.c"), "the file of the action module 'new'");
+  EXPECT_EQ(diagnostics.keeper_of("./calc.inp"), "the input file");
+  EXPECT_EQ(diagnostics.keeper_of("gen/calc.c"), "");
+}
+
+TEST_F(FilesTest, FolderOrOptionGetsAReason) {
+  fs::create_directory("specs");
+  InputFile input;
+  EXPECT_FALSE(open_input(diagnostics, Tool::Sgen, "sgen", "specs", input));
+  EXPECT_FALSE(open_input(diagnostics, Tool::Sgen, "sgen", "-v", input));
+  EXPECT_EQ(screen.text(),
+            "Error: File 'specs.inp' does not exist or is unreadable\n"
+            "  ('specs' is a folder)\n"
+            "Error: File '-v.inp' does not exist or is unreadable\n"
+            "  ('-v' is no option; --help lists the options)\n");
+}
+
 TEST_F(FilesTest, NoNameMeansStandardInput) {
   InputFile input;
   ASSERT_TRUE(open_input(diagnostics, Tool::Sgen, "sgen", nullptr, input));
