@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "opcodes.h"
@@ -28,6 +29,12 @@ struct Translation {
   int call_counter = 1;
   std::vector<std::string> string_list;
   bool string_list_full = false;
+  // Labels as written: those that stand before an instruction, and those
+  // that jumps and calls name, in the order of their first use. The
+  // assembler or C compiler refuses a name that no instruction carries.
+  std::unordered_set<std::string> labels_defined;
+  std::vector<std::string> labels_used;
+  std::unordered_set<std::string> labels_seen;
 };
 
 Translation& translation() {
@@ -98,6 +105,10 @@ void store_string(Translation& state, const char* lexeme) {
   state.strings.printf("\t.long LC%d\n", static_cast<int>(state.string_list.size()) - 1);
 }
 
+void note_label_use(Translation& state, const char* label) {
+  if (*label && state.labels_seen.insert(label).second) state.labels_used.emplace_back(label);
+}
+
 }  // namespace
 }  // namespace kamtrans
 
@@ -116,6 +127,9 @@ extern "C" void begin_code(void) {
   state.call_counter = 1;
   state.string_list.clear();
   state.string_list_full = false;
+  state.labels_defined.clear();
+  state.labels_used.clear();
+  state.labels_seen.clear();
   const std::string name =
       kamtrans::program_name(state.module, translator_target.program_extension);
   std::printf("- generating     : %s\n", name.c_str());
@@ -126,12 +140,16 @@ extern "C" void begin_code(void) {
 }
 
 extern "C" void emit_label(const char* number) {
-  translation().program.printf(translator_target.label, kamtrans::text(number));
+  auto& state = translation();
+  state.labels_defined.insert(kamtrans::text(number));
+  state.program.printf(translator_target.label, kamtrans::text(number));
 }
 
 extern "C" void emit_instruction(int opcode, const char* first, const char* second,
                                  const char* third) {
   if (opcode < 0 || opcode >= kam::opcode_count) return;
+  if (opcode == kam::CALL || opcode == kam::JUMP || opcode == kam::JIFT || opcode == kam::JIFF)
+    kamtrans::note_label_use(translation(), kamtrans::text(first));
   translation().program.write(
       kamtrans::instruction_text(translator_target, opcode, first, second, third));
 }
@@ -140,6 +158,10 @@ extern "C" void end_code(void) {
   auto& state = translation();
   state.program.write(translator_target.code_end);
   state.program.close();
+  // Reported without a line: the reader has gone on to the next one.
+  for (const std::string& label : state.labels_used)
+    if (!state.labels_defined.count(label))
+      i_error_at(0, "Label %s is jumped to or called but no instruction carries it", label.c_str());
 }
 
 extern "C" void begin_lengths(void) {

@@ -37,6 +37,10 @@ void end_strings(void);
 void i_report(int code, ...);
 /* Whether NAME is the KAM file being read (a boolean of the runtime). */
 int i_is_input_file(const char *name);
+/* The runtime's reporter of errors of the compiler's own (counted): the
+   back-end reports labels that jumps and calls name but no instruction
+   carries. */
+void i_error_at(int line, const char *format, ...);
 
 #ifdef __cplusplus
 }
