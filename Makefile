@@ -80,7 +80,9 @@ install: configure
 	cmake --build $(BUILD) -j $(JOBS) --target zedra_installed
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-package: build
+# The packages hold what make install installs, so only that is built.
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zedra_installed
 	cmake --build $(BUILD) --target package
 
 clean:

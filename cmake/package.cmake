@@ -45,6 +45,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "and the manual pages.")
 set(CPACK_PACKAGE_CONTACT "ZEDRA developers <zedra@example.org>")
 set(CPACK_GENERATOR DEB TGZ)
+# The package target installs the programs, not the tests and examples:
+# make package builds the target zedra_installed first.
+set(CMAKE_SKIP_PACKAGE_ALL_DEPENDENCY ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gcc | c-compiler, cmake (>= 3.25)")
