@@ -70,6 +70,9 @@
 
 include_guard(GLOBAL)
 
+# The check that runs after each generator stands beside this file.
+set(_ZEDRA_CHECK_HEADERS "${CMAKE_CURRENT_LIST_DIR}/ZEDRACheckHeaders.cmake")
+
 # The module name of a specification: its base name without the last
 # extension, at most 8 characters, as the generators take it.
 function(_zedra_module_name spec result)
@@ -215,6 +218,16 @@ function(_zedra_generate caller kind name spec)
     list(APPEND prepare COMMAND "${CMAKE_COMMAND}" -E copy ${own_includes} "${working_dir}")
   endif()
 
+  # Every header the command promises must be written, or the build would
+  # run it again and again: a module of ACTIONS that the specification does
+  # not give actions is reported.
+  set(check)
+  if(generated_headers)
+    string(REPLACE ";" "|" promised "${generated_headers}")
+    set(check COMMAND "${CMAKE_COMMAND}" "-DZEDRA_SPEC=${input}" "-DZEDRA_HEADERS=${promised}"
+              -P "${_ZEDRA_CHECK_HEADERS}")
+  endif()
+
   set(outputs ${main_outputs} ${listing} ${generated_headers} ${copied_headers})
   file(RELATIVE_PATH shown "${CMAKE_SOURCE_DIR}" "${input}")
   if(shown MATCHES "^\\.\\./")
@@ -224,6 +237,7 @@ function(_zedra_generate caller kind name spec)
     OUTPUT ${outputs}
     ${prepare}
     COMMAND ${generator} ${arguments}
+    ${check}
     DEPENDS ${generator} "${input}" ${scanner_depends} ${own_headers} ${ZEDRA_ARG_DEPENDS}
     WORKING_DIRECTORY "${working_dir}"
     COMMENT "Generating the ${kind} ${module} from ${shown}"

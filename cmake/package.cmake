@@ -28,6 +28,7 @@ install(FILES
   ${PROJECT_BINARY_DIR}/ZEDRAConfig.cmake
   ${PROJECT_BINARY_DIR}/ZEDRAConfigVersion.cmake
   ${PROJECT_SOURCE_DIR}/cmake/ZEDRAGenerators.cmake
+  ${PROJECT_SOURCE_DIR}/cmake/ZEDRACheckHeaders.cmake
   DESTINATION ${ZEDRA_INSTALL_CMAKEDIR})
 
 # make package: a Debian package and a tarball of what make install

@@ -90,6 +90,22 @@ grep -q "tallyact.c" "$scratch/rebuild.log" || { cat "$scratch/rebuild.log"; fai
 "$build/tally" -q "$project/sums.tly" >sums.kam 2>/dev/null && "$prefix/bin/kamrun" -s sums.kam >sums.out 2>&1 &&
   diff -u expected sums.out || fail "tally after the rebuilds"
 
+# A source in ACTIONS whose module the specification gives no actions gets
+# no header from the generator: the build step says so and fails, every
+# time, instead of running the generator again on every build; without it
+# the build settles again.
+cp "$project/CMakeLists.txt" CMakeLists.saved
+printf 'int tally_helper(void) { return 1; }\n' >"$project/tallyhlp.c"
+sed 's/ACTIONS tallydef.c)/ACTIONS tallydef.c tallyhlp.c)/' CMakeLists.saved >"$project/CMakeLists.txt"
+for attempt in 1 2; do
+  "$cmake" --build "$build" >unpromised.log 2>&1 && { cat unpromised.log; fail "a build with tallyhlp.c in ACTIONS passed"; }
+  grep -q "gives the module tallyhlp no actions" unpromised.log ||
+    { cat unpromised.log; fail "build $attempt with tallyhlp.c in ACTIONS: no message about the module"; }
+done
+cp CMakeLists.saved "$project/CMakeLists.txt"
+run rebuild.log "$cmake" --build "$build"
+rebuild "" "after tallyhlp.c left ACTIONS"
+
 # find_package: 2.8 and 2 are served, 2.9, 3 and 1.0 are not; the version is
 # the one the banners print.
 mkdir -p version
