@@ -55,6 +55,8 @@ class ConflictTest {
 
  private:
   void secondary(const Secondary& secondary) const;
+  void explain_overlap(const std::vector<Alternative>& alternatives, std::size_t i, std::size_t j,
+                       bool nested, std::vector<bool>& told) const;
 
   Diagnostics& diagnostics_;
   Listing& listing_;
@@ -78,28 +80,37 @@ void ConflictTest::group(const Group& group) const {
   if (group.dirset.empty()) diagnostics_.report(Msg::EmptyDirset, rule_.name);
   const auto& alternatives = group.alternatives;
   const bool disjoint = all_disjoint(alternatives);
-  // Left recursion is pointed out once for each alternative that has it.
-  std::vector<bool> told(alternatives.size(), &group != rule_.body.get());
+  const bool nested = &group != rule_.body.get();
+  // Left recursion (of the body's alternatives only) is pointed out once
+  // for each alternative that has it.
+  std::vector<bool> told(alternatives.size(), nested);
   for (std::size_t i = 0; i < alternatives.size(); ++i) {
     for (std::size_t j = i + 1; j < alternatives.size() && !disjoint; ++j) {
       if (alternatives[i].dirset.is_disjoint_from(alternatives[j].dirset)) continue;
       diagnostics_.report(Msg::AlternativesNotDisjoint, rule_.name);
-      diagnostics_.report(Msg::FreeText, "  (alternatives %zu and %zu%s can both start with %s)", i + 1, j + 1,
-                          &group == rule_.body.get() ? "" : " of a nested group",
-                          shared_names(alternatives[i].dirset, alternatives[j].dirset).c_str());
-      for (std::size_t k : {i, j}) {
-        if (told[k] || !begins_with(alternatives[k], rule_)) continue;
-        told[k] = true;
-        diagnostics_.report(Msg::FreeText,
-                            "  (alternative %zu begins with '%s' itself: left recursion, which an LL(1) parser "
-                            "cannot take; repeat with CLOS or CHAIN instead)",
-                            k + 1, rule_.name.c_str());
-      }
+      explain_overlap(alternatives, i, j, nested, told);
       list_set(listing_, "*** DIRSET(alternative " + std::to_string(i + 1) + ")=", alternatives[i].dirset);
       list_set(listing_, "*** DIRSET(alternative " + std::to_string(j + 1) + ")=", alternatives[j].dirset);
     }
     for (const Item& item : alternatives[i].items)
       if (!item.is_call()) secondary(*item.secondary);
+  }
+}
+
+// The lines under a conflict of alternatives I and J: the tokens both can
+// start with, and left recursion where it is the cause.
+void ConflictTest::explain_overlap(const std::vector<Alternative>& alternatives, std::size_t i,
+                                   std::size_t j, bool nested, std::vector<bool>& told) const {
+  diagnostics_.report(Msg::FreeText, "  (alternatives %zu and %zu%s can both start with %s)", i + 1, j + 1,
+                      nested ? " of a nested group" : "",
+                      shared_names(alternatives[i].dirset, alternatives[j].dirset).c_str());
+  for (std::size_t k : {i, j}) {
+    if (told[k] || !begins_with(alternatives[k], rule_)) continue;
+    told[k] = true;
+    diagnostics_.report(Msg::FreeText,
+                        "  (alternative %zu begins with '%s' itself: left recursion, which an LL(1) parser "
+                        "cannot take; repeat with CLOS or CHAIN instead)",
+                        k + 1, rule_.name.c_str());
   }
 }
 
