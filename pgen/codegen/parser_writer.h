@@ -85,6 +85,7 @@ class ParserWriter {
   void nonterminal(const Primary& primary, const NameList& markers);
   void alternatives(const Group& group, const std::string* rule_name, const NameList& markers);
   void error_branch(const Group& group, const std::string* rule_name);
+  void semantic_recovery(const Group& group, const std::string* rule_name);
   void replay_alternative(const Alternative& alternative);
   void replay_secondary(const Secondary& secondary);
   // Without recovery: the report of a token that is none of `expected`,

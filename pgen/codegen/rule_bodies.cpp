@@ -83,9 +83,11 @@ void ParserWriter::group(const Group& group, const std::string* rule_name, const
     error_branch(group, rule_name);
     return;
   }
-  // Without recovery the parse stops at the first token that fits none.
+  // Without recovery the parse stops at the first token that fits none;
+  // the actions behind still run, so the attributes get their defaults.
   code_.open_block("else {");
   syntax_error(group.dirset);
+  if (!has_empty_alternative(group)) semantic_recovery(group, rule_name);
   code_.close_block("}");
   code_.line("/* NO ERROR RECOVERY */");
 }
@@ -112,11 +114,21 @@ void ParserWriter::error_branch(const Group& group, const std::string* rule_name
     code_.line("i_report(i_WGRPINS);");
   if (has_empty_alternative(group))
     code_.line("/* NO SEMANTIC RECOVERY NEEDED */");
-  else if (rule_name)
+  else
+    semantic_recovery(group, rule_name);
+  code_.close_block("}");
+}
+
+// A failed group leaves the attributes set as if it had been parsed: the
+// rule's own synthesised attributes, or those of a nested group's first
+// alternative, get their default values.
+// (A group with an empty alternative needs none: every attribute is set
+// before it.)
+void ParserWriter::semantic_recovery(const Group& group, const std::string* rule_name) {
+  if (rule_name)
     default_values(*rule_name, 0);
   else
     replay_alternative(group.alternatives.front());
-  code_.close_block("}");
 }
 
 // Every secondary gets the markers of the caller united with the FIRST sets
@@ -266,6 +278,7 @@ void ParserWriter::terminal(const Primary& primary, const NameList& context,
     default_values(name, primary.number);
   } else {
     syntax_error(token);
+    default_values(name, primary.number);
   }
   code_.close_block("}");
 }

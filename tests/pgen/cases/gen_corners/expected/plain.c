@@ -73,6 +73,7 @@ p_x(t_x *i_attrs)
     }
     else {
       i_syntax_error(i_look_ahead, a, -1);
+      zero(&v_01a.v);
     }
     copy(v_01a.v, &i_attrs->v);
   }
@@ -93,6 +94,8 @@ p_x(t_x *i_attrs)
   }
   else {
     i_syntax_error(i_look_ahead, b, a, -1);
+    zero(&v_01a.v);
+    copy(v_01a.v, &i_attrs->v);
   }
   /* NO ERROR RECOVERY */
   if (i_look_ahead == d) {
@@ -133,6 +136,7 @@ p_lst(void)
   }
   else {
     i_syntax_error(i_look_ahead, a, -1);
+    zero(&v_01a.v);
   }
   while (i_in_set(i_look_ahead, a, tListSep, -1)) {
     if (i_look_ahead == tListSep) {
@@ -147,6 +151,7 @@ p_lst(void)
     }
     else {
       i_syntax_error(i_look_ahead, a, -1);
+      zero(&v_01a.v);
     }
   }
   /* END of CHAIN or LIST */
@@ -262,6 +267,7 @@ p_nested(void)
   }
   else {
     i_syntax_error(i_look_ahead, d, -1);
+    note();
   }
   /* NO ERROR RECOVERY */
   i_leave_plain_rule();
