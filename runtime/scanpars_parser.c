@@ -105,6 +105,17 @@ static void i_stop_parse(void)
   i_rt.stopped = true;
 }
 
+/* The line a syntax error names: that of the token found, but for the end
+   of the input the last line read (as the messages of error recovery
+   name it), not the empty line behind a final line end. */
+static int i_found_line(int found_token)
+{
+  if (found_token != i_EndOfFile)
+    return i_token_line();
+  long line = i_line_before_lookahead(i_lookahead_start());
+  return line > 0 ? (int)line : 1;
+}
+
 void i_syntax_error_list(int found_token, const int *expected, size_t count)
 {
   if (i_rt.stopped)
@@ -114,7 +125,7 @@ void i_syntax_error_list(int found_token, const int *expected, size_t count)
     n++;
   const char *found = found_token >= 0 ? i_token_name(found_token) : "?";
   if (n == 1)
-    i_error_at(i_token_line(), "Parser expected '%s', found '%s' (lexeme = '%s')",
+    i_error_at(i_found_line(found_token), "Parser expected '%s', found '%s' (lexeme = '%s')",
                i_token_name(expected[0]), found, i_lexeme);
   else {
     /* The expected tokens as one text: "'tA', 'tB' or 'tC'". */
@@ -130,7 +141,7 @@ void i_syntax_error_list(int found_token, const int *expected, size_t count)
       strcat(list, i_token_name(expected[i]));
       strcat(list, "'");
     }
-    i_error_at(i_token_line(), "Parser expected one of %s, found '%s' (lexeme = '%s')", list,
+    i_error_at(i_found_line(found_token), "Parser expected one of %s, found '%s' (lexeme = '%s')", list,
                found, i_lexeme);
     free(list);
   }
