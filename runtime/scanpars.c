@@ -41,7 +41,8 @@
    while the current lexeme was read, which is at most one per character. */
 #define i_line_ring 256
 
-/* Longest line copy: "%3d " and the first characters of the line. */
+/* Longest line copy kept in place: "%3d " and the first characters of the
+   line; the rest of a longer line is kept in a buffer that grows. */
 #define i_line_copy_max 255
 
 /* Rare paths of the per-character routines stay out of line, so that the
@@ -63,6 +64,8 @@ struct i_line {
   int prefix_len;                       /* length of "%3d " */
   int copy_len;                         /* used part of copy */
   long beyond;                          /* characters echoed behind a full copy */
+  char *more;                           /* those characters (beyond of them) */
+  size_t more_cap;
   char copy[i_line_copy_max + 1];       /* "%3d " and the first characters */
 };
 

@@ -284,6 +284,9 @@ static void i_reset(void)
   free(i_rt.module_name);
   free(i_rt.listing_name);
   free(i_rt.msg_buf);
+  for (int k = 0; k < i_line_ring; k++)
+    free(i_rt.lines[k].more);
+  free(i_rt.far.line.more);
   memset(&i_rt, 0, sizeof i_rt);
   i_rt.end = i_rt.cut = -1;
   i_rt.line = &i_rt.lines[0];

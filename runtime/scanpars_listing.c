@@ -183,6 +183,37 @@ static long i_line_column(const struct i_line *line)
   return line->copy_len - line->prefix_len + line->beyond;
 }
 
+/* Appends N characters of a long line behind its full copy. */
+static i_noinline void i_line_more(struct i_line *line, const char *chars, size_t n)
+{
+  size_t need = (size_t)line->beyond + n;
+  if (need > line->more_cap) {
+    size_t cap = line->more_cap ? line->more_cap : i_line_copy_max + 1;
+    while (cap < need)
+      cap *= 2;
+    char *more = realloc(line->more, cap);
+    if (!more)
+      i_out_of_memory(__LINE__);
+    line->more = more;
+    line->more_cap = cap;
+  }
+  memcpy(line->more + line->beyond, chars, n);
+  line->beyond += (long)n;
+}
+
+/* Makes TO a copy of FROM that keeps its own buffer for a long line. */
+static void i_line_assign(struct i_line *to, const struct i_line *from)
+{
+  char *more = to->more;
+  size_t more_cap = to->more_cap;
+  *to = *from;
+  to->more = more;
+  to->more_cap = more_cap;
+  to->beyond = 0;
+  if (from->beyond > 0)
+    i_line_more(to, from->more, (size_t)from->beyond);
+}
+
 /* Makes LINE hold its first COLUMN characters. */
 static void i_line_set_column(struct i_line *line, long column)
 {
@@ -264,11 +295,12 @@ static void i_line_repeat(const struct i_line *line, int k)
   i_lst_put('\n');
   long long start = i_lst_offset();
   i_lst_write(line->copy, (size_t)line->copy_len);
+  if (line->beyond > 0)
+    i_lst_write(line->more, (size_t)line->beyond);
   long column = i_line_column(line);
   for (int j = k - 1; j >= 0 && i_lexeme[j] != '\n' && column > 0; j--) {
     column--;
-    if (line->prefix_len + column < line->copy_len)
-      i_rt.echo_at[j] = start + line->prefix_len + column;
+    i_rt.echo_at[j] = start + line->prefix_len + column;
   }
 }
 
@@ -302,10 +334,12 @@ static inline void i_echo(int c, int k)
     return;
   }
   struct i_line *line = i_rt.line;
-  if (line->copy_len < i_line_copy_max)
+  if (line->copy_len < i_line_copy_max) {
     line->copy[line->copy_len++] = (char)c;
-  else
-    line->beyond++;
+  } else {
+    char ch = (char)c;
+    i_line_more(line, &ch, 1);
+  }
 }
 
 /* Echoes N characters without a newline, the first of them lexeme
@@ -324,7 +358,8 @@ static void i_echo_run(const unsigned char *chars, size_t n, int k)
   size_t copied = n < room ? n : room;
   memcpy(line->copy + line->copy_len, chars, copied);
   line->copy_len += (int)copied;
-  line->beyond += (long)(n - copied);
+  if (n > copied)
+    i_line_more(line, (const char *)chars + copied, n - copied);
 }
 
 /* Echoes the characters read since the last echo.  Reading a character

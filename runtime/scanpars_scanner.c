@@ -76,7 +76,7 @@ static void i_far_end_keep(int end)
   const unsigned char *chars = i_rt.in_buf + i_rt.in_pos - n;
   long column;
   unsigned line = i_line_before(chars, n, &column);
-  i_rt.far.line = i_rt.lines[line];
+  i_line_assign(&i_rt.far.line, &i_rt.lines[line]);
   i_line_set_column(&i_rt.far.line, column);
   i_rt.far.at = i_rt.in_base + (long long)(i_rt.in_pos - (size_t)n);
   /* a lexeme holds at most the last i_lexeme_size - 2 characters of a
@@ -203,7 +203,7 @@ static i_noinline void i_far_end_fall_back(void)
   /* a rewind of the look-ahead read since went less far back */
   i_rt.echo_state &= ~(unsigned)i_rewound;
   i_listing_rewind_to(i_rt.far.echo);
-  *i_rt.line = i_rt.far.line;
+  i_line_assign(i_rt.line, &i_rt.far.line);
   i_rt.echo_state &= ~(unsigned)i_at_line_start;
   i_rt.in_pos = (size_t)(i_rt.far.at - i_rt.in_base);
   i_rt.echo_pos = i_rt.in_pos;
