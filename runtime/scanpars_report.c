@@ -249,16 +249,25 @@ void i_report(int code, ...)
 
 /* A message of the compiler's own with the class of CODE (an error or a
    warning without text of its own), placed in the listing like the
-   catalogue's and shown on the screen with LINE. */
+   catalogue's and shown on the screen with LINE.  The listing goes on
+   behind the look-ahead token, often lines after LINE: there the message
+   names its line. */
 static void i_report_own(int code, int line, const char *format, va_list args)
 {
   if (i_rt.stopped)
     return;
   i_echo_pending();
+  char suffix[32] = "";
+  if (i_rt.listing && line >= 1 && line != i_line_before_lookahead(i_lookahead_start()))
+    snprintf(suffix, sizeof suffix, " (line %d)", line);
   const char *text;
-  size_t len = i_format(&text, i_message_class(code), "", format ? format : "", args);
+  size_t len = i_format(&text, i_message_class(code), suffix, format ? format : "", args);
   if (i_rt.listing)
     i_listing_report(code, text, len);
+  /* (the text lacks the suffix only when it did not fit in memory) */
+  size_t slen = strlen(suffix);
+  if (len >= slen && memcmp(text + len - slen, suffix, slen) == 0)
+    len -= slen;
   i_screen_message(code, line, text, len);
 }
 
