@@ -177,18 +177,38 @@ boolean i_is_input_file(const char *name)
 }
 #endif
 
+/* Reports that neither the name given nor the rebuilt one (TRIED) could be
+   read; the message names the rebuilt one, the line after it the name
+   given (ERROR is why that failed). */
+static void i_input_missing(const char *given, const char *tried, int error)
+{
+  i_report(i_msg_input_missing, tried);
+  if (strcmp(given, tried) == 0)
+    return;
+#ifdef EISDIR
+  if (error == EISDIR) {
+    fprintf(stderr, "  ('%s' is a folder)\n", given);
+    return;
+  }
+#endif
+  (void)error;
+  fprintf(stderr, "  (nor '%s', the name given)\n", given);
+}
+
 /* Opens the input under its name or the rebuilt one and derives the module
    name from the name opened. */
 static int i_open_input(const char *name)
 {
   char *opened = i_copy_text(name, strlen(name), NULL);
+  errno = 0;
   FILE *file = i_open_readable(opened);
   if (!file) {
+    int error = errno;
     free(opened);
     opened = i_rebuilt_name(name);
     file = i_open_readable(opened);
     if (!file) {
-      i_report(i_msg_input_missing, opened);
+      i_input_missing(name, opened, error);
       free(opened);
       return 0;
     }
