@@ -1,7 +1,7 @@
 #ifndef pairact_h
 #define pairact_h
 #include <stdio.h>
-#include "pairsscan.h"
+#include "pairscan.h"
 
 void unknown(integer *n);
 void one(integer *n);
