@@ -45,6 +45,12 @@
    line; the rest of a longer line is kept in a buffer that grows. */
 #define i_line_copy_max 255
 
+/* A line is repeated whole after a message while it holds at most this
+   many characters; of a longer one only the copy kept in place is: each
+   message repeats the line so far, and the listing must stay within a
+   bounded multiple of the input even for a huge line full of errors. */
+#define i_line_repeat_max 4096
+
 /* Rare paths of the per-character routines stay out of line, so that the
    usual path is small enough to be inlined into the generated scanner. */
 #if defined(__GNUC__) || defined(__clang__)
@@ -64,7 +70,7 @@ struct i_line {
   int prefix_len;                       /* length of "%3d " */
   int copy_len;                         /* used part of copy */
   long beyond;                          /* characters echoed behind a full copy */
-  char *more;                           /* those characters (beyond of them) */
+  char *more;                           /* the first of them (i_line_kept) */
   size_t more_cap;
   char copy[i_line_copy_max + 1];       /* "%3d " and the first characters */
 };

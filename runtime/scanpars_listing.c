@@ -183,10 +183,24 @@ static long i_line_column(const struct i_line *line)
   return line->copy_len - line->prefix_len + line->beyond;
 }
 
-/* Appends N characters of a long line behind its full copy. */
+/* How many of the characters behind a full copy LINE keeps: those that a
+   line short enough to be repeated whole can have. */
+static size_t i_line_kept(const struct i_line *line)
+{
+  size_t most = i_line_repeat_max - (i_line_copy_max - (size_t)line->prefix_len);
+  return (size_t)line->beyond < most ? (size_t)line->beyond : most;
+}
+
+/* Appends N characters of a long line behind its full copy (those past
+   what a line repeated whole can hold are only counted). */
 static i_noinline void i_line_more(struct i_line *line, const char *chars, size_t n)
 {
-  size_t need = (size_t)line->beyond + n;
+  size_t most = i_line_repeat_max - (i_line_copy_max - (size_t)line->prefix_len);
+  size_t from = (size_t)line->beyond, to = from + n < most ? from + n : most;
+  line->beyond += (long)n;
+  if (from >= to)
+    return;
+  size_t need = to;
   if (need > line->more_cap) {
     size_t cap = line->more_cap ? line->more_cap : i_line_copy_max + 1;
     while (cap < need)
@@ -197,8 +211,7 @@ static i_noinline void i_line_more(struct i_line *line, const char *chars, size_
     line->more = more;
     line->more_cap = cap;
   }
-  memcpy(line->more + line->beyond, chars, n);
-  line->beyond += (long)n;
+  memcpy(line->more + from, chars, to - from);
 }
 
 /* Makes TO a copy of FROM that keeps its own buffer for a long line. */
@@ -210,8 +223,10 @@ static void i_line_assign(struct i_line *to, const struct i_line *from)
   to->more = more;
   to->more_cap = more_cap;
   to->beyond = 0;
-  if (from->beyond > 0)
-    i_line_more(to, from->more, (size_t)from->beyond);
+  if (from->beyond > 0) {
+    i_line_more(to, from->more, i_line_kept(from));
+    to->beyond = from->beyond;
+  }
 }
 
 /* Makes LINE hold its first COLUMN characters. */
@@ -286,7 +301,8 @@ static void i_line_start(void)
   i_rt.echo_state &= ~(unsigned)i_at_line_start;
 }
 
-/* After a message: the line read so far is written again on a fresh line,
+/* After a message: the line read so far is written again on a fresh line
+   (whole up to i_line_repeat_max characters, else the copy kept in place),
    and the characters of the current lexeme before index K (the character
    about to be echoed) found in that copy are echoed there now (so that
    moving back finds them). */
@@ -295,12 +311,16 @@ static void i_line_repeat(const struct i_line *line, int k)
   i_lst_put('\n');
   long long start = i_lst_offset();
   i_lst_write(line->copy, (size_t)line->copy_len);
-  if (line->beyond > 0)
+  long written = line->copy_len - line->prefix_len;
+  if (line->beyond > 0 && i_line_kept(line) == (size_t)line->beyond) {
     i_lst_write(line->more, (size_t)line->beyond);
+    written += line->beyond;
+  }
   long column = i_line_column(line);
   for (int j = k - 1; j >= 0 && i_lexeme[j] != '\n' && column > 0; j--) {
     column--;
-    i_rt.echo_at[j] = start + line->prefix_len + column;
+    if (column < written)
+      i_rt.echo_at[j] = start + line->prefix_len + column;
   }
 }
 
