@@ -112,20 +112,23 @@ std::string find_installation_directory(Tool tool, std::string_view program_path
   return error ? std::string(".") : pgen_default_installation(cwd.string());
 }
 
+std::string unopened_reason(const std::string& name) {
+  struct stat status {};
+  if (stat(name.c_str(), &status) == 0) {
+    if (S_ISDIR(status.st_mode)) return "('" + name + "' is a folder)";
+    if (access(name.c_str(), R_OK) != 0)
+      return "('" + name + "' cannot be read: " + std::strerror(errno) + ")";
+  } else if (name[0] == '-') {
+    return "('" + name + "' is no option; --help lists the options)";
+  }
+  return "";
+}
+
 namespace {
 
-// Why NAME, as the command line gave it, could not be read, when it is
-// there but no file, or looks like a mistyped option.
 void explain_unopened(Diagnostics& diagnostics, const char* name) {
-  struct stat status {};
-  if (stat(name, &status) == 0) {
-    if (S_ISDIR(status.st_mode))
-      diagnostics.report(Msg::FreeText, "  ('%s' is a folder)", name);
-    else if (access(name, R_OK) != 0)
-      diagnostics.report(Msg::FreeText, "  ('%s' cannot be read: %s)", name, std::strerror(errno));
-  } else if (name[0] == '-') {
-    diagnostics.report(Msg::FreeText, "  ('%s' is no option; --help lists the options)", name);
-  }
+  const std::string reason = unopened_reason(name);
+  if (!reason.empty()) diagnostics.report(Msg::FreeText, "  %s", reason.c_str());
 }
 
 }  // namespace

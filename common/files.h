@@ -54,6 +54,10 @@ FilePtr open_file(Diagnostics& diagnostics, const std::string& name, const char*
 bool same_file(const std::string& first, const std::string& second);
 // `name` opened for reading, without a report; null also for a folder.
 FilePtr open_for_reading(const std::string& name);
+// Why `name`, as a command line gave it, could not be read, when it is there
+// but no file or looks like a mistyped option: "('x' is a folder)" and the
+// like; empty when there is nothing to add.
+std::string unopened_reason(const std::string& name);
 
 // 0 when `name` exists and can be read, -1 otherwise.
 int file_access(const std::string& name);

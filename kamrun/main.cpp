@@ -159,6 +159,9 @@ int main(int argc, char** argv) {
   FilePtr file = open_program(options.program_file, opened);
   if (!file) {
     reporter.error(Msg::FileUnreadable, {opened});
+    std::string reason = zedra::unopened_reason(options.program_file);
+    if (reason.empty()) reason = "(nor '" + options.program_file + "', the name given)";
+    std::fprintf(stderr, "  %s\n", reason.c_str());
     return LoadFailed;
   }
   reporter.set_file(opened);
