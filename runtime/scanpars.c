@@ -154,9 +154,11 @@ static struct i_runtime {
     long line;                          /* number of that line, from 1 */
   } count;
 
-  /* message text */
+  /* message text, and a message as the screen shows it */
   char *msg_buf;
   size_t msg_cap;
+  char *screen_buf;
+  size_t screen_cap;
 } i_rt;
 
 static const char *i_token_name(int token);

@@ -304,6 +304,7 @@ static void i_reset(void)
   free(i_rt.module_name);
   free(i_rt.listing_name);
   free(i_rt.msg_buf);
+  free(i_rt.screen_buf);
   for (int k = 0; k < i_line_ring; k++)
     free(i_rt.lines[k].more);
   free(i_rt.far.line.more);

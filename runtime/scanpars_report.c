@@ -105,20 +105,27 @@ static boolean i_is_syntax_warning(int code)
   return code == i_WGRPINS || code == i_msg_deleted || code == i_WTERMINS;
 }
 
+/* Makes room for N bytes in the buffer *BUF of *CAP bytes; 0 when memory
+   is short. */
+static int i_room(char **buf, size_t *cap, size_t n)
+{
+  if (n <= *cap)
+    return 1;
+  size_t grown_cap = *cap ? *cap : 256;
+  while (grown_cap < n)
+    grown_cap *= 2;
+  char *grown = realloc(*buf, grown_cap);
+  if (!grown)
+    return 0;
+  *buf = grown;
+  *cap = grown_cap;
+  return 1;
+}
+
 /* Makes room for N bytes in the message buffer; 0 when memory is short. */
 static int i_msg_room(size_t n)
 {
-  if (n <= i_rt.msg_cap)
-    return 1;
-  size_t cap = i_rt.msg_cap ? i_rt.msg_cap : 256;
-  while (cap < n)
-    cap *= 2;
-  char *grown = realloc(i_rt.msg_buf, cap);
-  if (!grown)
-    return 0;
-  i_rt.msg_buf = grown;
-  i_rt.msg_cap = cap;
-  return 1;
+  return i_room(&i_rt.msg_buf, &i_rt.msg_cap, n);
 }
 
 /* Formats PREFIX, FORMAT with ARGS and SUFFIX into the message buffer and
@@ -171,7 +178,19 @@ static void i_screen_message(int code, long line, const char *text, size_t len)
   }
   if (i_is_quiet_line(code))
     return;
-  if (code < i_msg_free_text && i_rt.file_name && line >= 1)
+  /* One write per message: standard error is unbuffered, and a flood of
+     messages (a binary file read by mistake) would cost a system call for
+     every piece of each. */
+  boolean located = code < i_msg_free_text && i_rt.file_name && line >= 1;
+  size_t need = len + 1 + (located ? strlen(i_rt.file_name) + 32 : 0);
+  if (i_room(&i_rt.screen_buf, &i_rt.screen_cap, need)) {
+    size_t n = located ? (size_t)snprintf(i_rt.screen_buf, need, "%s:%ld: ", i_rt.file_name, line) : 0;
+    memcpy(i_rt.screen_buf + n, text, len);
+    i_rt.screen_buf[n + len] = '\n';
+    fwrite(i_rt.screen_buf, 1, n + len + 1, stderr);
+    return;
+  }
+  if (located)
     fprintf(stderr, "%s:%ld: ", i_rt.file_name, line);
   fwrite(text, 1, len, stderr);
   fputc('\n', stderr);
