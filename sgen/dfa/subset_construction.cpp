@@ -85,7 +85,9 @@ void SubsetConstruction::expand(int current) {
 
 // Two accepting NFA states in one subset conflict when the characters of
 // one are among those of the other: the DFA cannot tell their terminals
-// apart by the last character.
+// apart by the last character. Two ends of one terminal's expression (an
+// ambiguous expression, such as an optional part that can stand twice)
+// accept the same terminal either way, so they do not conflict.
 void SubsetConstruction::test_conflicts(const StateSet& states) {
   const StateSet accepting = states & nfa_.accepting;
   accepting.for_each([&](int i) {
@@ -94,6 +96,7 @@ void SubsetConstruction::test_conflicts(const StateSet& states) {
       const StateSet* chars_i = nfa_chars(i);
       const StateSet* chars_j = nfa_chars(j);
       if (!chars_i || !chars_j) return;
+      if (nfa_state(i)->terminal && nfa_state(i)->terminal == nfa_state(j)->terminal) return;
       if (!chars_i->is_subset_of(*chars_j) && !chars_j->is_subset_of(*chars_i)) return;
       report_conflict(i, j);
       describe_nfa_state(i);

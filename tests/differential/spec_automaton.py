@@ -6,8 +6,9 @@ SYMBOLS representation is one position; a position is entered on its
 characters, and the last positions of a rule or representation accept its
 terminal. Reading an input leads to the set of positions that the input
 can end in. sgen refuses a specification (transition conflict) when some
-input ends in two accepting positions whose character sets are equal or
-one inside the other; when the sets merely overlap, the terminal declared
+input ends in two accepting positions of two terminals whose character
+sets are equal or one inside the other (two positions of one terminal
+accept it either way); when the sets merely overlap, the terminal declared
 first wins, as in flex. Positions are numbered in reading order, the
 SYMBOLS before the RULES, as sgen numbers its states.
 """
@@ -123,6 +124,8 @@ class Positions:
             accepting = sorted(p for p in current if self.accepts[p])
             for i, a in enumerate(accepting):
                 for b in accepting[i + 1:]:
+                    if self.accepts[a] == self.accepts[b]:
+                        continue
                     if self.chars[a] <= self.chars[b] or self.chars[b] <= self.chars[a]:
                         found.add((self.accepts[a], self.accepts[b]))
             nexts = self.starts if not current else set().union(*(self.follow[p] for p in current))
