@@ -35,6 +35,7 @@ class SubsetConstruction {
   void merge_targets(int current);
   // Creates subset and DFA state with the next number; -1 after Msg::TableFull.
   int create_subset();
+  void explain_full();
   void complete();
 
   const StateSet* nfa_chars(int n) const {
@@ -48,6 +49,7 @@ class SubsetConstruction {
   const StateTable& nfa_;
   Dfa& dfa_;
   bool trace_;
+  bool full_explained_ = false;  // the note on a table that is full is given once
   SubsetTable subsets_;
   SubsetTable new_subsets_;
 };
@@ -163,6 +165,7 @@ void SubsetConstruction::find_targets(const StateSet& states) {
     if (!entry) {
       if (new_subsets_.full()) {
         diagnostics_.report(Msg::TableFull, kTableLimit, "subsets");
+        explain_full();
         return;
       }
       entry = new_subsets_.add();
@@ -194,13 +197,24 @@ void SubsetConstruction::merge_targets(int current) {
   new_subsets_.clear();
 }
 
+// Said once, after the first report of a full table: why it filled up.
+void SubsetConstruction::explain_full() {
+  if (full_explained_) return;
+  full_explained_ = true;
+  diagnostics_.report(Msg::FreeText,
+                      "  (the deterministic scanner needs more than 256 states: an expression keeps too "
+                      "many of its parts open at once, as { a | b } CLOS a followed by several { a | b })");
+}
+
 int SubsetConstruction::create_subset() {
   if (subsets_.full()) {
     diagnostics_.report(Msg::TableFull, kTableLimit, "subsets");
+    explain_full();
     return -1;
   }
   if (dfa_.table.full()) {
     diagnostics_.report(Msg::TableFull, kTableLimit, "states");
+    explain_full();
     return -1;
   }
   subsets_.add();

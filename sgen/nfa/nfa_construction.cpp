@@ -18,6 +18,11 @@ void Nfa::init() {
 int Nfa::new_state() {
   if (table_.highest() + 1 >= kMaxStates) {
     diagnostics_.report(Msg::TableFull, kMaxStates, "states");
+    if (!full_explained_)
+      diagnostics_.report(Msg::FreeText,
+                          "  (every character of a SYMBOLS text or a string, and every character set "
+                          "of a rule, takes a state; words cost none as KEYWORDS, checked by a VERIFY rule)");
+    full_explained_ = true;
     has_spare_ = false;
     return -1;
   }

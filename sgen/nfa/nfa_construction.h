@@ -89,6 +89,7 @@ class Nfa {
   Diagnostics& diagnostics_;
   StateTable table_;
   bool has_spare_ = false;
+  bool full_explained_ = false;  // the note on what takes states is given once
   int rule_first_state_ = 0;
   StateSet lost_follow_;  // receives follow updates of states that are missing
 };
