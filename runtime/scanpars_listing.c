@@ -183,11 +183,17 @@ static long i_line_column(const struct i_line *line)
   return line->copy_len - line->prefix_len + line->beyond;
 }
 
-/* How many of the characters behind a full copy LINE keeps: those that a
-   line short enough to be repeated whole can have. */
+/* How many characters behind a full copy a line short enough to be
+   repeated whole can have. */
+static size_t i_line_more_max(const struct i_line *line)
+{
+  return i_line_repeat_max - (i_line_copy_max - (size_t)line->prefix_len);
+}
+
+/* How many of the characters behind a full copy LINE keeps. */
 static size_t i_line_kept(const struct i_line *line)
 {
-  size_t most = i_line_repeat_max - (i_line_copy_max - (size_t)line->prefix_len);
+  size_t most = i_line_more_max(line);
   return (size_t)line->beyond < most ? (size_t)line->beyond : most;
 }
 
@@ -195,7 +201,7 @@ static size_t i_line_kept(const struct i_line *line)
    what a line repeated whole can hold are only counted). */
 static i_noinline void i_line_more(struct i_line *line, const char *chars, size_t n)
 {
-  size_t most = i_line_repeat_max - (i_line_copy_max - (size_t)line->prefix_len);
+  size_t most = i_line_more_max(line);
   size_t from = (size_t)line->beyond, to = from + n < most ? from + n : most;
   line->beyond += (long)n;
   if (from >= to)
