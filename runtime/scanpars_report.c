@@ -184,7 +184,8 @@ static void i_screen_message(int code, long line, const char *text, size_t len)
   boolean located = code < i_msg_free_text && i_rt.file_name && line >= 1;
   size_t need = len + 1 + (located ? strlen(i_rt.file_name) + 32 : 0);
   if (i_room(&i_rt.screen_buf, &i_rt.screen_cap, need)) {
-    size_t n = located ? (size_t)snprintf(i_rt.screen_buf, need, "%s:%ld: ", i_rt.file_name, line) : 0;
+    int at = located ? snprintf(i_rt.screen_buf, need, "%s:%ld: ", i_rt.file_name, line) : 0;
+    size_t n = at > 0 ? (size_t)at : 0;
     memcpy(i_rt.screen_buf + n, text, len);
     i_rt.screen_buf[n + len] = '\n';
     fwrite(i_rt.screen_buf, 1, n + len + 1, stderr);
