@@ -35,7 +35,8 @@ class SubsetConstruction {
   void merge_targets(int current);
   // Creates subset and DFA state with the next number; -1 after Msg::TableFull.
   int create_subset();
-  void explain_full();
+  // Msg::TableFull for the subset or state table, with a note the first time.
+  void report_full(const char* table);
   void complete();
 
   const StateSet* nfa_chars(int n) const {
@@ -164,8 +165,7 @@ void SubsetConstruction::find_targets(const StateSet& states) {
       if (new_subsets_.at(n)->states == targets) entry = new_subsets_.at(n);
     if (!entry) {
       if (new_subsets_.full()) {
-        diagnostics_.report(Msg::TableFull, kTableLimit, "subsets");
-        explain_full();
+        report_full("subsets");
         return;
       }
       entry = new_subsets_.add();
@@ -197,8 +197,9 @@ void SubsetConstruction::merge_targets(int current) {
   new_subsets_.clear();
 }
 
-// Said once, after the first report of a full table: why it filled up.
-void SubsetConstruction::explain_full() {
+// After the first report of a full table a note says why it filled up.
+void SubsetConstruction::report_full(const char* table) {
+  diagnostics_.report(Msg::TableFull, kTableLimit, table);
   if (full_explained_) return;
   full_explained_ = true;
   diagnostics_.report(Msg::FreeText,
@@ -208,13 +209,11 @@ void SubsetConstruction::explain_full() {
 
 int SubsetConstruction::create_subset() {
   if (subsets_.full()) {
-    diagnostics_.report(Msg::TableFull, kTableLimit, "subsets");
-    explain_full();
+    report_full("subsets");
     return -1;
   }
   if (dfa_.table.full()) {
-    diagnostics_.report(Msg::TableFull, kTableLimit, "states");
-    explain_full();
+    report_full("states");
     return -1;
   }
   subsets_.add();
