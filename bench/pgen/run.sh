@@ -152,6 +152,26 @@ p=$(measure "$pgen" long.inp)
 b=""
 [ "$have_bison" = yes ] && b=$(measure bison -o long.tab.c long.y)
 line "one alternative of 40000" "$p" "$b"
+# One alternative of 8 000 terminals, each followed by an action that sets
+# a local of its own from the one before (bison: as many mid-rule actions
+# on an array).
+awk -v n=8000 'BEGIN {
+  printf "DEFINITIONS acts.\nACTIONS\n  set(OUT v : integer).\n  add(IN a, b : integer; OUT r : integer).\n" > "locals.inp"
+  printf "TERMINALS t0" > "locals.inp"; printf "%%{\nint l[%d];\n%%}\n%%token t0", n > "locals.y"
+  for (k = 1; k < 10; k++) { printf ", t%d", k > "locals.inp"; printf " t%d", k > "locals.y" }
+  printf ".\nRULES\n  r (LOCAL l0 : integer" > "locals.inp"; printf "\n%%%%\nr : t0 { l[0] = 1; }\n" > "locals.y"
+  for (k = 1; k < n; k++) printf "; l%d : integer", k > "locals.inp"
+  print ") :\n    t0 set(l0)" > "locals.inp"
+  for (k = 1; k < n; k++) {
+    printf "    t%d add(l%d, l%d, l%d)\n", k % 10, k - 1, k - 1, k > "locals.inp"
+    printf "  t%d { l[%d] = l[%d] + l[%d]; }\n", k % 10, k, k - 1, k - 1 > "locals.y"
+  }
+  print "    .\nROOT r." > "locals.inp"; print "  ;" > "locals.y"
+}'
+p=$(measure "$pgen" locals.inp)
+b=""
+[ "$have_bison" = yes ] && b=$(measure bison -o locals.tab.c locals.y)
+line "8000 actions on 8000 locals" "$p" "$b"
 # One rule of N alternatives that each end in the rule itself, which may be
 # empty: r : t0 r | t1 r | ... | . (the FOLLOW of every alternative's first
 # symbol holds all N terminals). bison only at 1 000: it takes 19 s at 2 000.

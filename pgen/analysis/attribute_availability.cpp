@@ -1,5 +1,9 @@
 #include "analysis/attribute_availability.h"
 
+#include <string>
+#include <unordered_set>
+#include <vector>
+
 #include "cformat.h"
 #include "diagnostics.h"
 #include "front/parser_declarations.h"
@@ -53,6 +57,7 @@ class RuleTest {
   AvailabilitySet alternative(const Alternative& alternative, const AvailabilitySet& in);
   AvailabilitySet secondary(const Secondary& secondary, const AvailabilitySet& in);
   AvailabilitySet primary(const Primary& primary, const AvailabilitySet& in);
+  void symbol(const Primary& symbol, AvailabilitySet& current);
   void check_call(const ActionCall& call, AvailabilitySet& current);
   void check_synthesised(const AvailabilitySet& out);
   void check_usage(const AvailabilitySet& out);
@@ -99,10 +104,40 @@ AvailabilitySet RuleTest::alternative(const Alternative& alternative, const Avai
       check_call(*item.call, current);
       continue;
     }
-    AvailabilitySet out = secondary(*item.secondary, copy_of(current));
+    const Secondary& secondary = *item.secondary;
+    if (secondary.kind == SecondaryKind::Plain && secondary.primary->kind != PrimaryKind::Group) {
+      symbol(*secondary.primary, current);
+      continue;
+    }
+    AvailabilitySet out = this->secondary(secondary, copy_of(current));
     current = united(current, out);
   }
   return copy_of(current);
+}
+
+// A terminal or nonterminal of an alternative, in place: what
+// united(current, primary(symbol, copy_of(current))) gives, without the
+// copies that make a long alternative quadratic. That is the current set
+// reversed, with the synthesised attributes of the symbol put first in the
+// order in which primary adds them.
+void RuleTest::symbol(const Primary& symbol, AvailabilitySet& current) {
+  current.reverse();  // now what primary sees as its in
+  std::vector<AttributeInstance> added;
+  std::unordered_set<std::string> named;  // an attribute of both lists is added once
+  for_each_attribute(declarations_, [&](const ParserAttribute& attribute) {
+    if (!attribute.is_associated_with(symbol.name)) return;
+    if (attribute.kind == AttributeKind::Inherited &&
+        !current.find(*attribute.name, symbol.name, symbol.number)) {
+      diagnostics_.report(Msg::AttributeNotAvailable, rule_.name, "inherited", *attribute.name, symbol.name,
+                          symbol.number);
+      list_set("availability set= ", current);
+    } else if (attribute.kind == AttributeKind::Synthesised && named.insert(*attribute.name).second) {
+      added.push_back({*attribute.name, symbol.name, symbol.number, 0});
+    }
+  });
+  // primary adds each first, so its out holds them last one first; the
+  // union then adds them in that order, each again first.
+  for (auto each = added.rbegin(); each != added.rend(); ++each) current.add(*each);
 }
 
 // An OPTION or CLOS may be skipped, so it guarantees nothing; a SEQ runs its
@@ -156,8 +191,7 @@ void RuleTest::check_call(const ActionCall& call, AvailabilitySet& current) {
                             action);
         continue;
       case ArgumentKind::Local:
-        for (Local& local : rule_.locals)
-          if (local.name == argument.name) local.used = true;
+        if (Local* local = rule_.find_local(argument.name)) local->used = true;
         instance = {argument.name, "", 0, 0};
         break;
       case ArgumentKind::Attribute:

@@ -37,10 +37,11 @@ std::size_t AvailabilitySet::position_of(const std::string& attribute, const std
   if (index_.size() != elements_.size()) {
     index_.clear();
     for (std::size_t i = 0; i < elements_.size(); ++i)
-      index_.emplace(key_of(elements_[i].attribute, elements_[i].symbol, elements_[i].number), i);
+      index_.emplace(key_of(elements_[i].attribute, elements_[i].symbol, elements_[i].number),
+                     static_cast<long long>(i) - ahead_);
   }
   const auto found = index_.find(key_of(attribute, symbol, number));
-  return found == index_.end() ? elements_.size() : found->second;
+  return found == index_.end() ? elements_.size() : static_cast<std::size_t>(found->second + ahead_);
 }
 
 AttributeInstance* AvailabilitySet::find(const std::string& attribute, const std::string& symbol,
@@ -64,9 +65,15 @@ void AvailabilitySet::add(const AttributeInstance& instance) {
     if (instance.uses != 0) found->uses = instance.uses;
     return;
   }
-  elements_.push_back(instance);
-  if (!index_.empty())
-    index_.emplace(key_of(instance.attribute, instance.symbol, instance.number), elements_.size() - 1);
+  long long stamp;
+  if (first_at_back_) {
+    elements_.push_back(instance);
+    stamp = static_cast<long long>(elements_.size()) - 1 - ahead_;
+  } else {
+    elements_.push_front(instance);
+    stamp = -++ahead_;
+  }
+  if (!index_.empty()) index_.emplace(key_of(instance.attribute, instance.symbol, instance.number), stamp);
 }
 
 void AvailabilitySet::add_all(const AvailabilitySet& source) {
@@ -79,6 +86,7 @@ void AvailabilitySet::intersect(const AvailabilitySet& other) {
   std::erase_if(elements_,
                 [&](const AttributeInstance& element) { return !other.contains(element); });
   index_.clear();
+  ahead_ = 0;
 }
 
 std::string AvailabilitySet::text() const {

@@ -5,12 +5,13 @@
 // The element order is observable (the usage warnings and the availability
 // sets in the listing follow it), and it is the order of a list that grows
 // at the front: `add` puts a new element first, and copying a set adds the
-// source's elements one by one, so a copy comes out reversed.
+// source's elements one by one, so a copy comes out reversed. `reverse`
+// gives that order without a copy.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 namespace zedra {
 
@@ -47,6 +48,8 @@ class AvailabilitySet {
   // Keeps exactly the elements that `other` holds too, with their own
   // counts and order.
   void intersect(const AvailabilitySet& other);
+  // Turns the order round, as a copy would, in constant time.
+  void reverse() { first_at_back_ = !first_at_back_; }
 
   // The elements' texts separated by ", ".
   std::string text() const;
@@ -56,21 +59,30 @@ class AvailabilitySet {
   std::size_t position_of(const std::string& attribute, const std::string& symbol,
                           int number) const;
 
-  // Stored last element first, so that adding at the front is a push_back.
-  std::vector<AttributeInstance> elements_;
-  // The positions by element, for a set of this size or more, made when it
+  // The elements in storage order; the first of the set is at the back or
+  // at the front, so that both adding first and reversing take constant
+  // time.
+  std::deque<AttributeInstance> elements_;
+  bool first_at_back_ = true;
+  // The number of elements ever put before the front of the storage: an
+  // element at storage position i has the stamp i - ahead_, which adding
+  // at either end leaves alone.
+  long long ahead_ = 0;
+  // The stamps by element, for a set of this size or more, made when it
   // is first searched and kept up by `add` (a long alternative collects
   // thousands of instances, which a search one by one makes cubic).
   static constexpr std::size_t kIndexThreshold = 16;
-  mutable std::unordered_map<std::string, std::size_t> index_;
+  mutable std::unordered_map<std::string, long long> index_;
 };
 
 class AvailabilitySet::Iterator {
  public:
-  using Base = std::vector<AttributeInstance>::const_reverse_iterator;
-  explicit Iterator(Base at) : at_(at) {}
-  const AttributeInstance& operator*() const { return *at_; }
-  const AttributeInstance* operator->() const { return &*at_; }
+  Iterator(const std::deque<AttributeInstance>& elements, std::size_t at, bool backwards)
+      : elements_(&elements), at_(at), backwards_(backwards) {}
+  const AttributeInstance& operator*() const {
+    return (*elements_)[backwards_ ? elements_->size() - 1 - at_ : at_];
+  }
+  const AttributeInstance* operator->() const { return &**this; }
   Iterator& operator++() {
     ++at_;
     return *this;
@@ -78,13 +90,17 @@ class AvailabilitySet::Iterator {
   bool operator==(const Iterator& other) const = default;
 
  private:
-  Base at_;
+  const std::deque<AttributeInstance>* elements_;
+  std::size_t at_;  // the position in set order
+  bool backwards_;
 };
 
 inline AvailabilitySet::Iterator AvailabilitySet::begin() const {
-  return Iterator(elements_.rbegin());
+  return Iterator(elements_, 0, first_at_back_);
 }
-inline AvailabilitySet::Iterator AvailabilitySet::end() const { return Iterator(elements_.rend()); }
+inline AvailabilitySet::Iterator AvailabilitySet::end() const {
+  return Iterator(elements_, elements_.size(), first_at_back_);
+}
 
 // A new set with the elements of `source` added in order (so reversed).
 AvailabilitySet copy_of(const AvailabilitySet& source);

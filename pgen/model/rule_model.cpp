@@ -8,9 +8,17 @@
 namespace zedra {
 
 const Local* Rule::find_local(const std::string& local_name) const {
-  for (const Local& local : locals)
-    if (local.name == local_name) return &local;
-  return nullptr;
+  if (indexed_ > locals.size()) {
+    local_index_.clear();
+    indexed_ = 0;
+  }
+  for (; indexed_ < locals.size(); ++indexed_) local_index_.emplace(locals[indexed_].name, indexed_);
+  const auto found = local_index_.find(local_name);
+  return found == local_index_.end() ? nullptr : &locals[found->second];
+}
+
+Local* Rule::find_local(const std::string& local_name) {
+  return const_cast<Local*>(std::as_const(*this).find_local(local_name));
 }
 
 Rule* RuleList::find(const std::string& name) const {

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "name_list.h"
@@ -129,6 +130,14 @@ struct Rule {
   int occurrences = 0;  // numbering counter while one rule is resolved
 
   const Local* find_local(const std::string& local_name) const;
+  Local* find_local(const std::string& local_name);
+
+ private:
+  // The positions of the locals by name, the first of a name, for the
+  // first indexed_ locals; a search enters those added since (a rule of
+  // thousands of locals names them thousands of times).
+  mutable std::unordered_map<std::string, std::size_t> local_index_;
+  mutable std::size_t indexed_ = 0;
 };
 
 // The rules of one layer in declaration order. The specification's own list

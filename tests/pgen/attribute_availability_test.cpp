@@ -144,6 +144,37 @@ TEST(AvailabilitySet, LargeSetsFindWhatTheyHoldAfterEveryChange) {
   EXPECT_EQ(set.size(), 102u);  // the copy's changes leave the original alone
 }
 
+// Reversing gives the order of a copy without one; what is added after it
+// comes first, and the index finds elements added at either end of the
+// storage, before and after an intersection.
+TEST(AvailabilitySet, ReversingIsACopysOrderAndAddingStaysFirst) {
+  for (int count : {3, 40}) {
+    AvailabilitySet set;
+    for (int k = 1; k <= count; ++k) set.add(instance("v", "X", k));
+    const std::string copied = copy_of(set).text();
+    set.reverse();
+    EXPECT_EQ(set.text(), copied);
+    set.add(instance("w", "Y", 1));
+    set.reverse();
+    set.add(instance("w", "Y", 2));
+    EXPECT_EQ(set.text().substr(0, 9), "w of Y#2,");
+    EXPECT_EQ(set.text().substr(set.text().size() - 8), "w of Y#1");
+    for (int k = 1; k <= count; ++k) ASSERT_NE(set.find("v", "X", k), nullptr) << k;
+    ASSERT_NE(set.find("w", "Y", 1), nullptr);
+    EXPECT_EQ(set.find("w", "Y", 2)->number, 2);
+    AvailabilitySet odd;
+    for (int k = 1; k <= count; k += 2) odd.add(instance("v", "X", k));
+    odd.add(instance("w", "Y", 1));
+    set.intersect(odd);
+    EXPECT_EQ(set.text().substr(set.text().size() - 8), "w of Y#1");
+    set.add(instance("w", "Y", 3));
+    EXPECT_EQ(set.find("v", "X", 2), nullptr);
+    EXPECT_NE(set.find("v", "X", count - (count % 2 == 0)), nullptr);
+    EXPECT_EQ(set.text().substr(0, 9), "w of Y#3,");
+    EXPECT_NE(set.find("w", "Y", 3), nullptr);
+  }
+}
+
 // ---------------------------------------------------------------- declarations
 
 TEST(AvailabilityDeclarations, SynthesisedWithoutDefaultAction) {
