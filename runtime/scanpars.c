@@ -118,6 +118,12 @@ static struct i_runtime {
   int end;                              /* recorded token end, -1 for none */
   int cut;                              /* end fixed by i_get_lexeme, -1 before */
   long long echo_at[i_lexeme_size];     /* listing offset of each character's echo */
+  /* The first i_lexeme_size - 2 characters of the token that last
+     outgrew the lexeme buffer, which starts afresh behind them: a token
+     that outgrew it is handed on with its beginning, not with what the
+     buffer held last (a tail that may even spell a keyword). */
+  long long head_of;                    /* input offset of that token, -1 for none */
+  char head[i_lexeme_size - 1];
 
   /* The end that a token recorded before it outgrew the lexeme buffer
      (i_lexeme_overflow), kept so that a token that then fails can still

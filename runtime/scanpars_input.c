@@ -310,6 +310,7 @@ static void i_reset(void)
   free(i_rt.far.line.more);
   memset(&i_rt, 0, sizeof i_rt);
   i_rt.end = i_rt.cut = -1;
+  i_rt.head_of = -1;
   i_rt.line = &i_rt.lines[0];
   i_rt.echo_state = i_at_line_start;
   i_rt.count.line = 1;

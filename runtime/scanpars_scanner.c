@@ -100,6 +100,11 @@ static void i_lexeme_overflow(void)
   i_rt.end = -1;
   i_rt.overflowed = true;
   int last = i_rt.lex_len - 1;
+  if (i_rt.head_of != i_rt.tok_start) {
+    memcpy(i_rt.head, i_lexeme, (size_t)last);
+    i_rt.head[last] = '\0';
+    i_rt.head_of = i_rt.tok_start;
+  }
   i_lexeme[0] = i_lexeme[last];
   i_lexeme[1] = '\0';
   i_rt.echo_at[0] = i_rt.echo_at[last];
@@ -232,6 +237,10 @@ static inline void i_get_lexeme_inline(void)
   i_rt.cut = cut;
   i_rt.fast_resume = NULL;
   i_lexeme[cut] = '\0';
+  /* Only the lexeme's text changes: the counts above still say how much
+     of what was read goes back to the input. */
+  if (i_rt.overflowed && i_rt.head_of == i_rt.tok_start)
+    memcpy(i_lexeme, i_rt.head, sizeof i_rt.head);
   if (i_look_ahead < 0)
     i_report(i_msg_unknown_token, i_lexeme);
   else if (i_rt.scanner_test)
