@@ -334,7 +334,9 @@ bool any_mask_tests(const FastPlan& plan) {
 void write_declarations(CodeWriter& code, const FastPlan& plan) {
   code.line("const unsigned char *i_start, *i_p, *i_read_end;");
   if (any_mask_tests(plan)) code.line("unsigned i_c;");
-  if (!plan.accepts.empty()) code.line("const unsigned char *i_end;");
+  // Every path to an accept sets i_end; some compilers cannot see that
+  // through the retract switch and warn, hence the NULL.
+  if (!plan.accepts.empty()) code.line("const unsigned char *i_end= NULL;");
   if (retracts(plan)) code.line("int i_token;");
   if (plan.keeps) code.line("boolean i_final;");
   code.blank_lines(1);

@@ -165,7 +165,7 @@ void i_next_token(void)
 {
   const unsigned char *i_start, *i_p, *i_read_end;
   unsigned i_c;
-  const unsigned char *i_end;
+  const unsigned char *i_end= NULL;
   int i_token;
   boolean i_final;
 
