@@ -93,6 +93,9 @@ static struct i_runtime {
   boolean scanner_test, parser_test;
   int errors;
   boolean stopped;                      /* the parse ended early: no more messages */
+  /* Standard output had failed before i_init (in a program that calls a
+     parser as a function): not this run's failure to report. */
+  boolean stdout_failed_before;
 
   /* buffered input; look-ahead is given back by moving in_pos; a NUL
      stands behind the text read (in_buf[in_len]), where the fast scanner

@@ -345,6 +345,10 @@ static void i_answer_information_request(const struct i_command_line *line, cons
 int i_init(int ac, char **av)
 {
   i_reset();
+  /* What the calling program wrote before goes out now, so that only this
+     run's output counts as this run's. */
+  fflush(stdout);
+  i_rt.stdout_failed_before = ferror(stdout) != 0;
   i_declare_options();
   const char *program = ac > 0 && av && av[0] ? av[0] : "";
   struct i_command_line line = {NULL, 0, false, false, false};
@@ -393,7 +397,7 @@ int i_finish(void)
   /* What a compiler wrote on standard output (its code, a translation's
      progress) counts as output too: a failure to write it is an error. */
   errno = 0;
-  if (fflush(stdout) != 0 || ferror(stdout))
+  if (fflush(stdout) != 0 || (ferror(stdout) && !i_rt.stdout_failed_before))
     i_error_at(0, "Cannot write standard output (%s)", strerror(errno ? errno : EIO));
   i_report(i_msg_errors, i_rt.errors);
   /* An exit status keeps only 8 bits: 256 errors must not read as success. */
