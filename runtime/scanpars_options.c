@@ -85,9 +85,11 @@ static const struct i_option *i_find_option(const char *word)
   return found;
 }
 
-/* The usage lines of the compiler's own options, behind the standard usage. */
+/* The usage lines behind the standard usage: -q, which every compiler
+   takes, then the compiler's own options. */
 static void i_options_usage(FILE *out)
 {
+  fputs("-q:    no banner and no summary\n", out);
   for (size_t i = 0; i < i_options.count; i++)
     if (i_options.list[i].help)
       fprintf(out, "%s\n", i_options.list[i].help);
