@@ -58,6 +58,7 @@ class RuleTest {
   AvailabilitySet secondary(const Secondary& secondary, const AvailabilitySet& in);
   AvailabilitySet primary(const Primary& primary, const AvailabilitySet& in);
   void symbol(const Primary& symbol, AvailabilitySet& current);
+  std::vector<AttributeInstance> delivered(const Primary& symbol, const AvailabilitySet& in);
   void check_call(const ActionCall& call, AvailabilitySet& current);
   void check_synthesised(const AvailabilitySet& out);
   void check_usage(const AvailabilitySet& out);
@@ -122,19 +123,7 @@ AvailabilitySet RuleTest::alternative(const Alternative& alternative, const Avai
 // order in which primary adds them.
 void RuleTest::symbol(const Primary& symbol, AvailabilitySet& current) {
   current.reverse();  // now what primary sees as its in
-  std::vector<AttributeInstance> added;
-  std::unordered_set<std::string> named;  // an attribute of both lists is added once
-  for_each_attribute(declarations_, [&](const ParserAttribute& attribute) {
-    if (!attribute.is_associated_with(symbol.name)) return;
-    if (attribute.kind == AttributeKind::Inherited &&
-        !current.find(*attribute.name, symbol.name, symbol.number)) {
-      diagnostics_.report(Msg::AttributeNotAvailable, rule_.name, "inherited", *attribute.name, symbol.name,
-                          symbol.number);
-      list_set("availability set= ", current);
-    } else if (attribute.kind == AttributeKind::Synthesised && named.insert(*attribute.name).second) {
-      added.push_back({*attribute.name, symbol.name, symbol.number, 0});
-    }
-  });
+  const std::vector<AttributeInstance> added = delivered(symbol, current);
   // primary adds each first, so its out holds them last one first; the
   // union then adds them in that order, each again first.
   for (auto each = added.rbegin(); each != added.rend(); ++each) current.add(*each);
@@ -167,18 +156,28 @@ AvailabilitySet RuleTest::secondary(const Secondary& secondary, const Availabili
 AvailabilitySet RuleTest::primary(const Primary& primary, const AvailabilitySet& in) {
   if (primary.kind == PrimaryKind::Group) return group(*primary.group, in);
   AvailabilitySet out = copy_of(in);
+  for (const AttributeInstance& each : delivered(primary, in)) out.add(each);
+  return out;
+}
+
+// The synthesised attributes that parsing a terminal or nonterminal
+// delivers, in the order of the attribute lists (an attribute of both
+// lists once); an inherited one that `in` lacks is reported.
+std::vector<AttributeInstance> RuleTest::delivered(const Primary& symbol, const AvailabilitySet& in) {
+  std::vector<AttributeInstance> synthesised;
+  std::unordered_set<std::string> named;
   for_each_attribute(declarations_, [&](const ParserAttribute& attribute) {
-    if (!attribute.is_associated_with(primary.name)) return;
+    if (!attribute.is_associated_with(symbol.name)) return;
     if (attribute.kind == AttributeKind::Inherited &&
-        !in.find(*attribute.name, primary.name, primary.number)) {
-      diagnostics_.report(Msg::AttributeNotAvailable, rule_.name, "inherited", *attribute.name, primary.name,
-                          primary.number);
+        !in.find(*attribute.name, symbol.name, symbol.number)) {
+      diagnostics_.report(Msg::AttributeNotAvailable, rule_.name, "inherited", *attribute.name, symbol.name,
+                          symbol.number);
       list_set("availability set= ", in);
-    } else if (attribute.kind == AttributeKind::Synthesised) {
-      out.add({*attribute.name, primary.name, primary.number, 0});
+    } else if (attribute.kind == AttributeKind::Synthesised && named.insert(*attribute.name).second) {
+      synthesised.push_back({*attribute.name, symbol.name, symbol.number, 0});
     }
   });
-  return out;
+  return synthesised;
 }
 
 void RuleTest::check_call(const ActionCall& call, AvailabilitySet& current) {
