@@ -183,6 +183,7 @@ static void i_count_lines_to(long long to);
 static _Noreturn void i_out_of_memory(int line);
 static char *i_copy_text(const char *text, size_t n, const char *extra);
 static boolean i_is_quiet_line(int code);
+static boolean i_hand_over_message(const char *file, long line, const char *text, size_t len);
 
 #include "scanpars_report.c"
 #include "scanpars_listing.c"

@@ -187,12 +187,12 @@ static void i_input_missing(const char *given, const char *tried, int error)
     return;
 #ifdef EISDIR
   if (error == EISDIR) {
-    fprintf(stderr, "  ('%s' is a folder)\n", given);
+    i_screen_note("  ('%s' is a folder)", given);
     return;
   }
 #endif
   (void)error;
-  fprintf(stderr, "  (nor '%s', the name given)\n", given);
+  i_screen_note("  (nor '%s', the name given)", given);
 }
 
 /* Opens the input under its name or the rebuilt one and derives the module

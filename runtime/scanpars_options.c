@@ -18,6 +18,8 @@ static struct {
   size_t count, cap;
   boolean quiet;                        /* no banner and no summary lines */
   boolean quiet_run;                    /* the same, by -q of this run only */
+  i_message_handler handler;            /* takes the lines for standard error */
+  void *handler_data;
 } i_options;
 
 /* The options of a compiler built with GCC or clang are declared by its own
@@ -87,17 +89,50 @@ static const struct i_option *i_find_option(const char *word)
 
 /* The usage lines behind the standard usage: -q, which every compiler
    takes, then the compiler's own options. */
+static void i_usage_line(FILE *out, const char *text)
+{
+  if (out == stderr)
+    i_screen_note("%s", text);
+  else
+    fprintf(out, "%s\n", text);
+}
+
 static void i_options_usage(FILE *out)
 {
-  fputs("-q:    no banner and no summary\n", out);
+  i_usage_line(out, "-q:    no banner and no summary");
   for (size_t i = 0; i < i_options.count; i++)
     if (i_options.list[i].help)
-      fprintf(out, "%s\n", i_options.list[i].help);
+      i_usage_line(out, i_options.list[i].help);
 }
 
 void i_set_quiet(int quiet)
 {
   i_options.quiet = quiet != 0;
+}
+
+void i_set_message_handler(i_message_handler handler, void *data)
+{
+  i_options.handler = handler;
+  i_options.handler_data = data;
+}
+
+/* Gives the program's message handler, when there is one, the line TEXT of
+   LEN bytes as a string (the text may hold NUL bytes from '%c': the
+   handler sees it up to the first); false without a handler. */
+static boolean i_hand_over_message(const char *file, long line, const char *text, size_t len)
+{
+  if (!i_options.handler)
+    return false;
+  const char *line_text = text;
+  if (text[len] != '\0') {
+    if (!i_room(&i_rt.screen_buf, &i_rt.screen_cap, len + 1))
+      return true;
+    memcpy(i_rt.screen_buf, text, len);
+    i_rt.screen_buf[len] = '\0';
+    line_text = i_rt.screen_buf;
+  }
+  i_options.handler(file, (int)line, line_text, i_options.handler_data);
+  return true;
 }
 
 /* Lines that the quiet switch keeps off the screen: the banner and the

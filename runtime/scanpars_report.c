@@ -178,10 +178,12 @@ static void i_screen_message(int code, long line, const char *text, size_t len)
   }
   if (i_is_quiet_line(code))
     return;
+  boolean located = code < i_msg_free_text && i_rt.file_name && line >= 1;
+  if (i_hand_over_message(located ? i_rt.file_name : NULL, located ? line : 0, text, len))
+    return;
   /* One write per message: standard error is unbuffered, and a flood of
      messages (a binary file read by mistake) would cost a system call for
      every piece of each. */
-  boolean located = code < i_msg_free_text && i_rt.file_name && line >= 1;
   size_t need = len + 1 + (located ? strlen(i_rt.file_name) + 32 : 0);
   if (i_room(&i_rt.screen_buf, &i_rt.screen_cap, need)) {
     int at = located ? snprintf(i_rt.screen_buf, need, "%s:%ld: ", i_rt.file_name, line) : 0;
@@ -193,6 +195,21 @@ static void i_screen_message(int code, long line, const char *text, size_t len)
   }
   if (located)
     fprintf(stderr, "%s:%ld: ", i_rt.file_name, line);
+  fwrite(text, 1, len, stderr);
+  fputc('\n', stderr);
+}
+
+/* A line of its own on standard error (or to the message handler) that is
+   no numbered message: the notes after one, the usage of the options. */
+static void i_screen_note(const char *format, ...)
+{
+  va_list args;
+  va_start(args, format);
+  const char *text;
+  size_t len = i_format(&text, "", "", format, args);
+  va_end(args);
+  if (i_hand_over_message(NULL, 0, text, len))
+    return;
   fwrite(text, 1, len, stderr);
   fputc('\n', stderr);
 }
