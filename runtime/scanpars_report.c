@@ -257,6 +257,26 @@ static int i_listing_report(int code, const char *text, size_t len)
   return test;
 }
 
+/* A kept token that outgrew the lexeme buffer is reported once the
+   scanner knows that it was kept (scanpars_scanner.c): when the next token
+   starts, or before anything the scanner, the parser or an action says
+   after that, so that the report comes first. */
+static i_noinline void i_report_overflow(void)
+{
+  i_rt.overflowed = false;
+  i_rt.far.kept = false;
+  i_report(i_msg_buffer_overflow);
+}
+
+/* Whether message CODE comes after the overflow of the current token: all
+   but the overflow itself, the skipped unknown token (which forgets it)
+   and the texts that are no messages about the input. */
+static boolean i_after_overflow(int code)
+{
+  return (code < i_msg_free_text && code != i_msg_buffer_overflow &&
+          code != i_msg_unknown_token) || code == i_msg_parser_test;
+}
+
 void i_report(int code, ...)
 {
   if ((code == i_msg_parser_test && !i_rt.parser_test) ||
@@ -264,6 +284,8 @@ void i_report(int code, ...)
     return;
   if (i_rt.stopped && code < i_msg_free_text)
     return;
+  if (i_rt.overflowed && i_after_overflow(code))
+    i_report_overflow();
   /* The message follows everything read so far in the listing, but for
      the look-ahead of the current token, and names the line of the last
      character before it. */
@@ -293,6 +315,8 @@ static void i_report_own(int code, int line, const char *format, va_list args)
 {
   if (i_rt.stopped)
     return;
+  if (i_rt.overflowed)
+    i_report_overflow();
   i_echo_pending();
   char suffix[32] = "";
   if (i_rt.listing && line >= 1 && line != i_line_before_lookahead(i_lookahead_start()))

@@ -27,15 +27,9 @@ static int i_lookahead_start(void)
 }
 
 /* A token that outgrew the lexeme buffer is reported once the scanner
-   knows that it was kept: a skipped one (a long comment) is ordinary input
-   and goes through i_skip_token, which forgets the overflow. */
-static i_noinline void i_report_overflow(void)
-{
-  i_rt.overflowed = false;
-  i_rt.far.kept = false;
-  i_report(i_msg_buffer_overflow);
-}
-
+   knows that it was kept (i_report_overflow): a skipped one (a long
+   comment) is ordinary input and goes through i_skip_token, which forgets
+   the overflow. */
 static inline void i_init_lexeme_inline(void)
 {
   i_rt.fast_resume = NULL;
