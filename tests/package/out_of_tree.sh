@@ -10,29 +10,10 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$1
-cmake=${CMAKE:-cmake}
-rm -rf "$scratch"
-mkdir -p "$scratch" || exit 1
-scratch=$(cd "$scratch" && pwd)
-prefix=$scratch/prefix
+# shellcheck source=scratch_install.sh
+. "$here/scratch_install.sh"
 project=$scratch/project
 build=$scratch/build
-generator=
-command -v ninja >/dev/null 2>&1 && generator="-G Ninja"
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-
-# Runs a command with its output in LOG; shows it when the command fails.
-run() {
-  log=$1
-  shift
-  "$@" >"$scratch/$log" 2>&1 || { cat "$scratch/$log"; fail "$* (exit status $?)"; }
-}
-
-run install.log "$cmake" --install "$ZEDRA_BINARY_DIR" --prefix "$prefix"
 cp -R "$here/project" "$project" || exit 1
 
 # The project builds warning-free with the compiler of this build; the
