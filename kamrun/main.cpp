@@ -110,9 +110,10 @@ int run_program(const Options& options, Program program, Reporter& reporter) {
     std::fputs("option -o overrules option -i\n", stderr);
     flags &= ~std::uint32_t{TraceInteractive};
   }
-  // Messages before the first instruction carry the line of instruction 0.
-  reporter.set_run_line(program.code.front().line);
+  // The files of the run are no matter of a line of the program; messages
+  // before the first instruction carry the line of instruction 0.
   if (!redirect(options, reporter)) return LoadFailed;
+  reporter.set_run_line(program.code.front().line);
 
   Tracer tracer(stdout, stderr);
   if ((flags & TraceInteractive) && !tracer.open_terminal()) {

@@ -39,7 +39,7 @@ tarball=$(ls packages/*.tar.gz 2>/dev/null)
 (cd installed && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >installed.list
 grep -q '^bin/sgen$' installed.list && grep -q '^lib/cmake/ZEDRA/ZEDRAConfig.cmake$' installed.list &&
   grep -q '^share/man/man1/k2a.1$' installed.list && grep -q '^share/zedra/runtime/scanpars.c$' installed.list &&
-  grep -q '^share/zedra/target/rts.h$' installed.list && grep -q '^share/doc/zedra/language.md$' installed.list &&
+  grep -q '^share/zedra/target/rts.h$' installed.list && grep -q '^share/doc/zedra/docs/language.md$' installed.list &&
   grep -q '^share/zedra/examples/pascal/minipas.inp$' installed.list &&
   grep -q '^share/zedra/examples/kam/factorial.kam$' installed.list &&
   grep -q '^share/doc/zedra/docs/minipas-diagrams.png$' installed.list ||
