@@ -31,7 +31,9 @@
 #define i_input_keep 1024
 #define i_input_chunk 65536
 /* Bytes behind the input buffer that may be read but never hold input
-   (see scanpars_fast.c). */
+   (see scanpars_fast.c).  Every byte of the buffer is set before it is
+   first read this way (zeros where no input came yet), so that memory
+   checkers such as valgrind see no uninitialised reads in such copies. */
 #define i_input_slack 16
 
 /* The listing is written out in blocks of about this size. */

@@ -213,7 +213,7 @@ static int i_open_input(const char *name)
       return 0;
     }
   }
-  unsigned char *buffer = malloc(i_input_keep + i_input_chunk + i_input_slack);
+  unsigned char *buffer = calloc(1, i_input_keep + i_input_chunk + i_input_slack);
   if (!buffer)
     i_out_of_memory(__LINE__);
   i_rt.input = file;
@@ -256,6 +256,7 @@ static void i_input_make_room(size_t keep)
   unsigned char *grown = realloc(i_rt.in_buf, cap + i_input_slack);
   if (!grown)
     i_out_of_memory(__LINE__);
+  memset(grown + i_rt.in_cap + i_input_slack, 0, cap - i_rt.in_cap);
   i_rt.in_buf = grown;
   i_rt.in_cap = cap;
   i_rt.fast_resume = NULL;
