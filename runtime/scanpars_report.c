@@ -296,8 +296,12 @@ void i_report(int code, ...)
   size_t len = i_message_text(&text, code, args);
   va_end(args);
   if (code == i_ENOSTATE && i_rt.lex_len > 0 && i_rt.cut < 0) {
-    /* The scanner rejects the character just read: it belongs to no token. */
+    /* The scanner rejects the character just read: it belongs to no token,
+       which starts behind it (a token that falls back takes its text from
+       the input from there). */
     i_lexeme[--i_rt.lex_len] = '\0';
+    if (i_rt.lex_len == 0)
+      i_rt.tok_start = i_rt.in_base + (long long)i_rt.in_pos;
   }
   if (i_rt.listing && i_listing_report(code, text, len))
     return;
