@@ -164,6 +164,10 @@ static struct i_runtime {
     long long line_start;               /* input offset where that line begins */
     long line;                          /* number of that line, from 1 */
   } count;
+  /* the count at the start of a token that began before the text a refill
+     dropped (the count went on past it); it holds while its `at` is the
+     token's start */
+  struct i_line_count tok_count;
 
   /* message text, and a message as the screen shows it */
   char *msg_buf;

@@ -277,7 +277,13 @@ static int i_refill(void)
       keep = needed;
     i_input_make_room(keep);
   }
-  i_count_lines_to(i_rt.in_base + (long long)(i_rt.in_pos - keep));
+  long long drop = i_rt.in_base + (long long)(i_rt.in_pos - keep);
+  if (i_rt.tok_start < drop && i_rt.tok_start >= i_rt.count.at) {
+    /* a token longer than what is kept: its line is known from here on */
+    i_count_lines_to(i_rt.tok_start);
+    i_rt.tok_count = i_rt.count;
+  }
+  i_count_lines_to(drop);
   memmove(i_rt.in_buf, i_rt.in_buf + i_rt.in_pos - keep, keep);
   i_rt.in_base += (long long)(i_rt.in_pos - keep);
   i_rt.in_pos = i_rt.in_len = i_rt.echo_pos = keep;
@@ -315,6 +321,7 @@ static void i_reset(void)
   i_rt.line = &i_rt.lines[0];
   i_rt.echo_state = i_at_line_start;
   i_rt.count.line = 1;
+  i_rt.tok_count.at = -1;
   i_rule_depth = 0;
   i_look_ahead = -1;
   i_ch = 0;

@@ -31,14 +31,22 @@ static inline void i_count_lines_to(long long to)
     i_count_lines_on(to);
 }
 
-int i_token_line(void)
+/* The count at the start of the current token: counted on to there, or
+   kept apart when a refill dropped text behind the start of a long one. */
+static const struct i_line_count *i_token_start_count(void)
 {
   i_count_lines_to(i_rt.tok_start);
-  return (int)i_rt.count.line;
+  if (i_rt.tok_start < i_rt.count.at && i_rt.tok_count.at == i_rt.tok_start)
+    return &i_rt.tok_count;
+  return &i_rt.count;
+}
+
+int i_token_line(void)
+{
+  return (int)i_token_start_count()->line;
 }
 
 int i_token_column(void)
 {
-  i_count_lines_to(i_rt.tok_start);
-  return (int)(i_rt.tok_start - i_rt.count.line_start + 1);
+  return (int)(i_rt.tok_start - i_token_start_count()->line_start + 1);
 }
