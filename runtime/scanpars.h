@@ -118,9 +118,10 @@ void i_set_quiet(int quiet);
    LINE are the source position of an error or warning (NULL and 0 when it
    has none, as for the banner and the summary), TEXT the message as the
    screen would show it behind "file:line: ", without the line end (the
-   usage is one message of several lines), and DATA what was given here.  The quiet switch still holds; the listing is
-   written as ever.  NULL writes to standard error again.  The handler
-   stays for every later run of the program. */
+   usage is one message of several lines), and DATA what was given here.
+   The quiet switch still holds; the listing is written as ever.  NULL
+   writes to standard error again.  The handler stays for every later run
+   of the program. */
 typedef void (*i_message_handler)(const char *file, int line, const char *text, void *data);
 void i_set_message_handler(i_message_handler handler, void *data);
 

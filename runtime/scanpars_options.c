@@ -87,8 +87,7 @@ static const struct i_option *i_find_option(const char *word)
   return found;
 }
 
-/* The usage lines behind the standard usage: -q, which every compiler
-   takes, then the compiler's own options. */
+/* A usage line to OUT; on standard error it goes the way of the notes. */
 static void i_usage_line(FILE *out, const char *text)
 {
   if (out == stderr)
@@ -97,6 +96,8 @@ static void i_usage_line(FILE *out, const char *text)
     fprintf(out, "%s\n", text);
 }
 
+/* The usage lines behind the standard usage: -q, which every compiler
+   takes, then the compiler's own options. */
 static void i_options_usage(FILE *out)
 {
   i_usage_line(out, "-q:    no banner and no summary");
