@@ -147,18 +147,29 @@ void write_header(Diagnostics& diagnostics, const ScannerActions& actions,
   for (const DefinitionModule& predefined : actions.predefined_modules())
     if (!predefined.name.empty())
       std::fprintf(file.stream(), "#include \"%s.h\"\n", predefined.name.c_str());
-  for (const auto& action : module.actions) {
-    if (!action->type) {
-      diagnostics.set_line(action->line);
-      diagnostics.report(Msg::NoType, "Scanner action", *action->name);
-    }
+  for (const auto& action : module.actions)
     std::fprintf(file.stream(), "\n%s\t%s(%s repr);",
                  return_type(*action, actions.string_type()).c_str(), action->name->c_str(),
                  parameter_type.c_str());
-  }
   std::fputs("\n", file.stream());
-  diagnostics.set_line(0);
   if (commit_reported(diagnostics, file, name)) diagnostics.report(Msg::GeneratedFile, name);
+}
+
+// Reports every action of MODULE without a type; false when there is one.
+// Such a module gets no files: a header or template written with "??" in
+// place of the type would not compile, and as both are written only where
+// they are missing, it would outlive the mended specification. Reporting
+// whether or not the files exist gives every run the same errors.
+bool report_untyped_actions(Diagnostics& diagnostics, const DefinitionModule& module) {
+  bool typed = true;
+  for (const auto& action : module.actions)
+    if (!action->type) {
+      diagnostics.set_line(action->line);
+      diagnostics.report(Msg::NoType, "Scanner action", *action->name);
+      typed = false;
+    }
+  diagnostics.set_line(0);
+  return typed;
 }
 
 // Templates are written only where the module's file is missing, so that
@@ -206,6 +217,7 @@ void write_action_files(Diagnostics& diagnostics, const ScannerActions& actions,
   const std::string parameter_type = predefined.empty() ? "??" : *predefined.front().name;
   for (const DefinitionModule& module : actions.modules()) {
     if (module.name.empty() || module.actions.empty()) continue;
+    if (!report_untyped_actions(diagnostics, module)) continue;
     write_header(diagnostics, actions, module, parameter_type);
     write_template(diagnostics, actions, module, parameter_type);
   }
