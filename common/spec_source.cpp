@@ -48,7 +48,7 @@ void SpecSource::skip_comment() {
     }
     get();
   }
-  diagnostics_.report(Msg::FreeText, "%s:%d: the comment that begins here has no '*)', it takes the rest of the file",
+  diagnostics_.report(Msg::FreeText, "%s:%d: Warning: the comment that begins here has no '*)', it takes the rest of the file",
                       diagnostics_.file_name().c_str(), opened);
 }
 
