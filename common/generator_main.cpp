@@ -25,7 +25,7 @@ bool names_a_file(const std::string& word) {
 // of this generator's and names no file: a mistyped option, which would
 // otherwise be opened as the specification or taken for an action module.
 const char* unknown_long_option(const CommandLine& command_line) {
-  for (int i = 1; i < command_line.argc(); ++i) {
+  for (int i = 1; i < command_line.first_operand(); ++i) {
     const std::string word = command_line.argv()[i];
     if (word.size() > 2 && word.starts_with("--") && !names_a_file(word))
       return command_line.argv()[i];

@@ -32,10 +32,18 @@ std::optional<LongOption> as_short_option(std::string_view argument,
 CommandLine::CommandLine(int argc, char** argv, const std::vector<std::string_view>& names,
                          const std::vector<std::string_view>& valued,
                          const std::vector<ShortForm>& short_forms) {
+  bool options_ended = false;
   for (int i = 0; i < argc; ++i) {
+    // "--" ends the options: every later word is positional, also one that
+    // starts with "-" (a file "-x.inp").
+    if (i > 0 && !options_ended && std::string_view(argv[i]) == "--") {
+      options_ended = true;
+      first_operand_ = static_cast<int>(arguments_.size());
+      continue;
+    }
     std::optional<LongOption> option;
-    if (i > 0) option = as_option(argv[i], names);
-    if (i > 0 && !option) option = as_short_option(argv[i], short_forms);
+    if (i > 0 && !options_ended) option = as_option(argv[i], names);
+    if (i > 0 && !options_ended && !option) option = as_short_option(argv[i], short_forms);
     if (!option) {
       arguments_.push_back(argv[i]);
       continue;
@@ -44,6 +52,7 @@ CommandLine::CommandLine(int argc, char** argv, const std::vector<std::string_vi
     if (takes_next && !option->value && i + 1 < argc) option->value = argv[++i];
     options_.push_back(std::move(*option));
   }
+  if (!options_ended) first_operand_ = static_cast<int>(arguments_.size());
   arguments_.push_back(nullptr);
 }
 

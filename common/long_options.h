@@ -3,7 +3,8 @@
 // arguments; they are taken out before the positional arguments are read,
 // so a generator sees the command line it always saw. Only the names a
 // generator knows are taken: every other argument, "--" words included,
-// stays where it stood.
+// stays where it stood. A lone "--" ends the options and is taken out:
+// the words behind it stay positional, whatever they look like.
 #pragma once
 
 #include <optional>
@@ -38,12 +39,18 @@ class CommandLine {
   char** argv() { return arguments_.data(); }
   char* const* argv() const { return arguments_.data(); }
 
+  // The index in argv() of the first positional argument that stood behind
+  // "--", or argc() when there was none: the ones before it may be
+  // mistyped options.
+  int first_operand() const { return first_operand_; }
+
   // The last option called `name`, or nothing when it was not given.
   std::optional<LongOption> option(std::string_view name) const;
 
  private:
   std::vector<char*> arguments_;  // ends with a null pointer, like argv
   std::vector<LongOption> options_;
+  int first_operand_ = 0;
 };
 
 }  // namespace zedra

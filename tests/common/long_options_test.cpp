@@ -50,5 +50,18 @@ TEST(CommandLine, UnknownNamesAndTheProgramPathStayPositional) {
   EXPECT_FALSE(line.option("graph"));
 }
 
+TEST(CommandLine, DoubleDashEndsTheOptions) {
+  char program[] = "sgen", option[] = "-d", dir[] = "out", end[] = "--", spec[] = "-x.inp",
+       late[] = "--graph", again[] = "--";
+  char* argv[] = {program, option, dir, end, spec, late, again, nullptr};
+  CommandLine line(7, argv, {"graph", "output-dir"}, {"output-dir"}, {{'d', "output-dir"}});
+  EXPECT_EQ(positional(line), (std::vector<std::string>{"sgen", "-x.inp", "--graph", "--", "<null>"}));
+  EXPECT_EQ(line.first_operand(), 1);
+  EXPECT_FALSE(line.option("graph"));
+  EXPECT_EQ(line.option("output-dir")->value, std::optional<std::string>("out"));
+  char* plain[] = {program, spec, nullptr};
+  EXPECT_EQ(CommandLine(2, plain, {}).first_operand(), 2);
+}
+
 }  // namespace
 }  // namespace zedra
