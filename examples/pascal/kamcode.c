@@ -100,11 +100,19 @@ static void make_room(int count)
     kc.label_at[pos] = 0;
 }
 
+/* Every push is counted here, so this is where code that needs more than
+   the evaluation stack is caught: the checks of the constructs see the
+   words of an array, not the few that go with them (the offset of a store,
+   the count of a comparison, the bounds of a descriptor). */
 static void append(struct instruction instruction)
 {
   make_room(kc.count + 1);
   kc.code[kc.count++] = instruction;
+  int before = kc.depth;
   kc.depth += instruction.effect;
+  if (before <= kam_stack_words && kc.depth > kam_stack_words)
+    i_error_at(instruction.line, "the code here needs %d words of KAM's evaluation stack of %d words",
+               kc.depth, kam_stack_words);
 }
 
 void kam_emit_words(enum kam_op op, int a, int b, int c, int effect)
