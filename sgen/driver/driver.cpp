@@ -14,6 +14,7 @@
 #include "symtab.h"
 #include "driver/automaton_phases.h"
 #include "dfa/dfa.h"
+#include "dfa/keyword_reach.h"
 #include "driver/options.h"
 #include "front/scanner_declarations.h"
 #include "codegen/scanner_generator.h"
@@ -122,6 +123,7 @@ bool SgenRun::generate() {
   if (options_.has(kOptNames)) symbols_.dump(listing);
   if (diagnostics_.error_count() != 0) return true;
   if (!run_automaton_phases(diagnostics_, options_, nfa_, dfa_, taps_)) return true;
+  warn_unreachable_keywords(diagnostics_, declarations_.terminals, dfa_);
   if (!options_.has(kOptGenerate)) return true;
   const ScannerSources sources{declarations_, types_.layer(TypeTable::Layer::Own), dfa_,
                                shape_ == CodeShape::Fast};

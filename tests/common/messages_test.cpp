@@ -40,10 +40,12 @@ constexpr FixedMessage kFixed[] = {
     {Msg::AttributeNotUsed, 83,
      "Rule '%s': %s attribute '%s of %s#%d' (is set but) not (always) used"},
     {Msg::NeverReduced, 88, "Rule '%s': never reduced"},
+    {Msg::KeywordNeverFound, 89,
+     "Keyword '%s' of '%s' is never found: no rule that looks keywords up scans it"},
 };
 
 TEST(Messages, NumbersAndTextsAreFixed) {
-  EXPECT_EQ(kMessageCount, 89);
+  EXPECT_EQ(kMessageCount, 90);
   for (const FixedMessage& fixed : kFixed) {
     EXPECT_EQ(message_number(fixed.msg), fixed.number);
     EXPECT_STREQ(message_text(fixed.msg), fixed.text) << fixed.number;
@@ -78,7 +80,8 @@ TEST(Messages, ClassesFollowTheRanges) {
   EXPECT_EQ(class_of(82), MessageClass::Warning);
   EXPECT_EQ(class_of(88), MessageClass::Warning);
   EXPECT_EQ(class_of(-1), MessageClass::Separator);
-  EXPECT_EQ(class_of(89), MessageClass::Separator);
+  EXPECT_EQ(class_of(89), MessageClass::Warning);
+  EXPECT_EQ(class_of(90), MessageClass::Separator);
 }
 
 TEST(Messages, ListAllMessagesWritesTheErrorTextsUnformatted) {
