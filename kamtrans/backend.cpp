@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -76,28 +78,53 @@ std::string instruction_text(const Target& target, int opcode, const char* first
   return format_text(format, text(first), text(second), text(third));
 }
 
-// A string lexeme as a C literal: as it stands, except that the second
-// question mark of a pair is escaped, so that a compiler with trigraphs on
-// (-std=c11) keeps "??=" and the like as they are written.
-std::string c_literal(const char* lexeme) {
-  std::string literal;
-  char previous = '\0';
-  for (const char* c = text(lexeme); *c; ++c) {
-    if (*c == '?' && previous == '?') literal += '\\';
-    literal += *c;
-    previous = *c;
+// A string lexeme as a literal of the target, or nothing when the string
+// cannot be one. The text stands as written (its escapes are the target's),
+// except what would break the literal: a carriage return inside becomes
+// \r, a backslash left alone before the closing quote is doubled, and in C
+// the second question mark of a pair is escaped, so that a compiler with
+// trigraphs on (-std=c11) keeps "??=" as written. Refused: a string whose
+// closing quote stands on a later line (kamrun takes a string to end with
+// its line), and one with a NUL byte, which ends the lexeme before its
+// closing quote.
+std::optional<std::string> string_literal(const char* number, const char* lexeme, bool c_style) {
+  const std::string_view written = text(lexeme);
+  if (written.size() < 2 || written.front() != '"' || written.back() != '"') {
+    i_error_at(0, "String %s holds a NUL byte and cannot be translated", text(number));
+    return std::nullopt;
   }
-  return literal;
+  const std::string_view inside = written.substr(1, written.size() - 2);
+  if (inside.find('\n') != std::string_view::npos) {
+    i_error_at(0, "String %s does not end on its line and cannot be translated", text(number));
+    return std::nullopt;
+  }
+  std::string literal = "\"";
+  char previous = '\0';
+  std::size_t backslashes = 0;
+  for (const char c : inside) {
+    if (c == '\r') {
+      literal += "\\r";
+    } else {
+      if (c_style && c == '?' && previous == '?') literal += '\\';
+      literal += c;
+    }
+    backslashes = c == '\\' ? backslashes + 1 : 0;
+    previous = c;
+  }
+  if (backslashes % 2 == 1) literal += '\\';
+  return literal + '"';
 }
 
-void store_string(Translation& state, const char* lexeme) {
+void store_string(Translation& state, const char* number, const char* lexeme) {
   if (static_cast<int>(state.string_list.size()) >= string_list_limit) {
     if (!state.string_list_full) i_report(msg_string_table_full, string_list_limit);
     state.string_list_full = true;
     return;
   }
   try {
-    state.string_list.emplace_back(text(lexeme));
+    // Kept as a copy of its own, allocated at its size.
+    const std::string literal = string_literal(number, lexeme, false).value_or("\"\"");
+    state.string_list.push_back(literal);
   } catch (const std::bad_alloc&) {
     i_report(msg_out_of_memory, __LINE__, __FILE__);
     std::exit(1);  // the reporter ends the run; this is its fallback
@@ -168,7 +195,13 @@ extern "C" void begin_lengths(void) {
   translation().lengths = OutputFile(translator_target.length_file, OutputFile::Failure::Table);
 }
 
+// A negative length would make the translated program's segment negative:
+// refused, as kamrun refuses it (reported without a line: the reader has
+// gone on).
 extern "C" void emit_length(const char* index, const char* value) {
+  if (kamtrans::text(value)[0] == '-')
+    i_error_at(0, "Length %s of segment %s is negative", kamtrans::text(value),
+               kamtrans::text(index));
   translation().lengths.printf(translator_target.length_entry, kamtrans::text(index),
                                kamtrans::text(value));
 }
@@ -181,13 +214,14 @@ extern "C" void begin_strings(void) {
   state.strings.write(translator_target.strings_begin);
 }
 
-extern "C" void emit_string(const char* /* number: strings are numbered by order */,
-                            const char* lexeme) {
+// Strings are numbered by their order; the number written only names one
+// in a message.
+extern "C" void emit_string(const char* number, const char* lexeme) {
   auto& state = translation();
   if (translator_target.string_style == kamtrans::StringStyle::AddressTable)
-    kamtrans::store_string(state, lexeme);
+    kamtrans::store_string(state, number, lexeme);
   else
-    state.strings.printf("\t%s,\n", kamtrans::c_literal(lexeme).c_str());
+    state.strings.printf("\t%s,\n", kamtrans::string_literal(number, lexeme, true).value_or("\"\"").c_str());
 }
 
 extern "C" void end_strings(void) {

@@ -39,7 +39,7 @@ void i_report(int code, ...);
 int i_is_input_file(const char *name);
 /* The runtime's reporter of errors of the compiler's own (counted): the
    back-end reports labels that jumps and calls name but no instruction
-   carries. */
+   carries, negative lengths and strings it cannot write. */
 void i_error_at(int line, const char *format, ...);
 
 #ifdef __cplusplus
