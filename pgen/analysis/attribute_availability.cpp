@@ -271,12 +271,31 @@ void RuleTest::list_set(const char* label, const AvailabilitySet& set) {
   listing.raw("\n");
 }
 
+// An attribute of the specification associated with a terminal of an
+// include file: the parser keeps it in the terminal's record, which the
+// scanner of the include file (sgen's) declares with its own attributes
+// alone, so the parser would not compile.
+void check_terminal_symbols(Diagnostics& diagnostics, const ParserAttribute& attribute,
+                            const TerminalList& included) {
+  diagnostics.set_line(attribute.line);
+  for (const AssociatedSymbol& symbol : attribute.symbols) {
+    if (symbol.rule) continue;
+    for (const LocatedName& terminal : included)
+      if (terminal.name == symbol.name) {
+        diagnostics.report(Msg::AttributeOfScannerTerminal, *attribute.name, symbol.name);
+        break;
+      }
+  }
+}
+
 }  // namespace
 
 void check_attribute_declarations(Diagnostics& diagnostics,
                                   const ParserDeclarations& declarations) {
-  for (const auto& attribute : declarations.own.attributes)
+  for (const auto& attribute : declarations.own.attributes) {
     check_attribute(diagnostics, *attribute, true);
+    check_terminal_symbols(diagnostics, *attribute, declarations.imported.terminals);
+  }
   for (const auto& attribute : declarations.imported.attributes)
     check_attribute(diagnostics, *attribute, false);
   const auto& rules = declarations.own.rules.rules;

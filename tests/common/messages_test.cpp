@@ -42,10 +42,13 @@ constexpr FixedMessage kFixed[] = {
     {Msg::NeverReduced, 88, "Rule '%s': never reduced"},
     {Msg::KeywordNeverFound, 89,
      "Keyword '%s' of '%s' is never found: no rule that looks keywords up scans it"},
+    {Msg::AttributeOfScannerTerminal, 90,
+     "Parser attribute '%s' of terminal '%s' of an include file: the scanner's record of the "
+     "terminal has no field for it"},
 };
 
 TEST(Messages, NumbersAndTextsAreFixed) {
-  EXPECT_EQ(kMessageCount, 90);
+  EXPECT_EQ(kMessageCount, 91);
   for (const FixedMessage& fixed : kFixed) {
     EXPECT_EQ(message_number(fixed.msg), fixed.number);
     EXPECT_STREQ(message_text(fixed.msg), fixed.text) << fixed.number;
@@ -81,7 +84,8 @@ TEST(Messages, ClassesFollowTheRanges) {
   EXPECT_EQ(class_of(88), MessageClass::Warning);
   EXPECT_EQ(class_of(-1), MessageClass::Separator);
   EXPECT_EQ(class_of(89), MessageClass::Warning);
-  EXPECT_EQ(class_of(90), MessageClass::Separator);
+  EXPECT_EQ(class_of(90), MessageClass::Warning);
+  EXPECT_EQ(class_of(91), MessageClass::Separator);
 }
 
 TEST(Messages, ListAllMessagesWritesTheErrorTextsUnformatted) {
