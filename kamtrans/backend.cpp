@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -78,8 +77,8 @@ std::string instruction_text(const Target& target, int opcode, const char* first
   return format_text(format, text(first), text(second), text(third));
 }
 
-// A string lexeme as a literal of the target, or nothing when the string
-// cannot be one. The text stands as written (its escapes are the target's),
+// A string lexeme as a literal of the target; an empty one, after an
+// error, when the string cannot be one. The text stands as written (its escapes are the target's),
 // except what would break the literal: a carriage return inside becomes
 // \r, a backslash left alone before the closing quote is doubled, and in C
 // the second question mark of a pair is escaped, so that a compiler with
@@ -87,16 +86,16 @@ std::string instruction_text(const Target& target, int opcode, const char* first
 // closing quote stands on a later line (kamrun takes a string to end with
 // its line), and one with a NUL byte, which ends the lexeme before its
 // closing quote.
-std::optional<std::string> string_literal(const char* number, const char* lexeme, bool c_style) {
+std::string string_literal(const char* number, const char* lexeme, bool c_style) {
   const std::string_view written = text(lexeme);
   if (written.size() < 2 || written.front() != '"' || written.back() != '"') {
     i_error_at(0, "String %s holds a NUL byte and cannot be translated", text(number));
-    return std::nullopt;
+    return "\"\"";
   }
   const std::string_view inside = written.substr(1, written.size() - 2);
   if (inside.find('\n') != std::string_view::npos) {
     i_error_at(0, "String %s does not end on its line and cannot be translated", text(number));
-    return std::nullopt;
+    return "\"\"";
   }
   std::string literal = "\"";
   char previous = '\0';
@@ -123,7 +122,7 @@ void store_string(Translation& state, const char* number, const char* lexeme) {
   }
   try {
     // Kept as a copy of its own, allocated at its size.
-    const std::string literal = string_literal(number, lexeme, false).value_or("\"\"");
+    const std::string literal = string_literal(number, lexeme, false);
     state.string_list.push_back(literal);
   } catch (const std::bad_alloc&) {
     i_report(msg_out_of_memory, __LINE__, __FILE__);
@@ -221,7 +220,7 @@ extern "C" void emit_string(const char* number, const char* lexeme) {
   if (translator_target.string_style == kamtrans::StringStyle::AddressTable)
     kamtrans::store_string(state, number, lexeme);
   else
-    state.strings.printf("\t%s,\n", kamtrans::string_literal(number, lexeme, true).value_or("\"\"").c_str());
+    state.strings.printf("\t%s,\n", kamtrans::string_literal(number, lexeme, true).c_str());
 }
 
 extern "C" void end_strings(void) {

@@ -1,7 +1,6 @@
 // The scanner source M.c up to the scanning function: the token names, the
 // sorted keyword table, the default actions of the user-defined types and
 // the procedures that fill the attribute records of attributed terminals.
-#include <algorithm>
 #include <vector>
 
 #include "code_writer.h"
@@ -13,12 +12,6 @@
 namespace zedra {
 
 namespace {
-
-bool some_terminal_verifies(const TerminalList& terminals) {
-  return std::any_of(terminals.begin(), terminals.end(), [](const Terminal& terminal) {
-    return terminal.kind == TerminalKind::Verify || terminal.reserved_action != nullptr;
-  });
-}
 
 void write_token_names(CodeWriter& code, const TerminalList& terminals) {
   code.line("/* The token names (used for testing only): */");
@@ -120,7 +113,7 @@ void write_keyword_table(CodeWriter& code, Diagnostics& diagnostics,
   code.line("{ 0, NULL }");
   code.close_block("};");
   code.blank_lines(1);
-  if (!pairs.empty() && !some_terminal_verifies(terminals)) diagnostics.report(Msg::KeywordsUnverified);
+  if (!pairs.empty() && !some_terminal_looks_up_keywords(terminals)) diagnostics.report(Msg::KeywordsUnverified);
 }
 
 void write_attribute_procedures(CodeWriter& code, const ScannerDeclarations& declarations,

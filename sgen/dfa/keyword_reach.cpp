@@ -1,6 +1,5 @@
 #include "dfa/keyword_reach.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,23 +63,18 @@ bool produces(const Dfa& dfa, const Terminal& terminal, std::string_view text) {
   return false;
 }
 
-bool looks_up(const Terminal& terminal) {
-  return terminal.kind == TerminalKind::Verify || terminal.reserved_action;
-}
-
 }  // namespace
 
 void warn_unreachable_keywords(Diagnostics& diagnostics, const TerminalTable& terminals,
                                const Dfa& dfa) {
   // Without any looking-up rule Msg::KeywordsUnverified has said it all.
-  const TerminalList& list = terminals.list();
-  if (std::none_of(list.begin(), list.end(), looks_up)) return;
+  if (!some_terminal_looks_up_keywords(terminals.list())) return;
   for (const Terminal& keyword : terminals.list())
     for (const Representation& representation : keyword.representations) {
       if (representation.is_symbol) continue;
       bool found = false;
       for (const Terminal& rule : terminals.list())
-        if (!found && looks_up(rule)) found = produces(dfa, rule, representation.text);
+        if (!found && rule.looks_up_keywords()) found = produces(dfa, rule, representation.text);
       if (found) continue;
       diagnostics.set_line(keyword.line);
       diagnostics.report(Msg::KeywordNeverFound, representation.text.c_str(), keyword.name->c_str());

@@ -153,11 +153,8 @@ void test_scanner_attributes(ScannerDeclarations& declarations) {
 
 void check_keyword_verification(Diagnostics& diagnostics, const TerminalTable& terminals) {
   if (!terminals.has_keywords()) return;
-  const auto& list = terminals.list();
-  const bool verified = std::any_of(list.begin(), list.end(), [](const Terminal& terminal) {
-    return terminal.kind == TerminalKind::Verify || terminal.reserved_action;
-  });
-  if (!verified) diagnostics.report(Msg::KeywordsUnverified);
+  if (!some_terminal_looks_up_keywords(terminals.list()))
+    diagnostics.report(Msg::KeywordsUnverified);
 }
 
 }  // namespace zedra

@@ -130,10 +130,10 @@ void ScannerActions::release(bool all) {
 
 namespace {
 
-// The return type written for an action. A C function cannot return the
+// The return type written for an action, whose type is resolved (a module
+// with an untyped action gets no files). A C function cannot return the
 // array type "string", so such conversions return `char *`.
 std::string return_type(const ScannerAction& action, const TypeRecord* string_type) {
-  if (!action.type) return "??";
   if (action.type == string_type) return "char *";
   return *action.type->name;
 }

@@ -64,6 +64,11 @@ const Terminal* TerminalTable::terminal_find(std::string_view name) const {
   return terminals_.find(name);
 }
 
+bool some_terminal_looks_up_keywords(const TerminalList& terminals) {
+  return std::any_of(terminals.begin(), terminals.end(),
+                     [](const Terminal& terminal) { return terminal.looks_up_keywords(); });
+}
+
 bool TerminalTable::has_keywords() const {
   return std::any_of(list().begin(), list().end(), [](const Terminal& terminal) {
     return std::any_of(terminal.representations.begin(), terminal.representations.end(),

@@ -68,9 +68,17 @@ struct Terminal {
   // representation, or its own when it has no representations.
   const AssignmentList& assignments() const;
   bool has_representations() const { return !representations.empty(); }
+  // Whether its rule looks its lexemes up among the keywords (VERIFY, or
+  // RESERVED with a conversion).
+  bool looks_up_keywords() const {
+    return kind == TerminalKind::Verify || reserved_action != nullptr;
+  }
 };
 
 using TerminalList = std::list<Terminal>;
+
+// Whether some terminal's rule looks keywords up.
+bool some_terminal_looks_up_keywords(const TerminalList& terminals);
 
 class TerminalTable {
  public:
