@@ -12,6 +12,10 @@
  * scanner test), the fast scanner gives the token to the scanner of the
  * default shape from its first character, which then does exactly what it
  * always does; so both shapes behave alike in everything but speed.
+ * A run of a skipped token whose state goes on only to itself (blanks) is
+ * skipped in one loop up to the first other byte, also when that is the NUL
+ * behind the text read: such a token keeps no lexeme and may be any long,
+ * so the default scanner may as well take the input on from that byte.
  * The end of the buffer costs no test per byte: the NUL that the input
  * keeps behind the text read has a byte class of its own, and the scanner
  * looks at the position only where a token ends or a state goes on over
@@ -95,16 +99,22 @@ static inline void i_fast_fallback(const unsigned char *start)
   i_rt.fast_resume = NULL;
 }
 
+/* The line end at P, passed in a skipped token, is counted.  (count.at
+   follows when the token after it is handed over or given to the default
+   scanner: no line end lies between.) */
+static inline void i_fast_line_end(const unsigned char *p)
+{
+  i_rt.count.line++;
+  i_rt.count.line_start = i_rt.in_base + (p + 1 - i_rt.in_buf);
+}
+
 /* A skipped token from START to END whose text may hold line ends: they
-   are counted.  (count.at follows when the token after it is handed over
-   or given to the default scanner: no line end lies between.) */
+   are counted. */
 static inline void i_fast_skipped_lines(const unsigned char *start, const unsigned char *end)
 {
   for (const unsigned char *p = start; p < end; p++)
-    if (*p == '\n') {
-      i_rt.count.line++;
-      i_rt.count.line_start = i_rt.in_base + (p + 1 - i_rt.in_buf);
-    }
+    if (*p == '\n')
+      i_fast_line_end(p);
 }
 
 /* Sixteen bytes of all ones, a zero, then ones again: the 16 bytes from

@@ -7,6 +7,7 @@
 // round the loop without touching the runtime; a kept token is handed over
 // in the state the default scanner leaves, and the work of the default
 // epilogue follows for its terminal.
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ namespace zedra {
 namespace {
 
 constexpr int kRetractLabels = 3;  // flags 0, skip, verify; both together never accept
+constexpr int kMaskBits = 64;      // classes that fit one mask of a word
 
 // Where a state goes when no transition takes the byte read.
 struct Exit {
@@ -32,10 +34,22 @@ struct Exit {
   unsigned flags = 0;                  // Retract
 };
 
+// A run of bytes that the start state leads into a state which accepts a
+// skipped token and goes on only to itself, on the same bytes (blanks, as a
+// rule): the scanner skips such a run in one loop before it looks at the
+// byte behind it, and the state has no label of its own.
+struct SkipRun {
+  const Terminal* terminal = nullptr;  // the skipped token, none without a run
+  unsigned long long classes = 0;      // its bytes' classes, one bit each
+  bool lines = false;                  // it may hold line ends
+};
+
 // What the states need, found before anything is written, so that every
-// label and variable written is used.
+// label and variable written is used. `fast` is the automaton without the
+// state of the skip run and the start's transition into it.
 struct FastPlan {
-  const FastAutomaton& fast;
+  FastAutomaton fast;
+  SkipRun run;
   std::set<int> targeted;              // states entered by a transition
   std::vector<Exit> exits;             // per state, in the order of fast.states
   bool retract_used[kRetractLabels] = {false, false, false};
@@ -71,8 +85,63 @@ Exit exit_of(const FastState& state) {
   return exit;
 }
 
-FastPlan plan_fast_scanner(const FastAutomaton& fast) {
-  FastPlan plan{fast, {}, {}, {}, {}, false};
+// The classes of the bytes of `chars` not yet taken by an earlier
+// transition of the state.
+std::vector<int> classes_of(const FastAutomaton& fast, const StateSet& chars, std::set<int>& taken) {
+  std::vector<int> classes;
+  for (int number = 0; number < fast.class_count; ++number) {
+    const int byte = fast.classes[static_cast<std::size_t>(number)].next(0);
+    if (byte < 0 || !chars.contains(byte) || taken.count(number)) continue;
+    taken.insert(number);
+    classes.push_back(number);
+  }
+  return classes;
+}
+
+// Whether `number` is entered from no state but the start and itself.
+bool entered_from_start_only(const FastAutomaton& fast, int number) {
+  for (const FastState& state : fast.states)
+    if (state.number != 0 && state.number != number)
+      for (const Transition& transition : state.transitions)
+        if (transition.target == number) return false;
+  return true;
+}
+
+// The start's transition into the state of a skip run, if it has one.
+const Transition* skip_run_entry(const FastAutomaton& fast) {
+  if (fast.class_count > kMaskBits || fast.states.empty() || fast.states.front().number != 0) return nullptr;
+  for (const Transition& entry : fast.states.front().transitions) {
+    const FastState* state = fast.state(entry.target);
+    if (!state || state->final() || !state->terminal || !is_pure_skip(*state->terminal)) continue;
+    const Exit exit = exit_of(*state);
+    if (exit.kind != Exit::Kind::Accept || state->transitions.size() != 1) continue;
+    const Transition& loop = state->transitions.front();
+    if (loop.target == state->number && loop.chars == entry.chars && !entry.chars.contains(0) &&
+        entered_from_start_only(fast, state->number))
+      return &entry;
+  }
+  return nullptr;
+}
+
+// Takes the skip run, if any, out of the automaton into the plan.
+void take_skip_run(FastPlan& plan) {
+  const Transition* entry = skip_run_entry(plan.fast);
+  if (!entry) return;
+  const int number = entry->target;
+  plan.run.terminal = plan.fast.state(number)->terminal;
+  std::set<int> taken;
+  for (const int class_number : classes_of(plan.fast, entry->chars, taken))
+    plan.run.classes |= 1ull << class_number;
+  plan.run.lines = entry->chars.contains('\n');
+  std::vector<Transition>& start = plan.fast.states.front().transitions;
+  start.erase(start.begin() + (entry - start.data()));
+  std::erase_if(plan.fast.states, [number](const FastState& state) { return state.number == number; });
+}
+
+FastPlan plan_fast_scanner(const FastAutomaton& analysed) {
+  FastPlan plan{analysed, {}, {}, {}, {}, {}, false};
+  take_skip_run(plan);
+  const FastAutomaton& fast = plan.fast;
   std::set<const Terminal*> accepted;
   for (const FastState& state : fast.states) {
     for (const Transition& transition : state.transitions) plan.targeted.insert(transition.target);
@@ -109,19 +178,6 @@ void write_class_table(CodeWriter& code, const FastAutomaton& fast) {
   code.end_line();
   code.close_block("};");
   code.blank_lines(1);
-}
-
-// The classes of the bytes of `chars` not yet taken by an earlier
-// transition of the state.
-std::vector<int> classes_of(const FastAutomaton& fast, const StateSet& chars, std::set<int>& taken) {
-  std::vector<int> classes;
-  for (int number = 0; number < fast.class_count; ++number) {
-    const int byte = fast.classes[static_cast<std::size_t>(number)].next(0);
-    if (byte < 0 || !chars.contains(byte) || taken.count(number)) continue;
-    taken.insert(number);
-    classes.push_back(number);
-  }
-  return classes;
 }
 
 // The way out of a state; after a byte was read, a token ends only when
@@ -163,7 +219,6 @@ std::vector<int> classes_but_nul(const FastAutomaton& fast, const StateSet& char
 // A state with few transitions tests the class against one bit mask per
 // transition (classes numbered below 64); the others switch on the class.
 constexpr std::size_t kMostMaskTests = 3;
-constexpr int kMaskBits = 64;
 
 bool tests_masks(const FastPlan& plan, const FastState& state) {
   return plan.fast.class_count <= kMaskBits && state.transitions.size() <= kMostMaskTests;
@@ -342,6 +397,23 @@ void write_declarations(CodeWriter& code, const FastPlan& plan) {
   code.blank_lines(1);
 }
 
+// The skip run: its token keeps no lexeme and has no longest length, so it
+// may stop at the NUL behind the text read; the default scanner then takes
+// the input on from there. Line ends are counted as they are passed.
+void write_skip_run(CodeWriter& code, const FastPlan& plan) {
+  if (!plan.run.terminal) return;
+  code.line("/* %s, skipped in one loop */", plan.run.terminal->name->c_str());
+  code.open_block("while ((" + c_word_constant(plan.run.classes) + " >> i_fast_class[*i_p]) & 1) {");
+  if (plan.run.lines) {
+    code.open_block("if (*i_p == '\\n')");
+    code.line("i_fast_line_end(i_p);");
+    code.outdent();
+  }
+  code.line("i_p++;");
+  code.close_block("}");
+  code.line("i_start= i_p;");
+}
+
 void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& automaton) {
   code.line("/* The parser calls i_next_token() to get a look ahead; the default");
   code.line("   scanner above scans every token that this one gives up. */");
@@ -354,10 +426,15 @@ void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& auto
   code.line("return;");
   code.close_block("}");
   code.line("i_read_end= i_fast_end();");
-  code.outdent();
-  code.line("i_next:");
-  code.indent();
+  // A skipped token's accept goes round again.
+  if (std::any_of(plan.accepts.begin(), plan.accepts.end(),
+                  [](const Terminal* terminal) { return is_pure_skip(*terminal); })) {
+    code.outdent();
+    code.line("i_next:");
+    code.indent();
+  }
   code.line("i_start= i_p;");
+  write_skip_run(code, plan);
   if (retracts(plan)) code.line("i_token= -1;");
   if (plan.keeps) code.line("i_final= false;");
   for (std::size_t i = 0; i < plan.fast.states.size(); ++i)
