@@ -7,6 +7,10 @@
 #include <stdlib.h>
 #include <string.h>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
+#endif
+
 #include "kamcode.h"
 #include "kamtabs.h"
 #include "scanpars.h"
@@ -39,6 +43,19 @@ static void write_file(FILE *out)
   kam_write_tables(out);
 }
 
+/* Removes the KAM code that an earlier run left under NAME, so that no stale
+   code runs; what is no plain file (a device such as /dev/null, a pipe, a
+   folder) was never written by the compiler and stays. */
+static void remove_stale_code(const char *name)
+{
+#if defined(__unix__) || defined(__APPLE__)
+  struct stat file;
+  if (stat(name, &file) != 0 || !S_ISREG(file.st_mode))
+    return;
+#endif
+  remove(name);
+}
+
 void kam_file_finish(int complete)
 {
   char name[FILENAME_MAX];
@@ -52,7 +69,7 @@ void kam_file_finish(int complete)
     return;
   }
   if (i_error_count() > 0 || !complete) {
-    remove(name);
+    remove_stale_code(name);
     return;
   }
   FILE *out = fopen(name, "w");
@@ -63,7 +80,7 @@ void kam_file_finish(int complete)
   write_file(out);
   if (fclose(out) != 0) {
     i_report(msg_not_writable, name);
-    remove(name);
+    remove_stale_code(name);
     return;
   }
   i_report(msg_kam_file, name);
