@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
       return Clean;
     case CommandLine::LongHelp:
       std::printf("%s\n", kBanner);
-      print_help(stdout, name);
+      print_long_help(stdout, name);
       return Clean;
     case CommandLine::Version:
       std::printf("%s\n", kBanner);

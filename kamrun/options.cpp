@@ -91,4 +91,12 @@ void print_help(std::FILE* err, const char* program) {
       err);
 }
 
+void print_long_help(std::FILE* out, const char* program) {
+  print_help(out, program);
+  std::fputs(
+      "-s:      silent: no banner, no input-file line, no error count\n"
+      "--help:  this text on standard output; --version: the banner\n",
+      out);
+}
+
 }  // namespace kam

@@ -31,5 +31,7 @@ CommandLine parse_command_line(int argc, const char* const* argv, Options& optio
 
 void print_usage_line(std::FILE* err, const char* program);
 void print_help(std::FILE* err, const char* program);
+// The answer to --help: the usage of -h and the options beside it.
+void print_long_help(std::FILE* out, const char* program);
 
 }  // namespace kam
