@@ -42,6 +42,7 @@ grep -q '^bin/sgen$' installed.list && grep -q '^lib/cmake/ZEDRA/ZEDRAConfig.cma
   grep -q '^share/zedra/target/rts.h$' installed.list && grep -q '^share/doc/zedra/docs/language.md$' installed.list &&
   grep -q '^share/zedra/examples/pascal/minipas.inp$' installed.list &&
   grep -q '^share/zedra/examples/pascal/README.md$' installed.list &&
+  grep -q '^share/zedra/examples/pascal/CMakeLists.txt$' installed.list &&
   grep -q '^share/zedra/examples/kam/factorial.kam$' installed.list &&
   grep -q '^share/doc/zedra/docs/minipas-diagrams.png$' installed.list ||
   fail "the installation lacks files: $(cat installed.list)"

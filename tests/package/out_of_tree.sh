@@ -4,8 +4,9 @@
 # CONFIG) with CMAKE_PREFIX_PATH, zedra_scanner() and zedra_parser(). Then
 # runs the compiler it built (its KAM code on the installed kamrun) and the
 # program that k2c translated, checks that the build regenerates what an
-# edited specification needs and nothing else, and that the package answers
-# version requests as the banners say.
+# edited specification needs and nothing else, that the installed MiniPas
+# example builds on its own, and that the package answers version requests
+# as the banners say.
 # usage: out_of_tree.sh SCRATCH_DIR   (environment: ZEDRA_BINARY_DIR, CMAKE)
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -104,6 +105,21 @@ for want in 2.8 2 2.9 3 1.0; do
   grep -q -- "-- $expected_line" "$scratch/version.log" ||
     { cat "$scratch/version.log"; fail "find_package(ZEDRA $want): not '$expected_line'"; }
 done
+# The installed MiniPas example builds on its own against the installation,
+# in both shapes, and its compilers agree on a program that kamrun runs.
+example=$scratch/minipas
+cp -R "$prefix/share/zedra/examples/pascal" "$example" || exit 1
+# shellcheck disable=SC2086
+run example-configure.log "$cmake" -S "$example" -B "$example/build" $generator \
+  -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON \
+  -DCMAKE_C_FLAGS="-Wall -Wextra -Werror"
+run example-build.log "$cmake" --build "$example/build"
+(cd "$example" && build/minipas -q -o default.kam sum.pas && build/fast/minipas -q -o fast.kam sum.pas) ||
+  fail "the installed MiniPas example's compilers on sum.pas"
+cmp "$example/default.kam" "$example/fast.kam" || fail "the two shapes of the installed example differ"
+"$prefix/bin/kamrun" -s "$example/default.kam" <"$example/sum.in" >"$scratch/sum.out" 2>&1 ||
+  { cat "$scratch/sum.out"; fail "kamrun on the code of the installed MiniPas example"; }
+
 banner=$("$prefix/bin/sgen" --version)
 [ "$banner" = "ZEDRA scanner generator v2.8" ] || fail "the banner is '$banner', the package 2.8"
 echo "out-of-tree project: built, run and rebuilt against $prefix"
