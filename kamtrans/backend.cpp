@@ -30,11 +30,13 @@ struct Translation {
   int call_counter = 1;
   std::vector<std::string> string_list;
   bool string_list_full = false;
+  int line = 0;  // of the line being read (note_line)
   // Labels as written: those that stand before an instruction, and those
-  // that jumps and calls name, in the order of their first use. The
-  // assembler or C compiler refuses a name that no instruction carries.
+  // that jumps and calls name, in the order of their first use, with the
+  // line of that use. The assembler or C compiler refuses a name that no
+  // instruction carries.
   std::unordered_set<std::string> labels_defined;
-  std::vector<std::string> labels_used;
+  std::vector<std::pair<std::string, int>> labels_used;
   std::unordered_set<std::string> labels_seen;
 };
 
@@ -89,12 +91,14 @@ std::string instruction_text(const Target& target, int opcode, const char* first
 std::string string_literal(const char* number, const char* lexeme, bool c_style) {
   const std::string_view written = text(lexeme);
   if (written.size() < 2 || written.front() != '"' || written.back() != '"') {
-    i_error_at(0, "String %s holds a NUL byte and cannot be translated", text(number));
+    i_error_at(translation().line, "String %s holds a NUL byte and cannot be translated",
+               text(number));
     return "\"\"";
   }
   const std::string_view inside = written.substr(1, written.size() - 2);
   if (inside.find('\n') != std::string_view::npos) {
-    i_error_at(0, "String %s does not end on its line and cannot be translated", text(number));
+    i_error_at(translation().line, "String %s does not end on its line and cannot be translated",
+               text(number));
     return "\"\"";
   }
   std::string literal = "\"";
@@ -132,7 +136,8 @@ void store_string(Translation& state, const char* number, const char* lexeme) {
 }
 
 void note_label_use(Translation& state, const char* label) {
-  if (*label && state.labels_seen.insert(label).second) state.labels_used.emplace_back(label);
+  if (*label && state.labels_seen.insert(label).second)
+    state.labels_used.emplace_back(label, state.line);
 }
 
 }  // namespace
@@ -156,6 +161,7 @@ extern "C" void begin_code(void) {
   state.labels_defined.clear();
   state.labels_used.clear();
   state.labels_seen.clear();
+  state.line = 0;
   const std::string name =
       kamtrans::program_name(state.module, translator_target.program_extension);
   std::printf("- generating     : %s\n", name.c_str());
@@ -164,6 +170,8 @@ extern "C" void begin_code(void) {
   state.program.printf(translator_target.prologue, translator_target.length_file,
                        translator_target.string_file);
 }
+
+extern "C" void note_line(void) { translation().line = i_token_line(); }
 
 extern "C" void emit_label(const char* number) {
   auto& state = translation();
@@ -184,10 +192,10 @@ extern "C" void end_code(void) {
   auto& state = translation();
   state.program.write(translator_target.code_end);
   state.program.close();
-  // Reported without a line: the reader has gone on to the next one.
-  for (const std::string& label : state.labels_used)
+  // Reported at the end of the code, with the line of the first use.
+  for (const auto& [label, line] : state.labels_used)
     if (!state.labels_defined.count(label))
-      i_error_at(0, "Label %s is jumped to or called but no instruction carries it", label.c_str());
+      i_error_at(line, "Label %s is jumped to or called but no instruction carries it", label.c_str());
 }
 
 extern "C" void begin_lengths(void) {
@@ -195,11 +203,10 @@ extern "C" void begin_lengths(void) {
 }
 
 // A negative length would make the translated program's segment negative:
-// refused, as kamrun refuses it (reported without a line: the reader has
-// gone on).
+// refused, as kamrun refuses it.
 extern "C" void emit_length(const char* index, const char* value) {
   if (kamtrans::text(value)[0] == '-')
-    i_error_at(0, "Length %s of segment %s is negative", kamtrans::text(value),
+    i_error_at(translation().line, "Length %s of segment %s is negative", kamtrans::text(value),
                kamtrans::text(index));
   translation().lengths.printf(translator_target.length_entry, kamtrans::text(index),
                                kamtrans::text(value));

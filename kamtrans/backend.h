@@ -19,6 +19,10 @@ extern "C" {
    after it.  Must be called before begin_code. */
 void backend_set_module(const char *module_name);
 
+/* The line of the runtime's look-ahead, the first token of a line of the
+   KAM file, is the line of the back-end's messages until the next call. */
+void note_line(void);
+
 void begin_code(void);
 void emit_label(const char *number);
 void emit_instruction(int opcode, const char *first, const char *second, const char *third);
@@ -41,6 +45,8 @@ int i_is_input_file(const char *name);
    back-end reports labels that jumps and calls name but no instruction
    carries, negative lengths and strings it cannot write. */
 void i_error_at(int line, const char *format, ...);
+/* The line of the runtime's current token. */
+int i_token_line(void);
 
 #ifdef __cplusplus
 }

@@ -10,6 +10,11 @@
 /* The module name of the input, kept by the runtime. */
 extern const char *i_module_name(void);
 
+void do_line(void)
+{
+  note_line();
+}
+
 void do_begin_code(void)
 {
   backend_set_module(i_module_name());
