@@ -411,7 +411,6 @@ void write_skip_run(CodeWriter& code, const FastPlan& plan) {
   }
   code.line("i_p++;");
   code.close_block("}");
-  code.line("i_start= i_p;");
 }
 
 void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& automaton) {
@@ -433,8 +432,8 @@ void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& auto
     code.line("i_next:");
     code.indent();
   }
-  code.line("i_start= i_p;");
   write_skip_run(code, plan);
+  code.line("i_start= i_p;");
   if (retracts(plan)) code.line("i_token= -1;");
   if (plan.keeps) code.line("i_final= false;");
   for (std::size_t i = 0; i < plan.fast.states.size(); ++i)
