@@ -18,8 +18,7 @@ ParserWriter::ParserWriter(CodeWriter& code, const ParserDeclarations& declarati
     for (const auto& attribute : layer->attributes)
       for (const AssociatedSymbol& symbol : attribute->symbols) attributed_symbols_.insert(symbol.name);
   }
-  // The tokens are the terminals and i_EndOfFile.
-  const std::size_t tokens = all_terminals_.size() + 1;
+  const std::size_t tokens = token_count();
   bits_ = fast && tokens <= kMostWideBits;
   if (bits_ && tokens > kMostBits) wide_words_ = (tokens + kMostBits - 1) / kMostBits;
 }

@@ -27,6 +27,7 @@ class ParserFile {
         writer_(code, declarations, options.has(kOptErrorRecovery), fast) {}
 
   void write(const std::string& module_name);
+  const ParserWriter& writer() const { return writer_; }
 
  private:
   bool is_root(const Rule& rule) const { return rule.name == kRootName; }
@@ -238,7 +239,11 @@ bool generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declara
                      const PgenOptions& options, bool fast) {
   CodeWriter code(diagnostics);
   if (!code.open(diagnostics.module_name(), "c", kParserWidth)) return false;
-  ParserFile(code, declarations, options, fast).write(diagnostics.module_name());
+  ParserFile file(code, declarations, options, fast);
+  if (fast && !file.writer().bits())
+    diagnostics.report(Msg::FastShapeTooManyTokens, static_cast<int>(ParserWriter::kMostWideBits),
+                       static_cast<int>(file.writer().token_count()));
+  file.write(diagnostics.module_name());
   return code.close();
 }
 

@@ -27,6 +27,8 @@ class ParserWriter {
   // for at most 64 tokens (i_marker_bits, i_bit), else of wide_words()
   // words for at most 128 (i_wide_bits, i_wbit).
   bool bits() const { return bits_; }
+  // The tokens: the terminals and i_EndOfFile.
+  std::size_t token_count() const { return all_terminals_.size() + 1; }
   std::size_t wide_words() const { return wide_words_; }
   // The largest token set the bit masks of the fast shape hold, in one
   // word and in several.
