@@ -1,5 +1,6 @@
 #include "dfa/keyword_reach.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,14 +69,19 @@ bool produces(const Dfa& dfa, const Terminal& terminal, std::string_view text) {
 void warn_unreachable_keywords(Diagnostics& diagnostics, const TerminalTable& terminals,
                                const Dfa& dfa) {
   // Without any looking-up rule Msg::KeywordsUnverified has said it all.
-  if (!some_terminal_looks_up_keywords(terminals.list())) return;
+  // The looking-up rules, found once: the keywords are most of the
+  // terminals, so a search per keyword would take the square of them.
+  std::vector<const Terminal*> rules;
+  for (const Terminal& terminal : terminals.list())
+    if (terminal.looks_up_keywords()) rules.push_back(&terminal);
+  if (rules.empty()) return;
   for (const Terminal& keyword : terminals.list())
     for (const Representation& representation : keyword.representations) {
       if (representation.is_symbol) continue;
-      bool found = false;
-      for (const Terminal& rule : terminals.list())
-        if (!found && rule.looks_up_keywords()) found = produces(dfa, rule, representation.text);
-      if (found) continue;
+      const auto found = std::find_if(rules.begin(), rules.end(), [&](const Terminal* rule) {
+        return produces(dfa, *rule, representation.text);
+      });
+      if (found != rules.end()) continue;
       diagnostics.set_line(keyword.line);
       diagnostics.report(Msg::KeywordNeverFound, representation.text.c_str(), keyword.name->c_str());
     }
