@@ -26,6 +26,9 @@ namespace {
 
 constexpr int kRetractLabels = 3;  // flags 0, skip, verify; both together never accept
 constexpr int kMaskBits = 64;      // classes that fit one mask of a word
+// More keywords than this are looked up in the runtime's table: the text of
+// a function of them would take the C compiler longer than it saves.
+constexpr std::size_t kMostKeywordsInFunction = 1000;
 
 // Where a state goes when no transition takes the byte read.
 struct Exit {
@@ -55,6 +58,10 @@ struct FastPlan {
   bool retract_used[kRetractLabels] = {false, false, false};
   std::vector<const Terminal*> accepts;  // accept labels in use, in fast.accepted order
   bool keeps = false;                  // some accept hands a token over
+  // Whether the keywords are few enough for a function of their own
+  // (i_fast_keyword), whose text grows with their number; else the
+  // runtime's table serves.
+  bool keyword_function = true;
 };
 
 bool is_pure_skip(const Terminal& terminal) { return accept_flags(terminal) == kSkipFlag; }
@@ -314,19 +321,21 @@ void write_retract(CodeWriter& code, const FastPlan& plan, unsigned flags) {
 // holds only letters and digits), else the action's call.
 // `lexeme_of` is the terminal whose lexeme is looked up: the token kept, or
 // none behind VERIFY, where any terminal's lexeme may stand.
-std::string reserved_lookup(const FastAutomaton& fast, const Terminal& terminal,
+std::string reserved_lookup(const FastPlan& plan, const Terminal& terminal,
                             const Terminal* lexeme_of) {
   const ScannerAction& action = *terminal.reserved_action;
   if (action.module && action.module->name == "cgl" && *action.name == "convert_to_lower") {
-    if (!lexeme_of || fast.may_hold_nul(lexeme_of)) return "i_lookup_lower(i_lexeme)";
-    return fast.holds_only_alphanumerics(lexeme_of) ? "i_fast_keyword()" : "i_fast_lookup_lower()";
+    if (!lexeme_of || plan.fast.may_hold_nul(lexeme_of)) return "i_lookup_lower(i_lexeme)";
+    return plan.keyword_function && plan.fast.holds_only_alphanumerics(lexeme_of)
+               ? "i_fast_keyword()"
+               : "i_fast_lookup_lower()";
   }
   return "i_lookup(" + *action.name + "(i_lexeme))";
 }
 
-void write_reserved_lookup(CodeWriter& code, const FastAutomaton& fast, const Terminal& terminal,
+void write_reserved_lookup(CodeWriter& code, const FastPlan& plan, const Terminal& terminal,
                            const Terminal* lexeme_of) {
-  const std::string lookup = reserved_lookup(fast, terminal, lexeme_of);
+  const std::string lookup = reserved_lookup(plan, terminal, lexeme_of);
   if (!terminal.assignments().empty()) {
     code.line("%s;", lookup.c_str());
     return;
@@ -338,14 +347,14 @@ void write_reserved_lookup(CodeWriter& code, const FastAutomaton& fast, const Te
 
 // After VERIFY the look-ahead is what the keyword table says: the cases of
 // the default epilogue.
-void write_reserved_switch(CodeWriter& code, const FastAutomaton& fast, const Dfa& automaton) {
+void write_reserved_switch(CodeWriter& code, const FastPlan& plan, const Dfa& automaton) {
   bool opened = false;
   for (const Terminal* terminal : epilogue_candidates(automaton)) {
     if (terminal->kind != TerminalKind::Plain) continue;
     if (!opened) code.open_block("switch (i_look_ahead) {");
     opened = true;
     code.open_block("case " + *terminal->name + ":");
-    write_reserved_lookup(code, fast, *terminal, nullptr);
+    write_reserved_lookup(code, plan, *terminal, nullptr);
     code.line("break;");
     code.outdent();
   }
@@ -373,9 +382,9 @@ void write_accept(CodeWriter& code, const FastPlan& plan, const Dfa& automaton, 
     code.open_block("if (!i_lookup(i_lexeme))");
     code.line("i_report(i_ENOKEYW, i_lexeme);");
     code.outdent();
-    write_reserved_switch(code, plan.fast, automaton);
+    write_reserved_switch(code, plan, automaton);
   } else if (terminal.reserved_action) {
-    write_reserved_lookup(code, plan.fast, terminal, &terminal);
+    write_reserved_lookup(code, plan, terminal, &terminal);
   }
   code.line("return;");
 }
@@ -454,7 +463,7 @@ bool looks_up_keywords(const FastPlan& plan) {
   for (const Terminal* terminal : plan.accepts)
     if (!is_pure_skip(*terminal) && terminal->kind != TerminalKind::Verify &&
         terminal->reserved_action &&
-        reserved_lookup(plan.fast, *terminal, terminal) == "i_fast_keyword()")
+        reserved_lookup(plan, *terminal, terminal) == "i_fast_keyword()")
       return true;
   return false;
 }
@@ -469,7 +478,8 @@ void write_fast_next_token(CodeWriter& code, const Dfa& automaton,
                           "static void i_scan_default(void)");
   code.blank_lines(1);
   const FastAutomaton fast = analyse_fast_automaton(automaton);
-  const FastPlan plan = plan_fast_scanner(fast);
+  FastPlan plan = plan_fast_scanner(fast);
+  plan.keyword_function = keywords.size() <= kMostKeywordsInFunction;
   write_class_table(code, fast);
   if (looks_up_keywords(plan)) write_fast_keyword_function(code, keywords);
   write_fast_function(code, plan, automaton);
