@@ -145,8 +145,9 @@ void take_skip_run(FastPlan& plan) {
   std::erase_if(plan.fast.states, [number](const FastState& state) { return state.number == number; });
 }
 
-FastPlan plan_fast_scanner(const FastAutomaton& analysed) {
+FastPlan plan_fast_scanner(const FastAutomaton& analysed, std::size_t keywords) {
   FastPlan plan{analysed, {}, {}, {}, {}, {}, false};
+  plan.keyword_function = keywords <= kMostKeywordsInFunction;
   take_skip_run(plan);
   const FastAutomaton& fast = plan.fast;
   std::set<const Terminal*> accepted;
@@ -478,8 +479,7 @@ void write_fast_next_token(CodeWriter& code, const Dfa& automaton,
                           "static void i_scan_default(void)");
   code.blank_lines(1);
   const FastAutomaton fast = analyse_fast_automaton(automaton);
-  FastPlan plan = plan_fast_scanner(fast);
-  plan.keyword_function = keywords.size() <= kMostKeywordsInFunction;
+  const FastPlan plan = plan_fast_scanner(fast, keywords.size());
   write_class_table(code, fast);
   if (looks_up_keywords(plan)) write_fast_keyword_function(code, keywords);
   write_fast_function(code, plan, automaton);

@@ -78,10 +78,10 @@ void warn_unreachable_keywords(Diagnostics& diagnostics, const TerminalTable& te
   for (const Terminal& keyword : terminals.list())
     for (const Representation& representation : keyword.representations) {
       if (representation.is_symbol) continue;
-      const auto found = std::find_if(rules.begin(), rules.end(), [&](const Terminal* rule) {
-        return produces(dfa, *rule, representation.text);
-      });
-      if (found != rules.end()) continue;
+      if (std::any_of(rules.begin(), rules.end(), [&](const Terminal* rule) {
+            return produces(dfa, *rule, representation.text);
+          }))
+        continue;
       diagnostics.set_line(keyword.line);
       diagnostics.report(Msg::KeywordNeverFound, representation.text.c_str(), keyword.name->c_str());
     }
