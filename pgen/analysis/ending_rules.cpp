@@ -20,7 +20,6 @@ EndingRules::EndingRules(RuleList& rules) {
     index_.emplace(rule.get(), static_cast<std::uint32_t>(rules_.size()));
     rules_.push_back(rule.get());
   }
-  seen_.assign(rules_.size(), 0);
   rule_ends_.resize(rules_.size());
   for (std::size_t i = 0; i < rules_.size(); ++i)
     if (rules_[i]->body) rule_ends_[i] = of_group(*rules_[i]->body);
@@ -77,29 +76,6 @@ const EndingRules::Indices& EndingRules::of_primary(const Primary& primary) {
     if (found != index_.end()) result.push_back(found->second);
   }
   return memo_[&primary] = std::move(result);
-}
-
-// The rules `start` names and every rule they end with, each once.
-void EndingRules::visit_from(const Indices& start, const std::function<void(Rule&)>& visit) {
-  if (start.empty()) return;
-  ++walk_;
-  std::vector<std::uint32_t> pending(start.rbegin(), start.rend());
-  while (!pending.empty()) {
-    const std::uint32_t index = pending.back();
-    pending.pop_back();
-    if (seen_[index] == walk_) continue;
-    seen_[index] = walk_;
-    visit(*rules_[index]);
-    pending.insert(pending.end(), rule_ends_[index].begin(), rule_ends_[index].end());
-  }
-}
-
-void EndingRules::for_each(const Secondary& secondary, const std::function<void(Rule&)>& visit) {
-  visit_from(of_secondary(secondary), visit);
-}
-
-void EndingRules::for_each(const Primary& primary, const std::function<void(Rule&)>& visit) {
-  visit_from(of_primary(primary), visit);
 }
 
 }  // namespace zedra

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "analysis/ending_rules.h"
+#include "analysis/follow_contributions.h"
 #include "analysis/set_walk.h"
 #include "front/parser_declarations.h"
 
@@ -114,45 +115,38 @@ Tristate settle_group(Group& group) {
 
 // ---- FOLLOW ----
 
-// The direct contributions take the rules that a construct ends with from
-// EndingRules, which knows them without the LAST sets.
+// The direct contributions are recorded in the order of the walk, and
+// given to the rules once all are known (FollowContributions).
 class FollowWalk {
  public:
   // `keep_for_listing`: also store the FOLLOW sets that only the listing
   // reads (of plain secondaries and of primaries). A rule whose many
   // alternatives end in a rule that may be empty gives every one of their
   // items a FOLLOW set as large as the rule; unstored, they cost nothing.
-  FollowWalk(EndingRules& ending, bool keep_for_listing) : ending_(ending), keep_for_listing_(keep_for_listing) {}
+  FollowWalk(FollowContributions& contributions, bool keep_for_listing)
+      : contributions_(contributions), keep_for_listing_(keep_for_listing) {}
 
   void direct_group(Group& group);
   void push_items(ItemList& items, const NameList& follow) const;
 
  private:
-  // Adds `set` to FOLLOW of every rule that `construct` can end with.
-  template <class Construct>
-  void add_to_rules_ending(const Construct& construct, const NameList& set) {
-    if (set.empty()) return;
-    ending_.for_each(construct, [&](Rule& rule) { rule.follow.add_all(set); });
-  }
   void direct_inner(Secondary& secondary);
   void push_secondary(const NameList& follow, Secondary& secondary) const;
   void push_primary(const NameList& follow, Primary& primary) const;
 
-  EndingRules& ending_;
+  FollowContributions& contributions_;
   bool keep_for_listing_;
 };
 
+// Every rule an item can end with gets FIRST of the items behind it, up to
+// the first that cannot be empty.
 void FollowWalk::direct_group(Group& group) {
   for (Alternative& alternative : group.alternatives) {
     std::vector<Secondary*> list = secondaries_of(alternative.items);
     for (std::size_t i = 0; i < list.size(); ++i) {
-      if (i + 1 < list.size()) {
-        ending_.for_each(*list[i], [&](Rule& rule) {
-          for (std::size_t j = i + 1; j < list.size(); ++j) {
-            rule.follow.add_all(list[j]->first);
-            if (list[j]->empty != kTrue) break;
-          }
-        });
+      for (std::size_t j = i + 1; j < list.size(); ++j) {
+        contributions_.add(*list[i], list[j]->first);
+        if (list[j]->empty != kTrue) break;
       }
       direct_inner(*list[i]);
     }
@@ -162,14 +156,14 @@ void FollowWalk::direct_group(Group& group) {
 void FollowWalk::direct_inner(Secondary& secondary) {
   if (secondary.kind == SecondaryKind::Seq || secondary.kind == SecondaryKind::Clos) {
     const Secondary& operand = *secondary.operand;
-    add_to_rules_ending(operand, operand.first);
+    contributions_.add(operand, operand.first);
   } else if (secondary.kind == SecondaryKind::Chain) {
     const Secondary& operand = *secondary.operand;
     const Primary& separator = *secondary.primary;
-    add_to_rules_ending(operand, separator.first);
-    if (separator.empty == kTrue) add_to_rules_ending(operand, operand.first);
-    add_to_rules_ending(separator, operand.first);
-    if (operand.empty == kTrue) add_to_rules_ending(separator, separator.first);
+    contributions_.add(operand, separator.first);
+    if (separator.empty == kTrue) contributions_.add(operand, operand.first);
+    contributions_.add(separator, operand.first);
+    if (operand.empty == kTrue) contributions_.add(separator, separator.first);
   }
   if (secondary.operand) direct_inner(*secondary.operand);
   if (secondary.primary && secondary.primary->kind == PrimaryKind::Group) direct_group(*secondary.primary->group);
@@ -430,10 +424,12 @@ void Ll1Analysis::compute_last() {
 
 void Ll1Analysis::compute_follow(bool keep_for_listing) {
   EndingRules ending(rules_);
-  FollowWalk walk(ending, keep_for_listing);
+  FollowContributions contributions(ending);
+  FollowWalk walk(contributions, keep_for_listing);
   for (auto& rule : rules_.rules) rule->follow.clear();
   for (auto& rule : rules_.rules)
     if (rule->body) walk.direct_group(*rule->body);
+  contributions.distribute();
   for (auto& rule : rules_.rules) {
     if (!rule->body) continue;
     const NameList follow = reversed(rule->follow);
