@@ -23,7 +23,7 @@ enum class MessageClass {
   Error,        // 14-72: "Error: " prefix, counted
   FreeText,     // 73: caller supplies the format, screen only
   Information,  // 74-80: screen only, no prefix, never in the listing
-  Warning,      // 82-91: "Warning: " prefix, not counted
+  Warning,      // 82-90: "Warning: " prefix, not counted
 };
 
 // The number of `msg` in the catalogue.

@@ -257,10 +257,11 @@ static inline void i_delete_bits(i_marker_bits allowed)
   i_delete_unallowed(allowed);
 }
 
-/* The fast shape of a parser of 65 to 128 tokens: the same with masks of
-   i_wide_words words.  A set is written word by word, (i_wide_bits){{w0,
-   w1}}, each word the i_wbit of every token of the set, so that the
-   compiler folds it into a constant. */
+/* The fast shape of a parser of more than 64 tokens: the same with masks of
+   i_wide_words words.  Up to 128 tokens a set is written word by word,
+   (i_wide_bits){{w0, w1}}, each word the i_wbit of every token of the set,
+   so that the compiler folds it into a constant; with more, the sets are
+   listed once and made into masks when the parse starts (i_wide_fill). */
 #define i_wide_words ((i_token_set_size + 63) / 64)
 typedef struct {
   unsigned long long word[i_wide_words];
@@ -274,6 +275,18 @@ static inline i_wide_bits i_wider(i_wide_bits bits, i_wide_bits more)
   return bits;
 }
 
+/* i_wider out of line, for the parsers of more than 128 tokens: their masks
+   are long and their rules many, and combining them inline made the C
+   compiler take every mask apart in every rule (three times as long for a
+   parser of 1000 tokens). */
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((noinline, unused))
+#endif
+static i_wide_bits i_wide_union(i_wide_bits bits, i_wide_bits more)
+{
+  return i_wider(bits, more);
+}
+
 static inline int i_in_wide(int token, i_wide_bits bits)
 {
   return (unsigned)token < 64u * i_wide_words &&
@@ -285,6 +298,19 @@ static inline void i_delete_wide(i_wide_bits allowed)
   if (i_look_ahead == i_EndOfFile || i_in_wide(i_look_ahead, allowed))
     return;
   i_delete_unallowed_words(allowed.word, i_wide_words);
+}
+
+/* Makes the COUNT masks SETS of the token lists TOKENS, one after the
+   other, each ended by -1. */
+static inline void i_wide_fill(i_wide_bits *sets, int count, const int *tokens)
+{
+  for (int s = 0; s < count; s++, tokens++) {
+    for (int w = 0; w < i_wide_words; w++)
+      sets[s].word[w] = 0;
+    for (; *tokens != -1; tokens++)
+      if ((unsigned)*tokens < 64u * i_wide_words)
+        sets[s].word[(unsigned)*tokens / 64u] |= 1ull << ((unsigned)*tokens % 64u);
+  }
 }
 
 #define i_token_list(...) (const int[]){__VA_ARGS__}

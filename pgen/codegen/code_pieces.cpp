@@ -4,6 +4,7 @@
 #include "front/parser_declarations.h"
 #include "codegen/parser_writer.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ ParserWriter::ParserWriter(CodeWriter& code, const ParserDeclarations& declarati
       for (const AssociatedSymbol& symbol : attribute->symbols) attributed_symbols_.insert(symbol.name);
   }
   const std::size_t tokens = token_count();
-  bits_ = fast && tokens <= kMostWideBits;
+  bits_ = fast;
   if (bits_ && tokens > kMostBits) wide_words_ = (tokens + kMostBits - 1) / kMostBits;
 }
 
@@ -51,6 +52,10 @@ void ParserWriter::token_bits(std::string_view head, const NameList& set, bool f
 }
 
 void ParserWriter::wide_set(const NameList& set) {
+  if (lists_sets()) {
+    code_.emit("i_wsets[%zu]", listed_set(set));
+    return;
+  }
   // Lines break between the pieces: a word's separator goes with its
   // first token, the closing braces with the last.
   std::vector<std::string> pieces;
@@ -67,6 +72,18 @@ void ParserWriter::wide_set(const NameList& set) {
   for (const std::string& piece : pieces) code_.emit("%s", piece.c_str());
 }
 
+// Equal sets share one entry, whatever the order of their tokens.
+std::size_t ParserWriter::listed_set(const NameList& set) {
+  std::vector<std::string> tokens(set.begin(), set.end());
+  std::vector<std::string> sorted = tokens;
+  std::sort(sorted.begin(), sorted.end());
+  std::string key;
+  for (const std::string& token : sorted) key += token + ' ';
+  auto [entry, added] = listed_index_.try_emplace(key, listed_sets_.size());
+  if (added) listed_sets_.push_back(std::move(tokens));
+  return entry->second;
+}
+
 void ParserWriter::markers_with(std::string_view head, const NameList& set) {
   if (wide_words_ == 0) {
     token_bits(std::string(head) + "i_markers", set);
@@ -78,7 +95,7 @@ void ParserWriter::markers_with(std::string_view head, const NameList& set) {
     return;
   }
   code_.push_indent();
-  code_.emit("i_wider(i_markers, ");
+  code_.emit(lists_sets() ? "i_wide_union(i_markers, " : "i_wider(i_markers, ");
   wide_set(set);
   code_.emit(")");
   code_.pop_indent();

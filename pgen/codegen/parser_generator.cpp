@@ -48,6 +48,8 @@ class ParserFile {
   void enter_rule();
   void leave_rule();
   void entry_function(const std::string& module_name);
+  void listed_sets_declaration();
+  void listed_sets_table();
 
   CodeWriter& code_;
   const ParserDeclarations& declarations_;
@@ -65,10 +67,48 @@ void ParserFile::write(const std::string& module_name) {
   globals();
   code_.blank_lines(2);
   prototypes();
+  if (writer_.lists_sets()) listed_sets_declaration();
   code_.blank_lines(1);
   for (const auto& rule : declarations_.own.rules.rules)
     if (rule->body) procedure(*rule);
+  if (writer_.lists_sets()) listed_sets_table();
   entry_function(module_name);
+}
+
+void ParserFile::listed_sets_declaration() {
+  code_.blank_lines(1);
+  code_.line("static const i_wide_bits *i_wsets;");
+  code_.line("static void i_make_wsets(void);");
+}
+
+// The sets that the rule procedures named i_wsets[k], each ended by -1,
+// made into masks by pROOT before it parses (an empty table holds one
+// empty set, so that it is never of no size).
+void ParserFile::listed_sets_table() {
+  std::vector<std::vector<std::string>> sets = writer_.listed_sets();
+  if (sets.empty()) sets.emplace_back();
+  code_.blank_lines(2);
+  code_.line("/* The token sets of the tests and markers, each ended by -1: */");
+  code_.blank_lines(1);
+  code_.open_block("static const int i_wset_tokens[]= {");
+  for (const std::vector<std::string>& set : sets) {
+    const char* separator = "";
+    for (const std::string& token : set) {
+      code_.emit("%s%s", separator, token.c_str());
+      separator = ", ";
+    }
+    code_.emit("%s-1,", separator);
+    code_.end_line();
+  }
+  code_.close_block("};");
+  code_.line("static i_wide_bits i_wset_masks[%zu];", sets.size());
+  code_.blank_lines(1);
+  code_.line("static void");
+  code_.line("i_make_wsets(void)");
+  code_.open_block("{");
+  code_.line("i_wide_fill(i_wset_masks, %zu, i_wset_tokens);", sets.size());
+  code_.line("i_wsets= i_wset_masks;");
+  code_.close_block("}");
 }
 
 void ParserFile::module_includes() {
@@ -129,6 +169,10 @@ void ParserFile::procedure(const Rule& rule) {
   const bool root = is_root(rule);
   if (root && recovery()) root_marker_set();
   declarations(rule);
+  if (root && writer_.lists_sets()) {
+    code_.line("i_make_wsets();");
+    code_.blank_lines(1);
+  }
   if (!root) enter_rule();
   NameList no_markers;
   writer_.group(*rule.body, &rule.name, writer_.all_terminals(), no_markers);
@@ -240,9 +284,6 @@ bool generate_parser(Diagnostics& diagnostics, const ParserDeclarations& declara
   CodeWriter code(diagnostics);
   if (!code.open(diagnostics.module_name(), "c", kParserWidth)) return false;
   ParserFile file(code, declarations, options, fast);
-  if (fast && !file.writer().bits())
-    diagnostics.report(Msg::FastShapeTooManyTokens, static_cast<int>(ParserWriter::kMostWideBits),
-                       static_cast<int>(file.writer().token_count()));
   file.write(diagnostics.module_name());
   return code.close();
 }

@@ -7,7 +7,9 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "code_writer.h"
 #include "name_list.h"
@@ -25,15 +27,22 @@ class ParserWriter {
   bool error_recovery() const { return error_recovery_; }
   // The fast shape: marker sets and token lists as bit masks, of one word
   // for at most 64 tokens (i_marker_bits, i_bit), else of wide_words()
-  // words for at most 128 (i_wide_bits, i_wbit).
+  // words (i_wide_bits): for at most 128 tokens written as constants
+  // (i_wbit), for more listed once and made into masks when the parse
+  // starts (listed_sets()).
   bool bits() const { return bits_; }
   // The tokens: the terminals and i_EndOfFile.
   std::size_t token_count() const { return all_terminals_.size() + 1; }
   std::size_t wide_words() const { return wide_words_; }
-  // The largest token set the bit masks of the fast shape hold, in one
-  // word and in several.
+  // The largest token set the bit masks of the fast shape hold in one
+  // word, and written as constants in several.
   static constexpr std::size_t kMostBits = 64;
   static constexpr std::size_t kMostWideBits = 128;
+  // The sets of the fast shape above kMostWideBits tokens, each once, in
+  // the order of their first use: wide_set() writes "i_wsets[k]" for the
+  // k-th. Each holds the tokens as the first use listed them.
+  bool lists_sets() const { return bits_ && token_count() > kMostWideBits; }
+  const std::vector<std::vector<std::string>>& listed_sets() const { return listed_sets_; }
   // The terminals of the specification and then of the include files, each
   // added in list order (so the set lists them in reverse).
   const NameList& all_terminals() const { return all_terminals_; }
@@ -48,10 +57,12 @@ class ParserWriter {
   // The fast shape's form: `head` and " | i_bit(t1) | i_bit(t2) ...", or
   // with `first_bare` "i_bit(t1) | i_bit(t2) ..." behind `head`.
   void token_bits(std::string_view head, const NameList& set, bool first_bare = false);
-  // The wide form of `set`: "(i_wide_bits){{i_wbit(t1, 0) | ..., ...}}".
+  // The wide form of `set`: "(i_wide_bits){{i_wbit(t1, 0) | ..., ...}}",
+  // or "i_wsets[k]" when the sets are listed.
   void wide_set(const NameList& set);
   // `head` ("(", ", " or a function's name and "(") and the caller's
-  // markers with the tokens of `set` added, in either form of bit masks.
+  // markers with the tokens of `set` added, in either form of bit masks
+  // (i_wider, or i_wide_union for listed sets).
   void markers_with(std::string_view head, const NameList& set);
   // With error recovery, when `context` is not within `target`: deletes
   // input up to a token of `target` or of the caller's markers.
@@ -93,6 +104,8 @@ class ParserWriter {
   // Without recovery: the report of a token that is none of `expected`,
   // which ends the parse.
   void syntax_error(const NameList& expected);
+  // The index of `set` among the listed sets, added when new.
+  std::size_t listed_set(const NameList& set);
 
   CodeWriter& code_;
   const ParserDeclarations& declarations_;
@@ -101,6 +114,9 @@ class ParserWriter {
   std::size_t wide_words_;
   NameList all_terminals_;
   std::unordered_set<std::string> attributed_symbols_;
+  std::vector<std::vector<std::string>> listed_sets_;
+  // The index in listed_sets_ of every set, by its tokens in sorted order.
+  std::unordered_map<std::string, std::size_t> listed_index_;
 };
 
 }  // namespace zedra

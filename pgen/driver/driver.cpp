@@ -224,9 +224,8 @@ constexpr const char* kUsage =
     "                             diagrams, with the action calls (the default)\n"
     "                             or without them\n"
     "  --fast                     the parser in the fast shape: the same parse and\n"
-    "                             messages, in less time, for at most 128 tokens\n"
-    "                             (also with the environment variable\n"
-    "                             ZEDRA_SHAPE=fast)\n"
+    "                             messages, in less time (also with the\n"
+    "                             environment variable ZEDRA_SHAPE=fast)\n"
     "  --help                     this text\n"
     "  --version                  the banner\n";
 

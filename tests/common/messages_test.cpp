@@ -45,12 +45,10 @@ constexpr FixedMessage kFixed[] = {
     {Msg::AttributeOfScannerTerminal, 90,
      "Parser attribute '%s' of terminal '%s' of an include file: the scanner's record of the "
      "terminal has no field for it"},
-    {Msg::FastShapeTooManyTokens, 91,
-     "The fast shape takes at most %d tokens, not %d: the parser is written in the default shape"},
 };
 
 TEST(Messages, NumbersAndTextsAreFixed) {
-  EXPECT_EQ(kMessageCount, 92);
+  EXPECT_EQ(kMessageCount, 91);
   for (const FixedMessage& fixed : kFixed) {
     EXPECT_EQ(message_number(fixed.msg), fixed.number);
     EXPECT_STREQ(message_text(fixed.msg), fixed.text) << fixed.number;
@@ -87,8 +85,7 @@ TEST(Messages, ClassesFollowTheRanges) {
   EXPECT_EQ(class_of(-1), MessageClass::Separator);
   EXPECT_EQ(class_of(89), MessageClass::Warning);
   EXPECT_EQ(class_of(90), MessageClass::Warning);
-  EXPECT_EQ(class_of(91), MessageClass::Warning);
-  EXPECT_EQ(class_of(92), MessageClass::Separator);
+  EXPECT_EQ(class_of(91), MessageClass::Separator);
 }
 
 TEST(Messages, ListAllMessagesWritesTheErrorTextsUnformatted) {
