@@ -261,6 +261,44 @@ TEST(Ll1Sets, LastSetsMadeRuleByRuleAreThoseOfTheAnalysis) {
   EXPECT_EQ(name_set(whole.rule("r1").last), (NameSet{"r0", "r1", "r2", "r3", "a", "b", "c", "d"}));
 }
 
+// A rule that only one other rule ends with, and that no construct names
+// itself, gets that rule's FOLLOW set, name for name and in order: the
+// alternatives of stmt, more behind expr, each rule of a chain and of a
+// ring behind the rule that enters it. A rule reached through two rules
+// (expr) holds what both bring. Rules that end only in one another and
+// are reached from nowhere else stay empty.
+TEST(Ll1Sets, FollowOfARuleReachedThroughOneRuleIsThatRulesFollow) {
+  Analysed g(
+      "TERMINALS kw1, kw2, kw3, semi, lb, rb, comma, x, y, z.\n"
+      "RULES\n"
+      "  program : stmt CLOS tail.\n"
+      "  stmt : s1 | s2 | s3.\n"
+      "  s1 : kw1 lb stmt CLOS rb.\n"
+      "  s2 : kw2 semi.\n"
+      "  s3 : kw3 expr.\n"
+      "  expr : x more | y.\n"
+      "  more : comma expr | .\n"
+      "  tail : lb c1 z | rb.\n"
+      "  c1 : x c2 | y.\n"
+      "  c2 : x c3 | y.\n"
+      "  c3 : x ring1 | y.\n"
+      "  ring1 : y ring2 | semi.\n"
+      "  ring2 : x ring1 | comma.\n"
+      "  lost1 : x lost2.\n"
+      "  lost2 : y lost1 | z lost3.\n"
+      "  lost3 : x.\n"
+      "ROOT program.\n");
+  const Names stmt = names(g.rule("stmt").follow);
+  EXPECT_EQ(name_set(g.rule("stmt").follow), (NameSet{"kw1", "kw2", "kw3", "lb", "rb"}));
+  for (const char* name : {"s1", "s2", "s3"}) EXPECT_EQ(names(g.rule(name).follow), stmt) << name;
+  EXPECT_EQ(name_set(g.rule("expr").follow), (NameSet{"kw1", "kw2", "kw3", "lb", "rb"}));
+  EXPECT_EQ(names(g.rule("more").follow), names(g.rule("expr").follow));
+  const Names c1 = names(g.rule("c1").follow);
+  EXPECT_EQ(c1, (Names{"z"}));
+  for (const char* name : {"c2", "c3", "ring1", "ring2"}) EXPECT_EQ(names(g.rule(name).follow), c1) << name;
+  for (const char* name : {"lost1", "lost2", "lost3"}) EXPECT_TRUE(g.rule(name).follow.empty()) << name;
+}
+
 TEST(Ll1Sets, ReleaseKeepsWhatTheGeneratorNeeds) {
   Analysed g(kTextbook);
   release_unlisted_sets(g.declarations.own.rules, false, false, false);
