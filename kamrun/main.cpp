@@ -11,6 +11,7 @@
 #include "loader.h"
 #include "machine.h"
 #include "options.h"
+#include "output_file.h"
 #include "text_scan.h"
 
 namespace {
@@ -146,10 +147,10 @@ int main(int argc, char** argv) {
     case CommandLine::LongHelp:
       std::printf("%s\n", kBanner);
       print_long_help(stdout, name);
-      return Clean;
+      return zedra::standard_output_ok(name) ? Clean : LoadFailed;
     case CommandLine::Version:
       std::printf("%s\n", kBanner);
-      return Clean;
+      return zedra::standard_output_ok(name) ? Clean : LoadFailed;
     case CommandLine::Run:
       break;
   }
