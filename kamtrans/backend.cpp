@@ -2,8 +2,10 @@
 // the program file and the two table files, using the target's texts.
 #include "backend.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string>
 #include <string_view>
@@ -140,6 +142,17 @@ void note_label_use(Translation& state, const char* label) {
     state.labels_used.emplace_back(label, state.line);
 }
 
+// A progress line that cannot be written is reported at once, with the
+// reason: the runtime's check when the run ends would find the failure but
+// no longer its cause. The stream's error is cleared, so it is not counted
+// twice.
+void flush_progress() {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return;
+  i_error_at(0, "Cannot write standard output (%s)", std::strerror(errno ? errno : EIO));
+  std::clearerr(stdout);
+}
+
 }  // namespace
 }  // namespace kamtrans
 
@@ -165,7 +178,7 @@ extern "C" void begin_code(void) {
   const std::string name =
       kamtrans::program_name(state.module, translator_target.program_extension);
   std::printf("- generating     : %s\n", name.c_str());
-  std::fflush(stdout);
+  kamtrans::flush_progress();
   state.program = OutputFile(name, OutputFile::Failure::Program);
   state.program.printf(translator_target.prologue, translator_target.length_file,
                        translator_target.string_file);
