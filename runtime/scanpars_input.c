@@ -337,8 +337,9 @@ static _Noreturn void i_fatal_exit(void)
 }
 
 /* The answers to --version and --help, on standard output: the banner, and
-   for --help the usage. */
-static void i_answer_information_request(const struct i_command_line *line, const char *program)
+   for --help the usage.  False, said on standard error, when they cannot be
+   written. */
+static boolean i_answer_information_request(const struct i_command_line *line, const char *program)
 {
   printf(i_messages[i_msg_banner], program);
   putchar('\n');
@@ -347,7 +348,11 @@ static void i_answer_information_request(const struct i_command_line *line, cons
     putchar('\n');
     i_options_usage(stdout);
   }
-  fflush(stdout);
+  errno = 0;
+  if (fflush(stdout) == 0 && !ferror(stdout))
+    return true;
+  fprintf(stderr, "%s: cannot write standard output (%s)\n", program, strerror(errno ? errno : EIO));
+  return false;
 }
 
 int i_init(int ac, char **av)
@@ -362,8 +367,7 @@ int i_init(int ac, char **av)
   struct i_command_line line = {NULL, 0, false, false, false};
   i_parse_options(ac, av, &line);
   if (line.help || line.version) {
-    i_answer_information_request(&line, program);
-    exit(ferror(stdout) ? 1 : 0);
+    exit(i_answer_information_request(&line, program) ? 0 : 1);
   }
   i_report(i_msg_banner, program);
   for (int i = 0; i < line.usages; i++)
