@@ -22,6 +22,7 @@
 #include <errno.h>
 #include <limits.h>
 #if defined(__unix__) || defined(__APPLE__)
+#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 

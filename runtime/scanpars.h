@@ -10,6 +10,7 @@
 #define scanpars_h
 
 #include <stdarg.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -168,13 +169,20 @@ void i_syntax_error_list(int found, const int *expected, size_t count);
 void i_set_depth_limit(int limit);
 extern int i_rule_depth, i_depth_limit;
 void i_nesting_too_deep(void);
+/* The stack address below which a rule procedure no longer starts (0: none
+   known), three quarters of the stack's limit below where i_init ran: the
+   rules of a grammar of many tokens take kilobytes each, and would overflow
+   the stack long before the depth limit.  Such a nesting is reported like
+   one beyond the limit, with the depth reached. */
+extern uintptr_t i_stack_floor;
 
 /* The entry and exit of a generated rule procedure: the nesting depth, and
    with error recovery the tokens that its caller passes (ARGS, a list ended
    by -1) count as markers while it runs. */
 static inline void i_enter_plain_rule(void)
 {
-  if (++i_rule_depth > i_depth_limit)
+  char here;
+  if (++i_rule_depth > i_depth_limit || (uintptr_t)&here < i_stack_floor)
     i_nesting_too_deep();
 }
 
@@ -275,17 +283,6 @@ static inline i_wide_bits i_wider(i_wide_bits bits, i_wide_bits more)
   return bits;
 }
 
-/* i_wider out of line, for the parsers of more than 128 tokens: their masks
-   are long and their rules many, and combining them inline made the C
-   compiler take every mask apart in every rule (three times as long for a
-   parser of 1000 tokens). */
-#if defined(__GNUC__) || defined(__clang__)
-__attribute__((noinline, unused))
-#endif
-static i_wide_bits i_wide_union(i_wide_bits bits, i_wide_bits more)
-{
-  return i_wider(bits, more);
-}
 
 static inline int i_in_wide(int token, i_wide_bits bits)
 {
@@ -298,6 +295,43 @@ static inline void i_delete_wide(i_wide_bits allowed)
   if (i_look_ahead == i_EndOfFile || i_in_wide(i_look_ahead, allowed))
     return;
   i_delete_unallowed_words(allowed.word, i_wide_words);
+}
+
+/* With more than 128 tokens the masks are long and a rule may test many
+   sets: a mask made for every call or skip would cost a rule procedure the
+   room of all of them on the stack (and the C compiler long to compile).
+   So a rule procedure receives its caller's markers and the tokens the
+   caller resumes at as two masks by address, and joins them into the one
+   mask of its own (i_wide_join); skips take two masks by address too. */
+static inline i_wide_bits i_wide_join(const i_wide_bits *outer, const i_wide_bits *more)
+{
+  i_wide_bits bits;
+  for (int w = 0; w < i_wide_words; w++)
+    bits.word[w] = outer->word[w] | more->word[w];
+  return bits;
+}
+
+static inline int i_in_wide_at(int token, const i_wide_bits *bits)
+{
+  return (unsigned)token < 64u * i_wide_words &&
+         ((bits->word[(unsigned)token / 64u] >> ((unsigned)token % 64u)) & 1u);
+}
+
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((noinline, unused))
+#endif
+static void i_delete_joined(const i_wide_bits *markers, const i_wide_bits *more)
+{
+  i_wide_bits allowed = i_wide_join(markers, more);
+  i_delete_unallowed_words(allowed.word, i_wide_words);
+}
+
+static inline void i_delete_listed(const i_wide_bits *markers, const i_wide_bits *more)
+{
+  if (i_look_ahead == i_EndOfFile || i_in_wide_at(i_look_ahead, markers) ||
+      i_in_wide_at(i_look_ahead, more))
+    return;
+  i_delete_joined(markers, more);
 }
 
 /* Makes the COUNT masks SETS of the token lists TOKENS, one after the
@@ -313,8 +347,19 @@ static inline void i_wide_fill(i_wide_bits *sets, int count, const int *tokens)
   }
 }
 
+/* The token lists of the tests and skips.  A list written as a compound
+   literal lives in the frame of the rule procedure, every list apart, so a
+   rule of many alternatives over many tokens took tens of kilobytes of
+   stack per call, and a deep nesting overflowed the stack long before the
+   depth limit.  Where the compiler allows it, each list is a static array
+   instead; the count is taken of the literal without evaluating it. */
+#if defined(__GNUC__) || defined(__clang__)
+#define i_token_list(...) \
+  (__extension__({ static const int i_list_[] = {__VA_ARGS__}; i_list_; }))
+#else
 #define i_token_list(...) (const int[]){__VA_ARGS__}
-#define i_token_count(...) (sizeof i_token_list(__VA_ARGS__) / sizeof(int))
+#endif
+#define i_token_count(...) (sizeof (const int[]){__VA_ARGS__} / sizeof(int))
 #define i_in_set(token, ...) \
   i_in_list((token), i_token_list(__VA_ARGS__), i_token_count(__VA_ARGS__))
 #define i_delete_until(markers, ...) \

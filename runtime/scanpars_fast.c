@@ -287,6 +287,14 @@ static void i_quick_index(void)
   while (slots * 2 <= i_quick_slots)
     slots *= 2;
   i_quick_mask = slots - 1;
+  /* n keywords in m slots are all apart with a chance of about
+     exp(-n * n / 2m): beyond n * n > 14 m, a thousand tries would almost
+     surely fail, each clearing the table (hundreds of megabytes of writes
+     for a few thousand keywords). */
+  if ((unsigned long long)i_keyword_count * i_keyword_count > 14ull * slots) {
+    i_quick_partial = true;
+    return;
+  }
   for (unsigned long long seed = 0; seed < 1000; seed++) {
     i_quick_factor = 0x9E3779B97F4A7C15ull + 2 * seed;
     if (i_quick_fill()) {

@@ -355,9 +355,13 @@ static boolean i_answer_information_request(const struct i_command_line *line, c
   return false;
 }
 
+static void i_set_stack_floor(uintptr_t base);   /* scanpars_parser.c */
+
 int i_init(int ac, char **av)
 {
+  char base;
   i_reset();
+  i_set_stack_floor((uintptr_t)&base);
   /* What the calling program wrote before goes out now, so that only this
      run's output counts as this run's. */
   fflush(stdout);

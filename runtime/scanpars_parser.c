@@ -5,6 +5,33 @@
 
 int i_rule_depth = 0;
 int i_depth_limit = i_default_depth_limit;
+uintptr_t i_stack_floor = 0;
+
+/* The address of a local of a callee, to tell which way the stack grows. */
+static i_noinline uintptr_t i_stack_probe(void)
+{
+  volatile char here = 0;
+  return (uintptr_t)&here + (uintptr_t)here;
+}
+
+/* Sets i_stack_floor from BASE, an address in the frame of i_init, on a
+   stack that grows down and has a limit; else leaves none. */
+static void i_set_stack_floor(uintptr_t base)
+{
+  i_stack_floor = 0;
+#if defined(__unix__) || defined(__APPLE__)
+  struct rlimit limit;
+  if (getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+    return;
+  if (i_stack_probe() >= base)
+    return;
+  uintptr_t room = (uintptr_t)(limit.rlim_cur / 4 * 3);
+  if (room < base)
+    i_stack_floor = base - room;
+#else
+  (void)base;
+#endif
+}
 
 int (i_in_set)(int token, ...)
 {
@@ -167,7 +194,8 @@ void i_nesting_too_deep(void)
 {
   if (i_rt.stopped)
     return;
-  i_error_at(i_token_line(), "Parser nesting deeper than %d rules, cannot continue", i_depth_limit);
+  int reached = i_rule_depth > i_depth_limit ? i_depth_limit : i_rule_depth - 1;
+  i_error_at(i_token_line(), "Parser nesting deeper than %d rules, cannot continue", reached);
   i_stop_parse();
   /* A rule that calls itself before it reads a token (left recursion in a
      grammar whose LL(1) test was switched off) would go on calling itself

@@ -291,10 +291,18 @@ static boolean i_same_text(const char *a, const char *b, size_t n)
 }
 
 /* The slot that holds TEXT of LENGTH characters and the given HASH, or the
-   free slot where it would go. */
+   free slot where it would go.  The search starts at a slot of the hash
+   with its bits mixed: keywords that differ in their last characters alone
+   (k1, k2, ... or generated names) have hashes close to each other, which
+   would fill one run of slots that every search then walks. */
 static struct i_keyword_slot *i_keyword_probe(const char *text, unsigned hash, size_t length)
 {
-  for (size_t slot = hash & i_keyword_mask;; slot = (slot + 1) & i_keyword_mask) {
+  unsigned mixed = hash ^ (hash >> 16);
+  mixed *= 0x7feb352du;
+  mixed ^= mixed >> 15;
+  mixed *= 0x846ca68bu;
+  mixed ^= mixed >> 16;
+  for (size_t slot = mixed & i_keyword_mask;; slot = (slot + 1) & i_keyword_mask) {
     struct i_keyword_slot *found = &i_keyword_slot[slot];
     if (found->entry == 0 ||
         (found->hash == hash && found->length == length &&

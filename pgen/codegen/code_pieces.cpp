@@ -90,12 +90,16 @@ void ParserWriter::markers_with(std::string_view head, const NameList& set) {
     return;
   }
   code_.emit_text(head);
+  if (lists_sets()) {
+    code_.emit("&i_markers, &i_wsets[%zu]", listed_set(set));
+    return;
+  }
   if (set.empty()) {
     code_.emit("i_markers");
     return;
   }
   code_.push_indent();
-  code_.emit(lists_sets() ? "i_wide_union(i_markers, " : "i_wider(i_markers, ");
+  code_.emit("i_wider(i_markers, ");
   wide_set(set);
   code_.emit(")");
   code_.pop_indent();
@@ -104,7 +108,7 @@ void ParserWriter::markers_with(std::string_view head, const NameList& set) {
 void ParserWriter::skip(const NameList& context, const NameList& target) {
   if (!error_recovery_ || context.is_subset_of(target)) return;
   if (bits_)
-    markers_with(wide_words_ ? "i_delete_wide(" : "i_delete_bits(", target);
+    markers_with(lists_sets() ? "i_delete_listed(" : wide_words_ ? "i_delete_wide(" : "i_delete_bits(", target);
   else
     token_list("i_delete_until(i_markers", target);
   code_.line(");");

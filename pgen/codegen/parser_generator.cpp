@@ -35,6 +35,16 @@ class ParserFile {
   // Marker sets as bit masks passed by value (the fast shape).
   bool bit_markers() const { return recovery() && writer_.bits(); }
   const char* bits_type() const { return writer_.wide_words() ? "i_wide_bits" : "i_marker_bits"; }
+  // The marker parameters of the fast shape: one mask by value, or with
+  // listed sets the caller's markers and the tokens it resumes at, two
+  // masks by address (a rule's mask is then its own local, i_markers).
+  std::string marker_parameter_types() const {
+    return writer_.lists_sets() ? "const i_wide_bits *, const i_wide_bits *" : bits_type();
+  }
+  std::string marker_parameters() const {
+    return writer_.lists_sets() ? "const i_wide_bits *i_outer, const i_wide_bits *i_more"
+                                : std::string(bits_type()) + " i_markers";
+  }
 
   void module_includes();
   void attribute_records();
@@ -149,13 +159,13 @@ void ParserFile::prototype(const Rule& rule) {
   const bool attributed = writer_.has_attributes(rule.name);
   if (attributed) code_.emit("(t_%s *", rule.name.c_str());
   if (attributed && bit_markers())
-    code_.line(", %s);", bits_type());
+    code_.line(", %s);", marker_parameter_types().c_str());
   else if (attributed && recovery())
     code_.line(", i_marker_set, ...);");
   else if (attributed)
     code_.line(");");
   else if (bit_markers())
-    code_.line("(%s);", bits_type());
+    code_.line("(%s);", marker_parameter_types().c_str());
   else if (recovery())
     code_.line("(i_marker_set, ...);");
   else
@@ -168,6 +178,7 @@ void ParserFile::procedure(const Rule& rule) {
   code_.open_block("{");
   const bool root = is_root(rule);
   if (root && recovery()) root_marker_set();
+  if (!root && bit_markers() && writer_.lists_sets()) code_.line("i_wide_bits i_markers= i_wide_join(i_outer, i_more);");
   declarations(rule);
   if (root && writer_.lists_sets()) {
     code_.line("i_make_wsets();");
@@ -192,13 +203,13 @@ void ParserFile::procedure_header(const Rule& rule) {
   const bool attributed = writer_.has_attributes(rule.name);
   if (attributed) code_.emit("(t_%s *", rule.name.c_str());
   if (attributed && bit_markers())
-    code_.line("i_attrs, %s i_markers)", bits_type());
+    code_.line("i_attrs, %s)", marker_parameters().c_str());
   else if (attributed && recovery())
     code_.line("i_attrs, i_marker_set i_markers, ...)");
   else if (attributed)
     code_.line("i_attrs)");
   else if (bit_markers())
-    code_.line("(%s i_markers)", bits_type());
+    code_.line("(%s)", marker_parameters().c_str());
   else if (recovery())
     code_.line("(i_marker_set i_markers, ...)");
   else

@@ -62,7 +62,7 @@ class ParserWriter {
   void wide_set(const NameList& set);
   // `head` ("(", ", " or a function's name and "(") and the caller's
   // markers with the tokens of `set` added, in either form of bit masks
-  // (i_wider, or i_wide_union for listed sets).
+  // (i_wider), or with listed sets the addresses of both masks.
   void markers_with(std::string_view head, const NameList& set);
   // With error recovery, when `context` is not within `target`: deletes
   // input up to a token of `target` or of the caller's markers.
