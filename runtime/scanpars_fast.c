@@ -291,7 +291,8 @@ static void i_quick_index(void)
      exp(-n * n / 2m): beyond n * n > 14 m, a thousand tries would almost
      surely fail, each clearing the table (hundreds of megabytes of writes
      for a few thousand keywords). */
-  if ((unsigned long long)i_keyword_count * i_keyword_count > 14ull * slots) {
+  const unsigned long long keywords = i_keyword_count;
+  if (keywords * keywords > 14ull * slots) {
     i_quick_partial = true;
     return;
   }

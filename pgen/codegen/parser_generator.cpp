@@ -178,7 +178,11 @@ void ParserFile::procedure(const Rule& rule) {
   code_.open_block("{");
   const bool root = is_root(rule);
   if (root && recovery()) root_marker_set();
-  if (!root && bit_markers() && writer_.lists_sets()) code_.line("i_wide_bits i_markers= i_wide_join(i_outer, i_more);");
+  if (!root && bit_markers() && writer_.lists_sets()) {
+    // (A rule that neither calls nor skips leaves its mask unread.)
+    code_.line("i_wide_bits i_markers= i_wide_join(i_outer, i_more);");
+    code_.line("(void)i_markers;");
+  }
   declarations(rule);
   if (root && writer_.lists_sets()) {
     code_.line("i_make_wsets();");
