@@ -283,11 +283,15 @@ static inline i_wide_bits i_wider(i_wide_bits bits, i_wide_bits more)
   return bits;
 }
 
+static inline int i_in_wide_at(int token, const i_wide_bits *bits)
+{
+  return (unsigned)token < 64u * i_wide_words &&
+         ((bits->word[(unsigned)token / 64u] >> ((unsigned)token % 64u)) & 1u);
+}
 
 static inline int i_in_wide(int token, i_wide_bits bits)
 {
-  return (unsigned)token < 64u * i_wide_words &&
-         ((bits.word[(unsigned)token / 64u] >> ((unsigned)token % 64u)) & 1u);
+  return i_in_wide_at(token, &bits);
 }
 
 static inline void i_delete_wide(i_wide_bits allowed)
@@ -305,16 +309,7 @@ static inline void i_delete_wide(i_wide_bits allowed)
    mask of its own (i_wide_join); skips take two masks by address too. */
 static inline i_wide_bits i_wide_join(const i_wide_bits *outer, const i_wide_bits *more)
 {
-  i_wide_bits bits;
-  for (int w = 0; w < i_wide_words; w++)
-    bits.word[w] = outer->word[w] | more->word[w];
-  return bits;
-}
-
-static inline int i_in_wide_at(int token, const i_wide_bits *bits)
-{
-  return (unsigned)token < 64u * i_wide_words &&
-         ((bits->word[(unsigned)token / 64u] >> ((unsigned)token % 64u)) & 1u);
+  return i_wider(*outer, *more);
 }
 
 #if defined(__GNUC__) || defined(__clang__)
