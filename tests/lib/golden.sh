@@ -9,8 +9,10 @@
 #              a cmd that finds it cannot run here exits with status 77 after
 #              a line "skipped: why" on standard error, and the case is skipped
 #   input/     files copied into the scratch folder before the run (optional)
-#   requires   commands the case needs, one a line; when one is missing the
-#              case is skipped with exit status 77 (optional)
+#   requires   commands the case needs, one a line, each optionally followed
+#              by the Debian package that brings it (default: its name); a
+#              missing command is installed when possible (ensure_tool.sh),
+#              else the case is skipped with exit status 77 (optional)
 #   expected/  the files to compare: "stdout", "stderr" and "status" are the
 #              run's own output and exit status, every other name is a file
 #              that the run must have left in the scratch folder
@@ -26,12 +28,9 @@ case_dir=$1
 scratch=$2
 
 if [ -f "$case_dir/requires" ]; then
-  while read -r tool; do
+  while read -r tool package; do
     [ -z "$tool" ] && continue
-    if ! command -v "$tool" >/dev/null 2>&1; then
-      echo "skipped: '$tool' is not installed"
-      exit 77
-    fi
+    sh "$(dirname "$0")/ensure_tool.sh" "$tool" ${package:-"$tool"} 2>&1 || exit 77
   done < "$case_dir/requires"
 fi
 
