@@ -23,8 +23,9 @@ build=$(cd "$1" && pwd)
 here=$(cd "$2" && pwd)
 runtime=$(cd "$here/../../runtime" && pwd)
 examples=$(cd "$here/../../examples/pascal" && pwd)
+. "$here/../lib.sh"
 for tool in flex bison re2c awk; do
-  command -v $tool >/dev/null 2>&1 || { echo "skipped: '$tool' is not installed"; exit 0; }
+  want $tool || { echo "skipped: '$tool' is not installed"; exit 0; }
 done
 [ -x /usr/bin/time ] || { echo "skipped: /usr/bin/time is not installed"; exit 0; }
 work=$(mktemp -d)

@@ -22,11 +22,7 @@ echo "kamrun: ${kam_wall} s wall, ${kam_user} s CPU (result $(cat "$scratch/kamr
 awk "BEGIN { printf \"kamrun: %.0f million KAM instructions per second (wall)\n\", $instructions / $kam_wall / 1e6 }"
 [ "$kam_user" != "-" ] && awk "BEGIN { if ($kam_user > 0) printf \"kamrun: %.0f million KAM instructions per second (CPU)\n\", $instructions / $kam_user / 1e6 }"
 
-if ! command -v lua5.4 >/dev/null 2>&1 && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-  echo "installing lua5.4 ..."
-  apt-get install -y lua5.4 >/dev/null 2>&1 || echo "(apt-get install lua5.4 failed)"
-fi
-if ! command -v lua5.4 >/dev/null 2>&1; then
+if ! want lua5.4; then
   echo "lua5.4: not available, comparison skipped"
   exit 0
 fi

@@ -8,13 +8,14 @@
 # -O2 takes on each generated parser. Prints figures only.
 # usage: run.sh BUILD_DIR BENCH_DIR
 build=$(cd "$1" && pwd)
+. "$(dirname "$0")/../lib.sh"
 runtime=$(cd "$(dirname "$0")/../../runtime" && pwd)
 sgen=$build/sgen/sgen pgen=$build/pgen/pgen
 [ -x "$pgen" ] && [ -x "$sgen" ] || { echo "skipped: sgen and pgen are not built"; exit 0; }
 command -v python3 >/dev/null 2>&1 || { echo "skipped: python3 is not installed"; exit 0; }
 [ -x /usr/bin/time ] || { echo "skipped: /usr/bin/time is not installed"; exit 0; }
 have_bison=no
-command -v bison >/dev/null 2>&1 && command -v flex >/dev/null 2>&1 && have_bison=yes
+want bison && want flex && have_bison=yes
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1

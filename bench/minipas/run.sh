@@ -55,18 +55,9 @@ report() {
   echo "$line$note"
 }
 
-# install COMMAND PACKAGE: installs the package when the command is missing
-# and that is possible.
-install() {
-  if ! command -v "$1" >/dev/null 2>&1 && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-    echo "installing $2 ..."
-    apt-get install -y "$2" >/dev/null 2>&1 ||
-      { apt-get update >/dev/null 2>&1 && apt-get install -y "$2" >/dev/null 2>&1; } ||
-      echo "(apt-get install $2 failed)"
-  fi
-}
-install lua5.4 lua5.4
-install luajit luajit
+. "$here/../lib.sh"
+want lua5.4
+want luajit
 
 # lua NAME LABEL COMMAND...: the Lua version of the program run by COMMAND.
 lua() {

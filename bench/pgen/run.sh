@@ -18,6 +18,7 @@
 # usage: run.sh BUILD_DIR BENCH_DIR
 set -e
 build=$1
+. "$(dirname "$0")/../lib.sh"
 pgen=$build/pgen/pgen
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -67,10 +68,7 @@ for n in 100 200 400; do
   echo "pgen,  $n rules: $secs s cpu ($errors)"
 done
 
-if ! command -v bison >/dev/null 2>&1 && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-  apt-get install -y bison >/dev/null 2>&1 || true
-fi
-if command -v bison >/dev/null 2>&1; then
+if want bison; then
   secs=$(cpu_of bison -o g400.tab.c g400.y)
   conflicts=$(grep -c conflict run.out || true)
   echo "bison, 400 rules: $secs s cpu ($conflicts conflict reports)"

@@ -7,6 +7,7 @@
 set -u
 build=$(cd "$1" && pwd)
 here=$(cd "$2" && pwd)
+. "$here/../lib.sh"
 src=$(cd "$here/../.." && pwd)
 mini=$src/tests/runtime/mini
 work=$build/bench-runtime
@@ -51,10 +52,7 @@ printf '%-48s %s MB/s\n' "runtime front end (scanner, parser, listing):" "$front
 scan=$(rate ./scanner bench) || exit 1
 printf '%-48s %s MB/s\n' "runtime scanner with listing:" "$scan"
 
-if ! command -v flex >/dev/null 2>&1 && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-  apt-get install -y flex >/dev/null 2>&1
-fi
-if ! command -v flex >/dev/null 2>&1; then
+if ! want flex; then
   echo "flex scanner: skipped (flex is not installed and cannot be installed here)"
   exit 0
 fi

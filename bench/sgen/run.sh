@@ -6,6 +6,7 @@
 # 64 000 keywords. CPU time and peak memory, best of three.
 # usage: run.sh BUILD_DIR BENCH_DIR
 build=$(cd "$1" && pwd)
+. "$(dirname "$0")/../lib.sh"
 sgen=$build/sgen/sgen
 [ -x /usr/bin/time ] || { echo "skipped: /usr/bin/time is not installed"; exit 0; }
 work=$(mktemp -d)
@@ -41,7 +42,7 @@ best() {
 }
 
 have_re2c=yes
-command -v re2c >/dev/null 2>&1 || have_re2c=no
+want re2c || have_re2c=no
 [ "$have_re2c" = yes ] || echo "re2c is not installed: sgen alone"
 for n in 1000 4000 16000 64000; do
   spec $n
