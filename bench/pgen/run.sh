@@ -12,7 +12,8 @@
 # pass through a rule of 500 alternatives, and one rule of a single
 # alternative of 40 000 symbols, and one rule of 1 000 and of 4 000
 # alternatives that end in the rule itself, and 2 000 and 4 000 statements
-# that end in one rule. CPU time and peak memory, best of three; with the
+# that end in one rule, and 3 000 and 10 000 rules that each end in three
+# others picked at random. CPU time and peak memory, best of three; with the
 # listing of LAST sets (option last) the chain of 3 000 too, and the wide
 # grammar with every set listed.
 # usage: run.sh BUILD_DIR BENCH_DIR
@@ -213,6 +214,30 @@ for n in 2000 4000; do
   b=""
   [ "$have_bison" = yes ] && [ "$n" = 2000 ] && b=$(measure bison -o stmts.tab.c stmts$n.y)
   line "$n statements in one rule" "$p" "$b"
+done
+# N rules over 500 terminals that each end in three rules picked at random
+# (a fixed sequence of its own): r<i> : t r<a> | t r<b> t | t r<c> | t .
+# Nearly every rule ends, through others, in every rule, as the statements
+# and expressions of a large language do.
+for n in 3000 10000; do
+  awk -v n="$n" 'function rnd(m) { seed = (seed * 1103515245 + 12345) % 2147483648; return int(seed / 65536) % m }
+  BEGIN {
+    seed = 3; inp = "cross" n ".inp"; yacc = "cross" n ".y"
+    printf "TERMINALS t0" > inp; printf "%%token t0" > yacc
+    for (k = 1; k < 500; k++) { printf ", t%d", k > inp; printf " t%d", k > yacc }
+    print ".\nRULES" > inp; print "\n%%\nstart : r0 ;" > yacc
+    for (i = 0; i < n; i++) {
+      a = rnd(n); b = rnd(n); c = rnd(n)
+      ta = "t" rnd(500); tb = "t" rnd(500); tc = "t" rnd(500); td = "t" rnd(500)
+      printf "  r%d : %s r%d | %s r%d %s | %s r%d | %s .\n", i, ta, a, tb, b, tc, td, c, ta > inp
+      printf "r%d : %s r%d | %s r%d %s | %s r%d | %s ;\n", i, ta, a, tb, b, tc, td, c, ta > yacc
+    }
+    print "ROOT r0." > inp
+  }'
+  p=$(measure "$pgen" cross$n.inp)
+  b=""
+  [ "$have_bison" = yes ] && b=$(measure bison -o cross.tab.c cross$n.y)
+  line "$n rules ending at random" "$p" "$b"
 done
 # With the sets listed, memory should stay within the size of the listing.
 mb_of() { awk -v b="$(wc -c <"$1")" 'BEGIN { printf "%.1f MB", b / 1048576 }'; }

@@ -299,6 +299,30 @@ TEST(Ll1Sets, FollowOfARuleReachedThroughOneRuleIsThatRulesFollow) {
   for (const char* name : {"lost1", "lost2", "lost3"}) EXPECT_TRUE(g.rule(name).follow.empty()) << name;
 }
 
+// Rules that end with one another (a, b, c) are reached by the same sets
+// in the same order, so their FOLLOW sets are the same lists, whichever
+// member a set names. A rule behind the cycle (tail) holds what the cycle
+// brings and what reaches it on its own (kw2), and a cycle reached from
+// nowhere but itself (lost1, lost2) stays empty.
+TEST(Ll1Sets, RulesThatEndWithOneAnotherShareTheirFollow) {
+  Analysed g(
+      "TERMINALS kw1, kw2, lb, rb, semi, comma, x, y, z.\n"
+      "RULES\n"
+      "  program : a z kw1 tail kw2.\n"
+      "  a : x b | y.\n"
+      "  b : lb a rb c | comma tail.\n"
+      "  c : semi a | x | y b semi.\n"
+      "  tail : x | y.\n"
+      "  lost1 : x lost2.\n"
+      "  lost2 : y lost1.\n"
+      "ROOT program.\n");
+  const Names a = names(g.rule("a").follow);
+  EXPECT_EQ(name_set(g.rule("a").follow), (NameSet{"z", "rb", "semi"}));
+  for (const char* name : {"b", "c"}) EXPECT_EQ(names(g.rule(name).follow), a) << name;
+  EXPECT_EQ(name_set(g.rule("tail").follow), (NameSet{"z", "rb", "semi", "kw2"}));
+  for (const char* name : {"lost1", "lost2"}) EXPECT_TRUE(g.rule(name).follow.empty()) << name;
+}
+
 TEST(Ll1Sets, ReleaseKeepsWhatTheGeneratorNeeds) {
   Analysed g(kTextbook);
   release_unlisted_sets(g.declarations.own.rules, false, false, false);
