@@ -216,7 +216,7 @@ for n in 2000 4000; do
   line "$n statements in one rule" "$p" "$b"
 done
 # N rules over 500 terminals that each end in three rules picked at random
-# (a fixed sequence of its own): r<i> : t r<a> | t r<b> t | t r<c> | t .
+# (a fixed sequence of its own), LL(1): r<i> : t r<a> | u r<b> v | v r<c> | w .
 # Nearly every rule ends, through others, in every rule, as the statements
 # and expressions of a large language do.
 for n in 3000 10000; do
@@ -228,9 +228,9 @@ for n in 3000 10000; do
     print ".\nRULES" > inp; print "\n%%\nstart : r0 ;" > yacc
     for (i = 0; i < n; i++) {
       a = rnd(n); b = rnd(n); c = rnd(n)
-      ta = "t" rnd(500); tb = "t" rnd(500); tc = "t" rnd(500); td = "t" rnd(500)
-      printf "  r%d : %s r%d | %s r%d %s | %s r%d | %s .\n", i, ta, a, tb, b, tc, td, c, ta > inp
-      printf "r%d : %s r%d | %s r%d %s | %s r%d | %s ;\n", i, ta, a, tb, b, tc, td, c, ta > yacc
+      k = rnd(500); ta = "t" k; tb = "t" (k + 1) % 500; tc = "t" (k + 2) % 500; td = "t" (k + 3) % 500
+      printf "  r%d : %s r%d | %s r%d %s | %s r%d | %s .\n", i, ta, a, tb, b, tc, tc, c, td > inp
+      printf "r%d : %s r%d | %s r%d %s | %s r%d | %s ;\n", i, ta, a, tb, b, tc, tc, c, td > yacc
     }
     print "ROOT r0." > inp
   }'
