@@ -5,6 +5,8 @@
 #include "codegen/parser_writer.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,15 +74,19 @@ void ParserWriter::wide_set(const NameList& set) {
   for (const std::string& piece : pieces) code_.emit("%s", piece.c_str());
 }
 
-// Equal sets share one entry, whatever the order of their tokens.
+// Equal sets share one entry, whatever the order of their tokens. A list
+// gives every name at the one address the table of names keeps it at, so
+// the sorted addresses tell equal sets apart without comparing texts (a
+// grammar with thousands of tokens asks for thousands of such sets).
 std::size_t ParserWriter::listed_set(const NameList& set) {
-  std::vector<std::string> tokens(set.begin(), set.end());
-  std::vector<std::string> sorted = tokens;
-  std::sort(sorted.begin(), sorted.end());
-  std::string key;
-  for (const std::string& token : sorted) key += token + ' ';
-  auto [entry, added] = listed_index_.try_emplace(key, listed_sets_.size());
-  if (added) listed_sets_.push_back(std::move(tokens));
+  std::vector<const std::string*> names;
+  names.reserve(set.size());
+  for (const std::string& token : set) names.push_back(&token);
+  std::sort(names.begin(), names.end(), std::less<const std::string*>());
+  std::string key(names.size() * sizeof(const std::string*), '\0');
+  if (!names.empty()) std::memcpy(key.data(), names.data(), key.size());
+  auto [entry, added] = listed_index_.try_emplace(std::move(key), listed_sets_.size());
+  if (added) listed_sets_.emplace_back(set.begin(), set.end());
   return entry->second;
 }
 

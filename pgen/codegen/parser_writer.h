@@ -115,7 +115,8 @@ class ParserWriter {
   NameList all_terminals_;
   std::unordered_set<std::string> attributed_symbols_;
   std::vector<std::vector<std::string>> listed_sets_;
-  // The index in listed_sets_ of every set, by its tokens in sorted order.
+  // The index in listed_sets_ of every set, by the addresses of its tokens
+  // in the table of names, sorted.
   std::unordered_map<std::string, std::size_t> listed_index_;
 };
 
