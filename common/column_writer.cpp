@@ -1,5 +1,7 @@
 #include "column_writer.h"
 
+#include <algorithm>
+
 namespace zedra {
 
 void ColumnWriter::attach(std::FILE* out) {
@@ -19,7 +21,14 @@ void ColumnWriter::move_to(int n) {
     put('\n');
     column_ = 0;
   }
-  for (; column_ < n; ++column_) put(' ');
+  // Blanks in one write: deep indentation of large generated files would
+  // otherwise cost a call per column.
+  static constexpr char kBlanks[] = "                                                                ";
+  while (column_ < n) {
+    const int count = std::min(n - column_, static_cast<int>(sizeof kBlanks - 1));
+    if (out_) std::fwrite(kBlanks, 1, static_cast<std::size_t>(count), out_);
+    column_ += count;
+  }
 }
 
 void ColumnWriter::set_indentation(int n, bool move) {

@@ -35,7 +35,11 @@ void ParserWriter::token_list(std::string_view head, const NameList& set) {
   if (first > 0) code_.emit_text(head.substr(0, first));
   code_.push_indent();
   code_.emit_text(head.substr(first));
-  for (const std::string& token : set) code_.emit(", %s", token.c_str());
+  std::string piece;
+  for (const std::string& token : set) {
+    piece.assign(", ").append(token);
+    code_.emit_text(piece);
+  }
   code_.emit(", -1");
   code_.pop_indent();
 }
@@ -46,8 +50,10 @@ void ParserWriter::token_bits(std::string_view head, const NameList& set, bool f
   code_.push_indent();
   code_.emit_text(head.substr(first));
   bool bare = first_bare;
+  std::string piece;
   for (const std::string& token : set) {
-    code_.emit(bare ? "i_bit(%s)" : " | i_bit(%s)", token.c_str());
+    piece.assign(bare ? "i_bit(" : " | i_bit(").append(token).append(")");
+    code_.emit_text(piece);
     bare = false;
   }
   code_.pop_indent();
