@@ -56,6 +56,21 @@ TEST_F(ColumnWriterTest, TextTooWideForTheIndentationStartsAtColumnZero) {
   EXPECT_EQ(out.text(), std::string(10, ' ') + "\n0123456789ABz\n" + std::string(10, ' ') + "y");
 }
 
+// The indentation of deeply nested generated code, up to the widest the
+// code writer allows, is written whole, whatever piece size it goes out in.
+TEST(ColumnWriter, DeepIndentationIsWrittenWhole) {
+  for (int depth : {63, 64, 65, 125}) {
+    test::CapturedStream out;
+    ColumnWriter writer{126};
+    writer.attach(out.get());
+    writer.set_indentation(depth);
+    writer.write("x");
+    writer.newlines(1);
+    writer.write("y");
+    EXPECT_EQ(out.text(), std::string(depth, ' ') + "x\n" + std::string(depth, ' ') + "y") << depth;
+  }
+}
+
 TEST_F(ColumnWriterTest, TextWiderThanTheWidthIsWrittenWhole) {
   const std::string wide(45, 'w');
   writer.write("ab");
