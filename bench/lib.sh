@@ -1,5 +1,5 @@
-# Helpers shared by the benchmark scripts; source it after setting $scratch
-# (measure writes there).
+# Helpers shared by the benchmark scripts. measure writes into $scratch,
+# which the script sets before it measures.
 
 # measure NAME COMMAND...: runs the command, leaves "wall user" in $scratch/NAME
 # (user is "-" without /usr/bin/time) and the command's output in
@@ -17,17 +17,11 @@ measure() {
   fi
 }
 
-# want COMMAND [PACKAGE]: whether COMMAND can be run; when it is missing and
-# this runs as root on a Debian machine, PACKAGE (default: the command's
-# name) is installed first, and the benchmark says so.
+# want COMMAND [PACKAGE]: whether COMMAND can be run, installed first when
+# it is missing and that is possible (the tests' ensure_tool.sh; PACKAGE
+# defaults to the command's name). Every script runs as bench/NAME/run.sh
+# and sources this file before it changes its folder.
+ensure_tool=$(cd "$(dirname "$0")/../../tests/lib" && pwd)/ensure_tool.sh
 want() {
-  command -v "$1" >/dev/null 2>&1 && return 0
-  if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-    echo "installing ${2:-$1} ..."
-    DEBIAN_FRONTEND=noninteractive apt-get install -y "${2:-$1}" >/dev/null 2>&1 ||
-      { apt-get update >/dev/null 2>&1 &&
-        DEBIAN_FRONTEND=noninteractive apt-get install -y "${2:-$1}" >/dev/null 2>&1; } ||
-      echo "(apt-get install ${2:-$1} failed)"
-  fi
-  command -v "$1" >/dev/null 2>&1
+  sh "$ensure_tool" "$@" 2>/dev/null
 }

@@ -14,6 +14,7 @@
 # usage: run.sh BUILD_DIR BENCH_DIR
 build=$(cd "$1" && pwd)
 here=$(cd "$2" && pwd)
+. "$here/../lib.sh"
 source_dir=$(cd "$here/../.." && pwd)
 minipas=$build/examples/pascal/minipas
 kamrun=$build/kamrun/kamrun
@@ -55,7 +56,6 @@ report() {
   echo "$line$note"
 }
 
-. "$here/../lib.sh"
 want lua5.4
 want luajit
 

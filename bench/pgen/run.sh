@@ -110,11 +110,11 @@ wide() {
   }'
 }
 
-# measure COMMAND...: "cpu_seconds peak_kb" of the best of three runs.
-measure() {
+# best_of_three COMMAND...: "cpu_seconds peak_kb" of the best of three runs.
+best_of_three() {
   for run in 1 2 3; do
-    /usr/bin/time -f "%U %S %M" -o measure.run "$@" >/dev/null 2>&1
-    tail -n 1 measure.run
+    /usr/bin/time -f "%U %S %M" -o best_of_three.run "$@" >/dev/null 2>&1
+    tail -n 1 best_of_three.run
   done | awk '{ cpu = $1 + $2; if (NR == 1 || cpu < c) c = cpu; if (NR == 1 || $3 < m) m = $3 }
               END { printf "%.2f %d\n", c, m }'
 }
@@ -132,15 +132,15 @@ line() {
 have_bison=$(command -v bison >/dev/null 2>&1 && echo yes || echo no)
 for n in 1000 3000 6000 10000; do
   chain $n
-  p=$(measure "$pgen" chain$n.inp)
+  p=$(best_of_three "$pgen" chain$n.inp)
   b=""
-  [ "$have_bison" = yes ] && b=$(measure bison -o chain.tab.c chain$n.y)
+  [ "$have_bison" = yes ] && b=$(best_of_three bison -o chain.tab.c chain$n.y)
   line "chain of $n rules" "$p" "$b"
 done
 wide
-p=$(measure "$pgen" wide.inp)
+p=$(best_of_three "$pgen" wide.inp)
 b=""
-[ "$have_bison" = yes ] && b=$(measure bison -o wide.tab.c wide.y)
+[ "$have_bison" = yes ] && b=$(best_of_three bison -o wide.tab.c wide.y)
 line "wide (2000 x 500 terminals)" "$p" "$b"
 # One alternative of 40 000 symbols: x : a a ... a b .
 awk 'BEGIN {
@@ -148,9 +148,9 @@ awk 'BEGIN {
   for (k = 0; k < 40000; k++) { printf " a", k > "long.inp"; printf " a" > "long.y" }
   print " b.\nROOT x." > "long.inp"; print " b ;" > "long.y"
 }'
-p=$(measure "$pgen" long.inp)
+p=$(best_of_three "$pgen" long.inp)
 b=""
-[ "$have_bison" = yes ] && b=$(measure bison -o long.tab.c long.y)
+[ "$have_bison" = yes ] && b=$(best_of_three bison -o long.tab.c long.y)
 line "one alternative of 40000" "$p" "$b"
 # One alternative of 8 000 terminals, each followed by an action that sets
 # a local of its own from the one before (bison: as many mid-rule actions
@@ -168,9 +168,9 @@ awk -v n=8000 'BEGIN {
   }
   print "    .\nROOT r." > "locals.inp"; print "  ;" > "locals.y"
 }'
-p=$(measure "$pgen" locals.inp)
+p=$(best_of_three "$pgen" locals.inp)
 b=""
-[ "$have_bison" = yes ] && b=$(measure bison -o locals.tab.c locals.y)
+[ "$have_bison" = yes ] && b=$(best_of_three bison -o locals.tab.c locals.y)
 line "8000 actions on 8000 locals" "$p" "$b"
 # One rule of N alternatives that each end in the rule itself, which may be
 # empty: r : t0 r | t1 r | ... | . (the FOLLOW of every alternative's first
@@ -183,9 +183,9 @@ for n in 1000 4000; do
     for (i = 0; i < n; i++) { printf "    t%d r |\n", i > ("alts" n ".inp"); printf "  | t%d r\n", i > ("alts" n ".y") }
     print "    .\nROOT r." > ("alts" n ".inp"); print "  ;" > ("alts" n ".y")
   }'
-  p=$(measure "$pgen" alts$n.inp)
+  p=$(best_of_three "$pgen" alts$n.inp)
   b=""
-  [ "$have_bison" = yes ] && [ "$n" = 1000 ] && b=$(measure bison -o alts.tab.c alts$n.y)
+  [ "$have_bison" = yes ] && [ "$n" = 1000 ] && b=$(best_of_three bison -o alts.tab.c alts$n.y)
   line "a rule of $n alternatives" "$p" "$b"
 done
 # N statements that all end in one rule, every fifth a block of them:
@@ -210,12 +210,12 @@ for n in 2000 4000; do
     }
     print "ROOT program." > inp
   }'
-  p=$(measure "$pgen" stmts$n.inp)
+  p=$(best_of_three "$pgen" stmts$n.inp)
   b=""
-  [ "$have_bison" = yes ] && [ "$n" = 2000 ] && b=$(measure bison -o stmts.tab.c stmts$n.y)
+  [ "$have_bison" = yes ] && [ "$n" = 2000 ] && b=$(best_of_three bison -o stmts.tab.c stmts$n.y)
   line "$n statements in one rule" "$p" "$b"
   # The fast shape lists its sets (more than 128 tokens), each once.
-  p=$(measure "$pgen" --fast stmts$n.inp)
+  p=$(best_of_three "$pgen" --fast stmts$n.inp)
   line "$n statements, --fast" "$p" ""
 done
 # N rules over 500 terminals that each end in three rules picked at random
@@ -237,19 +237,19 @@ for n in 3000 10000; do
     }
     print "ROOT r0." > inp
   }'
-  p=$(measure "$pgen" cross$n.inp)
+  p=$(best_of_three "$pgen" cross$n.inp)
   b=""
-  [ "$have_bison" = yes ] && b=$(measure bison -o cross.tab.c cross$n.y)
+  [ "$have_bison" = yes ] && b=$(best_of_three bison -o cross.tab.c cross$n.y)
   line "$n rules ending at random" "$p" "$b"
 done
 # With the sets listed, memory should stay within the size of the listing.
 mb_of() { awk -v b="$(wc -c <"$1")" 'BEGIN { printf "%.1f MB", b / 1048576 }'; }
 printf 'OPTIONS last.\n' | cat - chain3000.inp > last3000.inp
-p=$(measure "$pgen" last3000.inp)
+p=$(best_of_three "$pgen" last3000.inp)
 line "chain of 3000, LAST listed" "$p" ""
 echo "  (the listing of LAST grows with the square of the chain: $(mb_of last3000.lst))"
 printf 'OPTIONS first, last, follow, dirset.\n' | cat - wide.inp > setswide.inp
-p=$(measure "$pgen" setswide.inp)
+p=$(best_of_three "$pgen" setswide.inp)
 line "wide, all sets listed" "$p" ""
 echo "  (the listing of FIRST, LAST, FOLLOW and DIRSET: $(mb_of setswide.lst))"
 [ "$have_bison" = yes ] || echo "bison: skipped (not installed)"

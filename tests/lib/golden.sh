@@ -30,7 +30,7 @@ scratch=$2
 if [ -f "$case_dir/requires" ]; then
   while read -r tool package; do
     [ -z "$tool" ] && continue
-    sh "$(dirname "$0")/ensure_tool.sh" "$tool" ${package:-"$tool"} 2>&1 || exit 77
+    sh "$(dirname "$0")/ensure_tool.sh" "$tool" $package 2>&1 || exit 77
   done < "$case_dir/requires"
 fi
 
