@@ -130,17 +130,21 @@ line() {
 }
 
 have_bison=$(command -v bison >/dev/null 2>&1 && echo yes || echo no)
+# with_bison GRAMMAR: bison's "cpu_seconds peak_kb" for the grammar, nothing
+# without bison.
+with_bison() {
+  [ "$have_bison" = yes ] || return 0
+  best_of_three bison -o grammar.tab.c "$1"
+}
 for n in 1000 3000 6000 10000; do
   chain $n
   p=$(best_of_three "$pgen" chain$n.inp)
-  b=""
-  [ "$have_bison" = yes ] && b=$(best_of_three bison -o chain.tab.c chain$n.y)
+  b=$(with_bison chain$n.y)
   line "chain of $n rules" "$p" "$b"
 done
 wide
 p=$(best_of_three "$pgen" wide.inp)
-b=""
-[ "$have_bison" = yes ] && b=$(best_of_three bison -o wide.tab.c wide.y)
+b=$(with_bison wide.y)
 line "wide (2000 x 500 terminals)" "$p" "$b"
 # One alternative of 40 000 symbols: x : a a ... a b .
 awk 'BEGIN {
@@ -149,8 +153,7 @@ awk 'BEGIN {
   print " b.\nROOT x." > "long.inp"; print " b ;" > "long.y"
 }'
 p=$(best_of_three "$pgen" long.inp)
-b=""
-[ "$have_bison" = yes ] && b=$(best_of_three bison -o long.tab.c long.y)
+b=$(with_bison long.y)
 line "one alternative of 40000" "$p" "$b"
 # One alternative of 8 000 terminals, each followed by an action that sets
 # a local of its own from the one before (bison: as many mid-rule actions
@@ -169,8 +172,7 @@ awk -v n=8000 'BEGIN {
   print "    .\nROOT r." > "locals.inp"; print "  ;" > "locals.y"
 }'
 p=$(best_of_three "$pgen" locals.inp)
-b=""
-[ "$have_bison" = yes ] && b=$(best_of_three bison -o locals.tab.c locals.y)
+b=$(with_bison locals.y)
 line "8000 actions on 8000 locals" "$p" "$b"
 # One rule of N alternatives that each end in the rule itself, which may be
 # empty: r : t0 r | t1 r | ... | . (the FOLLOW of every alternative's first
@@ -185,7 +187,7 @@ for n in 1000 4000; do
   }'
   p=$(best_of_three "$pgen" alts$n.inp)
   b=""
-  [ "$have_bison" = yes ] && [ "$n" = 1000 ] && b=$(best_of_three bison -o alts.tab.c alts$n.y)
+  [ "$n" = 1000 ] && b=$(with_bison alts$n.y)
   line "a rule of $n alternatives" "$p" "$b"
 done
 # N statements that all end in one rule, every fifth a block of them:
@@ -212,7 +214,7 @@ for n in 2000 4000; do
   }'
   p=$(best_of_three "$pgen" stmts$n.inp)
   b=""
-  [ "$have_bison" = yes ] && [ "$n" = 2000 ] && b=$(best_of_three bison -o stmts.tab.c stmts$n.y)
+  [ "$n" = 2000 ] && b=$(with_bison stmts$n.y)
   line "$n statements in one rule" "$p" "$b"
   # The fast shape lists its sets (more than 128 tokens), each once.
   p=$(best_of_three "$pgen" --fast stmts$n.inp)
@@ -238,8 +240,7 @@ for n in 3000 10000; do
     print "ROOT r0." > inp
   }'
   p=$(best_of_three "$pgen" cross$n.inp)
-  b=""
-  [ "$have_bison" = yes ] && b=$(best_of_three bison -o cross.tab.c cross$n.y)
+  b=$(with_bison cross$n.y)
   line "$n rules ending at random" "$p" "$b"
 done
 # With the sets listed, memory should stay within the size of the listing.
