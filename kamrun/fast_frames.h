@@ -12,22 +12,51 @@
 
 namespace kam {
 
-// The window of one level, as var_address checks a variable of it.
+// Whether no word of the window at base with limit words (within the
+// address space) is a segment header. With the headers intact, a window
+// that begins right behind a header and keeps within the length it gives
+// holds none; otherwise the header flags tell.
+inline bool Machine::header_free(std::uint32_t base, std::uint32_t limit) const {
+  if (limit == 0) return true;
+  const std::uint8_t* flags = mem_.header_flags();
+  if (headers_intact_ && base >= header_words && flags[base - 1] != 0 && flags[base] == 0 &&
+      std::int64_t{limit} <= mem_[base - 3])
+    return true;
+  return std::memchr(flags + base, 1, limit) == nullptr;
+}
+
+inline void Machine::set_window(std::size_t level, std::uint32_t base, std::uint32_t limit) {
+  window_base_[level] = base;
+  window_limit_[level] = limit;
+  window_store_limit_[level] = header_free(base, limit) ? limit : 0;
+}
+
+inline void Machine::set_segment_window(std::size_t level, std::uint32_t base,
+                                        std::uint32_t length) {
+  window_base_[level] = base;
+  window_limit_[level] = length;
+  window_store_limit_[level] = length;
+}
+
+// The window of one level, as var_address checks a variable of it. A
+// display entry left behind by a deleted segment may point where the word
+// var_address takes for the length is a data word, which any store may
+// change: that level has no window, and the reference step checks each of
+// its variables.
 inline void Machine::refresh_window(int level) {
   const auto at = static_cast<std::size_t>(level);
   const auto size = static_cast<std::uint32_t>(mem_.size());
   const auto base = static_cast<std::uint32_t>(display_[at]);
   std::uint32_t limit = 0;
   bool size_bound = base >= size;
-  if (base >= header_words && base < size) {
+  if (base >= header_words && base < size && mem_.is_header(base - 3)) {
     const std::int32_t length = mem_[base - 3];
     if (length > 0) {
       limit = std::min(static_cast<std::uint32_t>(length), size - base);
       size_bound = static_cast<std::uint32_t>(length) > size - base;
     }
   }
-  window_base_[at] = base;
-  window_limit_[at] = limit;
+  set_window(at, base, limit);
   if (level != csn_) others_end_ = std::max(others_end_, window_end(level));
   const std::uint32_t bit = 1u << level;
   size_bound_levels_ = size_bound ? size_bound_levels_ | bit : size_bound_levels_ & ~bit;
@@ -63,8 +92,7 @@ inline std::uint32_t Machine::kept_crseg(std::int32_t sn, std::int32_t length,
   const auto level = static_cast<std::size_t>(sn);
   const auto base = static_cast<std::uint32_t>(mem_.append_small_segment(sn, length, stat, dyn));
   display_[level] = static_cast<std::int32_t>(base);
-  window_base_[level] = base;
-  window_limit_[level] = static_cast<std::uint32_t>(length);
+  set_segment_window(level, base, static_cast<std::uint32_t>(length));
   ++kept_frames_;
   return base;
 }
@@ -86,8 +114,7 @@ inline bool Machine::kept_call(const std::int32_t* crseg, std::uint32_t& base) {
   if (static_cast<std::uint32_t>(links) == static_cast<std::uint32_t>(links >> 32)) return false;
   base = static_cast<std::uint32_t>(size + header_words);
   display_[level] = static_cast<std::int32_t>(base);
-  window_base_[level] = base;
-  window_limit_[level] = static_cast<std::uint32_t>(crseg[1]);
+  set_segment_window(level, base, static_cast<std::uint32_t>(crseg[1]));
   ++kept_frames_;
   mem_.append_small_segment(crseg, links);
   return true;
@@ -118,8 +145,7 @@ inline bool Machine::fast_dlseg() {
     const auto address = static_cast<std::uint32_t>(display_[at]);
     const std::int32_t dyn = word[address - 1];
     display_[at] = dyn;
-    window_base_[at] = static_cast<std::uint32_t>(dyn);
-    window_limit_[at] = static_cast<std::uint32_t>(word[dyn - 3]);
+    set_window(at, static_cast<std::uint32_t>(dyn), static_cast<std::uint32_t>(word[dyn - 3]));
     mem_.cut_to(address - header_words);
     return true;
   }

@@ -91,9 +91,9 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   auto& returns = return_stack_;
   std::ptrdiff_t rsp = rsp_;
   std::int32_t* mem = mem_.words();
-  const std::uint8_t* headers = mem_.header_flags();
   const auto& base = window_base_;
   const auto& limit = window_limit_;
+  const auto& store_limit = window_store_limit_;
   const FastInstruction* code = fast_.data();
   // The instruction to execute: IC is its index in code.
   const FastInstruction* pc = code + ic_;
@@ -104,14 +104,22 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   long long remaining = budget;
 
   // The address of variable (sn, dpl) for a load, and for a store, which
-  // must not change a segment header.
+  // must not change a segment header: only windows without one take
+  // stores here.
   const auto load = [&](std::int32_t sn, std::int32_t dpl, std::uint32_t& address) {
     if (static_cast<std::uint32_t>(dpl) >= limit[sn]) return false;
     address = base[sn] + static_cast<std::uint32_t>(dpl);
     return true;
   };
   const auto store = [&](std::int32_t sn, std::int32_t dpl, std::uint32_t& address) {
-    return load(sn, dpl, address) && headers[address] == 0;
+    if (static_cast<std::uint32_t>(dpl) >= store_limit[sn]) return false;
+    address = base[sn] + static_cast<std::uint32_t>(dpl);
+    return true;
+  };
+  // Whether a store may go to the word at address, found within the window
+  // of level sn.
+  const auto storable = [&](std::int32_t sn, std::uint32_t address) {
+    return address - base[sn] < store_limit[sn];
   };
   const auto element = [&](std::int32_t sn, std::int32_t dpl, const std::int32_t* last,
                            int available, int& dimensions, std::uint32_t& address) {
@@ -206,10 +214,10 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
   }
 // The step after a comparison's jump, when it steps the variable tested
 // (count 1), whose address a the test has found: it stores value plus
-// the step unless the word is a segment header.
+// the step unless the window of the variable may hold a segment header.
 #define KAM_STEP_OF_THE_TESTED(value)                                               \
   do {                                                                              \
-    if (pc->count != 0 && headers[a] == 0) {                                        \
+    if (pc->count != 0 && storable(pc->v[0], a)) {                                  \
       mem[a] = plain_binary(ADD, value, pc->v[5]);                                  \
       pc = code + pc->target + 4;                                                   \
       KAM_NEXT;                                                                     \
@@ -297,7 +305,7 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     std::uint32_t a, b, r;                                                          \
     if (!load(pc->v[1], pc->v[2], a) || !load(pc->v[3], pc->v[4], b)) goto slow;    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(pc->v[5], pc->v[6], &i, 1, n, r) || headers[r] != 0) goto slow;    \
+    if (!element(pc->v[5], pc->v[6], &i, 1, n, r) || !storable(pc->v[5], r)) goto slow; \
     mem[r] = pc->v[0];                                                              \
     pc += 6;                                                                        \
     KAM_NEXT;                                                                       \
@@ -693,7 +701,7 @@ KAM_KEPT_CALL_CASE(SUB)
     int n;
     std::uint32_t r;
     if (st[sp - 1] != -1 || !element(pc->v[0], pc->v[1], st.data() + sp - 2, sp - 2, n, r) ||
-        headers[r] != 0)
+        !storable(pc->v[0], r))
       goto slow;
     sp -= n + 2;
     mem[r] = st[sp];
@@ -715,7 +723,7 @@ KAM_KEPT_CALL_CASE(SUB)
     int n;
     std::uint32_t r;
     if (!element(pc->v[0], pc->v[1], st.data() + sp - 1, sp - 1, n, r) ||
-        headers[r] != 0) goto slow;
+        !storable(pc->v[0], r)) goto slow;
     sp -= n + 1;
     mem[r] = st[sp];
     pc += 2;
@@ -736,7 +744,7 @@ KAM_KEPT_CALL_CASE(SUB)
     int n;
     std::uint32_t i, r;
     if (!load(pc->v[0], pc->v[1], i) ||
-        !element(pc->v[2], pc->v[3], mem + i, 1, n, r) || headers[r] != 0)
+        !element(pc->v[2], pc->v[3], mem + i, 1, n, r) || !storable(pc->v[2], r))
       goto slow;
     mem[r] = st[--sp];
     pc += 3;
@@ -747,7 +755,7 @@ KAM_KEPT_CALL_CASE(SUB)
     int n;
     std::uint32_t i, r;
     if (!load(pc->v[1], pc->v[2], i) ||
-        !element(pc->v[3], pc->v[4], mem + i, 1, n, r) || headers[r] != 0)
+        !element(pc->v[3], pc->v[4], mem + i, 1, n, r) || !storable(pc->v[3], r))
       goto slow;
     mem[r] = pc->v[0];
     pc += 4;
@@ -776,7 +784,6 @@ slow:
   rsp = rsp_;
   if (layout_dirty_) refresh_windows();
   mem = mem_.words();
-  headers = mem_.header_flags();
   KAM_NEXT;
 #undef KAM_NEXT
 #undef KAM_OPERATOR_CASES

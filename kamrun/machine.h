@@ -143,6 +143,12 @@ class Machine {
   // size of the address space marks the layout changed; the fast loop
   // works the windows out again before it goes on.
   void refresh_window(int level);
+  // Sets the window of a level; a store within it needs no check of its
+  // own when no word of it is a segment header. set_segment_window is for
+  // a segment just appended, whose data words are all its window.
+  void set_window(std::size_t level, std::uint32_t base, std::uint32_t limit);
+  void set_segment_window(std::size_t level, std::uint32_t base, std::uint32_t length);
+  bool header_free(std::uint32_t base, std::uint32_t limit) const;
   std::uint64_t window_end(int level) const {
     const auto at = static_cast<std::size_t>(level);
     return std::uint64_t{window_base_[at]} + window_limit_[at];
@@ -150,7 +156,9 @@ class Machine {
   void refresh_windows();
   void layout_changed() { layout_dirty_ = true; }
   void stored(std::size_t address) {
-    if (mem_.is_header(address)) layout_changed();
+    if (!mem_.is_header(address)) return;
+    headers_intact_ = false;
+    layout_changed();
   }
   Program program_;
   Reporter& reporter_;
@@ -170,6 +178,12 @@ class Machine {
   WordSpace mem_;
   std::array<std::uint32_t, level_count> window_base_{};
   std::array<std::uint32_t, level_count> window_limit_{};
+  // window_limit_ of a window without a segment header, else 0.
+  std::array<std::uint32_t, level_count> window_store_limit_{};
+  // No header word has been stored into, so that the address space is
+  // segments one after the other, each its header and as many data words
+  // as its length word says.
+  bool headers_intact_ = true;
   // Levels whose window may change when the address space grows: their
   // segment lies at or beyond its end, or is cut short by it.
   std::uint32_t size_bound_levels_ = 0;

@@ -40,8 +40,7 @@ std::uint32_t Machine::fast_crseg_other(std::int32_t sn, std::int32_t length) {
   // The new segment ends the address space: its window is all of it
   // (none for length 0, where the base is the size). Growing changes only
   // the windows cut short by the end of the address space.
-  window_base_[level] = base;
-  window_limit_[level] = static_cast<std::uint32_t>(length);
+  set_segment_window(level, base, static_cast<std::uint32_t>(length));
   if (size_bound_levels_ != 0 || length == 0) [[unlikely]] {
     const std::uint32_t bit = 1u << sn;
     std::uint32_t others = size_bound_levels_ & ~bit;
@@ -99,14 +98,13 @@ bool Machine::fast_dlseg_other() {
   mem_.shrink(size_now);
   if (same_level) {
     // The caller's segment, below the deleted one, is its window when its
-    // length keeps within the address space; and no other window reaches
+    // length is a header word and keeps within the address space; and no other window reaches
     // into the deleted segment unless others_end_ says it might.
     const std::int32_t length = word[dyn - 3];
     const auto at = static_cast<std::size_t>(csn);
     const auto room = size_now - static_cast<std::uint32_t>(dyn);
-    if (length > 0 && static_cast<std::uint32_t>(length) <= room) {
-      window_base_[at] = static_cast<std::uint32_t>(dyn);
-      window_limit_[at] = static_cast<std::uint32_t>(length);
+    if (length > 0 && static_cast<std::uint32_t>(length) <= room && mem_.is_header(dyn - 3)) {
+      set_window(at, static_cast<std::uint32_t>(dyn), static_cast<std::uint32_t>(length));
       size_bound_levels_ &= ~(1u << csn);
     } else {
       refresh_window(csn);

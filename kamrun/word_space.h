@@ -23,6 +23,7 @@ class WordSpace {
 
   std::int32_t* words() { return words_.get(); }
   std::uint8_t* header_flags() { return headers_.get(); }
+  const std::uint8_t* header_flags() const { return headers_.get(); }
   std::int32_t& operator[](std::size_t at) { return words_[at]; }
   std::int32_t operator[](std::size_t at) const { return words_[at]; }
   bool is_header(std::size_t at) const { return headers_[at] != 0; }
