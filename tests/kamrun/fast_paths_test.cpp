@@ -341,18 +341,16 @@ TEST(FastPaths, ElementStoresIntoASegmentHeader) {
       "ldcon {v}\nldvar 1 0\nldvar 1 1\nsub\nldcon -1\nstxvar 2 0\n",
       "ldcon {v}\nldcon {k}\nldcon -1\njump 9\n9: stxvar 2 0\n",
   };
-  const std::string program =
+  const std::string before =
       "crseg 1 1\nldcon {k}\nstvar 1 0\nldcon 0\nstvar 1 1\nldcon {v}\nstvar 1 2\n"
       "crseg 2 2\nldcon 0\nldcon 1\ndescr 2 0 1\ncrseg 3 3\n"
-      "varaddr 2 0\nldcon -3\nadd\nldcon 20\nstind\npop\nldcon 100\nstvar 2 2\n{sequence}"
+      "varaddr 2 0\nldcon -3\nadd\nldcon 20\nstind\npop\nldcon 100\nstvar 2 2\n";
+  const std::string after =
       "ldvar 3 0\nwrint\npop\ndlseg\ndlseg\ndlseg\nhalt\n.\n1: 3\n2: 4\n3: 3\n";
   for (const auto& sequence : sequences)
     for (const int k : {1, 2, 3, 5, 6})
-      for (const int v : {0, 7}) {
-        std::string text = program;
-        text.replace(text.find("{sequence}"), 10, sequence);
-        expect_same_runs(filled(text, {{"k", k}, {"v", v}}));
-      }
+      for (const int v : {0, 7})
+        expect_same_runs(filled(before + sequence + after, {{"k", k}, {"v", v}}));
 }
 
 // A display entry left behind by a deleted segment of level 3 points into
@@ -360,18 +358,17 @@ TEST(FastPaths, ElementStoresIntoASegmentHeader) {
 // data word that plain stores change: to {before} when the windows are
 // worked out (by the descr), to {after} when the variable is used.
 TEST(FastPaths, LeftBehindWindowOverDataWords) {
-  const std::string program =
+  const std::string setup =
       "crseg 1 1\ncrseg 1 2\ncrseg 3 1\ndlseg\ndlseg\ncrseg 1 3\nldcon {before}\nstvar 1 2\n"
-      "ldcon 0\nldcon 0\ndescr 1 10 1\nldcon {after}\nstvar 1 2\n{use}"
+      "ldcon 0\nldcon 0\ndescr 1 10 1\nldcon {after}\nstvar 1 2\n";
+  const std::string end =
       "ldvar 1 5\nwrint\npop\ndlseg\ndlseg\nhalt\n.\n1: 3\n2: 1\n3: 20\n";
-  for (const char* use : {"ldcon 9\nstvar 3 0\n", "ldvar 3 1\nwrint\npop\n",
-                          "ldcon 9\nldcon 0\nldcon 0\nadd\nstvar 3 0\n"})
-    for (const int before : {0, 5, 40})
-      for (const int after : {0, 1, 5, 40}) {
-        std::string text = program;
-        text.replace(text.find("{use}"), 5, use);
-        expect_same_runs(filled(text, {{"before", before}, {"after", after}}));
-      }
+  const std::vector<std::string> uses = {"ldcon 9\nstvar 3 0\n", "ldvar 3 1\nwrint\npop\n",
+                                         "ldcon 9\nldcon 0\nldcon 0\nadd\nstvar 3 0\n"};
+  for (const int before : {0, 5, 40})
+    for (const int after : {0, 1, 5, 40})
+      for (const auto& use : uses)
+        expect_same_runs(filled(setup + use + end, {{"before", before}, {"after", after}}));
 }
 
 // Recursion at one level, as MiniPas compiles fib: the segments the fast
