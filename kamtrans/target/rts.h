@@ -66,16 +66,13 @@ static int32_t *rts_mem;                /* the address space */
 static long rts_size, rts_capacity;
 static long rts_display[rts_max_level + 1];
 static long rts_csn;
-/* The length word of the segment that each display entry names, kept
-   beside the address space so that a variable access needs no load from
-   it; refreshed whenever a header word or the display may have changed. */
-static long rts_length[rts_max_level + 1];
 /* For each level, the first data word of its segment and the number of
-   words from there that an access may reach (0 when every access fails a
-   check): a variable access is one unsigned comparison and an indexed load
-   from a base the compiler can keep, and accesses at different
-   displacements of one level visibly reach different words. Refreshed
-   together with rts_length. */
+   words from there that an access may reach (0 when each access of the
+   level goes through the machine's checks one by one): a variable access
+   is one unsigned comparison and an indexed load from a base the compiler
+   can keep, and accesses at different displacements of one level visibly
+   reach different words. Refreshed whenever a header word or the display
+   may have changed. */
 static int32_t *rts_base[rts_max_level + 1];
 static unsigned long rts_limit[rts_max_level + 1];
 
@@ -226,22 +223,36 @@ static inline RTS_HOT void rts_c_stack_done(long *sp, const struct rts_view *vie
 
 static RTS_UNUSED void rts_refresh_lengths(void)
 {
+  int reaching[rts_max_level + 1];      /* the levels that reach words, */
+  long words[rts_max_level + 1];        /* and how many */
+  int count = 0;
   for (int level = 0; level <= rts_max_level; ++level) {
     long address = rts_display[level];
     int usable = address >= rts_header_words && address < rts_size;
-    rts_length[level] = address >= rts_header_words && address - rts_hdr_length < rts_size
-                      ? rts_mem[address - rts_hdr_length] : 0;
-    long reach = usable && rts_length[level] > 0 ? rts_length[level] : 0;
-    if (reach > rts_size - address)
-      reach = rts_size - address;
+    long length = usable ? rts_mem[address - rts_hdr_length] : 0;
+    long reach = length <= 0 ? 0 : length < rts_size - address ? length : rts_size - address;
     rts_base[level] = usable ? rts_mem + address : rts_mem;
     rts_limit[level] = (unsigned long)reach;
+    if (reach > 0) {
+      reaching[count] = level;
+      words[count++] = reach;
+    }
+  }
+  /* A display entry left behind by a deleted segment may name a data word
+     as its length, which a variable store changes without a refresh: such
+     a level has its accesses checked one by one. */
+  for (int i = 0; i < count; ++i) {
+    long length_word = rts_display[reaching[i]] - rts_hdr_length;
+    for (int k = 0; k < count; ++k)
+      if ((unsigned long)(length_word - rts_display[reaching[k]]) < (unsigned long)words[k])
+        rts_limit[reaching[i]] = 0;
   }
 }
 
-/* The checks of a variable access in the machine's order, for an access
-   that the limits above turned down: every such access fails one of them. */
-static RTS_UNUSED RTS_COLD _Noreturn void rts_access_fault(rts_value sn, rts_value dpl)
+/* The word of variable (sn, dpl) after the machine's checks in their
+   order, for an access that the limits above turned down; the length is
+   the word as it is now. */
+static RTS_UNUSED RTS_COLD int32_t *rts_checked_variable(rts_value sn, rts_value dpl)
 {
   if (sn < 1 || sn > rts_max_level)
     rts_error("Segment number %d out of range: 1..%d", (int)rts_wrap(sn), rts_max_level);
@@ -250,19 +261,24 @@ static RTS_UNUSED RTS_COLD _Noreturn void rts_access_fault(rts_value sn, rts_val
     rts_error("Referring to segment %d which has length 0", (int)sn);
   if (address < rts_header_words || address > rts_size)
     rts_error("Segment %d unknown", (int)sn);
-  int64_t length = rts_length[sn];
+  int64_t length = rts_mem[address - rts_hdr_length];
   if (dpl < 0 || dpl >= length || address + dpl >= rts_size)
     rts_error("Displacement outside of specified segment");
-  /* The limits disagree with the segments: a fault of this file. */
-  abort();
+  return rts_mem + address + dpl;
+}
+
+/* Whether variable (sn, dpl) is within the limits above. */
+static inline RTS_HOT int rts_within_limit(rts_value sn, rts_value dpl)
+{
+  return sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_limit[sn];
 }
 
 /* The word of variable (sn, dpl), after the machine's segment check. */
 static inline RTS_HOT int32_t *rts_variable(rts_value sn, rts_value dpl)
 {
-  if (RTS_LIKELY(sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_limit[sn]))
+  if (RTS_LIKELY(rts_within_limit(sn, dpl)))
     return rts_base[sn] + dpl;
-  rts_access_fault(sn, dpl);
+  return rts_checked_variable(sn, dpl);
 }
 
 static inline RTS_HOT int64_t rts_var_address(rts_value sn, rts_value dpl)
@@ -277,9 +293,16 @@ static inline RTS_HOT int getmemr(rts_value sn, rts_value dpl)
   return *rts_variable(sn, dpl);
 }
 
+/* A store outside the limits may change a word that some level takes for
+   its length. */
 static inline RTS_HOT void putmemr(rts_value sn, rts_value dpl, rts_value value)
 {
-  *rts_variable(sn, dpl) = rts_wrap(value);
+  if (RTS_LIKELY(rts_within_limit(sn, dpl))) {
+    rts_base[sn][dpl] = rts_wrap(value);
+    return;
+  }
+  *rts_checked_variable(sn, dpl) = rts_wrap(value);
+  rts_refresh_lengths();
 }
 
 static RTS_UNUSED int varaddr(rts_value sn, rts_value dpl)

@@ -67,7 +67,7 @@ static void test_descriptor_and_indexing(void)
   int expected[] = { 2, 6, 15, 1, 5, 0 };
   for (int dpl = 0; dpl < 6; ++dpl)
     CHECK(getmemr(1, dpl) == expected[dpl]);
-  CHECK(rts_length[1] == 21 && rts_size == 25);
+  CHECK(rts_limit[1] == 21 && rts_size == 25);
   push(2);
   push(3);
   push(-1);
@@ -121,10 +121,10 @@ static void test_length_word_store(void)
   crseg(2, 3);
   long length_word = rts_display[2] - rts_hdr_length;
   putmema(2, length_word);
-  CHECK(rts_length[2] == 2);
+  CHECK(rts_limit[2] == 2);
   putmemr(2, 1, 9);
   putmema(3, length_word);
-  CHECK(rts_length[2] == 3);
+  CHECK(rts_limit[2] == 3);
   dlseg();
   dlseg();
 }
@@ -154,9 +154,37 @@ static void test_access_limits(void)
   CHECK(rts_limit[1] == 0 && rts_limit[2] == 0 && rts_size == 0);
 }
 
+/* Display entries left behind by a deleted segment of level 3: beyond the
+   end of the address space, where no access reaches; then inside a later
+   segment, whose data word stands for the length, where each access is
+   checked with that word as it is. */
+static void test_left_behind_display(void)
+{
+  reset();
+  crseg(1, 3);
+  crseg(1, 1);
+  crseg(3, 3);
+  long left_behind = rts_display[3];
+  dlseg();
+  dlseg();
+  CHECK(rts_display[3] == left_behind && left_behind > rts_size);
+  CHECK(rts_limit[3] == 0);
+  crseg(1, 20);
+  long length_word = left_behind - rts_hdr_length - rts_display[1];
+  putmemr(1, length_word, 5);
+  CHECK(rts_limit[3] == 0 && rts_limit[1] == 20);
+  putmemr(3, 4, 7);
+  CHECK(getmemr(1, length_word + 3 + 4) == 7);
+  putmemr(1, length_word, 2);
+  CHECK(getmemr(3, 1) == 0);
+  dlseg();
+  dlseg();
+}
+
 int main(void)
 {
   test_wrap_around();
+  test_left_behind_display();
   test_segment_addresses();
   test_descriptor_and_indexing();
   test_recursion_display();
