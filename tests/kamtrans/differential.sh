@@ -7,7 +7,11 @@
 # A program NAME.kam reads NAME.in when it exists; one whose first line says
 # "k2c only" is translated by k2c only, one whose first line says "not k2a"
 # is not translated by k2a. With KAMTRANS_ALL_INSTRUCTIONS=1 the programs
-# must use all $KAM_OPCODE_COUNT instructions between them.
+# must use all $KAM_OPCODE_COUNT instructions between them. A translated
+# halt makes none of kamrun's end-of-run checks: with KAMTRANS_HALT_CHECKS=0
+# a run that ends at halt with no more than their messages is expected to
+# end with status 0 and without them (for programs whose stack depth at the
+# end is not known).
 # usage: differential.sh k2c|k2s|k2a DIR...   (environment: tests/kamtrans/CMakeLists.txt)
 # Exit status 77: k2s or k2a programs cannot be built and run on this machine.
 set -u
@@ -69,6 +73,18 @@ translate() {
 # program knows neither.
 plain_messages() { sed 's/^[^ ]*:[0-9][0-9]*: KAM error: /KAM error: /' "$1"; }
 
+# The messages of kamrun's end-of-run checks taken out of NAME's run; when
+# they were all it reported, its status becomes 0.
+without_halt_checks() {
+  grep -v -e '^KAM error: Stack not empty after program termination' \
+    -e '^KAM error: Not all segments deleted after program termination' \
+    "$scratch/$1.kamrun.err" >"$scratch/$1.checked.err"
+  if ! cmp -s "$scratch/$1.checked.err" "$scratch/$1.kamrun.err"; then
+    [ -s "$scratch/$1.checked.err" ] || echo 0 >"$scratch/$1.kamrun.status"
+    mv "$scratch/$1.checked.err" "$scratch/$1.kamrun.err"
+  fi
+}
+
 compare() {  # name
   if ! cmp -s "$scratch/$1.kamrun.out" "$scratch/$1.$tool.out"; then
     echo "$1: $tool output differs"; diff "$scratch/$1.kamrun.out" "$scratch/$1.$tool.out" | head -20; failed=1
@@ -103,6 +119,7 @@ for dir in "$@"; do
     "$KAMRUN" -s "-d$data" "$program" >"$scratch/$name.kamrun.out" 2>"$scratch/$name.raw.err"
     echo $? >"$scratch/$name.kamrun.status"
     plain_messages "$scratch/$name.raw.err" >"$scratch/$name.kamrun.err"
+    [ "${KAMTRANS_HALT_CHECKS:-1}" = 0 ] && without_halt_checks "$name"
     $run32 "$work/prog" <"$data" >"$scratch/$name.$tool.out" 2>"$scratch/$name.$tool.err"
     echo $? >"$scratch/$name.$tool.status"
     compare "$name"
