@@ -137,9 +137,30 @@ class Program:
         self.element("stxvar", -3)
 
     def ldnvar(self):
-        count = self.rng.randint(1, 3)
+        if self.arrays and self.rng.random() < 0.3:  # a whole array
+            sn, dpl, low, high = self.rng.choice(self.arrays)
+            count, size = 0, high - low + 1
+        else:
+            sn, dpl = self.level(), self.rng.randint(0, 4)
+            count = size = self.rng.randint(1, 3)
         self.emit(f"ldcon {count}", 1)
-        self.emit(f"ldnvar {self.level()} {self.rng.randint(0, 4)}", count - 1)
+        self.emit(f"ldnvar {sn} {dpl}", size - 1)
+
+    def block(self):
+        """stnvar, popn, eqn or nen on a few words, or on a whole array."""
+        rng = self.rng
+        instruction = rng.choice(["stnvar", "popn", "eqn", "nen"])
+        if self.arrays and rng.random() < 0.3:
+            sn, dpl, low, high = rng.choice(self.arrays)
+            count, size = 0, high - low + 1
+        else:
+            sn, dpl = self.level(), rng.randint(0, 4)
+            count = size = rng.randint(1, 3)
+        words = 2 * size if instruction in ("eqn", "nen") else size
+        for _ in range(words):
+            self.value()
+        self.emit(f"ldcon {count}", 1)
+        self.emit(f"{instruction} {sn} {dpl}", -words - 1 + (instruction in ("eqn", "nen")))
 
     def op(self):
         if self.depth >= 2 or self.wild():
@@ -154,8 +175,8 @@ class Program:
             self.emit("pop", -1)
 
     KINDS = {"crseg": 8, "dlseg": 6, "ldvar": 12, "stvar": 12, "varaddr": 4, "stind": 5,
-             "ldind": 3, "descr": 4, "ldxvar": 5, "stxvar": 5, "ldnvar": 2, "op": 4,
-             "wrint": 6, "pop": 2}
+             "ldind": 3, "descr": 4, "ldxvar": 5, "stxvar": 5, "ldnvar": 2, "block": 3,
+             "op": 4, "wrint": 6, "pop": 2}
 
     def step(self):
         kind = self.rng.choices(list(self.KINDS), weights=list(self.KINDS.values()))[0]
