@@ -67,14 +67,17 @@ static long rts_size, rts_capacity;
 static long rts_display[rts_max_level + 1];
 static long rts_csn;
 /* For each level, the first data word of its segment and the number of
-   words from there that an access may reach (0 when each access of the
-   level goes through the machine's checks one by one): a variable access
-   is one unsigned comparison and an indexed load from a base the compiler
-   can keep, and accesses at different displacements of one level visibly
-   reach different words. Refreshed whenever a header word or the display
-   may have changed. */
+   words from there that an access may reach (0 when every access fails a
+   check): a variable access is one unsigned comparison and an indexed load
+   from a base the compiler can keep, and accesses at different
+   displacements of one level visibly reach different words. Refreshed
+   whenever a header word or the display may have changed. A display entry
+   left behind by a deleted segment may take a data word for its length:
+   rts_store_limit is rts_limit, or 0 for a level whose words hold such a
+   length word, whose stores then refresh the limits. */
 static int32_t *rts_base[rts_max_level + 1];
 static unsigned long rts_limit[rts_max_level + 1];
+static unsigned long rts_store_limit[rts_max_level + 1];
 
 static struct rts_machine {
   jmp_buf returns[rts_stack_size];      /* k2c: where each return_ goes */
@@ -223,36 +226,32 @@ static inline RTS_HOT void rts_c_stack_done(long *sp, const struct rts_view *vie
 
 static RTS_UNUSED void rts_refresh_lengths(void)
 {
-  int reaching[rts_max_level + 1];      /* the levels that reach words, */
-  long words[rts_max_level + 1];        /* and how many */
-  int count = 0;
+  long length_words[rts_max_level + 1]; /* the words that levels take for their length */
+  int reaching[rts_max_level + 1];      /* the levels that reach words */
+  int words = 0, levels = 0;
   for (int level = 0; level <= rts_max_level; ++level) {
     long address = rts_display[level];
     int usable = address >= rts_header_words && address < rts_size;
     long length = usable ? rts_mem[address - rts_hdr_length] : 0;
     long reach = length <= 0 ? 0 : length < rts_size - address ? length : rts_size - address;
     rts_base[level] = usable ? rts_mem + address : rts_mem;
-    rts_limit[level] = (unsigned long)reach;
-    if (reach > 0) {
-      reaching[count] = level;
-      words[count++] = reach;
-    }
+    rts_limit[level] = rts_store_limit[level] = (unsigned long)reach;
+    if (usable)
+      length_words[words++] = address - rts_hdr_length;
+    if (reach > 0)
+      reaching[levels++] = level;
   }
-  /* A display entry left behind by a deleted segment may name a data word
-     as its length, which a variable store changes without a refresh: such
-     a level has its accesses checked one by one. */
-  for (int i = 0; i < count; ++i) {
-    long length_word = rts_display[reaching[i]] - rts_hdr_length;
-    for (int k = 0; k < count; ++k)
-      if ((unsigned long)(length_word - rts_display[reaching[k]]) < (unsigned long)words[k])
-        rts_limit[reaching[i]] = 0;
+  for (int i = 0; i < levels; ++i) {
+    int level = reaching[i];
+    for (int k = 0; k < words; ++k)
+      if ((unsigned long)(length_words[k] - rts_display[level]) < rts_limit[level])
+        rts_store_limit[level] = 0;
   }
 }
 
-/* The word of variable (sn, dpl) after the machine's checks in their
-   order, for an access that the limits above turned down; the length is
-   the word as it is now. */
-static RTS_UNUSED RTS_COLD int32_t *rts_checked_variable(rts_value sn, rts_value dpl)
+/* The checks of a variable access in the machine's order, for an access
+   that the limits above turned down: every such access fails one of them. */
+static RTS_UNUSED RTS_COLD _Noreturn void rts_access_fault(rts_value sn, rts_value dpl)
 {
   if (sn < 1 || sn > rts_max_level)
     rts_error("Segment number %d out of range: 1..%d", (int)rts_wrap(sn), rts_max_level);
@@ -264,21 +263,16 @@ static RTS_UNUSED RTS_COLD int32_t *rts_checked_variable(rts_value sn, rts_value
   int64_t length = rts_mem[address - rts_hdr_length];
   if (dpl < 0 || dpl >= length || address + dpl >= rts_size)
     rts_error("Displacement outside of specified segment");
-  return rts_mem + address + dpl;
-}
-
-/* Whether variable (sn, dpl) is within the limits above. */
-static inline RTS_HOT int rts_within_limit(rts_value sn, rts_value dpl)
-{
-  return sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_limit[sn];
+  /* The limits disagree with the segments: a fault of this file. */
+  abort();
 }
 
 /* The word of variable (sn, dpl), after the machine's segment check. */
 static inline RTS_HOT int32_t *rts_variable(rts_value sn, rts_value dpl)
 {
-  if (RTS_LIKELY(rts_within_limit(sn, dpl)))
+  if (RTS_LIKELY(sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_limit[sn]))
     return rts_base[sn] + dpl;
-  return rts_checked_variable(sn, dpl);
+  rts_access_fault(sn, dpl);
 }
 
 static inline RTS_HOT int64_t rts_var_address(rts_value sn, rts_value dpl)
@@ -293,16 +287,20 @@ static inline RTS_HOT int getmemr(rts_value sn, rts_value dpl)
   return *rts_variable(sn, dpl);
 }
 
-/* A store outside the limits may change a word that some level takes for
-   its length. */
+/* A store through a level whose words hold a length word, which may change
+   the limits. */
+static RTS_UNUSED RTS_COLD void rts_checked_store(rts_value sn, rts_value dpl, rts_value value)
+{
+  *rts_variable(sn, dpl) = rts_wrap(value);
+  rts_refresh_lengths();
+}
+
 static inline RTS_HOT void putmemr(rts_value sn, rts_value dpl, rts_value value)
 {
-  if (RTS_LIKELY(rts_within_limit(sn, dpl))) {
+  if (RTS_LIKELY(sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_store_limit[sn]))
     rts_base[sn][dpl] = rts_wrap(value);
-    return;
-  }
-  *rts_checked_variable(sn, dpl) = rts_wrap(value);
-  rts_refresh_lengths();
+  else
+    rts_checked_store(sn, dpl, value);
 }
 
 static RTS_UNUSED int varaddr(rts_value sn, rts_value dpl)

@@ -156,8 +156,8 @@ static void test_access_limits(void)
 
 /* Display entries left behind by a deleted segment of level 3: beyond the
    end of the address space, where no access reaches; then inside a later
-   segment, whose data word stands for the length, where each access is
-   checked with that word as it is. */
+   segment, whose data word stands for the length: stores into the words
+   of that segment go through the checks and refresh the limits. */
 static void test_left_behind_display(void)
 {
   reset();
@@ -172,11 +172,11 @@ static void test_left_behind_display(void)
   crseg(1, 20);
   long length_word = left_behind - rts_hdr_length - rts_display[1];
   putmemr(1, length_word, 5);
-  CHECK(rts_limit[3] == 0 && rts_limit[1] == 20);
+  CHECK(rts_limit[3] == 5 && rts_limit[1] == 20 && rts_store_limit[1] == 0);
   putmemr(3, 4, 7);
   CHECK(getmemr(1, length_word + 3 + 4) == 7);
   putmemr(1, length_word, 2);
-  CHECK(getmemr(3, 1) == 0);
+  CHECK(rts_limit[3] == 2 && getmemr(3, 1) == 0);
   dlseg();
   dlseg();
 }
