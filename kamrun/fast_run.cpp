@@ -305,7 +305,8 @@ Machine::FastEnd Machine::run_fast(long long& budget) {
     std::uint32_t a, b, r;                                                          \
     if (!load(pc->v[1], pc->v[2], a) || !load(pc->v[3], pc->v[4], b)) goto slow;    \
     const std::int32_t i = plain_binary(op, mem[a], mem[b]);                        \
-    if (!element(pc->v[5], pc->v[6], &i, 1, n, r) || !storable(pc->v[5], r)) goto slow; \
+    if (!element(pc->v[5], pc->v[6], &i, 1, n, r) || !storable(pc->v[5], r))        \
+      goto slow;                                                                    \
     mem[r] = pc->v[0];                                                              \
     pc += 6;                                                                        \
     KAM_NEXT;                                                                       \

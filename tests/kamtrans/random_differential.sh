@@ -14,7 +14,8 @@ folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 python3 "$here/random_programs.py" "$2" "$3" "$folder" || exit 1
 for program in "$folder"/*.kam; do
-  if "$KAMRUN" -s "$program" 2>&1 >/dev/null | grep -q -e 'Empty stack' -e 'overflow, (stack size'; then
+  if "$KAMRUN" -s "$program" 2>&1 >/dev/null |
+    grep -q -e 'Empty stack' -e 'overflow, (stack size'; then
     { echo "# k2c only: the stack runs empty or over"; cat "$program"; } >"$program.marked" &&
       mv "$program.marked" "$program"
   fi

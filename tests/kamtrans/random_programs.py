@@ -55,7 +55,8 @@ class Program:
     def displacement(self, level):
         if self.wild():
             return self.rng.choice([-1, 100000000])
-        return self.rng.randint(0, max(0, self.length_of(level) - 1) + (1 if self.wild(0.05) else 0))
+        beyond = 1 if self.wild(0.05) else 0
+        return self.rng.randint(0, max(0, self.length_of(level) - 1) + beyond)
 
     def value(self):
         self.emit(f"ldcon {self.rng.choice(CONSTANTS)}", 1)
