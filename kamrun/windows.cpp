@@ -98,8 +98,9 @@ bool Machine::fast_dlseg_other() {
   mem_.shrink(size_now);
   if (same_level) {
     // The caller's segment, below the deleted one, is its window when its
-    // length is a header word and keeps within the address space; and no other window reaches
-    // into the deleted segment unless others_end_ says it might.
+    // length is a header word and keeps within the address space; and no
+    // other window reaches into the deleted segment unless others_end_ says
+    // it might.
     const std::int32_t length = word[dyn - 3];
     const auto at = static_cast<std::size_t>(csn);
     const auto room = size_now - static_cast<std::uint32_t>(dyn);

@@ -137,26 +137,24 @@ class Program:
         self.value()
         self.element("stxvar", -3)
 
-    def ldnvar(self):
-        if self.arrays and self.rng.random() < 0.3:  # a whole array
+    def words(self):
+        """sn, dpl, the count operand and the words it names: a whole array
+        (count 0) or a few words."""
+        if self.arrays and self.rng.random() < 0.3:
             sn, dpl, low, high = self.rng.choice(self.arrays)
-            count, size = 0, high - low + 1
-        else:
-            sn, dpl = self.level(), self.rng.randint(0, 4)
-            count = size = self.rng.randint(1, 3)
+            return sn, dpl, 0, high - low + 1
+        sn, dpl, size = self.level(), self.rng.randint(0, 4), self.rng.randint(1, 3)
+        return sn, dpl, size, size
+
+    def ldnvar(self):
+        sn, dpl, count, size = self.words()
         self.emit(f"ldcon {count}", 1)
         self.emit(f"ldnvar {sn} {dpl}", size - 1)
 
     def block(self):
         """stnvar, popn, eqn or nen on a few words, or on a whole array."""
-        rng = self.rng
-        instruction = rng.choice(["stnvar", "popn", "eqn", "nen"])
-        if self.arrays and rng.random() < 0.3:
-            sn, dpl, low, high = rng.choice(self.arrays)
-            count, size = 0, high - low + 1
-        else:
-            sn, dpl = self.level(), rng.randint(0, 4)
-            count = size = rng.randint(1, 3)
+        instruction = self.rng.choice(["stnvar", "popn", "eqn", "nen"])
+        sn, dpl, count, size = self.words()
         words = 2 * size if instruction in ("eqn", "nen") else size
         for _ in range(words):
             self.value()
