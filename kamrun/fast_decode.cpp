@@ -222,140 +222,53 @@ constexpr std::int32_t max_descriptor = 1 << 30;
 
 }  // namespace
 
+// The decoding of one program: what its two passes share. The first
+// pass gives each position the longest sequence that fits there; the
+// second fuses what lies at the targets of calls and jumps into them.
+struct Machine::Decoder {
+  const Program& program;
+  std::vector<FastInstruction>& fast;
+  int end;         // the positions before the last halt
+  int trap_index;  // no sequence reaches over it
+
+  const Instruction& code(int i) const { return program.code[static_cast<std::size_t>(i)]; }
+  FastInstruction& at(int i) { return fast[static_cast<std::size_t>(i)]; }
+
+  void sequences_pass();
+  bool longest_sequence(int i, FastInstruction& out) const;
+  bool build(int first, int count, const Element* elements, FastInstruction& out) const;
+  bool take(const Instruction& in, bool minus_one, FastInstruction& out, int& used) const;
+  std::int32_t target_of(std::int32_t label) const;
+
+  void calls_pass();
+  bool step_at_target(FastInstruction& out);
+  bool return_at_target(FastInstruction& out, int i);
+  bool frame_at_target(FastInstruction& out);
+  void value_call(FastInstruction& out, int i);
+  void kept_parameter(FastInstruction& out);
+  int frame_stores(int t);
+
+  static bool shaped(const FastInstruction& in);
+  static bool fresh_stores(const FastInstruction& in);
+  static bool same_variable(const FastInstruction& x, int a, const FastInstruction& y, int b);
+};
+
 // Builds fast_ for the current program. The instruction at trap_index (if
 // any) becomes a trap, and no sequence reaches over it.
 void Machine::decode(int trap_index) {
-  const auto& code = program_.code;
-  const int end = std::min(program_.halt_index, static_cast<int>(code.size()));
-  fast_.assign(code.size(), FastInstruction{});
-
-  // A jump target is taken over only when the jump cannot fail there.
-  const auto target_of = [&](std::int32_t label) {
-    const int target = program_.label_target(label);
-    return target >= 0 && target <= program_.halt_index ? target : no_instruction;
-  };
-  // Sets out's operands from in; false when the fast loop cannot run it.
-  const auto take = [&](const Instruction& in, bool minus_one, FastInstruction& out, int& used) {
-    const auto add = [&](std::int32_t value) {
-      if (used < FastInstruction::operands) out.v[used] = value;
-      ++used;
-    };
-    switch (in.op) {
-      case LDVAR: case STVAR:
-        add(in.args[0]);
-        add(in.args[1]);
-        return valid_level(in.args[0]);
-      case LDXVAR: case STXVAR:
-        add(in.args[0]);
-        add(in.args[1]);
-        return valid_level(in.args[0]) && in.args[1] >= 0 && in.args[1] < max_descriptor;
-      case LDCON:
-        if (!minus_one) add(in.args[0]);
-        return true;
-      case JUMP: case JIFF: case JIFT: case CALL:
-        out.target = target_of(in.args[0]);
-        return out.target != no_instruction;
-      case CRSEG: {
-        const std::int32_t index = in.args[1];
-        if (!valid_level(in.args[0]) || index < 1 || index > program_.length_count ||
-            index >= length_limit)
-          return false;
-        add(in.args[0]);
-        add(program_.lengths[static_cast<std::size_t>(index)]);
-        return program_.lengths[static_cast<std::size_t>(index)] >= 0;
-      }
-      default:
-        return true;
-    }
-  };
-  // The fast instruction of the count instructions from first, or false.
-  const auto build = [&](int first, int count, const Element* elements, FastInstruction& out) {
-    if (first + count > end) return false;
-    if (trap_index > first && trap_index < first + count) return false;
-    int used = 0, level = 0, need = 0, peak = 0;
-    for (int k = 0; k < count; ++k) {
-      const Instruction& in = code[static_cast<std::size_t>(first + k)];
-      if (!take(in, elements != nullptr && elements[k] == E_MINUS_ONE, out, used)) return false;
-      const StackEffect effect = stack_effect(in.op);
-      level -= effect.pops;
-      need = std::max(need, -level);
-      level += effect.pushes;
-      peak = std::max(peak, level);
-    }
-    if (need > stack_size - peak || used > FastInstruction::operands) return false;
-    out.need = static_cast<std::uint8_t>(need);
-    out.span = static_cast<std::uint8_t>(stack_size - peak - need);
-    return true;
-  };
-
-  // The loop checks the stack with the constants of each instruction's
-  // shape, which must be what its instructions need.
-  const auto shaped = [](const FastInstruction& in) {
-    const StackShape shape = stack_shape(in.op);
-    return shape.varies ||
-           (in.need == shape.need && in.span == stack_size - shape.peak - shape.need);
-  };
-  // Whether the stores of a crseg and its stvar instructions (operands sn,
-  // length, then sn and dpl of each store) all go into the new segment.
-  const auto fresh_stores = [](const FastInstruction& in) {
-    const int stores = in.op == F_CRSEG_ST ? 1 : 2;
-    for (int k = 1; k <= stores; ++k) {
-      const std::int32_t sn = in.v[2 * k], dpl = in.v[2 * k + 1];
-      if (sn != in.v[0] || dpl < 0 || dpl >= in.v[1]) return false;
-    }
-    return true;
-  };
-  for (int i = 0; i < end; ++i) {
-    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
-    for (const Sequence& sequence : sequences) {
-      if (i + sequence.length > end) continue;
-      int op = NOOP, branch = JIFF;
-      bool fits = true;
-      for (int k = 0; k < sequence.length && fits; ++k) {
-        const Instruction& in = code[static_cast<std::size_t>(i + k)];
-        fits = matches(sequence.elements[k], in);
-        if (sequence.elements[k] == E_OPERATOR || sequence.elements[k] == E_COMPARISON) op = in.op;
-        if (sequence.elements[k] == E_BRANCH) branch = in.op;
-      }
-      FastInstruction candidate;
-      if (!fits || !build(i, sequence.length, sequence.elements.data(), candidate)) continue;
-      switch (sequence.naming) {
-        case Fixed: candidate.op = static_cast<std::uint8_t>(sequence.op); break;
-        case OperatorNamed: candidate.op = operator_op(op, sequence.op); break;
-        default:
-          candidate.op = comparison_op(branch == JIFT ? opposite(op) : op, sequence.op);
-          break;
-      }
-      if (!shaped(candidate)) continue;
-      // The test of a loop step: its constant (last) as a range, with the
-      // span after it; none for a test that never holds.
-      if (candidate.op >= F_VV_ADD_ST_VC_JF && candidate.op <= F_VC_SUB_ST_VC_JF) {
-        std::int32_t* constant = &candidate.v[candidate.op <= F_VV_SUB_ST_VC_JF ? 8 : 7];
-        if (!comparison_range(branch == JIFT ? opposite(op) : op, constant[0], constant[0],
-                              constant[1]))
-          continue;
-      }
-      if (candidate.op == F_CRSEG_ST || candidate.op == F_CRSEG_ST_ST)
-        candidate.fresh_stores = fresh_stores(candidate);
-      out = candidate;
-      break;
-    }
-    if (out.op != F_SLOW) continue;
-    FastInstruction single;
-    const FastOp op = single_op(code[static_cast<std::size_t>(i)].op);
-    if (op != F_SLOW && build(i, 1, nullptr, single)) {
-      single.op = op;
-      if (shaped(single)) out = single;
-    }
-  }
+  fast_.assign(program_.code.size(), FastInstruction{});
+  Decoder decoder{program_, fast_,
+                  std::min(program_.halt_index, static_cast<int>(program_.code.size())),
+                  trap_index};
+  decoder.sequences_pass();
   if (trap_index >= 0 && trap_index < static_cast<int>(fast_.size())) {
     FastInstruction& trap = fast_[static_cast<std::size_t>(trap_index)];
     trap.op = F_TRAP;
     trap.need = 0;
     trap.span = stack_size;
   }
-  decode_calls(trap_index);
-  for (int i = 0; i < end; ++i) {
+  decoder.calls_pass();
+  for (int i = 0; i < decoder.end; ++i) {
     FastInstruction& in = fast_[static_cast<std::size_t>(i)];
     const bool fused = in.op == F_VC_ADD_CALL || in.op == F_VC_SUB_CALL ||
                        in.op == F_VC_ADD_KEPT_CALL || in.op == F_VC_SUB_KEPT_CALL;
@@ -363,48 +276,133 @@ void Machine::decode(int trap_index) {
   }
 }
 
+// Each position gets the longest sequence that starts there, else the
+// fast instruction of its own instruction, else it stays F_SLOW.
+void Machine::Decoder::sequences_pass() {
+  for (int i = 0; i < end; ++i) {
+    FastInstruction& out = at(i);
+    if (longest_sequence(i, out)) continue;
+    FastInstruction single;
+    const FastOp op = single_op(code(i).op);
+    if (op != F_SLOW && build(i, 1, nullptr, single)) {
+      single.op = op;
+      if (shaped(single)) out = single;
+    }
+  }
+}
+
+// The first of the sequences that fits at i, into out.
+bool Machine::Decoder::longest_sequence(int i, FastInstruction& out) const {
+  for (const Sequence& sequence : sequences) {
+    if (i + sequence.length > end) continue;
+    int op = NOOP, branch = JIFF;
+    bool fits = true;
+    for (int k = 0; k < sequence.length && fits; ++k) {
+      const Instruction& in = code(i + k);
+      fits = matches(sequence.elements[k], in);
+      if (sequence.elements[k] == E_OPERATOR || sequence.elements[k] == E_COMPARISON) op = in.op;
+      if (sequence.elements[k] == E_BRANCH) branch = in.op;
+    }
+    FastInstruction candidate;
+    if (!fits || !build(i, sequence.length, sequence.elements.data(), candidate)) continue;
+    switch (sequence.naming) {
+      case Fixed: candidate.op = static_cast<std::uint8_t>(sequence.op); break;
+      case OperatorNamed: candidate.op = operator_op(op, sequence.op); break;
+      default:
+        candidate.op = comparison_op(branch == JIFT ? opposite(op) : op, sequence.op);
+        break;
+    }
+    if (!shaped(candidate)) continue;
+    // The test of a loop step: its constant (last) as a range, with the
+    // span after it; none for a test that never holds.
+    if (candidate.op >= F_VV_ADD_ST_VC_JF && candidate.op <= F_VC_SUB_ST_VC_JF) {
+      std::int32_t* constant = &candidate.v[candidate.op <= F_VV_SUB_ST_VC_JF ? 8 : 7];
+      if (!comparison_range(branch == JIFT ? opposite(op) : op, constant[0], constant[0],
+                            constant[1]))
+        continue;
+    }
+    if (candidate.op == F_CRSEG_ST || candidate.op == F_CRSEG_ST_ST)
+      candidate.fresh_stores = fresh_stores(candidate);
+    out = candidate;
+    return true;
+  }
+  return false;
+}
+
+// The fast instruction of the count instructions from first (elements
+// tells which of their ldcon are the -1 of an index), or false.
+bool Machine::Decoder::build(int first, int count, const Element* elements,
+                             FastInstruction& out) const {
+  if (first + count > end) return false;
+  if (trap_index > first && trap_index < first + count) return false;
+  int used = 0, level = 0, need = 0, peak = 0;
+  for (int k = 0; k < count; ++k) {
+    const Instruction& in = code(first + k);
+    if (!take(in, elements != nullptr && elements[k] == E_MINUS_ONE, out, used)) return false;
+    const StackEffect effect = stack_effect(in.op);
+    level -= effect.pops;
+    need = std::max(need, -level);
+    level += effect.pushes;
+    peak = std::max(peak, level);
+  }
+  if (need > stack_size - peak || used > FastInstruction::operands) return false;
+  out.need = static_cast<std::uint8_t>(need);
+  out.span = static_cast<std::uint8_t>(stack_size - peak - need);
+  return true;
+}
+
+// Sets out's operands from in, from operand used on; false when the fast
+// loop cannot run in.
+bool Machine::Decoder::take(const Instruction& in, bool minus_one, FastInstruction& out,
+                            int& used) const {
+  const auto add = [&](std::int32_t value) {
+    if (used < FastInstruction::operands) out.v[used] = value;
+    ++used;
+  };
+  switch (in.op) {
+    case LDVAR: case STVAR:
+      add(in.args[0]);
+      add(in.args[1]);
+      return valid_level(in.args[0]);
+    case LDXVAR: case STXVAR:
+      add(in.args[0]);
+      add(in.args[1]);
+      return valid_level(in.args[0]) && in.args[1] >= 0 && in.args[1] < max_descriptor;
+    case LDCON:
+      if (!minus_one) add(in.args[0]);
+      return true;
+    case JUMP: case JIFF: case JIFT: case CALL:
+      out.target = target_of(in.args[0]);
+      return out.target != no_instruction;
+    case CRSEG: {
+      const std::int32_t index = in.args[1];
+      if (!valid_level(in.args[0]) || index < 1 || index > program.length_count ||
+          index >= length_limit)
+        return false;
+      add(in.args[0]);
+      add(program.lengths[static_cast<std::size_t>(index)]);
+      return program.lengths[static_cast<std::size_t>(index)] >= 0;
+    }
+    default:
+      return true;
+  }
+}
+
+// A jump target is taken over only when the jump cannot fail there.
+std::int32_t Machine::Decoder::target_of(std::int32_t label) const {
+  const int target = program.label_target(label);
+  return target >= 0 && target <= program.halt_index ? target : no_instruction;
+}
+
 // A call whose procedure begins with crseg and stvar of parameters does
 // them too (the operands are taken from the procedure's first fast
 // instruction), and so does a call after a load and an addition or
 // subtraction; a jump to a return does the return, and a comparison that
 // jumps to the step of a for loop does the step.
-void Machine::decode_calls(int trap_index) {
-  const auto& code = program_.code;
-  const int end = std::min(program_.halt_index, static_cast<int>(code.size()));
-  // The stvar instructions after the crseg at t that a call does, or -1
-  // when the call cannot do the crseg.
-  const auto frame_stores = [&](int t) {
-    if (t >= end || t == trap_index) return -1;
-    const FastOp entry = static_cast<FastOp>(fast_[static_cast<std::size_t>(t)].op);
-    if (entry == F_CRSEG) return 0;
-    if (entry == F_CRSEG_ST) return t + 1 == trap_index ? 0 : 1;
-    if (entry == F_CRSEG_ST_ST) return t + 1 == trap_index ? 0 : t + 2 == trap_index ? 1 : 2;
-    return -1;
-  };
-  // Whether operands a and a + 1 of x name the variable that operands b
-  // and b + 1 of y name.
-  const auto same_variable = [](const FastInstruction& x, int a, const FastInstruction& y, int b) {
-    return x.v[a] == y.v[b] && x.v[a + 1] == y.v[b + 1];
-  };
+void Machine::Decoder::calls_pass() {
   for (int i = 0; i < end; ++i) {
-    FastInstruction& out = fast_[static_cast<std::size_t>(i)];
-    if (comparison_form(out.op) == CmpVarVar || comparison_form(out.op) == CmpVarConst) {
-      // The jump's target does the step of a for loop; after the jump the
-      // stack is as deep as here, so its stack check holds.
-      const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
-      // (a step that goes on to a test does the step alone there)
-      if ((at_target.op != F_VC_ADD_ST && at_target.op != F_VC_ADD_ST_VC_JF) ||
-          at_target.need != 0 || at_target.span < out.span)
-        continue;
-      out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
-      // A step of the variable tested (ldvar x; ldcon; add; stvar x) takes
-      // its value and address from the test (count 1, the step as operand 5).
-      if (same_variable(at_target, 0, out, 0) && same_variable(at_target, 3, out, 0)) {
-        out.count = 1;
-        out.v[5] = at_target.v[2];
-      }
-      continue;
-    }
+    FastInstruction& out = at(i);
+    if (step_at_target(out)) continue;
     // The step and test of a while loop on one variable check it once.
     if (out.op == F_VV_ADD_ST_VC_JF || out.op == F_VV_SUB_ST_VC_JF) {
       out.count = same_variable(out, 0, out, 4) && same_variable(out, 0, out, 6);
@@ -414,70 +412,142 @@ void Machine::decode_calls(int trap_index) {
       out.count = same_variable(out, 0, out, 3) && same_variable(out, 0, out, 5);
       continue;
     }
-    // The value of a function stored just before its end, where the
-    // return loads it: the return takes the value stored, and its own
-    // checks follow the store (its stack check holds after it).
-    const auto returns_stored = [&](int at, int stored) {
-      const FastInstruction& end_of = fast_[static_cast<std::size_t>(at)];
-      return end_of.op == F_V_DLSEG_RETURN && same_variable(end_of, 0, out, stored);
-    };
-    if (out.op == F_V_ST_JUMP && returns_stored(out.target, 2)) {
-      out.op = F_V_ST_RETURN;
-      continue;
-    }
-    if (out.op == F_ADD_ST && i + 2 < end && returns_stored(i + 2, 0)) {
-      out.op = F_ADD_ST_RETURN;
-      continue;
-    }
-    if (out.op == F_JUMP) {
-      const FastInstruction& at_target = fast_[static_cast<std::size_t>(out.target)];
-      if (at_target.op == F_RETURN || at_target.op == F_DLSEG_RETURN ||
-          at_target.op == F_V_DLSEG_RETURN)
-        out = at_target;
-      continue;
-    }
-    if (out.op == F_CALL) {
-      const int stores = frame_stores(out.target);
-      if (stores < 0) continue;
-      out.op = F_CALL_FRAME;
-      out.count = static_cast<std::uint8_t>(stores);
-      out.need = static_cast<std::uint8_t>(stores);
-      out.span = static_cast<std::uint8_t>(stack_size - stores);
-      continue;
-    }
-    // ldvar; ldcon; add or sub; call: the value is the first parameter.
-    if ((out.op != F_VC_ADD && out.op != F_VC_SUB) || i + 3 >= end || i + 3 == trap_index ||
-        i + 1 == trap_index || i + 2 == trap_index)
-      continue;
-    const FastInstruction& call = fast_[static_cast<std::size_t>(i + 3)];
-    if (call.op != F_CALL && call.op != F_CALL_FRAME) continue;
-    const int stores = frame_stores(call.target);
-    if (stores < 0) continue;
-    // Two words pushed, one left, then the parameters popped.
-    const int need = std::max(0, stores - 1);
-    out.op = out.op == F_VC_ADD ? F_VC_ADD_CALL : F_VC_SUB_CALL;
-    out.target = call.target;
-    out.count = static_cast<std::uint8_t>(stores);
-    out.need = static_cast<std::uint8_t>(need);
-    out.span = static_cast<std::uint8_t>(stack_size - 2 - need);
-    // One parameter stored into a small segment: the call keeps it at once
-    // when it can (its operands follow the variable and the constant).
-    const FastInstruction& entry = fast_[static_cast<std::size_t>(call.target)];
-    if (stores != 1 || !entry.fresh_stores || entry.v[1] < 1 ||
-        static_cast<std::size_t>(entry.v[1]) > WordSpace::small_data)
-      continue;
-    out.op = out.op == F_VC_ADD_CALL ? F_VC_ADD_KEPT_CALL : F_VC_SUB_KEPT_CALL;
-    out.v[3] = entry.v[0];
-    out.v[4] = entry.v[1];
-    out.v[5] = entry.v[3];
-    // A test of the parameter after the store (ldvar; ldcon; a comparison;
-    // a branch) takes the value stored; its stack check is the call's.
-    const FastInstruction& test = fast_[static_cast<std::size_t>(call.target + 2)];
-    if (comparison_form(test.op) != CmpVarConst || !same_variable(test, 0, entry, 2)) continue;
-    if (!comparison_range(comparison_of(test.op), test.v[2], out.v[6], out.v[8])) continue;
-    out.tests = true;
-    out.v[7] = test.target;
+    if (return_at_target(out, i) || frame_at_target(out)) continue;
+    value_call(out, i);
   }
+}
+
+// A comparison whose jump goes to the step of a for loop does the step:
+// after the jump the stack is as deep as here, so its stack check holds.
+bool Machine::Decoder::step_at_target(FastInstruction& out) {
+  if (comparison_form(out.op) != CmpVarVar && comparison_form(out.op) != CmpVarConst)
+    return false;
+  const FastInstruction& at_target = at(out.target);
+  // (a step that goes on to a test does the step alone there)
+  if ((at_target.op != F_VC_ADD_ST && at_target.op != F_VC_ADD_ST_VC_JF) ||
+      at_target.need != 0 || at_target.span < out.span)
+    return true;
+  out.op = static_cast<std::uint8_t>(out.op + (CmpVarVarStep - CmpVarVar));
+  // A step of the variable tested (ldvar x; ldcon; add; stvar x) takes its
+  // value and address from the test (count 1, the step as operand 5).
+  if (same_variable(at_target, 0, out, 0) && same_variable(at_target, 3, out, 0)) {
+    out.count = 1;
+    out.v[5] = at_target.v[2];
+  }
+  return true;
+}
+
+// The value of a function stored just before its end, where the return
+// loads it: the return takes the value stored, and its own checks follow
+// the store (its stack check holds after it). A jump to a return does it.
+bool Machine::Decoder::return_at_target(FastInstruction& out, int i) {
+  const auto returns_stored = [&](int position, int stored) {
+    const FastInstruction& end_of = at(position);
+    return end_of.op == F_V_DLSEG_RETURN && same_variable(end_of, 0, out, stored);
+  };
+  if (out.op == F_V_ST_JUMP && returns_stored(out.target, 2)) {
+    out.op = F_V_ST_RETURN;
+    return true;
+  }
+  if (out.op == F_ADD_ST && i + 2 < end && returns_stored(i + 2, 0)) {
+    out.op = F_ADD_ST_RETURN;
+    return true;
+  }
+  if (out.op != F_JUMP) return false;
+  const FastInstruction& at_target = at(out.target);
+  if (at_target.op == F_RETURN || at_target.op == F_DLSEG_RETURN ||
+      at_target.op == F_V_DLSEG_RETURN)
+    out = at_target;
+  return true;
+}
+
+// A call to a procedure that begins with a crseg does the crseg and the
+// stores of the parameters after it.
+bool Machine::Decoder::frame_at_target(FastInstruction& out) {
+  if (out.op != F_CALL) return false;
+  const int stores = frame_stores(out.target);
+  if (stores < 0) return true;
+  out.op = F_CALL_FRAME;
+  out.count = static_cast<std::uint8_t>(stores);
+  out.need = static_cast<std::uint8_t>(stores);
+  out.span = static_cast<std::uint8_t>(stack_size - stores);
+  return true;
+}
+
+// ldvar; ldcon; add or sub; call: the value is the first parameter.
+void Machine::Decoder::value_call(FastInstruction& out, int i) {
+  if ((out.op != F_VC_ADD && out.op != F_VC_SUB) || i + 3 >= end || i + 3 == trap_index ||
+      i + 1 == trap_index || i + 2 == trap_index)
+    return;
+  const FastInstruction& call = at(i + 3);
+  if (call.op != F_CALL && call.op != F_CALL_FRAME) return;
+  const int stores = frame_stores(call.target);
+  if (stores < 0) return;
+  // Two words pushed, one left, then the parameters popped.
+  const int need = std::max(0, stores - 1);
+  out.op = out.op == F_VC_ADD ? F_VC_ADD_CALL : F_VC_SUB_CALL;
+  out.target = call.target;
+  out.count = static_cast<std::uint8_t>(stores);
+  out.need = static_cast<std::uint8_t>(need);
+  out.span = static_cast<std::uint8_t>(stack_size - 2 - need);
+  if (stores == 1) kept_parameter(out);
+}
+
+// One parameter stored into a small segment: the call keeps it at once
+// when it can (its operands follow the variable and the constant). A test
+// of the parameter after the store (ldvar; ldcon; a comparison; a branch)
+// takes the value stored; its stack check is the call's.
+void Machine::Decoder::kept_parameter(FastInstruction& out) {
+  const FastInstruction& entry = at(out.target);
+  if (!entry.fresh_stores || entry.v[1] < 1 ||
+      static_cast<std::size_t>(entry.v[1]) > WordSpace::small_data)
+    return;
+  out.op = out.op == F_VC_ADD_CALL ? F_VC_ADD_KEPT_CALL : F_VC_SUB_KEPT_CALL;
+  out.v[3] = entry.v[0];
+  out.v[4] = entry.v[1];
+  out.v[5] = entry.v[3];
+  const FastInstruction& test = at(out.target + 2);
+  if (comparison_form(test.op) != CmpVarConst || !same_variable(test, 0, entry, 2)) return;
+  if (!comparison_range(comparison_of(test.op), test.v[2], out.v[6], out.v[8])) return;
+  out.tests = true;
+  out.v[7] = test.target;
+}
+
+// The stvar instructions after the crseg at t that a call does, or -1 when
+// the call cannot do the crseg.
+int Machine::Decoder::frame_stores(int t) {
+  if (t >= end || t == trap_index) return -1;
+  const FastOp entry = static_cast<FastOp>(at(t).op);
+  if (entry == F_CRSEG) return 0;
+  if (entry == F_CRSEG_ST) return t + 1 == trap_index ? 0 : 1;
+  if (entry == F_CRSEG_ST_ST) return t + 1 == trap_index ? 0 : t + 2 == trap_index ? 1 : 2;
+  return -1;
+}
+
+// The loop checks the stack with the constants of each instruction's
+// shape, which must be what its instructions need.
+bool Machine::Decoder::shaped(const FastInstruction& in) {
+  const StackShape shape = stack_shape(in.op);
+  return shape.varies ||
+         (in.need == shape.need && in.span == stack_size - shape.peak - shape.need);
+}
+
+// Whether the stores of a crseg and its stvar instructions (operands sn,
+// length, then sn and dpl of each store) all go into the new segment.
+bool Machine::Decoder::fresh_stores(const FastInstruction& in) {
+  const int stores = in.op == F_CRSEG_ST ? 1 : 2;
+  for (int k = 1; k <= stores; ++k) {
+    const std::int32_t sn = in.v[2 * k], dpl = in.v[2 * k + 1];
+    if (sn != in.v[0] || dpl < 0 || dpl >= in.v[1]) return false;
+  }
+  return true;
+}
+
+// Whether operands a and a + 1 of x name the variable that operands b and
+// b + 1 of y name.
+bool Machine::Decoder::same_variable(const FastInstruction& x, int a, const FastInstruction& y,
+                                     int b) {
+  return x.v[a] == y.v[b] && x.v[a + 1] == y.v[b + 1];
 }
 
 }  // namespace kam

@@ -122,8 +122,8 @@ class Machine {
   bool rdstring();
   bool write(int op);
 
+  struct Decoder;  // fast_decode.cpp
   void decode(int trap_index);
-  void decode_calls(int trap_index);
   FastEnd run_fast(long long& budget);
   [[gnu::always_inline]] inline std::uint32_t fast_crseg(std::int32_t sn, std::int32_t length);
   [[gnu::noinline]] std::uint32_t fast_crseg_other(std::int32_t sn, std::int32_t length);
