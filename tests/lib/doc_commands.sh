@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the commands that one section of a document shows, in a scratch
 # folder, one after the other in one shell, with the tools of this build on
-# the PATH and ZEDRA naming the sources, and compares what each prints
+# the PATH, ZEDRA naming the sources and ZEDRA_TARGET the support files of
+# translated programs, and compares what each prints
 # (standard output and error) with the lines the document shows below it.
 #
 # In the section, an indented line "$ command" is a command; the indented
@@ -48,7 +49,8 @@ while [ $i -le "$count" ]; do
 done >"$scratch/script"
 
 tools=$(dirname "$SGEN"):$(dirname "$PGEN"):$(dirname "$KAMRUN"):$(dirname "$K2C")
-(cd "$scratch/run" && PATH="$tools:$PATH" ZEDRA=$ZEDRA_SOURCE_DIR sh "$scratch/script")
+(cd "$scratch/run" && PATH="$tools:$PATH" ZEDRA=$ZEDRA_SOURCE_DIR \
+  ZEDRA_TARGET=$ZEDRA_SOURCE_DIR/kamtrans/target sh "$scratch/script")
 
 failed=0
 i=1
