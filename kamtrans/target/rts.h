@@ -78,6 +78,9 @@ static long rts_csn;
 static int32_t *rts_base[rts_max_level + 1];
 static unsigned long rts_limit[rts_max_level + 1];
 static unsigned long rts_store_limit[rts_max_level + 1];
+/* The highest level whose display entry was ever set: above it the
+   entries are 0, with no base and limits of 0, and no refresh visits them. */
+static int rts_top_level;
 
 static struct rts_machine {
   jmp_buf returns[rts_stack_size];      /* k2c: where each return_ goes */
@@ -229,7 +232,7 @@ static RTS_UNUSED void rts_refresh_lengths(void)
   long length_words[rts_max_level + 1]; /* the words that levels take for their length */
   int reaching[rts_max_level + 1];      /* the levels that reach words */
   int words = 0, levels = 0;
-  for (int level = 0; level <= rts_max_level; ++level) {
+  for (int level = 0; level <= rts_top_level; ++level) {
     long address = rts_display[level];
     int usable = address >= rts_header_words && address < rts_size;
     long length = usable ? rts_mem[address - rts_hdr_length] : 0;
@@ -366,6 +369,8 @@ static RTS_UNUSED void crseg(rts_value sn, rts_value length)
   rts_mem[header + 3] = rts_display[rts_csn];
   rts_csn = (int)sn;
   rts_display[sn] = (int32_t)(header + rts_header_words);
+  if (sn > rts_top_level)
+    rts_top_level = (int)sn;
   rts_refresh_lengths();
 }
 
@@ -379,6 +384,8 @@ static RTS_UNUSED void rts_restore_display(int64_t dyn, int64_t own_address)
   int caller_level = rts_mem[dyn - rts_hdr_sn];
   if (caller_level < 1 || caller_level > rts_max_level)
     rts_error("Segmentation violation");
+  if (caller_level > rts_top_level)
+    rts_top_level = caller_level;
   int64_t at = dyn;
   for (int level = caller_level; level >= rts_csn; --level) {
     rts_display[level] = (int32_t)at;

@@ -24,6 +24,7 @@ static void reset(void)
   rts_csn = 0;
   memset(rts_display, 0, sizeof rts_display);
   rts_refresh_lengths();
+  rts_top_level = 0;  /* the limits above it are 0 now */
 }
 
 static void test_wrap_around(void)
@@ -181,6 +182,29 @@ static void test_left_behind_display(void)
   dlseg();
 }
 
+/* A dlseg back to a caller whose header names a level above every level
+   created so far (changed through its address): the display entries it
+   sets, from that level down along the static links, get their limits
+   like the others. */
+static void test_display_above_created_levels(void)
+{
+  reset();
+  crseg(1, 2);
+  long main_segment = rts_display[1];
+  crseg(2, 1);
+  long caller = rts_display[2];
+  crseg(2, 1);
+  putmema(3, caller - rts_hdr_sn);
+  dlseg();
+  CHECK(rts_display[3] == caller && rts_limit[3] == 1);
+  CHECK(rts_display[2] == main_segment && rts_limit[2] == 2);
+  putmemr(3, 0, 7);
+  CHECK(getmemr(3, 0) == 7 && rts_mem[caller] == 7);
+  putmema(2, caller - rts_hdr_sn);
+  dlseg();
+  dlseg();
+}
+
 int main(void)
 {
   test_wrap_around();
@@ -190,6 +214,7 @@ int main(void)
   test_recursion_display();
   test_length_word_store();
   test_access_limits();
+  test_display_above_created_levels();
   if (failures)
     fprintf(stderr, "%d check(s) failed\n", failures);
   return failures != 0;
