@@ -92,16 +92,25 @@ static void test_descriptor_and_indexing(void)
   dlseg();
 }
 
+/* A fresh machine in which the main program (level 1, two words) called a
+   level-2 procedure (one word) that called itself: the segments of the
+   main program and of the first activation. */
+static void recursive_call(long *main_segment, long *first)
+{
+  reset();
+  crseg(1, 2);
+  *main_segment = rts_display[1];
+  crseg(2, 1);
+  *first = rts_display[2];
+  crseg(2, 1);
+}
+
 /* A level-2 procedure that calls itself: the second activation's links,
    and the display after it ends. */
 static void test_recursion_display(void)
 {
-  reset();
-  crseg(1, 2);
-  long main_segment = rts_display[1];
-  crseg(2, 1);
-  long first = rts_display[2];
-  crseg(2, 1);
+  long main_segment, first;
+  recursive_call(&main_segment, &first);
   long second = rts_display[2];
   CHECK(rts_mem[second - rts_hdr_stat] == rts_mem[first - rts_hdr_stat]);
   CHECK(rts_mem[second - rts_hdr_stat] == main_segment);
@@ -188,12 +197,8 @@ static void test_left_behind_display(void)
    like the others. */
 static void test_display_above_created_levels(void)
 {
-  reset();
-  crseg(1, 2);
-  long main_segment = rts_display[1];
-  crseg(2, 1);
-  long caller = rts_display[2];
-  crseg(2, 1);
+  long main_segment, caller;
+  recursive_call(&main_segment, &caller);
   putmema(3, caller - rts_hdr_sn);
   dlseg();
   CHECK(rts_display[3] == caller && rts_limit[3] == 1);
