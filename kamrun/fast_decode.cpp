@@ -262,14 +262,14 @@ void Machine::decode(int trap_index) {
                   trap_index};
   decoder.sequences_pass();
   if (trap_index >= 0 && trap_index < static_cast<int>(fast_.size())) {
-    FastInstruction& trap = fast_[static_cast<std::size_t>(trap_index)];
+    FastInstruction& trap = decoder.at(trap_index);
     trap.op = F_TRAP;
     trap.need = 0;
     trap.span = stack_size;
   }
   decoder.calls_pass();
   for (int i = 0; i < decoder.end; ++i) {
-    FastInstruction& in = fast_[static_cast<std::size_t>(i)];
+    FastInstruction& in = decoder.at(i);
     const bool fused = in.op == F_VC_ADD_CALL || in.op == F_VC_SUB_CALL ||
                        in.op == F_VC_ADD_KEPT_CALL || in.op == F_VC_SUB_KEPT_CALL;
     in.back = fused ? i + 4 : i + 1;

@@ -78,8 +78,9 @@ static long rts_csn;
 static int32_t *rts_base[rts_max_level + 1];
 static unsigned long rts_limit[rts_max_level + 1];
 static unsigned long rts_store_limit[rts_max_level + 1];
-/* The highest level whose display entry was ever set: above it the
-   entries are 0, with no base and limits of 0, and no refresh visits them. */
+/* The highest current level so far: no display entry above it was ever
+   set, so there the entries are 0, with no base and limits of 0, and no
+   refresh visits them. */
 static int rts_top_level;
 
 static struct rts_machine {
@@ -232,6 +233,9 @@ static RTS_UNUSED void rts_refresh_lengths(void)
   long length_words[rts_max_level + 1]; /* the words that levels take for their length */
   int reaching[rts_max_level + 1];      /* the levels that reach words */
   int words = 0, levels = 0;
+  /* every display entry set is at or below the current level */
+  if (rts_csn > rts_top_level)
+    rts_top_level = (int)rts_csn;
   for (int level = 0; level <= rts_top_level; ++level) {
     long address = rts_display[level];
     int usable = address >= rts_header_words && address < rts_size;
@@ -270,10 +274,17 @@ static RTS_UNUSED RTS_COLD _Noreturn void rts_access_fault(rts_value sn, rts_val
   abort();
 }
 
+/* Whether variable (sn, dpl) lies within LIMITS (rts_limit or
+   rts_store_limit). */
+static inline RTS_HOT int rts_within(const unsigned long *limits, rts_value sn, rts_value dpl)
+{
+  return sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < limits[sn];
+}
+
 /* The word of variable (sn, dpl), after the machine's segment check. */
 static inline RTS_HOT int32_t *rts_variable(rts_value sn, rts_value dpl)
 {
-  if (RTS_LIKELY(sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_limit[sn]))
+  if (RTS_LIKELY(rts_within(rts_limit, sn, dpl)))
     return rts_base[sn] + dpl;
   rts_access_fault(sn, dpl);
 }
@@ -300,7 +311,7 @@ static RTS_UNUSED RTS_COLD void rts_checked_store(rts_value sn, rts_value dpl, r
 
 static inline RTS_HOT void putmemr(rts_value sn, rts_value dpl, rts_value value)
 {
-  if (RTS_LIKELY(sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_store_limit[sn]))
+  if (RTS_LIKELY(rts_within(rts_store_limit, sn, dpl)))
     rts_base[sn][dpl] = rts_wrap(value);
   else
     rts_checked_store(sn, dpl, value);
@@ -369,8 +380,6 @@ static RTS_UNUSED void crseg(rts_value sn, rts_value length)
   rts_mem[header + 3] = rts_display[rts_csn];
   rts_csn = (int)sn;
   rts_display[sn] = (int32_t)(header + rts_header_words);
-  if (sn > rts_top_level)
-    rts_top_level = (int)sn;
   rts_refresh_lengths();
 }
 
@@ -384,8 +393,6 @@ static RTS_UNUSED void rts_restore_display(int64_t dyn, int64_t own_address)
   int caller_level = rts_mem[dyn - rts_hdr_sn];
   if (caller_level < 1 || caller_level > rts_max_level)
     rts_error("Segmentation violation");
-  if (caller_level > rts_top_level)
-    rts_top_level = caller_level;
   int64_t at = dyn;
   for (int level = caller_level; level >= rts_csn; --level) {
     rts_display[level] = (int32_t)at;

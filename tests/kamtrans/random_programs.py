@@ -183,7 +183,7 @@ class Program:
 
     def text(self):
         self.emit("crseg 1 3", 0)
-        self.segments.append((1, 12))
+        self.segments.append((1, LENGTH_TABLE[3]))
         size = self.rng.randint(10, 120)
         while len(self.lines) < size:
             self.step()
