@@ -104,8 +104,14 @@ static void i_parse_options(int ac, char **av, struct i_command_line *line)
     if (!arg)
       continue;
     if (options_done || arg[0] != '-' || arg[1] == '\0') {
-      if (!line->file)
+      /* A compiler reads one file: a second one would go unread while the
+         run reports success, so it gets the usage, as a wrong option does. */
+      if (line->file) {
+        line->usages++;
+        line->stop = true;
+      } else {
         line->file = arg;
+      }
       continue;
     }
     if (strcmp(arg, "--") == 0) {
