@@ -82,6 +82,11 @@ static unsigned long rts_store_limit[rts_max_level + 1];
    set, so there the entries are 0, with no base and limits of 0, and no
    refresh visits them. */
 static int rts_top_level;
+/* Whether the limits of some level depend on the end of the address space:
+   its display entry lies at or beyond the end, or its length reaches past
+   it. Without such a level, a segment added at the end changes the limits
+   of its own level alone. */
+static int rts_end_bound;
 
 static struct rts_machine {
   jmp_buf returns[rts_stack_size];      /* k2c: where each return_ goes */
@@ -233,6 +238,7 @@ static RTS_UNUSED void rts_refresh_lengths(void)
   long length_words[rts_max_level + 1]; /* the words that levels take for their length */
   int reaching[rts_max_level + 1];      /* the levels that reach words */
   int words = 0, levels = 0;
+  rts_end_bound = 0;
   /* every display entry set is at or below the current level */
   if (rts_csn > rts_top_level)
     rts_top_level = (int)rts_csn;
@@ -243,6 +249,8 @@ static RTS_UNUSED void rts_refresh_lengths(void)
     long reach = length <= 0 ? 0 : length < rts_size - address ? length : rts_size - address;
     rts_base[level] = usable ? rts_mem + address : rts_mem;
     rts_limit[level] = rts_store_limit[level] = (unsigned long)reach;
+    if (address >= rts_header_words && (!usable || length > rts_size - address))
+      rts_end_bound = 1;
     if (usable)
       length_words[words++] = address - rts_hdr_length;
     if (reach > 0)
@@ -373,6 +381,7 @@ static RTS_UNUSED void crseg(rts_value sn, rts_value length)
   if (sn < 1 || sn > rts_max_level)
     rts_error("Segment number %d out of range: 1..%d", (int)rts_wrap(sn), rts_max_level);
   int64_t header = rts_size;
+  long capacity = rts_capacity;
   rts_grow(length + rts_header_words, "crseg");
   rts_mem[header] = (int32_t)sn;
   rts_mem[header + 1] = (int32_t)length;
@@ -380,7 +389,18 @@ static RTS_UNUSED void crseg(rts_value sn, rts_value length)
   rts_mem[header + 3] = rts_display[rts_csn];
   rts_csn = (int)sn;
   rts_display[sn] = (int32_t)(header + rts_header_words);
-  rts_refresh_lengths();
+  /* With no level bound to the end, every other level ends at or before
+     the old end and keeps its limits, and none of them reaches the new
+     length word: only the new level's limits are set, unless the words
+     moved or the segment is empty (its entry then lies at the end). */
+  if (rts_end_bound || length == 0 || rts_capacity != capacity) {
+    rts_refresh_lengths();
+    return;
+  }
+  rts_base[sn] = rts_mem + rts_display[sn];
+  rts_limit[sn] = rts_store_limit[sn] = (unsigned long)length;
+  if (sn > rts_top_level)
+    rts_top_level = (int)sn;
 }
 
 /* The display after deleting a segment that was not created from its
@@ -403,6 +423,35 @@ static RTS_UNUSED void rts_restore_display(int64_t dyn, int64_t own_address)
   rts_csn = caller_level;
 }
 
+/* The limits after a dlseg that set the display entry of LEVEL alone (to 0
+   or to the caller's segment): set for LEVEL when its segment and every
+   other level still end at or before the new end (a level bound to the old
+   end reaches past the new one) and no length word lies in the words of
+   another level; else 0, and the full refresh must run. */
+static RTS_UNUSED int rts_limits_after_delete(int level)
+{
+  long address = rts_display[level];
+  int usable = address >= rts_header_words && address < rts_size;
+  long length = usable ? rts_mem[address - rts_hdr_length] : 0;
+  if (address >= rts_header_words && (!usable || length > rts_size - address))
+    return 0;
+  unsigned long reach = length > 0 ? (unsigned long)length : 0;
+  for (int other = 0; other <= rts_top_level; ++other) {
+    long at = rts_display[other];
+    if (other == level || at < rts_header_words)
+      continue;
+    if (at >= rts_size || at + (long)rts_limit[other] > rts_size)
+      return 0;
+    if ((unsigned long)(at - rts_hdr_length - address) < reach ||
+        (usable && (unsigned long)(address - rts_hdr_length - at) < rts_limit[other]))
+      return 0;
+  }
+  rts_base[level] = usable ? rts_mem + address : rts_mem;
+  rts_limit[level] = rts_store_limit[level] = reach;
+  rts_end_bound = 0;
+  return 1;
+}
+
 /* Deletes the current segment, which must be the last one. */
 static RTS_UNUSED void dlseg(void)
 {
@@ -413,6 +462,7 @@ static RTS_UNUSED void dlseg(void)
     rts_error("Segmentation violation");
   int32_t stat = rts_mem[address - rts_hdr_stat];
   int32_t dyn = rts_mem[address - rts_hdr_dyn];
+  int level = (int)rts_csn;
   if (stat == dyn) {
     if (rts_csn < 1)
       rts_error("dlseg: no more segments too delete");
@@ -422,7 +472,10 @@ static RTS_UNUSED void dlseg(void)
     rts_restore_display(dyn, address);
   }
   rts_size = address - rts_header_words;
-  rts_refresh_lengths();
+  /* The display entries of more than one level may have changed when the
+     caller's level lies above this one. */
+  if (rts_csn > level || !rts_limits_after_delete(level))
+    rts_refresh_lengths();
 }
 
 /* Builds the descriptor of an array of n dimensions at (sn, dpl), taking

@@ -164,11 +164,10 @@ static void test_access_limits(void)
   CHECK(rts_limit[1] == 0 && rts_limit[2] == 0 && rts_size == 0);
 }
 
-/* Display entries left behind by a deleted segment of level 3: beyond the
-   end of the address space, where no access reaches; then inside a later
-   segment, whose data word stands for the length: stores into the words
-   of that segment go through the checks and refresh the limits. */
-static void test_left_behind_display(void)
+/* A fresh machine with one segment, of the main program (level 1, three
+   words), after a level-3 segment called from level 1 was deleted: the
+   display entry of level 3 stays behind, beyond the end. Gives it. */
+static long leave_level_3_behind(void)
 {
   reset();
   crseg(1, 3);
@@ -177,6 +176,16 @@ static void test_left_behind_display(void)
   long left_behind = rts_display[3];
   dlseg();
   dlseg();
+  return left_behind;
+}
+
+/* Display entries left behind by a deleted segment of level 3: beyond the
+   end of the address space, where no access reaches; then inside a later
+   segment, whose data word stands for the length: stores into the words
+   of that segment go through the checks and refresh the limits. */
+static void test_left_behind_display(void)
+{
+  long left_behind = leave_level_3_behind();
   CHECK(rts_display[3] == left_behind && left_behind > rts_size);
   CHECK(rts_limit[3] == 0);
   crseg(1, 20);
@@ -210,6 +219,85 @@ static void test_display_above_created_levels(void)
   dlseg();
 }
 
+/* A level-3 procedure, called from one of level 2 (two words), that
+   called itself (one word each): the level-2 segment and the first
+   activation. Their length words lie at addresses a program can store to. */
+static void nested_recursion(long *outer, long *first)
+{
+  reset();
+  crseg(1, 2);
+  crseg(2, 2);
+  *outer = rts_display[2];
+  crseg(3, 1);
+  *first = rts_display[3];
+  crseg(3, 1);
+}
+
+/* Deletes what is left of nested_recursion after its second activation,
+   with the level-2 segment's length restored. */
+static void delete_nested_recursion(long outer)
+{
+  putmema(2, outer - rts_hdr_length);
+  for (int level = 3; level >= 1; --level)
+    dlseg();
+  CHECK(rts_size == 0);
+}
+
+/* After a dlseg the limits are those of the full refresh, also where a
+   level's words reach into the deleted segment: they end at the new end. */
+static void test_limits_after_delete_reaching_beyond(void)
+{
+  long outer, first;
+  nested_recursion(&outer, &first);
+  dlseg();
+  putmema(rts_size - outer, outer - rts_hdr_length);
+  dlseg();
+  CHECK(rts_limit[2] == 2 && rts_limit[3] == 0);
+  putmema(2, outer - rts_hdr_length);
+  dlseg();
+  dlseg();
+}
+
+/* The caller's segment, current again after a dlseg: its length word in
+   the words of another level (stores there refresh the limits), its
+   length reaching beyond the new end. */
+static void test_limits_after_delete_of_the_callers_segment(void)
+{
+  long outer, first;
+  nested_recursion(&outer, &first);
+  putmema(first - outer, outer - rts_hdr_length);
+  dlseg();
+  CHECK(rts_limit[2] == (unsigned long)(first - outer) && rts_store_limit[2] == 0);
+  putmemr(2, first - rts_hdr_length - outer, 0);
+  CHECK(rts_limit[3] == 0);
+  putmema(1, first - rts_hdr_length);
+  delete_nested_recursion(outer);
+  nested_recursion(&outer, &first);
+  putmema(rts_size - first, first - rts_hdr_length);
+  dlseg();
+  CHECK(rts_limit[3] == 1);
+  putmema(1, first - rts_hdr_length);
+  delete_nested_recursion(outer);
+}
+
+/* A display entry left behind inside the words of the caller's segment:
+   stores there refresh the limits after the dlseg. */
+static void test_limits_after_delete_with_entry_left_behind(void)
+{
+  long left_behind = leave_level_3_behind();
+  crseg(2, 20);
+  crseg(2, 1);
+  dlseg();
+  long length_word = left_behind - rts_hdr_length - rts_display[2];
+  CHECK(rts_limit[3] == 0 && rts_store_limit[2] == 0);
+  putmemr(2, length_word, 5);
+  CHECK(rts_limit[3] == 5);
+  putmemr(2, length_word, 0);
+  dlseg();
+  dlseg();
+  CHECK(rts_size == 0);
+}
+
 int main(void)
 {
   test_wrap_around();
@@ -220,6 +308,9 @@ int main(void)
   test_length_word_store();
   test_access_limits();
   test_display_above_created_levels();
+  test_limits_after_delete_reaching_beyond();
+  test_limits_after_delete_of_the_callers_segment();
+  test_limits_after_delete_with_entry_left_behind();
   if (failures)
     fprintf(stderr, "%d check(s) failed\n", failures);
   return failures != 0;
