@@ -233,6 +233,14 @@ static inline RTS_HOT void rts_c_stack_done(long *sp, const struct rts_view *vie
 
 /* Address space. */
 
+/* Whether a level with display entry ADDRESS and length word LENGTH (read
+   only when the entry lies inside the address space) is bound to the end
+   of the address space (see rts_end_bound). */
+static inline RTS_HOT int rts_bound_to_end(long address, long length)
+{
+  return address >= rts_header_words && (address >= rts_size || length > rts_size - address);
+}
+
 static RTS_UNUSED void rts_refresh_lengths(void)
 {
   long length_words[rts_max_level + 1]; /* the words that levels take for their length */
@@ -249,7 +257,7 @@ static RTS_UNUSED void rts_refresh_lengths(void)
     long reach = length <= 0 ? 0 : length < rts_size - address ? length : rts_size - address;
     rts_base[level] = usable ? rts_mem + address : rts_mem;
     rts_limit[level] = rts_store_limit[level] = (unsigned long)reach;
-    if (address >= rts_header_words && (!usable || length > rts_size - address))
+    if (rts_bound_to_end(address, length))
       rts_end_bound = 1;
     if (usable)
       length_words[words++] = address - rts_hdr_length;
@@ -433,7 +441,7 @@ static RTS_UNUSED int rts_limits_after_delete(int level)
   long address = rts_display[level];
   int usable = address >= rts_header_words && address < rts_size;
   long length = usable ? rts_mem[address - rts_hdr_length] : 0;
-  if (address >= rts_header_words && (!usable || length > rts_size - address))
+  if (rts_bound_to_end(address, length))
     return 0;
   unsigned long reach = length > 0 ? (unsigned long)length : 0;
   for (int other = 0; other <= rts_top_level; ++other) {
