@@ -233,12 +233,24 @@ static inline RTS_HOT void rts_c_stack_done(long *sp, const struct rts_view *vie
 
 /* Address space. */
 
-/* Whether a level with display entry ADDRESS and length word LENGTH (read
-   only when the entry lies inside the address space) is bound to the end
-   of the address space (see rts_end_bound). */
-static inline RTS_HOT int rts_bound_to_end(long address, long length)
+/* Whether display entry ADDRESS lies inside the address space. */
+static inline RTS_HOT int rts_inside(long address)
 {
-  return address >= rts_header_words && (address >= rts_size || length > rts_size - address);
+  return address >= rts_header_words && address < rts_size;
+}
+
+/* Sets the base and limits of LEVEL from its display entry and length
+   word; gives whether they depend on the end of the address space (see
+   rts_end_bound). */
+static RTS_UNUSED int rts_set_window(int level)
+{
+  long address = rts_display[level];
+  int usable = rts_inside(address);
+  long length = usable ? rts_mem[address - rts_hdr_length] : 0;
+  long reach = length <= 0 ? 0 : length < rts_size - address ? length : rts_size - address;
+  rts_base[level] = usable ? rts_mem + address : rts_mem;
+  rts_limit[level] = rts_store_limit[level] = (unsigned long)reach;
+  return address >= rts_header_words && (!usable || length > rts_size - address);
 }
 
 static RTS_UNUSED void rts_refresh_lengths(void)
@@ -251,17 +263,11 @@ static RTS_UNUSED void rts_refresh_lengths(void)
   if (rts_csn > rts_top_level)
     rts_top_level = (int)rts_csn;
   for (int level = 0; level <= rts_top_level; ++level) {
-    long address = rts_display[level];
-    int usable = address >= rts_header_words && address < rts_size;
-    long length = usable ? rts_mem[address - rts_hdr_length] : 0;
-    long reach = length <= 0 ? 0 : length < rts_size - address ? length : rts_size - address;
-    rts_base[level] = usable ? rts_mem + address : rts_mem;
-    rts_limit[level] = rts_store_limit[level] = (unsigned long)reach;
-    if (rts_bound_to_end(address, length))
+    if (rts_set_window(level))
       rts_end_bound = 1;
-    if (usable)
-      length_words[words++] = address - rts_hdr_length;
-    if (reach > 0)
+    if (rts_inside(rts_display[level]))
+      length_words[words++] = rts_display[level] - rts_hdr_length;
+    if (rts_limit[level] > 0)
       reaching[levels++] = level;
   }
   for (int i = 0; i < levels; ++i) {
@@ -405,8 +411,7 @@ static RTS_UNUSED void crseg(rts_value sn, rts_value length)
     rts_refresh_lengths();
     return;
   }
-  rts_base[sn] = rts_mem + rts_display[sn];
-  rts_limit[sn] = rts_store_limit[sn] = (unsigned long)length;
+  rts_set_window((int)sn);
   if (sn > rts_top_level)
     rts_top_level = (int)sn;
 }
@@ -432,18 +437,17 @@ static RTS_UNUSED void rts_restore_display(int64_t dyn, int64_t own_address)
 }
 
 /* The limits after a dlseg that set the display entry of LEVEL alone (to 0
-   or to the caller's segment): set for LEVEL when its segment and every
+   or to the caller's segment): set for LEVEL; 1 when its segment and every
    other level still end at or before the new end (a level bound to the old
    end reaches past the new one) and no length word lies in the words of
-   another level; else 0, and the full refresh must run. */
+   another level, else 0, and the full refresh must run. */
 static RTS_UNUSED int rts_limits_after_delete(int level)
 {
-  long address = rts_display[level];
-  int usable = address >= rts_header_words && address < rts_size;
-  long length = usable ? rts_mem[address - rts_hdr_length] : 0;
-  if (rts_bound_to_end(address, length))
+  if (rts_set_window(level))
     return 0;
-  unsigned long reach = length > 0 ? (unsigned long)length : 0;
+  long address = rts_display[level];
+  int usable = rts_inside(address);
+  unsigned long reach = rts_limit[level];
   for (int other = 0; other <= rts_top_level; ++other) {
     long at = rts_display[other];
     if (other == level || at < rts_header_words)
@@ -454,8 +458,6 @@ static RTS_UNUSED int rts_limits_after_delete(int level)
         (usable && (unsigned long)(address - rts_hdr_length - at) < rts_limit[other]))
       return 0;
   }
-  rts_base[level] = usable ? rts_mem + address : rts_mem;
-  rts_limit[level] = rts_store_limit[level] = reach;
   rts_end_bound = 0;
   return 1;
 }
