@@ -23,6 +23,7 @@
 
 #include <ctype.h>
 #include <errno.h>
+#include <limits.h>
 #include <setjmp.h>
 #include <stdarg.h>
 #include <stdint.h>
@@ -72,12 +73,18 @@ static long rts_csn;
    from a base the compiler can keep, and accesses at different
    displacements of one level visibly reach different words. Refreshed
    whenever a header word or the display may have changed. A display entry
-   left behind by a deleted segment may take a data word for its length:
-   rts_store_limit is rts_limit, or 0 for a level whose words hold such a
-   length word, whose stores then refresh the limits. */
+   left behind by a deleted segment may take a data word for its length,
+   which a store may then change: rts_watched_store keeps the limits up to
+   date at such stores. */
 static int32_t *rts_base[rts_max_level + 1];
 static unsigned long rts_limit[rts_max_level + 1];
-static unsigned long rts_store_limit[rts_max_level + 1];
+/* The length words a store may reach, in ascending order, with the level
+   of each; the unused slots hold LONG_MAX, so that a search of all slots
+   needs no count. There is a slot for every level. */
+enum { rts_watch_slots = 16 };
+static long rts_watched[rts_watch_slots];
+static int rts_watched_level[rts_watch_slots];
+static int rts_watch_count;
 /* The highest current level so far: no display entry above it was ever
    set, so there the entries are 0, with no base and limits of 0, and no
    refresh visits them. */
@@ -249,33 +256,72 @@ static RTS_UNUSED int rts_set_window(int level)
   long length = usable ? rts_mem[address - rts_hdr_length] : 0;
   long reach = length <= 0 ? 0 : length < rts_size - address ? length : rts_size - address;
   rts_base[level] = usable ? rts_mem + address : rts_mem;
-  rts_limit[level] = rts_store_limit[level] = (unsigned long)reach;
+  rts_limit[level] = (unsigned long)reach;
   return address >= rts_header_words && (!usable || length > rts_size - address);
+}
+
+/* Whether LEVEL's words may hold WORD: its words as they are, or, for a
+   level whose length may change (GROWS), every word from its first to the
+   end of the address space. */
+static RTS_UNUSED int rts_may_reach(int level, long word, int grows)
+{
+  long address = rts_display[level];
+  if (!rts_inside(address))
+    return 0;
+  if (grows)
+    return word >= address && word < rts_size;
+  return (unsigned long)(word - address) < rts_limit[level];
+}
+
+/* Enters the length word of LEVEL among the watched ones, in order. */
+static RTS_UNUSED void rts_watch(int level)
+{
+  long word = rts_display[level] - rts_hdr_length;
+  int at = rts_watch_count++;
+  for (; at > 0 && rts_watched[at - 1] > word; --at) {
+    rts_watched[at] = rts_watched[at - 1];
+    rts_watched_level[at] = rts_watched_level[at - 1];
+  }
+  rts_watched[at] = word;
+  rts_watched_level[at] = level;
+}
+
+/* Finds the length words a store may reach: those in the words of some
+   level, and, as a store there may lengthen their level up to the end of
+   the address space, those a level so lengthened may reach. */
+static RTS_UNUSED void rts_watch_length_words(void)
+{
+  int grows[rts_max_level + 1] = { 0 };
+  rts_watch_count = 0;
+  for (int slot = 0; slot < rts_watch_slots; ++slot)
+    rts_watched[slot] = LONG_MAX;
+  for (int found = 1; found;) {
+    found = 0;
+    for (int level = 0; level <= rts_top_level; ++level) {
+      if (grows[level] || !rts_inside(rts_display[level]))
+        continue;
+      for (int other = 0; other <= rts_top_level && !grows[level]; ++other)
+        if (rts_may_reach(other, rts_display[level] - rts_hdr_length, grows[other]))
+          found = grows[level] = 1;
+      if (grows[level])
+        rts_watch(level);
+    }
+  }
 }
 
 static RTS_UNUSED void rts_refresh_lengths(void)
 {
-  long length_words[rts_max_level + 1]; /* the words that levels take for their length */
-  int reaching[rts_max_level + 1];      /* the levels that reach words */
-  int words = 0, levels = 0;
   rts_end_bound = 0;
   /* every display entry set is at or below the current level */
   if (rts_csn > rts_top_level)
     rts_top_level = (int)rts_csn;
-  for (int level = 0; level <= rts_top_level; ++level) {
+  for (int level = 0; level <= rts_top_level; ++level)
     if (rts_set_window(level))
       rts_end_bound = 1;
-    if (rts_inside(rts_display[level]))
-      length_words[words++] = rts_display[level] - rts_hdr_length;
-    if (rts_limit[level] > 0)
-      reaching[levels++] = level;
-  }
-  for (int i = 0; i < levels; ++i) {
-    int level = reaching[i];
-    for (int k = 0; k < words; ++k)
-      if ((unsigned long)(length_words[k] - rts_display[level]) < rts_limit[level])
-        rts_store_limit[level] = 0;
-  }
+  rts_watch_length_words();
+  /* a watched length word may bind its level to the end at any store */
+  if (rts_watch_count > 0)
+    rts_end_bound = 1;
 }
 
 /* The checks of a variable access in the machine's order, for an access
@@ -296,17 +342,16 @@ static RTS_UNUSED RTS_COLD _Noreturn void rts_access_fault(rts_value sn, rts_val
   abort();
 }
 
-/* Whether variable (sn, dpl) lies within LIMITS (rts_limit or
-   rts_store_limit). */
-static inline RTS_HOT int rts_within(const unsigned long *limits, rts_value sn, rts_value dpl)
+/* Whether variable (sn, dpl) lies within the limits of its level. */
+static inline RTS_HOT int rts_within(rts_value sn, rts_value dpl)
 {
-  return sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < limits[sn];
+  return sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_limit[sn];
 }
 
 /* The word of variable (sn, dpl), after the machine's segment check. */
 static inline RTS_HOT int32_t *rts_variable(rts_value sn, rts_value dpl)
 {
-  if (RTS_LIKELY(rts_within(rts_limit, sn, dpl)))
+  if (RTS_LIKELY(rts_within(sn, dpl)))
     return rts_base[sn] + dpl;
   rts_access_fault(sn, dpl);
 }
@@ -323,20 +368,31 @@ static inline RTS_HOT int getmemr(rts_value sn, rts_value dpl)
   return *rts_variable(sn, dpl);
 }
 
-/* A store through a level whose words hold a length word, which may change
-   the limits. */
-static RTS_UNUSED RTS_COLD void rts_checked_store(rts_value sn, rts_value dpl, rts_value value)
+/* After a store of VALUE into WORD while length words are watched: when
+   WORD is one, the limit of its level follows the new length. The code is
+   straight, with no call and no loop, so that the compiler still keeps
+   the variables of a loop in registers across its stores. */
+static inline RTS_HOT void rts_watched_store(const int32_t *word, int32_t value)
 {
-  *rts_variable(sn, dpl) = rts_wrap(value);
-  rts_refresh_lengths();
+  long address = word - rts_mem;
+  int at = 0;
+  at += rts_watched[at + 8] <= address ? 8 : 0;
+  at += rts_watched[at + 4] <= address ? 4 : 0;
+  at += rts_watched[at + 2] <= address ? 2 : 0;
+  at += rts_watched[at + 1] <= address ? 1 : 0;
+  if (rts_watched[at] == address) {
+    int level = rts_watched_level[at];
+    long room = rts_size - rts_display[level];
+    rts_limit[level] = value <= 0 ? 0 : (unsigned long)(value < room ? value : room);
+  }
 }
 
 static inline RTS_HOT void putmemr(rts_value sn, rts_value dpl, rts_value value)
 {
-  if (RTS_LIKELY(rts_within(rts_store_limit, sn, dpl)))
-    rts_base[sn][dpl] = rts_wrap(value);
-  else
-    rts_checked_store(sn, dpl, value);
+  int32_t *word = rts_variable(sn, dpl);
+  *word = rts_wrap(value);
+  if (!RTS_LIKELY(rts_watched[0] == LONG_MAX))
+    rts_watched_store(word, rts_wrap(value));
 }
 
 static RTS_UNUSED int varaddr(rts_value sn, rts_value dpl)
@@ -437,13 +493,14 @@ static RTS_UNUSED void rts_restore_display(int64_t dyn, int64_t own_address)
 }
 
 /* The limits after a dlseg that set the display entry of LEVEL alone (to 0
-   or to the caller's segment): set for LEVEL; 1 when its segment and every
-   other level still end at or before the new end (a level bound to the old
-   end reaches past the new one) and no length word lies in the words of
-   another level, else 0, and the full refresh must run. */
+   or to the caller's segment), when no length word was watched: set for
+   LEVEL; 1 when its segment and every other level still end at or before
+   the new end (a level bound to the old end reaches past the new one) and
+   no length word lies in the words of another level, else 0, and the full
+   refresh must run. */
 static RTS_UNUSED int rts_limits_after_delete(int level)
 {
-  if (rts_set_window(level))
+  if (rts_watch_count > 0 || rts_set_window(level))
     return 0;
   long address = rts_display[level];
   int usable = rts_inside(address);

@@ -182,7 +182,7 @@ static long leave_level_3_behind(void)
 /* Display entries left behind by a deleted segment of level 3: beyond the
    end of the address space, where no access reaches; then inside a later
    segment, whose data word stands for the length: stores into the words
-   of that segment go through the checks and refresh the limits. */
+   of that segment set the limits of level 3. */
 static void test_left_behind_display(void)
 {
   long left_behind = leave_level_3_behind();
@@ -191,7 +191,7 @@ static void test_left_behind_display(void)
   crseg(1, 20);
   long length_word = left_behind - rts_hdr_length - rts_display[1];
   putmemr(1, length_word, 5);
-  CHECK(rts_limit[3] == 5 && rts_limit[1] == 20 && rts_store_limit[1] == 0);
+  CHECK(rts_limit[3] == 5 && rts_limit[1] == 20 && rts_watched[0] == left_behind - rts_hdr_length);
   putmemr(3, 4, 7);
   CHECK(getmemr(1, length_word + 3 + 4) == 7);
   putmemr(1, length_word, 2);
@@ -259,7 +259,7 @@ static void test_limits_after_delete_reaching_beyond(void)
 }
 
 /* The caller's segment, current again after a dlseg: its length word in
-   the words of another level (stores there refresh the limits), its
+   the words of another level (stores there set its limits), its
    length reaching beyond the new end. */
 static void test_limits_after_delete_of_the_callers_segment(void)
 {
@@ -267,7 +267,7 @@ static void test_limits_after_delete_of_the_callers_segment(void)
   nested_recursion(&outer, &first);
   putmema(first - outer, outer - rts_hdr_length);
   dlseg();
-  CHECK(rts_limit[2] == (unsigned long)(first - outer) && rts_store_limit[2] == 0);
+  CHECK(rts_limit[2] == (unsigned long)(first - outer) && rts_watched[0] == first - rts_hdr_length);
   putmemr(2, first - rts_hdr_length - outer, 0);
   CHECK(rts_limit[3] == 0);
   putmema(1, first - rts_hdr_length);
@@ -281,7 +281,7 @@ static void test_limits_after_delete_of_the_callers_segment(void)
 }
 
 /* A display entry left behind inside the words of the caller's segment:
-   stores there refresh the limits after the dlseg. */
+   stores there set the limits of level 3 after the dlseg. */
 static void test_limits_after_delete_with_entry_left_behind(void)
 {
   long left_behind = leave_level_3_behind();
@@ -289,13 +289,59 @@ static void test_limits_after_delete_with_entry_left_behind(void)
   crseg(2, 1);
   dlseg();
   long length_word = left_behind - rts_hdr_length - rts_display[2];
-  CHECK(rts_limit[3] == 0 && rts_store_limit[2] == 0);
+  CHECK(rts_limit[3] == 0 && rts_watched[0] == left_behind - rts_hdr_length);
   putmemr(2, length_word, 5);
   CHECK(rts_limit[3] == 5);
   putmemr(2, length_word, 0);
   dlseg();
   dlseg();
   CHECK(rts_size == 0);
+}
+
+/* A length word that no level reaches now, but a level may reach once a
+   store has lengthened it: it is watched as well, also after a new
+   segment was added at the end while another length word was watched. */
+static void test_length_word_reached_after_a_store(void)
+{
+  long left_behind = leave_level_3_behind();
+  crseg(1, 20);
+  long length_word = left_behind - rts_hdr_length - rts_display[1];
+  putmemr(1, length_word, 5);
+  crseg(2, 1);
+  dlseg();
+  crseg(2, 1);
+  crseg(4, 3);
+  putmemr(1, length_word, 100);
+  CHECK(rts_limit[3] == (unsigned long)(rts_size - left_behind));
+  long level_4_length = rts_display[4] - rts_hdr_length - left_behind;
+  putmemr(3, level_4_length, 1);
+  CHECK(rts_limit[4] == 1);
+  putmemr(3, level_4_length, 3);
+  putmemr(1, length_word, 0);
+  for (int level = 4; level >= 2; level -= 2)
+    dlseg();
+  dlseg();
+}
+
+/* Display entries of many levels inside the words of the main program
+   (as entries left behind may lie): a store into the length word of each
+   sets the limits of that level alone. */
+static void test_many_watched_length_words(void)
+{
+  reset();
+  crseg(1, 200);
+  for (int level = 2; level <= rts_max_level; ++level) {
+    rts_display[level] = rts_display[1] + 10 * level;
+    rts_mem[rts_display[level] - rts_hdr_length] = 1;
+  }
+  rts_top_level = rts_max_level;
+  rts_refresh_lengths();
+  for (int level = 2; level <= rts_max_level; ++level) {
+    putmemr(1, 10 * level - rts_hdr_length, level);
+    CHECK(rts_limit[level] == (unsigned long)level);
+    if (level < rts_max_level)
+      CHECK(rts_limit[level + 1] == 1);
+  }
 }
 
 int main(void)
@@ -311,6 +357,8 @@ int main(void)
   test_limits_after_delete_reaching_beyond();
   test_limits_after_delete_of_the_callers_segment();
   test_limits_after_delete_with_entry_left_behind();
+  test_length_word_reached_after_a_store();
+  test_many_watched_length_words();
   if (failures)
     fprintf(stderr, "%d check(s) failed\n", failures);
   return failures != 0;
