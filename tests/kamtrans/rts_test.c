@@ -260,7 +260,7 @@ static void test_limits_after_delete_reaching_beyond(void)
 
 /* The caller's segment, current again after a dlseg: its length word in
    the words of another level (stores there set its limits), its
-   length reaching beyond the new end. */
+   length reaching beyond the new end and into a segment created later. */
 static void test_limits_after_delete_of_the_callers_segment(void)
 {
   long outer, first;
@@ -273,9 +273,13 @@ static void test_limits_after_delete_of_the_callers_segment(void)
   putmema(1, first - rts_hdr_length);
   delete_nested_recursion(outer);
   nested_recursion(&outer, &first);
-  putmema(rts_size - first, first - rts_hdr_length);
+  long reach = rts_size - first;
+  putmema(reach, first - rts_hdr_length);
   dlseg();
   CHECK(rts_limit[3] == 1);
+  crseg(4, 3);  /* a new segment at the end lies in its words again */
+  CHECK(rts_limit[3] == (unsigned long)reach);
+  dlseg();
   putmema(1, first - rts_hdr_length);
   delete_nested_recursion(outer);
 }
