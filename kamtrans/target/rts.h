@@ -591,6 +591,9 @@ static RTS_UNUSED int64_t rts_saturate(int64_t value)
 
 static RTS_UNUSED int64_t rts_saturating_mul(int64_t a, int64_t b)
 {
+  /* the product of a word's difference and a word fits in 64 bits */
+  if (a > -((int64_t)1 << 32) && a < (int64_t)1 << 32 && b >= INT32_MIN && b <= INT32_MAX)
+    return rts_saturate(a * b);
   a = rts_saturate(a);
   b = rts_saturate(b);
   if (a != 0 && (b > RTS_SATURATION / (a < 0 ? -a : a) || b < -RTS_SATURATION / (a < 0 ? -a : a)))
@@ -640,10 +643,33 @@ static RTS_UNUSED int32_t rts_clamp_word(int64_t value)
   return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : (int32_t)value;
 }
 
+/* Whether the C stack holds, under a negative selector, an index within
+   the bounds of the one-dimensional array whose descriptor at (sn, dpl)
+   lies within its level's limits; then DISPLACEMENT is the element's.
+   Every other case goes to rts_ixdpl, with the machine's checks in the
+   machine's order. */
+static inline RTS_HOT int rts_c_vector_element(long sp, rts_value sn, rts_value dpl,
+                                               int32_t *displacement)
+{
+  if (sp < 2 || rts_stack[sp - 1] >= 0 || !rts_within(sn, dpl) || !rts_within(sn, dpl + 3))
+    return 0;
+  const int32_t *descriptor = rts_base[sn] + dpl;
+  int64_t offset = (int64_t)rts_stack[sp - 2] - descriptor[3];
+  if (descriptor[0] != 1 || offset < 0 || offset >= descriptor[2])
+    return 0;
+  *displacement = rts_clamp_word(descriptor[1] + offset);
+  return 1;
+}
+
 static inline RTS_HOT int rts_c_ixdpl(long *sp, rts_value sn, rts_value dpl)
 {
+  int32_t displacement;
+  if (RTS_LIKELY(rts_c_vector_element(*sp, sn, dpl, &displacement))) {
+    *sp -= 2;
+    return displacement;
+  }
   struct rts_view stack = rts_c_stack(*sp);
-  int32_t displacement = rts_clamp_word(rts_ixdpl(&stack, sn, dpl));
+  displacement = rts_clamp_word(rts_ixdpl(&stack, sn, dpl));
   rts_c_stack_done(sp, &stack);
   return displacement;
 }

@@ -107,6 +107,28 @@ static void recursive_call(long *main_segment, long *first)
 
 /* A level-2 procedure that calls itself: the second activation's links,
    and the display after it ends. */
+/* An array of one dimension, [-2..3] at 0 in a segment of four words:
+   indexed through its descriptor, and the same words indexed with bounds
+   on the stack instead. */
+static void test_vector_indexing(void)
+{
+  reset();
+  crseg(1, 4);
+  push(-2);
+  push(3);
+  descr(1, 0, 1);
+  push(3);
+  push(-1);
+  CHECK(ixdpl(1, 0) == 4 + 5 && rts_sp == 0);
+  /* extent 6, lower bound -2, index 3, one index */
+  push(6);
+  push(-2);
+  push(3);
+  push(1);
+  CHECK(ixdpl(1, 0) == 5 && rts_sp == 0);
+  dlseg();
+}
+
 static void test_recursion_display(void)
 {
   long main_segment, first;
@@ -354,6 +376,7 @@ int main(void)
   test_left_behind_display();
   test_segment_addresses();
   test_descriptor_and_indexing();
+  test_vector_indexing();
   test_recursion_display();
   test_length_word_store();
   test_access_limits();
