@@ -109,11 +109,39 @@ void kam_exit(int status)
 
 /* Variables and absolute addresses. */
 
-int kam_getmemr(int sn, int dpl) ENTRY("_getmemr");
-int kam_getmemr(int sn, int dpl) { return getmemr(sn, dpl); }
+/* A variable access is the most frequent call of a translated program, so
+   it has a lean entry: when the word lies within the limits of its level
+   and no length word is watched, it is read or written at once, in 32-bit
+   arithmetic and without realigning the stack (the code calls nothing and
+   keeps nothing on the stack); every other case goes to the full routine,
+   which realigns the stack for the messages. */
+static inline int kam_variable_within(int sn, int dpl)
+{
+  return (unsigned)sn - 1u < (unsigned)rts_max_level && (unsigned long)dpl < rts_limit[sn];
+}
 
-void kam_putmemr(int sn, int dpl, int value) ENTRY("_putmemr");
-void kam_putmemr(int sn, int dpl, int value) { putmemr(sn, dpl, value); }
+int kam_getmemr_checked(int sn, int dpl) ENTRY("kam_getmemr_checked");
+int kam_getmemr_checked(int sn, int dpl) { return getmemr(sn, dpl); }
+
+int kam_getmemr(int sn, int dpl) __asm__("_getmemr") __attribute__((used));
+int kam_getmemr(int sn, int dpl)
+{
+  if (RTS_LIKELY(kam_variable_within(sn, dpl)))
+    return rts_base[sn][dpl];
+  return kam_getmemr_checked(sn, dpl);
+}
+
+void kam_putmemr_checked(int sn, int dpl, int value) ENTRY("kam_putmemr_checked");
+void kam_putmemr_checked(int sn, int dpl, int value) { putmemr(sn, dpl, value); }
+
+void kam_putmemr(int sn, int dpl, int value) __asm__("_putmemr") __attribute__((used));
+void kam_putmemr(int sn, int dpl, int value)
+{
+  if (RTS_LIKELY(kam_variable_within(sn, dpl) && rts_watched[0] == LONG_MAX))
+    rts_base[sn][dpl] = value;
+  else
+    kam_putmemr_checked(sn, dpl, value);
+}
 
 int kam_varaddr(int sn, int dpl) ENTRY("_varaddr");
 int kam_varaddr(int sn, int dpl) { return varaddr(sn, dpl); }
