@@ -722,25 +722,6 @@ static RTS_UNUSED rts_value rts_divide(rts_value a, rts_value b, int modulus)
 static inline RTS_UNUSED rts_value dvi(rts_value a, rts_value b) { return rts_divide(a, b, 0); }
 static inline RTS_UNUSED rts_value mdl(rts_value a, rts_value b) { return rts_divide(a, b, 1); }
 
-/* Calls: k2c keeps a jump buffer per active call. */
-
-static RTS_UNUSED void ccall(jmp_buf *caller)
-{
-  if (rts.rsp >= rts_stack_size)
-    rts_error("%s overflow, (stack size: %d)", "return stack", rts_stack_size);
-  memcpy(rts.returns[rts.rsp++], *caller, sizeof(jmp_buf));
-}
-
-/* A return hands the stack pointer over through rts_sp, since the caller's
-   copy is out of date after longjmp. */
-static RTS_UNUSED void rts_creturn(long sp, jmp_buf *target)
-{
-  if (rts.rsp <= 0)
-    rts_error("Empty %s", "return stack");
-  rts_sp = sp;
-  memcpy(*target, rts.returns[--rts.rsp], sizeof(jmp_buf));
-}
-#define creturn_(target) rts_creturn(rts_sp, (target))
 
 /* The global stack pointer, for the program, where the local hides it. */
 static RTS_UNUSED long rts_stack_pointer(void)
@@ -775,21 +756,56 @@ int rts_program(long rts_sp);
 #define RTS_LIBRARY_SETJMP setjmp
 #endif
 
-/* A call of a translated program reads
-       if (setjmp(jmpbuf) == 0) { ccall(&jmpbuf); goto l_N; }
-   and is reached a second time by the callee's longjmp. A local changed
-   after setjmp is indeterminate after longjmp, so the local stack pointer
-   is handed over through the global one on every way past setjmp: parked
-   there before it, taken back on both returns. This setjmp turns the line
-   into
+/* Calls. A call of a translated program reads
+       { jmp_buf jmpbuf; if (setjmp(jmpbuf) == 0) { ccall(&jmpbuf); goto l_N; } }
+   and a return
+       { jmp_buf jmpbuf; creturn_(&jmpbuf); longjmp(jmpbuf, 1); }
+   The jump buffers of the active calls form the return stack rts.returns:
+   the setjmp below fills the next free one in place of the local jmpbuf,
+   ccall pushes it, creturn_ pops it and longjmp jumps through it, so that
+   no jump buffer is copied. While the return stack is full, setjmp fills
+   a spare buffer, and ccall reports the overflow. */
+static jmp_buf rts_spare_return;
+
+static inline RTS_HOT void *rts_next_return(void)
+{
+  return rts.rsp < rts_stack_size ? rts.returns[rts.rsp] : rts_spare_return;
+}
+
+static inline RTS_HOT void rts_ccall(void)
+{
+  if (rts.rsp >= rts_stack_size)
+    rts_error("%s overflow, (stack size: %d)", "return stack", rts_stack_size);
+  rts.rsp++;
+}
+#define ccall(caller) ((void)(caller), rts_ccall())
+
+/* A return hands the stack pointer over through rts_sp, since the caller's
+   copy is out of date after longjmp. */
+static inline RTS_HOT void rts_creturn(long sp)
+{
+  if (rts.rsp <= 0)
+    rts_error("Empty %s", "return stack");
+  rts_sp = sp;
+  --rts.rsp;
+}
+#define creturn_(target) ((void)(target), rts_creturn(rts_sp))
+#define longjmp(buffer, value) ((void)(buffer), longjmp(rts.returns[rts.rsp], (value)))
+
+/* A call is reached a second time by the callee's longjmp. A local
+   changed after setjmp is indeterminate after longjmp, so the local stack
+   pointer is handed over through the global one on every way past setjmp:
+   parked there before it, taken back on both returns. This setjmp turns
+   the line into
        if (_setjmp(rts_park(rts_sp, jmpbuf))) { rts_sp = rts_stack_pointer(); }
        else if (rts_sp = rts_stack_pointer(), 0 == 0) { ... }
    so that setjmp stays the whole controlling expression of its if, and the
    local is not live across it. */
 static inline RTS_HOT void *rts_park(long sp, void *buffer)
 {
+  (void)buffer;
   rts_sp = sp;
-  return buffer;
+  return rts_next_return();
 }
 
 #undef setjmp
