@@ -249,7 +249,7 @@ static inline RTS_HOT int rts_inside(long address)
 /* Sets the base and limits of LEVEL from its display entry and length
    word; gives whether they depend on the end of the address space (see
    rts_end_bound). */
-static RTS_UNUSED int rts_set_window(int level)
+static inline RTS_UNUSED int rts_set_window(int level)
 {
   long address = rts_display[level];
   int usable = rts_inside(address);
@@ -418,12 +418,9 @@ static inline RTS_HOT void putmema(rts_value value, rts_value address)
   rts_refresh_lengths();  /* the word may be a segment's length */
 }
 
-/* Adds words (zero) at the end of the address space. */
-static RTS_UNUSED void rts_grow(int64_t words, const char *who)
+/* Makes room for NEEDED words. */
+static RTS_UNUSED void rts_reserve(int64_t needed, const char *who)
 {
-  if (words < 0 || rts_size + words > RTS_MEMORY_LIMIT)
-    rts_error("%s: not enough memory", who);
-  int64_t needed = rts_size + words;
   if (needed > rts_capacity) {
     int64_t capacity = rts_capacity ? rts_capacity : 1024;
     while (capacity < needed)
@@ -434,8 +431,16 @@ static RTS_UNUSED void rts_grow(int64_t words, const char *who)
     rts_mem = grown;
     rts_capacity = capacity;
   }
+}
+
+/* Adds words (zero) at the end of the address space. */
+static RTS_UNUSED void rts_grow(int64_t words, const char *who)
+{
+  if (words < 0 || rts_size + words > RTS_MEMORY_LIMIT)
+    rts_error("%s: not enough memory", who);
+  rts_reserve(rts_size + words, who);
   memset(rts_mem + rts_size, 0, (size_t)words * sizeof *rts_mem);
-  rts_size = needed;
+  rts_size += words;
 }
 
 /* Whether the segment at address is the last one in the address space. */
@@ -453,6 +458,10 @@ static RTS_UNUSED void crseg(rts_value sn, rts_value length)
   int64_t header = rts_size;
   long capacity = rts_capacity;
   rts_grow(length + rts_header_words, "crseg");
+  /* A length below zero, which the translators' reader lets through,
+     grows the space by less than the header, which still needs room. */
+  if (length < 0)
+    rts_reserve(header + rts_header_words, "crseg");
   rts_mem[header] = (int32_t)sn;
   rts_mem[header + 1] = (int32_t)length;
   rts_mem[header + 2] = rts_display[sn - 1];
@@ -462,12 +471,15 @@ static RTS_UNUSED void crseg(rts_value sn, rts_value length)
   /* With no level bound to the end, every other level ends at or before
      the old end and keeps its limits, and none of them reaches the new
      length word: only the new level's limits are set, unless the words
-     moved or the segment is empty (its entry then lies at the end). */
-  if (rts_end_bound || length == 0 || rts_capacity != capacity) {
+     moved or the segment has no words (its entry then lies at the end, or
+     beyond it). */
+  if (rts_end_bound || length <= 0 || rts_capacity != capacity) {
     rts_refresh_lengths();
     return;
   }
-  rts_set_window((int)sn);
+  /* the new level's words are those of the new segment */
+  rts_base[sn] = rts_mem + header + rts_header_words;
+  rts_limit[sn] = (unsigned long)length;
   if (sn > rts_top_level)
     rts_top_level = (int)sn;
 }

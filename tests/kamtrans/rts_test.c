@@ -52,6 +52,14 @@ static void test_segment_addresses(void)
   CHECK(getmemr(0, 0) == 0);
   dlseg();
   CHECK(rts_size == 0 && rts_csn == 0 && rts_display[1] == 0);
+  /* a length below zero (from a length table that the translators take
+     as it is) gives a segment that no access reaches, and its header
+     stays within the words allocated, also at their end */
+  long length = rts_capacity - 6;
+  crseg(1, length);
+  crseg(2, -2);
+  CHECK(rts_limit[2] == 0 && rts_limit[1] == (unsigned long)length);
+  CHECK(rts_capacity >= rts_display[2]);
 }
 
 /* A level-1 segment of length 6 with the array [1..3, 0..4] at 0. */
