@@ -734,7 +734,6 @@ static RTS_UNUSED rts_value rts_divide(rts_value a, rts_value b, int modulus)
 static inline RTS_UNUSED rts_value dvi(rts_value a, rts_value b) { return rts_divide(a, b, 0); }
 static inline RTS_UNUSED rts_value mdl(rts_value a, rts_value b) { return rts_divide(a, b, 1); }
 
-
 /* The global stack pointer, for the program, where the local hides it. */
 static RTS_UNUSED long rts_stack_pointer(void)
 {
