@@ -189,7 +189,10 @@ uint64_t kam_ixdpl(int sn, int dpl, int32_t *top) ENTRY("kam_ixdpl");
 uint64_t kam_ixdpl(int sn, int dpl, int32_t *top)
 {
   struct rts_view stack = kam_view(top);
-  int32_t displacement = rts_clamp_word(rts_ixdpl(&stack, sn, dpl));
+  int32_t displacement;
+  if (stack.depth >= 2 && rts_vector_element(top[0], top[1], sn, dpl, &displacement))
+    return kam_pair(2 * 4, displacement);
+  displacement = rts_clamp_word(rts_ixdpl(&stack, sn, dpl));
   return kam_pair(stack.taken * 4, displacement);
 }
 

@@ -655,18 +655,18 @@ static RTS_UNUSED int32_t rts_clamp_word(int64_t value)
   return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : (int32_t)value;
 }
 
-/* Whether the C stack holds, under a negative selector, an index within
-   the bounds of the one-dimensional array whose descriptor at (sn, dpl)
-   lies within its level's limits; then DISPLACEMENT is the element's.
-   Every other case goes to rts_ixdpl, with the machine's checks in the
-   machine's order. */
-static inline RTS_HOT int rts_c_vector_element(long sp, rts_value sn, rts_value dpl,
-                                               int32_t *displacement)
+/* Whether SELECTOR, negative, and INDEX (the top two words of a stack)
+   index the one-dimensional array whose descriptor at (sn, dpl) lies
+   within its level's limits, within its bounds; then DISPLACEMENT is the
+   element's. Every other case goes to rts_ixdpl, with the machine's checks
+   in the machine's order. */
+static inline RTS_HOT int rts_vector_element(int32_t selector, int32_t index, rts_value sn,
+                                             rts_value dpl, int32_t *displacement)
 {
-  if (sp < 2 || rts_stack[sp - 1] >= 0 || !rts_within(sn, dpl) || !rts_within(sn, dpl + 3))
+  if (selector >= 0 || !rts_within(sn, dpl) || !rts_within(sn, dpl + 3))
     return 0;
   const int32_t *descriptor = rts_base[sn] + dpl;
-  int64_t offset = (int64_t)rts_stack[sp - 2] - descriptor[3];
+  int64_t offset = (int64_t)index - descriptor[3];
   if (descriptor[0] != 1 || offset < 0 || offset >= descriptor[2])
     return 0;
   *displacement = rts_clamp_word(descriptor[1] + offset);
@@ -676,7 +676,8 @@ static inline RTS_HOT int rts_c_vector_element(long sp, rts_value sn, rts_value 
 static inline RTS_HOT int rts_c_ixdpl(long *sp, rts_value sn, rts_value dpl)
 {
   int32_t displacement;
-  if (RTS_LIKELY(rts_c_vector_element(*sp, sn, dpl, &displacement))) {
+  if (RTS_LIKELY(*sp >= 2 && rts_vector_element(rts_stack[*sp - 1], rts_stack[*sp - 2], sn, dpl,
+                                                &displacement))) {
     *sp -= 2;
     return displacement;
   }
