@@ -26,7 +26,11 @@
 #include <signal.h>
 #include <ucontext.h>
 
-#define ENTRY(name) __asm__(name) __attribute__((force_align_arg_pointer, used))
+#define ENTRY(name) __asm__(name) __attribute__((force_align_arg_pointer, used, noinline))
+/* An entry that does not realign the stack, for the fast path of a
+   frequent routine: straight scalar code that calls nothing and hands
+   every other case over to an ENTRY. */
+#define LEAN_ENTRY(name) __asm__(name) __attribute__((used))
 
 /* The address just above the evaluation stack (set by main); unknown in
    k2a programs, whose stack then has no bottom for the checks. */
@@ -112,9 +116,8 @@ void kam_exit(int status)
 /* A variable access is the most frequent call of a translated program, so
    it has a lean entry: when the word lies within the limits of its level
    and no length word is watched, it is read or written at once, in 32-bit
-   arithmetic and without realigning the stack (the code calls nothing and
-   keeps nothing on the stack); every other case goes to the full routine,
-   which realigns the stack for the messages. */
+   arithmetic; every other case goes to the full routine, which realigns
+   the stack for the messages. */
 static inline int kam_variable_within(int sn, int dpl)
 {
   return (unsigned)sn - 1u < (unsigned)rts_max_level && (unsigned long)dpl < rts_limit[sn];
@@ -123,7 +126,7 @@ static inline int kam_variable_within(int sn, int dpl)
 int kam_getmemr_checked(int sn, int dpl) ENTRY("kam_getmemr_checked");
 int kam_getmemr_checked(int sn, int dpl) { return getmemr(sn, dpl); }
 
-int kam_getmemr(int sn, int dpl) __asm__("_getmemr") __attribute__((used));
+int kam_getmemr(int sn, int dpl) LEAN_ENTRY("_getmemr");
 int kam_getmemr(int sn, int dpl)
 {
   if (RTS_LIKELY(kam_variable_within(sn, dpl)))
@@ -134,7 +137,7 @@ int kam_getmemr(int sn, int dpl)
 void kam_putmemr_checked(int sn, int dpl, int value) ENTRY("kam_putmemr_checked");
 void kam_putmemr_checked(int sn, int dpl, int value) { putmemr(sn, dpl, value); }
 
-void kam_putmemr(int sn, int dpl, int value) __asm__("_putmemr") __attribute__((used));
+void kam_putmemr(int sn, int dpl, int value) LEAN_ENTRY("_putmemr");
 void kam_putmemr(int sn, int dpl, int value)
 {
   if (RTS_LIKELY(kam_variable_within(sn, dpl) && rts_watched[0] == LONG_MAX))
@@ -185,15 +188,23 @@ uint64_t kam_eqn(int n, int sn, int dpl, int32_t *top)
   return kam_pair(stack.taken * 4, equal);
 }
 
-uint64_t kam_ixdpl(int sn, int dpl, int32_t *top) ENTRY("kam_ixdpl");
-uint64_t kam_ixdpl(int sn, int dpl, int32_t *top)
+uint64_t kam_ixdpl_checked(int sn, int dpl, int32_t *top) ENTRY("kam_ixdpl_checked");
+uint64_t kam_ixdpl_checked(int sn, int dpl, int32_t *top)
 {
   struct rts_view stack = kam_view(top);
-  int32_t displacement;
-  if (stack.depth >= 2 && rts_vector_element(top[0], top[1], sn, dpl, &displacement))
-    return kam_pair(2 * 4, displacement);
-  displacement = rts_clamp_word(rts_ixdpl(&stack, sn, dpl));
+  int32_t displacement = rts_clamp_word(rts_ixdpl(&stack, sn, dpl));
   return kam_pair(stack.taken * 4, displacement);
+}
+
+/* The element of a one-dimensional array, the common case of ixdpl. */
+uint64_t kam_ixdpl(int sn, int dpl, int32_t *top) LEAN_ENTRY("kam_ixdpl");
+uint64_t kam_ixdpl(int sn, int dpl, int32_t *top)
+{
+  int32_t displacement;
+  if ((!kam_stack_base || kam_stack_base - top >= 2) &&
+      rts_vector_element(top[0], top[1], sn, dpl, &displacement))
+    return kam_pair(2 * 4, displacement);
+  return kam_ixdpl_checked(sn, dpl, top);
 }
 
 /* The count word on top of the stack: n, or for 0 the size of the array

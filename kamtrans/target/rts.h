@@ -660,10 +660,12 @@ static RTS_UNUSED int32_t rts_clamp_word(int64_t value)
    within its level's limits, within its bounds; then DISPLACEMENT is the
    element's. Every other case goes to rts_ixdpl, with the machine's checks
    in the machine's order. */
-static inline RTS_HOT int rts_vector_element(int32_t selector, int32_t index, rts_value sn,
-                                             rts_value dpl, int32_t *displacement)
+static inline RTS_HOT int rts_vector_element(int32_t selector, int32_t index, long sn, long dpl,
+                                             int32_t *displacement)
 {
-  if (selector >= 0 || !rts_within(sn, dpl) || !rts_within(sn, dpl + 3))
+  /* in the machine's words, also for a 32-bit program (k2s, k2a) */
+  if (selector >= 0 || sn < 1 || sn > rts_max_level || dpl < 0 ||
+      (unsigned long)dpl + 3 >= rts_limit[sn])
     return 0;
   const int32_t *descriptor = rts_base[sn] + dpl;
   int64_t offset = (int64_t)index - descriptor[3];
@@ -676,8 +678,9 @@ static inline RTS_HOT int rts_vector_element(int32_t selector, int32_t index, rt
 static inline RTS_HOT int rts_c_ixdpl(long *sp, rts_value sn, rts_value dpl)
 {
   int32_t displacement;
-  if (RTS_LIKELY(*sp >= 2 && rts_vector_element(rts_stack[*sp - 1], rts_stack[*sp - 2], sn, dpl,
-                                                &displacement))) {
+  if (RTS_LIKELY(*sp >= 2 && sn == (long)sn && dpl == (long)dpl &&
+                 rts_vector_element(rts_stack[*sp - 1], rts_stack[*sp - 2], (long)sn, (long)dpl,
+                                    &displacement))) {
     *sp -= 2;
     return displacement;
   }
