@@ -118,18 +118,13 @@ void kam_exit(int status)
    and no length word is watched, it is read or written at once, in 32-bit
    arithmetic; every other case goes to the full routine, which realigns
    the stack for the messages. */
-static inline int kam_variable_within(int sn, int dpl)
-{
-  return (unsigned)sn - 1u < (unsigned)rts_max_level && (unsigned long)dpl < rts_limit[sn];
-}
-
 int kam_getmemr_checked(int sn, int dpl) ENTRY("kam_getmemr_checked");
 int kam_getmemr_checked(int sn, int dpl) { return getmemr(sn, dpl); }
 
 int kam_getmemr(int sn, int dpl) LEAN_ENTRY("_getmemr");
 int kam_getmemr(int sn, int dpl)
 {
-  if (RTS_LIKELY(kam_variable_within(sn, dpl)))
+  if (RTS_LIKELY(rts_within_words(sn, dpl, 1)))
     return rts_base[sn][dpl];
   return kam_getmemr_checked(sn, dpl);
 }
@@ -140,7 +135,7 @@ void kam_putmemr_checked(int sn, int dpl, int value) { putmemr(sn, dpl, value); 
 void kam_putmemr(int sn, int dpl, int value) LEAN_ENTRY("_putmemr");
 void kam_putmemr(int sn, int dpl, int value)
 {
-  if (RTS_LIKELY(kam_variable_within(sn, dpl) && rts_watched[0] == LONG_MAX))
+  if (RTS_LIKELY(rts_within_words(sn, dpl, 1) && rts_watched[0] == LONG_MAX))
     rts_base[sn][dpl] = value;
   else
     kam_putmemr_checked(sn, dpl, value);

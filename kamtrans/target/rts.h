@@ -342,10 +342,19 @@ static RTS_UNUSED RTS_COLD _Noreturn void rts_access_fault(rts_value sn, rts_val
   abort();
 }
 
+/* Whether WORDS words from variable (sn, dpl) on lie within the limits of
+   its level. The arithmetic is that of long, which holds every word of
+   the machine, so that a 32-bit program (k2s, k2a) computes in 32 bits. */
+static inline RTS_HOT int rts_within_words(long sn, long dpl, unsigned long words)
+{
+  return sn >= 1 && sn <= rts_max_level && (unsigned long)dpl < rts_limit[sn] &&
+         (unsigned long)dpl + (words - 1) < rts_limit[sn];
+}
+
 /* Whether variable (sn, dpl) lies within the limits of its level. */
 static inline RTS_HOT int rts_within(rts_value sn, rts_value dpl)
 {
-  return sn >= 1 && sn <= rts_max_level && (unsigned long long)dpl < rts_limit[sn];
+  return sn == (long)sn && dpl == (long)dpl && rts_within_words((long)sn, (long)dpl, 1);
 }
 
 /* The word of variable (sn, dpl), after the machine's segment check. */
@@ -663,9 +672,7 @@ static RTS_UNUSED int32_t rts_clamp_word(int64_t value)
 static inline RTS_HOT int rts_vector_element(int32_t selector, int32_t index, long sn, long dpl,
                                              int32_t *displacement)
 {
-  /* in the machine's words, also for a 32-bit program (k2s, k2a) */
-  if (selector >= 0 || sn < 1 || sn > rts_max_level || dpl < 0 ||
-      (unsigned long)dpl + 3 >= rts_limit[sn])
+  if (selector >= 0 || !rts_within_words(sn, dpl, 4))
     return 0;
   const int32_t *descriptor = rts_base[sn] + dpl;
   int64_t offset = (int64_t)index - descriptor[3];
