@@ -135,7 +135,7 @@ void kam_putmemr_checked(int sn, int dpl, int value) { putmemr(sn, dpl, value); 
 void kam_putmemr(int sn, int dpl, int value) LEAN_ENTRY("_putmemr");
 void kam_putmemr(int sn, int dpl, int value)
 {
-  if (RTS_LIKELY(rts_within_words(sn, dpl, 1) && rts_watched[0] == LONG_MAX))
+  if (RTS_LIKELY(rts_within_words(sn, dpl, 1) && !rts_watching()))
     rts_base[sn][dpl] = value;
   else
     kam_putmemr_checked(sn, dpl, value);

@@ -84,7 +84,6 @@ static unsigned long rts_limit[rts_max_level + 1];
 enum { rts_watch_slots = 16 };
 static long rts_watched[rts_watch_slots];
 static int rts_watched_level[rts_watch_slots];
-static int rts_watch_count;
 /* The highest current level so far: no display entry above it was ever
    set, so there the entries are 0, with no base and limits of 0, and no
    refresh visits them. */
@@ -109,11 +108,13 @@ static struct rts_machine {
 #define RTS_COLD __attribute__((cold, noinline))
 #define RTS_HOT __attribute__((always_inline, unused))
 #define RTS_LIKELY(condition) __builtin_expect(!!(condition), 1)
+#define RTS_UNLIKELY(condition) __builtin_expect(!!(condition), 0)
 #else
 #define RTS_UNUSED
 #define RTS_COLD
 #define RTS_HOT
 #define RTS_LIKELY(condition) (condition)
+#define RTS_UNLIKELY(condition) (condition)
 #endif
 
 static RTS_UNUSED void rts_vreport(const char *format, va_list args)
@@ -246,6 +247,19 @@ static inline RTS_HOT int rts_inside(long address)
   return address >= rts_header_words && address < rts_size;
 }
 
+/* The limit of a level of LENGTH words whose segment has ROOM words up to
+   the end of the address space. */
+static inline RTS_HOT unsigned long rts_reach(long length, long room)
+{
+  return length <= 0 ? 0 : (unsigned long)(length < room ? length : room);
+}
+
+/* Whether any length word is watched. */
+static inline RTS_HOT int rts_watching(void)
+{
+  return rts_watched[0] != LONG_MAX;
+}
+
 /* Sets the base and limits of LEVEL from its display entry and length
    word; gives whether they depend on the end of the address space (see
    rts_end_bound). */
@@ -254,16 +268,15 @@ static inline RTS_UNUSED int rts_set_window(int level)
   long address = rts_display[level];
   int usable = rts_inside(address);
   long length = usable ? rts_mem[address - rts_hdr_length] : 0;
-  long reach = length <= 0 ? 0 : length < rts_size - address ? length : rts_size - address;
   rts_base[level] = usable ? rts_mem + address : rts_mem;
-  rts_limit[level] = (unsigned long)reach;
+  rts_limit[level] = rts_reach(length, rts_size - address);
   return address >= rts_header_words && (!usable || length > rts_size - address);
 }
 
 /* Whether LEVEL's words may hold WORD: its words as they are, or, for a
    level whose length may change (GROWS), every word from its first to the
    end of the address space. */
-static RTS_UNUSED int rts_may_reach(int level, long word, int grows)
+static inline RTS_UNUSED int rts_may_reach(int level, long word, int grows)
 {
   long address = rts_display[level];
   if (!rts_inside(address))
@@ -273,11 +286,11 @@ static RTS_UNUSED int rts_may_reach(int level, long word, int grows)
   return (unsigned long)(word - address) < rts_limit[level];
 }
 
-/* Enters the length word of LEVEL among the watched ones, in order. */
-static RTS_UNUSED void rts_watch(int level)
+/* Enters the length word of LEVEL among the COUNT watched ones, in order. */
+static RTS_UNUSED void rts_watch(int level, int count)
 {
   long word = rts_display[level] - rts_hdr_length;
-  int at = rts_watch_count++;
+  int at = count;
   for (; at > 0 && rts_watched[at - 1] > word; --at) {
     rts_watched[at] = rts_watched[at - 1];
     rts_watched_level[at] = rts_watched_level[at - 1];
@@ -292,7 +305,7 @@ static RTS_UNUSED void rts_watch(int level)
 static RTS_UNUSED void rts_watch_length_words(void)
 {
   int grows[rts_max_level + 1] = { 0 };
-  rts_watch_count = 0;
+  int count = 0;
   for (int slot = 0; slot < rts_watch_slots; ++slot)
     rts_watched[slot] = LONG_MAX;
   for (int found = 1; found;) {
@@ -304,7 +317,7 @@ static RTS_UNUSED void rts_watch_length_words(void)
         if (rts_may_reach(other, rts_display[level] - rts_hdr_length, grows[other]))
           found = grows[level] = 1;
       if (grows[level])
-        rts_watch(level);
+        rts_watch(level, count++);
     }
   }
 }
@@ -320,7 +333,7 @@ static RTS_UNUSED void rts_refresh_lengths(void)
       rts_end_bound = 1;
   rts_watch_length_words();
   /* a watched length word may bind its level to the end at any store */
-  if (rts_watch_count > 0)
+  if (rts_watching())
     rts_end_bound = 1;
 }
 
@@ -391,8 +404,7 @@ static inline RTS_HOT void rts_watched_store(const int32_t *word, int32_t value)
   at += rts_watched[at + 1] <= address ? 1 : 0;
   if (rts_watched[at] == address) {
     int level = rts_watched_level[at];
-    long room = rts_size - rts_display[level];
-    rts_limit[level] = value <= 0 ? 0 : (unsigned long)(value < room ? value : room);
+    rts_limit[level] = rts_reach(value, rts_size - rts_display[level]);
   }
 }
 
@@ -400,7 +412,7 @@ static inline RTS_HOT void putmemr(rts_value sn, rts_value dpl, rts_value value)
 {
   int32_t *word = rts_variable(sn, dpl);
   *word = rts_wrap(value);
-  if (!RTS_LIKELY(rts_watched[0] == LONG_MAX))
+  if (RTS_UNLIKELY(rts_watching()))
     rts_watched_store(word, rts_wrap(value));
 }
 
@@ -521,19 +533,16 @@ static RTS_UNUSED void rts_restore_display(int64_t dyn, int64_t own_address)
    refresh must run. */
 static RTS_UNUSED int rts_limits_after_delete(int level)
 {
-  if (rts_watch_count > 0 || rts_set_window(level))
+  if (rts_watching() || rts_set_window(level))
     return 0;
-  long address = rts_display[level];
-  int usable = rts_inside(address);
-  unsigned long reach = rts_limit[level];
   for (int other = 0; other <= rts_top_level; ++other) {
     long at = rts_display[other];
     if (other == level || at < rts_header_words)
       continue;
     if (at >= rts_size || at + (long)rts_limit[other] > rts_size)
       return 0;
-    if ((unsigned long)(at - rts_hdr_length - address) < reach ||
-        (usable && (unsigned long)(address - rts_hdr_length - at) < rts_limit[other]))
+    if (rts_may_reach(level, at - rts_hdr_length, 0) ||
+        rts_may_reach(other, rts_display[level] - rts_hdr_length, 0))
       return 0;
   }
   rts_end_bound = 0;
