@@ -388,6 +388,68 @@ static void i_echo_run(const unsigned char *chars, size_t n, int k)
     i_line_more(line, (const char *)chars + copied, n - copied);
 }
 
+/* Echoes the lines from input position POS on that end before LIMIT, all
+   but the last of them, when the listing stands at the start of a line and
+   LIMIT lies before the current lexeme.  Such lines can no longer be given
+   back or repeated, so they go to the listing in one loop, without the line
+   copy kept for that: the current line entry takes each one's number and
+   prefix in turn, the prefix counted up in two words while the last two
+   digits are not 99 (i_line_prefix_next does the same from memory, which
+   costs a stall per line here).  The last line is left to the echo of single
+   lines, so that its entry is complete.  Gives the position behind the
+   lines echoed. */
+static size_t i_echo_whole_lines(size_t pos, size_t limit)
+{
+  const unsigned char *text = i_rt.in_buf;
+  const unsigned char *end = memchr(text + pos, '\n', limit - pos);
+  if (!end)
+    return pos;
+  struct i_line *line = i_rt.line;
+  long number = line->number;
+  int len = line->prefix_len;
+  boolean counted = len >= 4 && len <= i_prefix_copy;
+  unsigned long long words[2], one[2] = {0, 0};
+  memcpy(words, line->copy, sizeof words);
+  if (counted) {
+    memcpy(one, i_prefix_one_at + i_prefix_copy - (len - 2), sizeof one);
+  }
+  const unsigned char *next_end;
+  while ((next_end = memchr(end + 1, '\n', (size_t)(text + limit - end - 1))) != NULL) {
+    if (counted && (number + 1) % 10 != 0) {
+      words[0] += one[0];
+      words[1] += one[1];
+    } else {
+      char fresh[24] = {0};
+      int fresh_len = i_line_prefix(fresh, number + 1);
+      if (fresh_len > i_prefix_copy)
+        break;
+      len = fresh_len;
+      counted = true;
+      memcpy(words, fresh, sizeof words);
+      memcpy(one, i_prefix_one_at + i_prefix_copy - (len - 2), sizeof one);
+    }
+    number++;
+    size_t n = (size_t)(end + 1 - (text + pos));
+    if (i_rt.lst_cap - i_rt.lst_used < i_prefix_copy + n) {
+      i_rt.echo_pos = pos;
+      i_lst_make_room(i_prefix_copy + n);
+    }
+    /* the whole two words, the text then overwrites what lies behind the
+       prefix */
+    memcpy(i_rt.lst_buf + i_rt.lst_used, words, sizeof words);
+    memcpy(i_rt.lst_buf + i_rt.lst_used + len, text + pos, n);
+    i_rt.lst_used += (size_t)len + n;
+    pos += n;
+    end = next_end;
+  }
+  line->number = number;
+  memcpy(line->copy, words, sizeof words);
+  line->prefix_len = len;
+  line->copy_len = len;
+  line->beyond = 0;
+  return pos;
+}
+
 /* Echoes the characters read since the last echo.  Reading a character
    does not echo it: most tokens end with one character of look-ahead that
    is given back at once, and echoing it only to take it out again would
@@ -403,7 +465,18 @@ static void i_echo_pending(void)
   size_t end = i_rt.in_pos;
   size_t pos = i_rt.echo_pos;
   int k = i_rt.lex_len - (int)(end - pos);
+  boolean whole_lines = true;
   while (pos < end) {
+    if (whole_lines && k < 0 && i_rt.echo_state == i_at_line_start) {
+      /* once a line has begun: whole lines before the lexeme in one go */
+      whole_lines = false;
+      size_t before = pos + (size_t)-k < end ? pos + (size_t)-k : end;
+      size_t behind = i_echo_whole_lines(pos, before);
+      k += (int)(behind - pos);
+      pos = behind;
+      i_rt.echo_pos = pos;
+      continue;
+    }
     const unsigned char *run = i_rt.in_buf + pos;
     if (i_rt.echo_state || *run == '\n') {
       /* a line number, a repeated line or a newline: one at a time */
