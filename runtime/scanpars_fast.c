@@ -29,6 +29,15 @@
  * that token, past the skipped ones, whose line ends are counted.
  */
 
+/* The entry of a fast scanner starts on a cache line of its own: where its
+   loops fall against the 64-byte lines of the instruction cache changed its
+   speed by up to a tenth from one build to the next. */
+#if defined(__GNUC__) || defined(__clang__)
+#define i_fast_entry __attribute__((aligned(64)))
+#else
+#define i_fast_entry
+#endif
+
 /* A fast scan hands a token over to the default scanner before its lexeme
    reaches this length (the default scanner treats longer ones apart). */
 #define i_fast_longest 240

@@ -427,7 +427,7 @@ void write_fast_function(CodeWriter& code, const FastPlan& plan, const Dfa& auto
   code.line("/* The parser calls i_next_token() to get a look ahead; the default");
   code.line("   scanner above scans every token that this one gives up. */");
   code.blank_lines(1);
-  code.line("void i_next_token(void)");
+  code.line("i_fast_entry void i_next_token(void)");
   code.open_block("{");
   write_declarations(code, plan);
   code.open_block("if (!(i_p= i_fast_begin())) {");

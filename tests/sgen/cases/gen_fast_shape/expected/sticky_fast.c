@@ -161,7 +161,7 @@ static const unsigned char i_fast_class[256]= {
 /* The parser calls i_next_token() to get a look ahead; the default
    scanner above scans every token that this one gives up. */
 
-void i_next_token(void)
+i_fast_entry void i_next_token(void)
 {
   const unsigned char *i_start, *i_p, *i_read_end;
   unsigned i_c;
