@@ -156,6 +156,9 @@ static FILE *i_open_readable(const char *name)
   FILE *file = fopen(name, "r");
   if (!file)
     return NULL;
+  /* The input is read in large blocks into a buffer of its own: a stdio
+     buffer in between would split each block into two reads. */
+  setvbuf(file, NULL, _IONBF, 0);
   int c = getc(file);
   if (c == EOF && ferror(file)) {
     fclose(file);

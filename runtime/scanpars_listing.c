@@ -103,6 +103,9 @@ static int i_listing_open(const char *name)
   FILE *file = fopen(name, "w");
   if (!file)
     return 0;
+  /* Everything goes through lst_buf and leaves in large blocks, which a
+     stdio buffer in between would split into two writes. */
+  setvbuf(file, NULL, _IONBF, 0);
   i_rt.listing = file;
   i_rt.lst_used = 0;
   i_rt.lst_base = 0;
