@@ -25,3 +25,11 @@ ensure_tool=$(cd "$(dirname "$0")/../../tests/lib" && pwd)/ensure_tool.sh
 want() {
   sh "$ensure_tool" "$@" 2>/dev/null
 }
+
+# make_cputime DIR: builds cputime.c, a timer that writes what
+# /usr/bin/time -f "%U %S %e %M" writes (and the exit status) in
+# microseconds, as DIR/cputime; fails without a C compiler.
+bench_dir=$(cd "$(dirname "$0")/.." && pwd)
+make_cputime() {
+  cc -O2 -o "$1/cputime" "$bench_dir/cputime.c"
+}
