@@ -396,14 +396,15 @@ static void i_echo_run(const unsigned char *chars, size_t n, int k)
    LIMIT lies before the current lexeme.  Such lines can no longer be given
    back or repeated, so they go to the listing in one loop, without the line
    copy kept for that: the current line entry takes each one's number and
-   prefix in turn, the prefix counted up in two words while the last two
-   digits are not 99 (i_line_prefix_next does the same from memory, which
-   costs a stall per line here).  The last line is left to the echo of single
+   prefix in turn, the prefix counted up in two words while its last digit
+   is not a 9 (i_line_prefix_next does the same from memory, which costs a
+   stall per line here).  The last line is left to the echo of single
    lines, so that its entry is complete.  Gives the position behind the
    lines echoed. */
 static size_t i_echo_whole_lines(size_t pos, size_t limit)
 {
   const unsigned char *text = i_rt.in_buf;
+  const size_t from = pos;
   const unsigned char *end = memchr(text + pos, '\n', limit - pos);
   if (!end)
     return pos;
@@ -413,9 +414,8 @@ static size_t i_echo_whole_lines(size_t pos, size_t limit)
   boolean counted = len >= 4 && len <= i_prefix_copy;
   unsigned long long words[2], one[2] = {0, 0};
   memcpy(words, line->copy, sizeof words);
-  if (counted) {
+  if (counted)
     memcpy(one, i_prefix_one_at + i_prefix_copy - (len - 2), sizeof one);
-  }
   const unsigned char *next_end;
   while ((next_end = memchr(end + 1, '\n', (size_t)(text + limit - end - 1))) != NULL) {
     if (counted && (number + 1) % 10 != 0) {
@@ -445,6 +445,8 @@ static size_t i_echo_whole_lines(size_t pos, size_t limit)
     pos += n;
     end = next_end;
   }
+  if (pos == from)
+    return pos;
   line->number = number;
   memcpy(line->copy, words, sizeof words);
   line->prefix_len = len;
