@@ -4,7 +4,7 @@
 # Wall-clock time is what a user waits; CPU time (user) is shown beside it
 # because the machine may be busy with other work.
 # usage: run.sh BUILD_DIR BENCH_DIR
-build=$1
+build=$(cd "$1" && pwd)
 here=$2
 kamrun=$build/kamrun/kamrun
 scratch=$(mktemp -d)

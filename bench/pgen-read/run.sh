@@ -7,7 +7,7 @@
 # the generation out of the figure.
 # usage: run.sh BUILD_DIR BENCH_DIR
 set -e
-build=$1
+build=$(cd "$1" && pwd)
 pgen=$build/pgen/pgen
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

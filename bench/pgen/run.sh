@@ -18,7 +18,7 @@
 # grammar with every set listed.
 # usage: run.sh BUILD_DIR BENCH_DIR
 set -e
-build=$1
+build=$(cd "$1" && pwd)
 . "$(dirname "$0")/../lib.sh"
 pgen=$build/pgen/pgen
 work=$(mktemp -d)
