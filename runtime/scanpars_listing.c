@@ -262,34 +262,28 @@ static const unsigned char i_prefix_one_at[2 * i_prefix_copy] = {
   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1
 };
 
-/* The prefix of the line after PREVIOUS into LINE: the previous prefix
-   with its number counted up, without a division per digit; gives 0 when
-   a carry runs out of its digits (a fresh prefix is due).  The digits are
-   counted up in two words, adding to a digit byte or taking 9 from a '9'
-   (no byte carries into the next), and the prefix is stored as a block of
-   its own: a byte stored alone into it would hold up the listing's copy of
-   it right behind, which loads the bytes as words.  The bytes behind the
-   prefix are overwritten as the line is echoed. */
-static int i_line_prefix_next(const struct i_line *previous, struct i_line *line)
+/* The prefix of line NUMBER in WORDS, which hold the prefix of the line
+   before it, LEN characters long; gives its length, 0 when it does not fit
+   the two words.  While the last digit is not a 9 it is counted up in the
+   words, without a division per digit; else the prefix is written afresh.
+   Callers store the words as one block: a byte stored alone into the prefix
+   would hold up the listing's copy of it right behind, which loads the
+   bytes as words. */
+static int i_prefix_count_up(unsigned long long words[2], int len, long number)
 {
-  int len = previous->prefix_len;
-  if (len < 2 || len > i_prefix_copy)
-    return 0;
-  unsigned long long words[2];
-  memcpy(words, previous->copy, sizeof words);
-  for (int at = len - 2; at >= 0 && previous->copy[at] != ' '; at--) {
+  if (len >= 4 && len <= i_prefix_copy && number % 10 != 0) {
     unsigned long long one[2];
-    memcpy(one, i_prefix_one_at + i_prefix_copy - at, sizeof one);
-    if (previous->copy[at] != '9') {
-      words[0] += one[0];
-      words[1] += one[1];
-      memcpy(line->copy, words, sizeof words);
-      return len;
-    }
-    words[0] -= 9 * one[0];
-    words[1] -= 9 * one[1];
+    memcpy(one, i_prefix_one_at + i_prefix_copy - (len - 2), sizeof one);
+    words[0] += one[0];
+    words[1] += one[1];
+    return len;
   }
-  return 0;
+  char fresh[24] = {0};
+  len = i_line_prefix(fresh, number);
+  if (len > i_prefix_copy)
+    return 0;
+  memcpy(words, fresh, 2 * sizeof words[0]);
+  return len;
 }
 
 /* Begins the next source line: its number goes to the listing and starts
@@ -302,9 +296,13 @@ static void i_line_start(void)
   struct i_line *line = i_rt.line;
   line->number = number;
   line->beyond = 0;
-  line->prefix_len = i_line_prefix_next(previous, line);
+  unsigned long long words[2];
+  memcpy(words, previous->copy, sizeof words);
+  line->prefix_len = i_prefix_count_up(words, previous->prefix_len, number);
   if (line->prefix_len == 0)
     line->prefix_len = i_line_prefix(line->copy, number);
+  else
+    memcpy(line->copy, words, sizeof words);
   line->copy_len = line->prefix_len;
   i_lst_write(line->copy, (size_t)line->copy_len);
   i_rt.echo_state &= ~(unsigned)i_at_line_start;
@@ -396,11 +394,10 @@ static void i_echo_run(const unsigned char *chars, size_t n, int k)
    LIMIT lies before the current lexeme.  Such lines can no longer be given
    back or repeated, so they go to the listing in one loop, without the line
    copy kept for that: the current line entry takes each one's number and
-   prefix in turn, the prefix counted up in two words while its last digit
-   is not a 9 (i_line_prefix_next does the same from memory, which costs a
-   stall per line here).  The last line is left to the echo of single
-   lines, so that its entry is complete.  Gives the position behind the
-   lines echoed. */
+   prefix in turn, the prefix kept in two words in registers (counted up in
+   the entry's copy, each line would wait for the store of the line before).
+   The last line is left to the echo of single lines, so that its entry is
+   complete.  Gives the position behind the lines echoed. */
 static size_t i_echo_whole_lines(size_t pos, size_t limit)
 {
   const unsigned char *text = i_rt.in_buf;
@@ -411,26 +408,14 @@ static size_t i_echo_whole_lines(size_t pos, size_t limit)
   struct i_line *line = i_rt.line;
   long number = line->number;
   int len = line->prefix_len;
-  boolean counted = len >= 4 && len <= i_prefix_copy;
-  unsigned long long words[2], one[2] = {0, 0};
+  unsigned long long words[2];
   memcpy(words, line->copy, sizeof words);
-  if (counted)
-    memcpy(one, i_prefix_one_at + i_prefix_copy - (len - 2), sizeof one);
   const unsigned char *next_end;
   while ((next_end = memchr(end + 1, '\n', (size_t)(text + limit - end - 1))) != NULL) {
-    if (counted && (number + 1) % 10 != 0) {
-      words[0] += one[0];
-      words[1] += one[1];
-    } else {
-      char fresh[24] = {0};
-      int fresh_len = i_line_prefix(fresh, number + 1);
-      if (fresh_len > i_prefix_copy)
-        break;
-      len = fresh_len;
-      counted = true;
-      memcpy(words, fresh, sizeof words);
-      memcpy(one, i_prefix_one_at + i_prefix_copy - (len - 2), sizeof one);
-    }
+    int next_len = i_prefix_count_up(words, len, number + 1);
+    if (next_len == 0)
+      break;
+    len = next_len;
     number++;
     size_t n = (size_t)(end + 1 - (text + pos));
     if (i_rt.lst_cap - i_rt.lst_used < i_prefix_copy + n) {

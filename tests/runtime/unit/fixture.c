@@ -61,15 +61,16 @@ void fixture_leave_rule(i_marker_set markers)
 
 /* The listing's count of line numbers: the prefix of the line after the
    one whose prefix is PREVIOUS (at most 16 characters) into OUT, as a
-   string; gives its length, 0 when a fresh prefix is due. */
+   string; gives its length, 0 when it does not fit two words. */
 int fixture_next_prefix(const char *previous, char *out)
 {
-  struct i_line before = {0}, after = {0};
+  unsigned long long words[2] = {0, 0};
   size_t len = strlen(previous);
-  memcpy(before.copy, previous, len);
-  before.prefix_len = (int)len;
-  int next = i_line_prefix_next(&before, &after);
-  memcpy(out, after.copy, (size_t)next);
+  if (len > sizeof words)
+    return 0;
+  memcpy(words, previous, len);
+  int next = i_prefix_count_up(words, (int)len, strtol(previous, NULL, 10) + 1);
+  memcpy(out, words, (size_t)next);
   out[next] = '\0';
   return next;
 }

@@ -239,9 +239,9 @@ TEST(ModuleName, IsTheInputBaseNameWithoutExtension)
   fs::remove_all(dir);
 }
 
-// The listing counts the number in front of each line up in place; a
-// number whose carry runs out of its digits (9, 99, ...) gets a fresh
-// prefix. Numbers of up to 15 digits fill both words of the prefix.
+// The listing counts the number in front of each line up in place; after
+// a number ending in 9 the prefix is written afresh. Numbers of up to 15
+// digits fill both words of the prefix.
 TEST(Listing, LineNumbersCountUpInTheirPrefix)
 {
   std::vector<long long> numbers{1, 8, 9, 10, 19, 99, 100, 998, 999, 1000, 1009, 9999,
