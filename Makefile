@@ -63,7 +63,10 @@ check: build
 	       "install it (Debian: libgtest-dev libgmock-dev) and run make check again"; exit 1; }
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-demo: build
+# The demonstrations need the programs and the MiniPas compiler, not the
+# tests.
+demo: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zedra_installed minipas
 	sh examples/demo.sh $(BUILD)
 
 bench: build

@@ -59,14 +59,58 @@ static void i_usage(const char *program)
   i_options_usage(stderr);
 }
 
+/* Why a word of the command line gets the usage, said before it, so that
+   the user need not find the mistake by comparing the two. */
+enum i_wrong_kind {
+  i_asked_for_usage,                    /* -h: nothing to say */
+  i_no_option,
+  i_value_missing,
+  i_bad_test_value,
+  i_second_file
+};
+
+struct i_wrong_word {
+  enum i_wrong_kind kind;
+  const char *word;
+};
 
 /* What reading the command line found besides the options it carried out. */
 struct i_command_line {
   const char *file;                     /* the first file argument */
   int usages;                           /* times the usage is due */
+  struct i_wrong_word *wrong;           /* the reason of each, when memory was there */
   boolean stop;                         /* the usage ends the run */
   boolean help, version;                /* --help, --version */
 };
+
+/* The usage is due for WORD, for the reason KIND. */
+static void i_usage_due(struct i_command_line *line, enum i_wrong_kind kind, const char *word)
+{
+  if (line->wrong)
+    line->wrong[line->usages] = (struct i_wrong_word){kind, word};
+  line->usages++;
+}
+
+/* The reason of a usage, as a note on standard error. */
+static void i_say_wrong_word(const struct i_wrong_word *wrong)
+{
+  switch (wrong->kind) {
+  case i_asked_for_usage:
+    break;
+  case i_no_option:
+    i_screen_note("'%s' is no option", wrong->word);
+    break;
+  case i_value_missing:
+    i_screen_note("'%s' needs a value", wrong->word);
+    break;
+  case i_bad_test_value:
+    i_screen_note("-t takes s or p, not '%s'", wrong->word);
+    break;
+  case i_second_file:
+    i_screen_note("'%s' is a second file; the compiler reads one", wrong->word);
+    break;
+  }
+}
 
 /* An option of the compiler's own: the word after the '-' of ARG, with its
    argument attached or in the next word.  Gives 0 when ARG is none of
@@ -82,7 +126,7 @@ static int i_own_option(int ac, char **av, int *i, struct i_command_line *line)
     size_t n = strlen(option->name);
     value = arg[1 + n] ? arg + 1 + n : *i + 1 < ac ? av[++*i] : NULL;
     if (!value) {
-      line->usages++;
+      i_usage_due(line, i_value_missing, arg);
       line->stop = true;
       return 1;
     }
@@ -107,7 +151,7 @@ static void i_parse_options(int ac, char **av, struct i_command_line *line)
       /* A compiler reads one file: a second one would go unread while the
          run reports success, so it gets the usage, as a wrong option does. */
       if (line->file) {
-        line->usages++;
+        i_usage_due(line, i_second_file, arg);
         line->stop = true;
       } else {
         line->file = arg;
@@ -130,20 +174,20 @@ static void i_parse_options(int ac, char **av, struct i_command_line *line)
       continue;
     }
     if (arg[1] != 't') {
-      line->usages++;
+      i_usage_due(line, strcmp(arg, "-h") == 0 ? i_asked_for_usage : i_no_option, arg);
       line->stop = true;
       continue;
     }
     const char *value = arg[2] ? arg + 2 : i + 1 < ac ? av[++i] : NULL;
     if (!value) {
-      line->usages++;
+      i_usage_due(line, i_value_missing, arg);
       line->stop = true;
     } else if (strcmp(value, "p") == 0) {
       i_rt.parser_test = true;
     } else if (strcmp(value, "s") == 0) {
       i_rt.scanner_test = true;
     } else {
-      line->usages++;
+      i_usage_due(line, i_bad_test_value, value);
     }
   }
 }
@@ -377,14 +421,21 @@ int i_init(int ac, char **av)
   i_rt.stdout_failed_before = ferror(stdout) != 0;
   i_declare_options();
   const char *program = ac > 0 && av && av[0] ? av[0] : "";
-  struct i_command_line line = {NULL, 0, false, false, false};
+  /* Every word gives at most one usage. */
+  struct i_command_line line = {NULL, 0, NULL, false, false, false};
+  line.wrong = ac > 0 ? malloc((size_t)ac * sizeof *line.wrong) : NULL;
   i_parse_options(ac, av, &line);
   if (line.help || line.version) {
+    free(line.wrong);
     exit(i_answer_information_request(&line, program) ? 0 : 1);
   }
   i_report(i_msg_banner, program);
-  for (int i = 0; i < line.usages; i++)
+  for (int i = 0; i < line.usages; i++) {
+    if (line.wrong)
+      i_say_wrong_word(&line.wrong[i]);
     i_usage(program);
+  }
+  free(line.wrong);
   if (line.stop)
     return 0;
   if (!line.file) {
