@@ -219,6 +219,21 @@ static i_noinline void i_far_end_fall_back(void)
     i_ch = '\0';                        /* read the given-back characters again */
 }
 
+/* The text of a token that outgrew the lexeme buffer, CUT characters into
+   the buffer as it started afresh: its first characters, kept then.  A
+   token that ends just where the buffer started afresh only outgrew it
+   with its look-ahead: it is as long as a lexeme may be, and no overflow. */
+static i_noinline void i_overflowed_lexeme(int cut)
+{
+  memcpy(i_lexeme, i_rt.head, sizeof i_rt.head);
+  long long length = i_rt.in_base + (long long)i_rt.in_pos - i_rt.lex_len + cut - i_rt.tok_start;
+  if (length <= i_lexeme_size - 2) {
+    i_lexeme[length] = '\0';
+    i_rt.overflowed = false;
+    i_rt.far.kept = false;
+  }
+}
+
 static inline void i_get_lexeme_inline(void)
 {
   if (i_rt.end < 0 && i_rt.far.kept)
@@ -234,7 +249,7 @@ static inline void i_get_lexeme_inline(void)
   /* Only the lexeme's text changes: the counts above still say how much
      of what was read goes back to the input. */
   if (i_rt.overflowed && i_rt.head_of == i_rt.tok_start)
-    memcpy(i_lexeme, i_rt.head, sizeof i_rt.head);
+    i_overflowed_lexeme(cut);
   if (i_look_ahead < 0)
     i_report(i_msg_unknown_token, i_lexeme);
   else if (i_rt.scanner_test)
