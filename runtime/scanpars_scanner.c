@@ -82,10 +82,11 @@ static void i_far_end_keep(int end)
   i_rt.far.kept = true;
 }
 
-/* A token of 255 characters: the buffer starts afresh with the character
-   just read, which the scanner has yet to look at, and the overflow is
-   reported when the token turns out to be kept.  An end recorded before
-   is kept apart (far), for a token that fails later on. */
+/* 255 characters read for a token, its look-ahead included: the buffer
+   starts afresh with the character just read, which the scanner has yet to
+   look at, and the overflow is reported when the token turns out to be
+   kept and longer than a lexeme may be (i_overflowed_lexeme).  An end
+   recorded before is kept apart (far), for a token that fails later on. */
 static void i_lexeme_overflow(void)
 {
   i_echo_pending();
