@@ -4,11 +4,13 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "cformat.h"
 #include "diagnostics.h"
 #include "front/parser_declarations.h"
 #include "scpatype.h"
+#include "spelling_hint.h"
 
 namespace zedra {
 
@@ -54,6 +56,10 @@ class Resolver {
     diagnostics_.set_line(line);
     diagnostics_.report(Msg::UndefinedReference, what, name, owner_kind, owner);
   }
+  // An undefined grammar symbol, with the name of a rule or terminal that
+  // it may be a misspelling of.
+  void undefined_symbol(int line, const char* what, const std::string& name, const std::string& owner_kind,
+                        const std::string& owner);
 
   void resolve_constant(ParserConstant& constant);
   void resolve_formal(const Action& action, FormalParameter& formal);
@@ -82,6 +88,10 @@ class Resolver {
   // Occurrence counters of the symbols of the rule being resolved.
   std::unordered_map<std::string_view, int> occurrences_;
   Rule* rule_ = nullptr;
+  // The names a misspelt symbol is compared with (rules, then terminals),
+  // gathered at the first undefined one.
+  std::vector<std::string_view> symbol_names_;
+  SpellingHints hints_;
 };
 
 void Resolver::build_indexes() {
@@ -95,6 +105,19 @@ void Resolver::build_indexes() {
     for (const auto& constant : layer->constants) constants_.emplace(*constant->name, constant.get());
     for (const LocatedName& terminal : layer->terminals) terminals_.insert(terminal.name);
   }
+}
+
+void Resolver::undefined_symbol(int line, const char* what, const std::string& name,
+                                const std::string& owner_kind, const std::string& owner) {
+  undefined(line, what, name, owner_kind, owner);
+  if (symbol_names_.empty()) {
+    for (const Rule* rule : scope_.rules) symbol_names_.push_back(rule->name);
+    for (const DeclarationLayer* layer : {&decl_.own, &decl_.imported})
+      for (const LocatedName& terminal : layer->terminals) symbol_names_.push_back(terminal.name);
+  }
+  const std::string_view meant = hints_.suggest(name, symbol_names_);
+  if (!meant.empty())
+    diagnostics_.report(Msg::FreeText, "  (did you mean '%s'?)", std::string(meant).c_str());
 }
 
 bool Resolver::is_associated(const ParserAttribute& attribute, const std::string& symbol) {
@@ -130,7 +153,7 @@ void Resolver::resolve_attribute(ParserAttribute& attribute) {
   for (AssociatedSymbol& symbol : attribute.symbols) {
     symbol.rule = lookup(rules_, symbol.name);
     if (!symbol.rule && !is_terminal(symbol.name))
-      undefined(attribute.line, "Associated (non)terminal", symbol.name, "attribute", name);
+      undefined_symbol(attribute.line, "Associated (non)terminal", symbol.name, "attribute", name);
   }
 }
 
@@ -197,7 +220,7 @@ void Resolver::resolve_primary(Primary& primary) {
     primary.kind = PrimaryKind::Terminal;
     primary.number = 1;
   } else {
-    undefined(primary.line, "(Non)Terminal", primary.name, "rule", rule_->name);
+    undefined_symbol(primary.line, "(Non)Terminal", primary.name, "rule", rule_->name);
   }
 }
 

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "diagnostics.h"
 #include "scpatype.h"
+#include "spelling_hint.h"
 #include "front/scanner_declarations.h"
 
 namespace zedra {
@@ -49,7 +52,17 @@ void check_terminal_sets_attribute(Diagnostics& diagnostics, const Terminal& ter
       diagnostics.report(Msg::TerminalAttributeNotSet, terminal_label(terminal, &representation), *attribute.name);
 }
 
-void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attribute) {
+// The hint under an undefined associated terminal: the terminal it may be
+// a misspelling of.
+void hint_terminal(ScannerDeclarations& declarations, SpellingHints& hints, const std::string& name) {
+  std::vector<std::string_view> names;
+  for (const Terminal& terminal : declarations.terminals.list()) names.push_back(*terminal.name);
+  const std::string_view meant = hints.suggest(name, names);
+  if (!meant.empty())
+    declarations.diagnostics().report(Msg::FreeText, "  (did you mean '%s'?)", std::string(meant).c_str());
+}
+
+void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attribute, SpellingHints& hints) {
   Diagnostics& diagnostics = declarations.diagnostics();
   diagnostics.set_line(attribute.line);
   attribute.type = declarations.types().type_find(attribute.type_name);
@@ -67,6 +80,7 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
     if (!associated.terminal) {
       diagnostics.set_line(attribute.line);
       diagnostics.report(Msg::UndefinedReference, "Associated terminal", associated.name, "attribute", *attribute.name);
+      hint_terminal(declarations, hints, associated.name);
       continue;
     }
     check_terminal_sets_attribute(diagnostics, *associated.terminal, attribute);
@@ -126,8 +140,9 @@ void report_unset(Diagnostics& diagnostics, const AssignmentList& list, const st
 
 void resolve_scanner_declarations(ScannerDeclarations& declarations) {
   resolve_action_types(declarations);
+  SpellingHints hints;
   for (ScannerAttribute& attribute : declarations.attributes.list())
-    resolve_attribute(declarations, attribute);
+    resolve_attribute(declarations, attribute, hints);
   for (Terminal& terminal : declarations.terminals.list()) resolve_terminal(declarations, terminal);
   declarations.diagnostics().set_line(0);
 }

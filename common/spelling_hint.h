@@ -1,0 +1,34 @@
+// The name a misspelt one most likely meant, for the hint line under a
+// report of an undefined name: "(did you mean 'tIdent'?)". A candidate
+// qualifies when the two differ only in the case of their letters, or by
+// one edit for every three characters of the name, two at most (an edit:
+// a letter left out, added or changed, or two neighbours swapped; case
+// does not count). So a name of one or two characters only finds itself
+// in other case: one letter changed would make it any other short name.
+// Of several, the fewest edits win, then the first in the candidates'
+// order, so the hint is the same in every run.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace zedra {
+
+// The closest candidate to NAME as above; empty when none qualifies.
+std::string_view closest_name(std::string_view name, const std::vector<std::string_view>& candidates);
+
+// The hints of one run: a grammar with thousands of undefined names among
+// thousands of defined ones would cost a comparison of each with each, so
+// a run gives at most `limit` hints and leaves the rest of its reports
+// without one.
+class SpellingHints {
+ public:
+  explicit SpellingHints(int limit = 100) : left_(limit) {}
+  // closest_name(NAME, CANDIDATES) while hints are left, else empty.
+  std::string_view suggest(std::string_view name, const std::vector<std::string_view>& candidates);
+
+ private:
+  int left_;
+};
+
+}  // namespace zedra
