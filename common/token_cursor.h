@@ -61,10 +61,15 @@ class TokenCursor {
     have_token_ = false;
     return std::move(token_);
   }
-  // Msg::ErrorAt at the text matched last; reading ends.
+  // Msg::ErrorAt at the text matched last; reading ends. A ':' out of
+  // place mostly follows a rule whose closing '.' is missing: the name of
+  // the next rule was read as an item of it. A second line says so.
   bool syntax_error() {
     cursor_diagnostics_.report(Msg::ErrorAt, "parse error",
                                token_.matched.empty() ? "end of file" : printable(token_.matched));
+    if (token_.matched == ":")
+      cursor_diagnostics_.report(Msg::FreeText,
+                                 "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')");
     return stop(kReadFailed);
   }
   // The "{" in hand opens a group inside `levels` open groups: false, with
