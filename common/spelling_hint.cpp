@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
+
+#include "diagnostics.h"
+#include "scpatype.h"
 
 namespace zedra {
 
@@ -55,6 +59,20 @@ std::string_view SpellingHints::suggest(std::string_view name, const std::vector
   if (left_ <= 0) return {};
   --left_;
   return closest_name(name, candidates);
+}
+
+void SpellingHints::report(Diagnostics& diagnostics, std::string_view name,
+                           const std::vector<std::string_view>& candidates) {
+  const std::string_view meant = suggest(name, candidates);
+  if (!meant.empty()) diagnostics.report(Msg::FreeText, "  (did you mean '%s'?)", std::string(meant).c_str());
+}
+
+std::vector<std::string_view> type_names(const TypeTable& types) {
+  std::vector<std::string_view> names;
+  for (TypeTable::Layer layer : {TypeTable::Layer::Own, TypeTable::Layer::Predefined, TypeTable::Layer::Imported})
+    for (const TypeRecord& type : types.layer(layer))
+      if (type.name) names.push_back(*type.name);
+  return names;
 }
 
 }  // namespace zedra

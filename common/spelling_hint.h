@@ -14,6 +14,9 @@
 
 namespace zedra {
 
+class Diagnostics;
+class TypeTable;
+
 // The closest candidate to NAME as above; empty when none qualifies.
 std::string_view closest_name(std::string_view name, const std::vector<std::string_view>& candidates);
 
@@ -26,9 +29,17 @@ class SpellingHints {
   explicit SpellingHints(int limit = 100) : left_(limit) {}
   // closest_name(NAME, CANDIDATES) while hints are left, else empty.
   std::string_view suggest(std::string_view name, const std::vector<std::string_view>& candidates);
+  // The hint line "  (did you mean 'x'?)" under the report of the
+  // undefined NAME, when suggest finds a candidate.
+  void report(Diagnostics& diagnostics, std::string_view name,
+              const std::vector<std::string_view>& candidates);
 
  private:
   int left_;
 };
+
+// The names of the types a specification may use: its own, the
+// predefined and the imported ones, in that order.
+std::vector<std::string_view> type_names(const TypeTable& types);
 
 }  // namespace zedra

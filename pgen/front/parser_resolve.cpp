@@ -60,6 +60,8 @@ class Resolver {
   // it may be a misspelling of.
   void undefined_symbol(int line, const char* what, const std::string& name, const std::string& owner_kind,
                         const std::string& owner);
+  // An undefined type, with the name of a type it may be a misspelling of.
+  void undefined_type(int line, const std::string& name, const std::string& owner_kind, const std::string& owner);
 
   void resolve_constant(ParserConstant& constant);
   void resolve_formal(const Action& action, FormalParameter& formal);
@@ -115,9 +117,13 @@ void Resolver::undefined_symbol(int line, const char* what, const std::string& n
     for (const DeclarationLayer* layer : {&decl_.own, &decl_.imported})
       for (const LocatedName& terminal : layer->terminals) symbol_names_.push_back(terminal.name);
   }
-  const std::string_view meant = hints_.suggest(name, symbol_names_);
-  if (!meant.empty())
-    diagnostics_.report(Msg::FreeText, "  (did you mean '%s'?)", std::string(meant).c_str());
+  hints_.report(diagnostics_, name, symbol_names_);
+}
+
+void Resolver::undefined_type(int line, const std::string& name, const std::string& owner_kind,
+                              const std::string& owner) {
+  undefined(line, "Type", name, owner_kind, owner);
+  hints_.report(diagnostics_, name, type_names(decl_.types()));
 }
 
 bool Resolver::is_associated(const ParserAttribute& attribute, const std::string& symbol) {
@@ -129,20 +135,20 @@ bool Resolver::is_associated(const ParserAttribute& attribute, const std::string
 
 void Resolver::resolve_constant(ParserConstant& constant) {
   constant.type = find_type(constant.type_name);
-  if (!constant.type) undefined(constant.line, "Type", constant.type_name, "constant", *constant.name);
+  if (!constant.type) undefined_type(constant.line, constant.type_name, "constant", *constant.name);
 }
 
 void Resolver::resolve_formal(const Action& action, FormalParameter& formal) {
   formal.type = find_type(formal.type_name);
   if (!formal.type)
-    undefined(formal.line, "Type", formal.type_name,
+    undefined_type(formal.line, formal.type_name,
               format("formal parameter '%s' of action", formal.name.c_str()), *action.name);
 }
 
 void Resolver::resolve_attribute(ParserAttribute& attribute) {
   const std::string& name = *attribute.name;
   attribute.type = find_type(attribute.type_name);
-  if (!attribute.type) undefined(attribute.line, "Type", attribute.type_name, "attribute", name);
+  if (!attribute.type) undefined_type(attribute.line, attribute.type_name, "attribute", name);
   if (attribute.kind == AttributeKind::Synthesised && !attribute.default_action_name.empty()) {
     attribute.default_action = lookup(actions_, attribute.default_action_name);
     if (!attribute.default_action)
@@ -181,7 +187,7 @@ void Resolver::resolve_rule(Rule& rule) {
   for (Local& local : rule.locals) {
     local.type = find_type(local.type_name);
     if (!local.type)
-      undefined(local.line, "Type", local.type_name,
+      undefined_type(local.line, local.type_name,
                 format("local attribute '%s' of rule", local.name.c_str()), rule.name);
   }
   occurrences_.clear();

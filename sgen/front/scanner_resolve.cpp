@@ -26,7 +26,7 @@ bool assigns(const AssignmentList& assignments, const std::string& attribute_nam
                      [&](const AttributeAssignment& a) { return a.attribute_name == attribute_name; });
 }
 
-void resolve_action_types(ScannerDeclarations& declarations) {
+void resolve_action_types(ScannerDeclarations& declarations, SpellingHints& hints) {
   Diagnostics& diagnostics = declarations.diagnostics();
   for (DefinitionModule& module : declarations.actions.modules())
     for (auto& action : module.actions) {
@@ -34,6 +34,7 @@ void resolve_action_types(ScannerDeclarations& declarations) {
       if (action->type) continue;
       diagnostics.set_line(action->line);
       diagnostics.report(Msg::UndefinedReference, "Type", action->type_name, "action", *action->name);
+      hints.report(diagnostics, action->type_name, type_names(declarations.types()));
     }
 }
 
@@ -52,22 +53,21 @@ void check_terminal_sets_attribute(Diagnostics& diagnostics, const Terminal& ter
       diagnostics.report(Msg::TerminalAttributeNotSet, terminal_label(terminal, &representation), *attribute.name);
 }
 
-// The hint under an undefined associated terminal: the terminal it may be
-// a misspelling of.
-void hint_terminal(ScannerDeclarations& declarations, SpellingHints& hints, const std::string& name) {
+// The names of the terminals, for the hint under an undefined one.
+std::vector<std::string_view> terminal_names(const ScannerDeclarations& declarations) {
   std::vector<std::string_view> names;
   for (const Terminal& terminal : declarations.terminals.list()) names.push_back(*terminal.name);
-  const std::string_view meant = hints.suggest(name, names);
-  if (!meant.empty())
-    declarations.diagnostics().report(Msg::FreeText, "  (did you mean '%s'?)", std::string(meant).c_str());
+  return names;
 }
 
 void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attribute, SpellingHints& hints) {
   Diagnostics& diagnostics = declarations.diagnostics();
   diagnostics.set_line(attribute.line);
   attribute.type = declarations.types().type_find(attribute.type_name);
-  if (!attribute.type)
+  if (!attribute.type) {
     diagnostics.report(Msg::UndefinedReference, "Type", attribute.type_name, "attribute", *attribute.name);
+    hints.report(diagnostics, attribute.type_name, type_names(declarations.types()));
+  }
   if (!attribute.default_action_name.empty()) {
     attribute.default_action =
         declarations.actions.action_find(attribute.default_action_name, attribute.type);
@@ -80,7 +80,7 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
     if (!associated.terminal) {
       diagnostics.set_line(attribute.line);
       diagnostics.report(Msg::UndefinedReference, "Associated terminal", associated.name, "attribute", *attribute.name);
-      hint_terminal(declarations, hints, associated.name);
+      hints.report(diagnostics, associated.name, terminal_names(declarations));
       continue;
     }
     check_terminal_sets_attribute(diagnostics, *associated.terminal, attribute);
@@ -139,8 +139,8 @@ void report_unset(Diagnostics& diagnostics, const AssignmentList& list, const st
 }  // namespace
 
 void resolve_scanner_declarations(ScannerDeclarations& declarations) {
-  resolve_action_types(declarations);
   SpellingHints hints;
+  resolve_action_types(declarations, hints);
   for (ScannerAttribute& attribute : declarations.attributes.list())
     resolve_attribute(declarations, attribute, hints);
   for (Terminal& terminal : declarations.terminals.list()) resolve_terminal(declarations, terminal);
