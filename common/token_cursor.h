@@ -62,12 +62,13 @@ class TokenCursor {
     return std::move(token_);
   }
   // Msg::ErrorAt at the text matched last; reading ends. A ':' out of
-  // place mostly follows a rule whose closing '.' is missing: the name of
-  // the next rule was read as an item of it. A second line says so.
+  // place among the rules mostly follows a rule whose closing '.' is
+  // missing: the name of the next rule was read as an item of it. A second
+  // line says so.
   bool syntax_error() {
     cursor_diagnostics_.report(Msg::ErrorAt, "parse error",
                                token_.matched.empty() ? "end of file" : printable(token_.matched));
-    if (token_.matched == ":")
+    if (in_rules_ && token_.matched == ":")
       cursor_diagnostics_.report(Msg::FreeText,
                                  "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')");
     return stop(kReadFailed);
@@ -79,6 +80,8 @@ class TokenCursor {
     cursor_diagnostics_.report(Msg::ErrorAt, "parser stack overflow", "{");
     return stop(kReadStackOverflow);
   }
+  // The reader is in the RULES section (from its first rule on).
+  void enter_rules() { in_rules_ = true; }
   // Ends the reading with `result`; its reason has been reported.
   bool stop(ReadResult result) {
     result_ = result;
@@ -129,6 +132,7 @@ class TokenCursor {
   Scanner scanner_;
   Token token_;
   bool have_token_ = false;
+  bool in_rules_ = false;
   ReadResult result_ = kReadAccepted;
 };
 

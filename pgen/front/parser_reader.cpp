@@ -116,6 +116,7 @@ bool Reader::section() {
     case kTokAttributes:
       return declarations([this] { return attribute_declaration(); });
     case kTokRules:
+      enter_rules();
       return declarations([this] { return rule_declaration(); });
     case kTokRoot:
       take();

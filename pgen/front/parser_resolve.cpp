@@ -1,5 +1,6 @@
 #include "front/parser_resolve.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -48,6 +49,15 @@ class Resolver {
   static Record* lookup(const Index<Record>& index, const std::string& name) {
     auto found = index.find(name);
     return found == index.end() ? nullptr : found->second;
+  }
+  // The names of an index, in the order of their names, for a hint that
+  // is the same in every run.
+  template <class Record>
+  static std::vector<std::string_view> names_of(const Index<Record>& index) {
+    std::vector<std::string_view> names;
+    for (const auto& entry : index) names.push_back(entry.first);
+    std::sort(names.begin(), names.end());
+    return names;
   }
   bool is_terminal(const std::string& name) const { return terminals_.count(name) != 0; }
   bool is_associated(const ParserAttribute& attribute, const std::string& symbol);
@@ -112,6 +122,10 @@ void Resolver::build_indexes() {
 void Resolver::undefined_symbol(int line, const char* what, const std::string& name,
                                 const std::string& owner_kind, const std::string& owner) {
   undefined(line, what, name, owner_kind, owner);
+  if (lookup(actions_, name)) {
+    diagnostics_.report(Msg::FreeText, "  (an action call needs its parentheses: %s())", name.c_str());
+    return;
+  }
   if (symbol_names_.empty()) {
     for (const Rule* rule : scope_.rules) symbol_names_.push_back(rule->name);
     for (const DeclarationLayer* layer : {&decl_.own, &decl_.imported})
@@ -235,6 +249,7 @@ void Resolver::resolve_call(ActionCall& call) {
   call.action = lookup(actions_, call.name);
   if (!call.action) {
     diagnostics_.report(Msg::UndefinedReference, "Action", call.name, "rule", rule_->name);
+    hints_.report(diagnostics_, call.name, names_of(actions_));
     return;
   }
   const std::vector<FormalParameter>& formals = call.action->formals;
@@ -270,6 +285,7 @@ void Resolver::bind_symbol_attribute(const ActionCall& call, Argument& argument,
   ParserAttribute* attribute = lookup(attributes_, argument.name);
   if (!attribute) {
     diagnostics_.report(Msg::AttributeUndefined, argument.name);
+    hints_.report(diagnostics_, argument.name, names_of(attributes_));
     return;
   }
   Rule* rule = lookup(rules_, argument.symbol);

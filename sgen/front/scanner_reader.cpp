@@ -103,6 +103,7 @@ bool Reader::specification() {
     if (!section()) return false;
   while (starts_section(peek()));
   if (!expect(kSTokRules)) return false;
+  enter_rules();
   do
     if (!scanner_rule()) return false;
   while (peek() == kSTokIdent);
