@@ -68,7 +68,7 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
     diagnostics.report(Msg::UndefinedReference, "Type", attribute.type_name, "attribute", *attribute.name);
     hints.report(diagnostics, attribute.type_name, type_names(declarations.types()));
   }
-  if (!attribute.default_action_name.empty()) {
+  if (!attribute.default_action_name.empty() && attribute.type) {
     attribute.default_action =
         declarations.actions.action_find(attribute.default_action_name, attribute.type);
     if (!attribute.default_action)
@@ -99,6 +99,10 @@ void resolve_assignment(ScannerDeclarations& declarations, const Terminal& termi
   const ScannerAttribute& attribute = *assignment.attribute;
   if (!attribute.lists_terminal(*terminal.name))
     diagnostics.report(Msg::AttributeNotAssociated, *attribute.name, "terminal", *terminal.name);
+  // Without its type (reported undefined at the attribute) the attribute's
+  // conversions and values cannot be looked up: saying they are undefined
+  // would blame a name that is right.
+  if (!attribute.type) return;
   const std::size_t call = assignment.value_text.find('(');
   if (call != std::string::npos) {
     const std::string name = assignment.value_text.substr(0, call);
@@ -155,7 +159,9 @@ void test_scanner_attributes(ScannerDeclarations& declarations) {
     if (attribute.terminals.empty()) diagnostics.report(Msg::AttributeWithoutTerminals, *attribute.name);
     for (const AssociatedTerminal& associated : attribute.terminals) {
       const Terminal* terminal = associated.terminal;
-      if (!terminal) continue;
+      // An attribute without a type has no assignment resolved: each would
+      // be reported unset, after its type was.
+      if (!terminal || !attribute.type) continue;
       if (!terminal->has_representations())
         report_unset(diagnostics, terminal->own_assignments, *terminal->name, attribute);
       for (const Representation& representation : terminal->representations)
