@@ -62,8 +62,9 @@ std::string_view SpellingHints::suggest(std::string_view name, const std::vector
 }
 
 void SpellingHints::report(Diagnostics& diagnostics, std::string_view name,
-                           const std::vector<std::string_view>& candidates) {
-  const std::string_view meant = suggest(name, candidates);
+                           const std::function<std::vector<std::string_view>()>& candidates) {
+  if (left_ <= 0) return;
+  const std::string_view meant = suggest(name, candidates());
   if (!meant.empty()) diagnostics.report(Msg::FreeText, "  (did you mean '%s'?)", std::string(meant).c_str());
 }
 

@@ -9,6 +9,7 @@
 // order, so the hint is the same in every run.
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -30,9 +31,10 @@ class SpellingHints {
   // closest_name(NAME, CANDIDATES) while hints are left, else empty.
   std::string_view suggest(std::string_view name, const std::vector<std::string_view>& candidates);
   // The hint line "  (did you mean 'x'?)" under the report of the
-  // undefined NAME, when suggest finds a candidate.
+  // undefined NAME, when suggest finds a candidate among those CANDIDATES
+  // gives; they are gathered only while hints are left.
   void report(Diagnostics& diagnostics, std::string_view name,
-              const std::vector<std::string_view>& candidates);
+              const std::function<std::vector<std::string_view>()>& candidates);
 
  private:
   int left_;

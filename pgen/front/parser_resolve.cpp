@@ -100,9 +100,6 @@ class Resolver {
   // Occurrence counters of the symbols of the rule being resolved.
   std::unordered_map<std::string_view, int> occurrences_;
   Rule* rule_ = nullptr;
-  // The names a misspelt symbol is compared with (rules, then terminals),
-  // gathered at the first undefined one.
-  std::vector<std::string_view> symbol_names_;
   SpellingHints hints_;
 };
 
@@ -126,18 +123,19 @@ void Resolver::undefined_symbol(int line, const char* what, const std::string& n
     diagnostics_.report(Msg::FreeText, "  (an action call needs its parentheses: %s())", name.c_str());
     return;
   }
-  if (symbol_names_.empty()) {
-    for (const Rule* rule : scope_.rules) symbol_names_.push_back(rule->name);
+  hints_.report(diagnostics_, name, [this] {
+    std::vector<std::string_view> names;
+    for (const Rule* rule : scope_.rules) names.push_back(rule->name);
     for (const DeclarationLayer* layer : {&decl_.own, &decl_.imported})
-      for (const LocatedName& terminal : layer->terminals) symbol_names_.push_back(terminal.name);
-  }
-  hints_.report(diagnostics_, name, symbol_names_);
+      for (const LocatedName& terminal : layer->terminals) names.push_back(terminal.name);
+    return names;
+  });
 }
 
 void Resolver::undefined_type(int line, const std::string& name, const std::string& owner_kind,
                               const std::string& owner) {
   undefined(line, "Type", name, owner_kind, owner);
-  hints_.report(diagnostics_, name, type_names(decl_.types()));
+  hints_.report(diagnostics_, name, [this] { return type_names(decl_.types()); });
 }
 
 bool Resolver::is_associated(const ParserAttribute& attribute, const std::string& symbol) {
@@ -155,8 +153,8 @@ void Resolver::resolve_constant(ParserConstant& constant) {
 void Resolver::resolve_formal(const Action& action, FormalParameter& formal) {
   formal.type = find_type(formal.type_name);
   if (!formal.type)
-    undefined_type(formal.line, formal.type_name,
-              format("formal parameter '%s' of action", formal.name.c_str()), *action.name);
+    undefined_type(formal.line, formal.type_name, format("formal parameter '%s' of action", formal.name.c_str()),
+                   *action.name);
 }
 
 void Resolver::resolve_attribute(ParserAttribute& attribute) {
@@ -201,8 +199,8 @@ void Resolver::resolve_rule(Rule& rule) {
   for (Local& local : rule.locals) {
     local.type = find_type(local.type_name);
     if (!local.type)
-      undefined_type(local.line, local.type_name,
-                format("local attribute '%s' of rule", local.name.c_str()), rule.name);
+      undefined_type(local.line, local.type_name, format("local attribute '%s' of rule", local.name.c_str()),
+                     rule.name);
   }
   occurrences_.clear();
   if (rule.body) resolve_group(*rule.body);
@@ -249,7 +247,7 @@ void Resolver::resolve_call(ActionCall& call) {
   call.action = lookup(actions_, call.name);
   if (!call.action) {
     diagnostics_.report(Msg::UndefinedReference, "Action", call.name, "rule", rule_->name);
-    hints_.report(diagnostics_, call.name, names_of(actions_));
+    hints_.report(diagnostics_, call.name, [this] { return names_of(actions_); });
     return;
   }
   const std::vector<FormalParameter>& formals = call.action->formals;
@@ -285,7 +283,7 @@ void Resolver::bind_symbol_attribute(const ActionCall& call, Argument& argument,
   ParserAttribute* attribute = lookup(attributes_, argument.name);
   if (!attribute) {
     diagnostics_.report(Msg::AttributeUndefined, argument.name);
-    hints_.report(diagnostics_, argument.name, names_of(attributes_));
+    hints_.report(diagnostics_, argument.name, [this] { return names_of(attributes_); });
     return;
   }
   Rule* rule = lookup(rules_, argument.symbol);

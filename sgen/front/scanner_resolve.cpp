@@ -34,7 +34,7 @@ void resolve_action_types(ScannerDeclarations& declarations, SpellingHints& hint
       if (action->type) continue;
       diagnostics.set_line(action->line);
       diagnostics.report(Msg::UndefinedReference, "Type", action->type_name, "action", *action->name);
-      hints.report(diagnostics, action->type_name, type_names(declarations.types()));
+      hints.report(diagnostics, action->type_name, [&] { return type_names(declarations.types()); });
     }
 }
 
@@ -66,9 +66,10 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
   attribute.type = declarations.types().type_find(attribute.type_name);
   if (!attribute.type) {
     diagnostics.report(Msg::UndefinedReference, "Type", attribute.type_name, "attribute", *attribute.name);
-    hints.report(diagnostics, attribute.type_name, type_names(declarations.types()));
+    hints.report(diagnostics, attribute.type_name, [&] { return type_names(declarations.types()); });
   }
-  if (!attribute.default_action_name.empty() && attribute.type) {
+  if (!attribute.default_action_name.empty() &&
+      (attribute.type || !declarations.actions.action_named(attribute.default_action_name))) {
     attribute.default_action =
         declarations.actions.action_find(attribute.default_action_name, attribute.type);
     if (!attribute.default_action)
@@ -80,7 +81,7 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
     if (!associated.terminal) {
       diagnostics.set_line(attribute.line);
       diagnostics.report(Msg::UndefinedReference, "Associated terminal", associated.name, "attribute", *attribute.name);
-      hints.report(diagnostics, associated.name, terminal_names(declarations));
+      hints.report(diagnostics, associated.name, [&] { return terminal_names(declarations); });
       continue;
     }
     check_terminal_sets_attribute(diagnostics, *associated.terminal, attribute);
@@ -99,11 +100,16 @@ void resolve_assignment(ScannerDeclarations& declarations, const Terminal& termi
   const ScannerAttribute& attribute = *assignment.attribute;
   if (!attribute.lists_terminal(*terminal.name))
     diagnostics.report(Msg::AttributeNotAssociated, *attribute.name, "terminal", *terminal.name);
-  // Without its type (reported undefined at the attribute) the attribute's
-  // conversions and values cannot be looked up: saying they are undefined
-  // would blame a name that is right.
-  if (!attribute.type) return;
   const std::size_t call = assignment.value_text.find('(');
+  // Without its type (reported undefined at the attribute) the attribute's
+  // conversions and values cannot be looked up: only a conversion of no
+  // type at all is undefined for sure.
+  if (!attribute.type) {
+    const std::string name = assignment.value_text.substr(0, call);
+    if (call != std::string::npos && !declarations.actions.action_named(name))
+      diagnostics.report(Msg::UndefinedReference, "Action", assignment.value_text, "terminal", *terminal.name);
+    return;
+  }
   if (call != std::string::npos) {
     const std::string name = assignment.value_text.substr(0, call);
     assignment.action = declarations.actions.action_find(name, attribute.type);
