@@ -60,6 +60,22 @@ std::vector<std::string_view> terminal_names(const ScannerDeclarations& declarat
   return names;
 }
 
+// The conversion NAME (written TEXT) of ATTRIBUTE, looked up by name and
+// the attribute's type; null, reported, when there is none. Without its
+// type (reported undefined at the attribute) the lookup cannot tell a
+// right name from a wrong one: only a name that no conversion has is
+// reported then.
+const ScannerAction* find_conversion(ScannerDeclarations& declarations, const std::string& text,
+                                     const std::string& name, const ScannerAttribute& attribute,
+                                     const char* owner_kind, const std::string& owner) {
+  if (!attribute.type && declarations.actions.action_named(name)) return nullptr;
+  const ScannerAction* action = declarations.actions.action_find(name, attribute.type);
+  if (!action)
+    report_action_not_found(declarations.diagnostics(), declarations.actions, text, name, attribute.type,
+                            owner_kind, owner);
+  return action;
+}
+
 void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attribute, SpellingHints& hints) {
   Diagnostics& diagnostics = declarations.diagnostics();
   diagnostics.set_line(attribute.line);
@@ -68,14 +84,10 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
     diagnostics.report(Msg::UndefinedReference, "Type", attribute.type_name, "attribute", *attribute.name);
     hints.report(diagnostics, attribute.type_name, [&] { return type_names(declarations.types()); });
   }
-  if (!attribute.default_action_name.empty() &&
-      (attribute.type || !declarations.actions.action_named(attribute.default_action_name))) {
-    attribute.default_action =
-        declarations.actions.action_find(attribute.default_action_name, attribute.type);
-    if (!attribute.default_action)
-      report_action_not_found(diagnostics, declarations.actions, attribute.default_action_name,
-                              attribute.default_action_name, attribute.type, "attribute", *attribute.name);
-  }
+  if (!attribute.default_action_name.empty())
+    attribute.default_action = find_conversion(declarations, attribute.default_action_name,
+                                               attribute.default_action_name, attribute, "attribute",
+                                               *attribute.name);
   for (AssociatedTerminal& associated : attribute.terminals) {
     associated.terminal = declarations.terminals.terminal_find(associated.name);
     if (!associated.terminal) {
@@ -101,23 +113,14 @@ void resolve_assignment(ScannerDeclarations& declarations, const Terminal& termi
   if (!attribute.lists_terminal(*terminal.name))
     diagnostics.report(Msg::AttributeNotAssociated, *attribute.name, "terminal", *terminal.name);
   const std::size_t call = assignment.value_text.find('(');
-  // Without its type (reported undefined at the attribute) the attribute's
-  // conversions and values cannot be looked up: only a conversion of no
-  // type at all is undefined for sure.
-  if (!attribute.type) {
-    const std::string name = assignment.value_text.substr(0, call);
-    if (call != std::string::npos && !declarations.actions.action_named(name))
-      diagnostics.report(Msg::UndefinedReference, "Action", assignment.value_text, "terminal", *terminal.name);
-    return;
-  }
   if (call != std::string::npos) {
-    const std::string name = assignment.value_text.substr(0, call);
-    assignment.action = declarations.actions.action_find(name, attribute.type);
-    if (!assignment.action)
-      report_action_not_found(diagnostics, declarations.actions, assignment.value_text, name,
-                              attribute.type, "terminal", *terminal.name);
+    assignment.action = find_conversion(declarations, assignment.value_text, assignment.value_text.substr(0, call),
+                                        attribute, "terminal", *terminal.name);
     return;
   }
+  // A value of an undefined type (reported at the attribute) cannot be
+  // looked up.
+  if (!attribute.type) return;
   assignment.type_value = TypeTable::type_value_find(assignment.value_text, attribute.type);
   if (!assignment.type_value)
     diagnostics.report(Msg::UndefinedReference, "Type value", assignment.value_text, "terminal", *terminal.name);
