@@ -21,4 +21,23 @@ int find_keyword(std::span<const KeywordSpelling> keywords, std::string_view wor
   return otherwise;
 }
 
+std::string_view keyword_in_other_case(std::span<const KeywordSpelling> keywords, std::string_view word) {
+  for (const KeywordSpelling& keyword : keywords) {
+    if (word.size() != keyword.word.size()) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < word.size() && same; ++i) {
+      const char c = word[i];
+      same = (c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) == keyword.word[i];
+    }
+    if (same) return keyword.word;
+  }
+  return {};
+}
+
+std::string_view keyword_word(std::span<const KeywordSpelling> keywords, int code) {
+  for (const KeywordSpelling& keyword : keywords)
+    if (keyword.code == code) return keyword.word;
+  return {};
+}
+
 }  // namespace zedra

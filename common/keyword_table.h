@@ -17,4 +17,12 @@ struct KeywordSpelling {
 // The code of `word` in `keywords`, or `otherwise` when it is none of them.
 int find_keyword(std::span<const KeywordSpelling> keywords, std::string_view word, int otherwise);
 
+// The upper-case spelling of keyword `code` in `keywords`, empty when it is
+// none of them.
+std::string_view keyword_word(std::span<const KeywordSpelling> keywords, int code);
+
+// The keyword of `keywords` that `word` spells in other case ("Rules" for
+// RULES), empty when it spells none.
+std::string_view keyword_in_other_case(std::span<const KeywordSpelling> keywords, std::string_view word);
+
 }  // namespace zedra

@@ -4,8 +4,11 @@
 // parse stack.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -59,18 +62,42 @@ class TokenCursor {
   Token take() {
     peek();
     have_token_ = false;
+    expected_.clear();
+    ++declaration_tokens_;
+    last_name_ = token_.code == kIdentCode ? token_.text : std::string();
     return std::move(token_);
   }
-  // Msg::ErrorAt at the text matched last; reading ends. A ':' out of
-  // place among the rules mostly follows a rule whose closing '.' is
-  // missing: the name of the next rule was read as an item of it. A second
-  // line says so.
+  // Whether the look-ahead is `code`; a syntax error before the next token
+  // is taken names `code` among the tokens expected.
+  bool at(int code) {
+    note_expected(code);
+    return peek() == code;
+  }
+  // The look-ahead, with `codes` among the tokens expected: for a switch
+  // over them.
+  int peek_among(std::initializer_list<int> codes) {
+    for (int code : codes) note_expected(code);
+    return peek();
+  }
+  // Msg::ErrorAt at the text matched last; reading ends. A second line
+  // helps with the likely cause, else names the tokens expected there when
+  // they are few. A ':' after a name inside a declaration or rule mostly
+  // follows one whose closing '.' is missing: the name of the next one was
+  // read as part of it. A keyword in the wrong case ("rules") was read as a
+  // name.
   bool syntax_error() {
     cursor_diagnostics_.report(Msg::ErrorAt, "parse error",
                                token_.matched.empty() ? "end of file" : printable(token_.matched));
-    if (in_rules_ && token_.matched == ":")
-      cursor_diagnostics_.report(Msg::FreeText,
-                                 "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')");
+    if (token_.matched == ":" && !last_name_.empty() && declaration_tokens_ > 1) {
+      cursor_diagnostics_.report(Msg::FreeText, in_rules_
+          ? "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')"
+          : "  (a ':' after a name begins a declaration: the one before it may lack its closing '.')");
+    } else if (std::string_view keyword = Scanner::keyword_in_other_case(last_name_); !keyword.empty()) {
+      cursor_diagnostics_.report(Msg::FreeText, "  ('%s' before it is a name: the keyword is written %s)",
+                                 last_name_.c_str(), std::string(keyword).c_str());
+    } else if (std::string expected = expected_tokens(); !expected.empty()) {
+      cursor_diagnostics_.report(Msg::FreeText, "  (expected %s)", expected.c_str());
+    }
     return stop(kReadFailed);
   }
   // The "{" in hand opens a group inside `levels` open groups: false, with
@@ -82,18 +109,20 @@ class TokenCursor {
   }
   // The reader is in the RULES section (from its first rule on).
   void enter_rules() { in_rules_ = true; }
+  // A declaration or rule (or a section) begins with the next token.
+  void begin_declaration() { declaration_tokens_ = 0; }
   // Ends the reading with `result`; its reason has been reported.
   bool stop(ReadResult result) {
     result_ = result;
     return false;
   }
   bool expect(int code) {
-    if (peek() != code) return syntax_error();
+    if (!at(code)) return syntax_error();
     take();
     return true;
   }
   bool expect_text(int code, std::string& text) {
-    if (peek() != code) return syntax_error();
+    if (!at(code)) return syntax_error();
     text = take().text;
     return true;
   }
@@ -104,7 +133,7 @@ class TokenCursor {
       std::string name;
       if (!ident(name)) return false;
       names.push_back(std::move(name));
-      if (peek() != ',') return true;
+      if (!at(',')) return true;
       take();
     }
   }
@@ -116,7 +145,7 @@ class TokenCursor {
     std::string name;
     if (!ident(name)) return false;
     std::vector<std::string> values;
-    if (peek() == '=') {
+    if (at('=')) {
       take();
       if (!expect('(') || !name_list(values) || !expect(')')) return false;
     }
@@ -128,11 +157,38 @@ class TokenCursor {
   ReadResult read_result(bool accepted) const { return accepted ? kReadAccepted : result_; }
 
  private:
+  // A longer list than this says little more than "parse error" does.
+  static constexpr std::size_t kMostExpectedNamed = 4;
+
+  void note_expected(int code) {
+    if (std::find(expected_.begin(), expected_.end(), code) == expected_.end()) expected_.push_back(code);
+  }
+  // "A", "A or B", "A, B or C": the tokens expected, single characters
+  // quoted; empty when there are none or too many to help.
+  std::string expected_tokens() const {
+    if (expected_.empty() || expected_.size() > kMostExpectedNamed) return {};
+    std::string list;
+    for (std::size_t i = 0; i < expected_.size(); ++i) {
+      if (i > 0) list += i + 1 == expected_.size() ? " or " : ", ";
+      const int code = expected_[i];
+      if (code == 0)
+        list += "end of file";
+      else if (code < 256)
+        list += std::string("'") + static_cast<char>(code) + "'";
+      else
+        list += Scanner::describe(code);
+    }
+    return list;
+  }
+
   Diagnostics& cursor_diagnostics_;
   Scanner scanner_;
   Token token_;
   bool have_token_ = false;
   bool in_rules_ = false;
+  std::vector<int> expected_;  // tested since the last token was taken
+  std::string last_name_;      // the last token taken, when it was a name
+  std::size_t declaration_tokens_ = 0;  // taken since the declaration began
   ReadResult result_ = kReadAccepted;
 };
 

@@ -69,13 +69,13 @@ class Reader : private TokenCursor<ParserScanner, Token, kTokIdent> {
 // specification : { 'OPTIONS' name_list '.' } OPTION
 //                 { 'DEFINITIONS' name_list '.' } OPTION section SEQ .
 bool Reader::specification() {
-  if (peek() == kTokOptions) {
+  if (at(kTokOptions)) {
     take();
     Names names;
     if (!name_list(names) || !expect('.')) return false;
     decl_.apply_options(names);
   }
-  if (peek() == kTokDefinitions) {
+  if (at(kTokDefinitions)) {
     take();
     Names names;
     if (!name_list(names) || !expect('.')) return false;
@@ -83,7 +83,7 @@ bool Reader::specification() {
   }
   do
     if (!section()) return false;
-  while (peek() != kTokEnd);
+  while (!at(kTokEnd));
   return true;
 }
 
@@ -92,7 +92,9 @@ bool Reader::specification() {
 //         | 'ACTIONS' action_declaration SEQ | 'ATTRIBUTES' attribute_declaration SEQ
 //         | 'RULES' rule_declaration SEQ | 'ROOT' root_clause .
 bool Reader::section() {
-  switch (peek()) {
+  begin_declaration();
+  switch (peek_among({kTokInclude, kTokTerminals, kTokTypes, kTokConstants, kTokActions, kTokAttributes,
+                      kTokRules, kTokRoot})) {
     case kTokInclude: {
       take();
       LocatedNames names;
@@ -131,9 +133,10 @@ bool Reader::section() {
 template <class Declaration>
 bool Reader::declarations(Declaration declaration) {
   take();
-  do
+  do {
+    begin_declaration();
     if (!declaration()) return false;
-  while (peek() == kTokIdent);
+  } while (at(kTokIdent));
   return true;
 }
 
@@ -144,7 +147,7 @@ bool Reader::located_names(LocatedNames& names) {
     std::string name;
     if (!ident(name)) return false;
     names.push_back({std::move(name), diagnostics_.line()});
-    if (peek() != ',') return true;
+    if (!at(',')) return true;
     take();
   }
 }
@@ -168,9 +171,9 @@ bool Reader::action_declaration() {
   if (!ident(name)) return false;
   decl_.declare_action(name);
   if (!expect('(')) return false;
-  if (peek() != ')') {
+  if (!at(')')) {
     if (!formal_group()) return false;
-    while (peek() == ';') {
+    while (at(';')) {
       take();
       if (!formal_group()) return false;
     }
@@ -181,7 +184,7 @@ bool Reader::action_declaration() {
 // formal_group : { 'IN' | 'OUT' } name_list ':' IDENT .
 bool Reader::formal_group() {
   Direction direction = Direction::In;
-  if (peek() == kTokOut)
+  if (peek_among({kTokIn, kTokOut}) == kTokOut)
     direction = Direction::Out;
   else if (peek() != kTokIn)
     return syntax_error();
@@ -202,7 +205,7 @@ bool Reader::attribute_declaration() {
   std::string type_name;
   if (!ident(name) || !expect(':') || !ident(type_name)) return false;
   decl_.declare_attribute(name, type_name);
-  int kind = peek();
+  int kind = peek_among({kTokGlobal, kTokInh, kTokSyn});
   if (kind != kTokGlobal && kind != kTokInh && kind != kTokSyn) return syntax_error();
   take();
   if (kind == kTokGlobal) {
@@ -211,7 +214,7 @@ bool Reader::attribute_declaration() {
     Names symbols;
     if (!expect(kTokOf) || !name_list(symbols)) return false;
     std::string default_action;
-    if (kind == kTokSyn && peek() == kTokWith) {
+    if (kind == kTokSyn && at(kTokWith)) {
       take();
       if (!expect(kTokDefault) || !ident(default_action)) return false;
     }
@@ -227,7 +230,7 @@ bool Reader::rule_declaration() {
   std::string name;
   if (!ident(name)) return false;
   decl_.declare_rule(name);
-  if (peek() == '(' && !locals_part()) return false;
+  if (at('(') && !locals_part()) return false;
   std::unique_ptr<Group> body;
   if (!expect(':') || !alternatives(body)) return false;
   decl_.set_rule_body(std::move(body));
@@ -243,7 +246,7 @@ bool Reader::locals_part() {
     std::string type_name;
     if (!name_list(names) || !expect(':') || !ident(type_name)) return false;
     decl_.add_locals(names, type_name);
-    if (peek() != ';') break;
+    if (!at(';')) break;
     take();
   }
   return expect(')');
@@ -261,7 +264,7 @@ bool Reader::root_clause() {
     std::string name;
     if (!ident(name)) return false;
     int line = diagnostics_.line();
-    if (peek() != '(') {
+    if (!at('(')) {
       start = std::move(name);
       start_line = line;
       break;
@@ -269,7 +272,7 @@ bool Reader::root_clause() {
     if (!action_call(std::move(name), before.emplace_back())) return false;
   }
   ItemList after;
-  while (peek() == kTokIdent)
+  while (at(kTokIdent))
     if (!action_call(take().text, after.emplace_back())) return false;
   if (!expect('.')) return false;
   in_root_clause_ = false;
@@ -279,7 +282,7 @@ bool Reader::root_clause() {
 
 // operator_part : { 'OPTION' | 'SEQ' | 'CLOS' } OPTION .
 SecondaryKind Reader::operator_part() {
-  switch (peek()) {
+  switch (peek_among({kTokOption, kTokSeq, kTokClos})) {
     case kTokOption: take(); return SecondaryKind::Option;
     case kTokSeq: take(); return SecondaryKind::Seq;
     case kTokClos: take(); return SecondaryKind::Clos;
@@ -297,11 +300,12 @@ bool Reader::alternatives(std::unique_ptr<Group>& body) {
   std::vector<GroupFrame> frames(1);
   for (;;) {
     GroupFrame& frame = frames.back();
-    switch (peek()) {
+    const int closing = frames.size() > 1 ? '}' : '.';
+    switch (peek_among({kTokIdent, '{', '|', closing})) {
       case kTokIdent: {
         std::string name = take().text;
         int line = diagnostics_.line();
-        if (peek() == '(') {
+        if (at('(')) {
           if (!action_call(std::move(name), frame.alternative.items.emplace_back())) return false;
           break;
         }
@@ -363,10 +367,10 @@ bool Reader::close_group(std::vector<GroupFrame>& frames) {
 // along until it is closed.
 bool Reader::continue_secondary(std::vector<GroupFrame>& frames, ItemList items) {
   for (;;) {
-    switch (peek()) {
+    switch (peek_among({kTokChain, kTokList, kTokPack})) {
       case kTokChain: {
         take();
-        if (peek() == '{') {
+        if (at('{')) {
           if (!check_stack(frames.size())) return false;
           take();
           GroupFrame separator;
@@ -405,9 +409,9 @@ bool Reader::action_call(std::string name, Item& item) {
   if (!expect('(')) return false;
   auto call = std::make_unique<ActionCall>();
   call->name = std::move(name);
-  if (peek() != ')') {
+  if (!at(')')) {
     if (!argument(call->arguments.emplace_back())) return false;
-    while (peek() == ',') {
+    while (at(',')) {
       take();
       if (!argument(call->arguments.emplace_back())) return false;
     }
@@ -427,13 +431,13 @@ int instance_number(const std::string& digits) {
 
 // argument : NUMBER | STRING | IDENT { 'OF' IDENT { '#' NUMBER } OPTION } OPTION .
 bool Reader::argument(Argument& argument) {
-  if (peek() == kTokNumber || peek() == kTokString) {
+  if (at(kTokNumber) || at(kTokString)) {
     argument.kind = ArgumentKind::Literal;
     argument.name = take().text;
     return true;
   }
   if (!ident(argument.name)) return false;
-  if (peek() != kTokOf) return true;
+  if (!at(kTokOf)) return true;
   take();
   if (!ident(argument.symbol)) return false;
   // Without a number, the rule being defined names its own instance (0) and
@@ -441,9 +445,9 @@ bool Reader::argument(Argument& argument) {
   // for the last rule declared too.
   const Rule* rule = in_root_clause_ ? &decl_.root() : decl_.current_rule();
   argument.number = rule && rule->name == argument.symbol ? 0 : 1;
-  if (peek() == '#') {
+  if (at('#')) {
     take();
-    if (peek() != kTokNumber) return syntax_error();
+    if (!at(kTokNumber)) return syntax_error();
     argument.number = instance_number(take().text);
   }
   return true;

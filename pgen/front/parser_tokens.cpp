@@ -28,6 +28,19 @@ constexpr std::array<KeywordSpelling, 25> kKeywords{{
 
 int parser_keyword(const std::string& word) { return find_keyword(kKeywords, word, kTokIdent); }
 
+std::string_view ParserScanner::keyword_in_other_case(std::string_view word) {
+  return zedra::keyword_in_other_case(kKeywords, word);
+}
+
+std::string ParserScanner::describe(int code) {
+  switch (code) {
+    case kTokIdent: return "a name";
+    case kTokString: return "a string";
+    case kTokNumber: return "a number";
+    default: return std::string(keyword_word(kKeywords, code));
+  }
+}
+
 // token  : IDENT | NUMBER | STRING | any other single character .
 // IDENT  : letter { letter | digit | '_' } CLOS .   (a keyword when it spells one)
 // NUMBER : digit SEQ .

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "spec_source.h"
 
@@ -59,6 +60,12 @@ class ParserScanner {
   explicit ParserScanner(SpecSource& source) : source_(source) {}
   // Skips blanks, line ends and comments and gives the next token.
   Token next();
+  // How a syntax error names token `code` (not a single character nor the
+  // end) among those expected: a keyword as written, the others by their
+  // kind ("a name").
+  static std::string describe(int code);
+  // The keyword that the name `word` spells in other case, or empty.
+  static std::string_view keyword_in_other_case(std::string_view word);
 
  private:
   SpecSource& source_;

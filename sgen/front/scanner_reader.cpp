@@ -1,5 +1,7 @@
 #include "front/scanner_reader.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,44 +72,40 @@ class Reader : private TokenCursor<ScannerScanner, ScannerToken, kSTokIdent> {
   Nfa& nfa_;
 };
 
+// The keywords that begin a section before RULES.
+constexpr std::initializer_list<int> kSectionKeywords{kSTokTypes,    kSTokActions,  kSTokAttributes, kSTokSymbols,
+                                                      kSTokKeywords, kSTokCharsets, kSTokStrings};
+
 bool starts_section(int code) {
-  switch (code) {
-    case kSTokTypes:
-    case kSTokActions:
-    case kSTokAttributes:
-    case kSTokSymbols:
-    case kSTokKeywords:
-    case kSTokCharsets:
-    case kSTokStrings: return true;
-    default: return false;
-  }
+  return std::find(kSectionKeywords.begin(), kSectionKeywords.end(), code) != kSectionKeywords.end();
 }
 
 // specification : { 'OPTIONS' name_list '.' } OPTION { 'DEFINITIONS' name_list '.' } OPTION
 //                 section SEQ 'RULES' scanner_rule SEQ .
 bool Reader::specification() {
-  if (peek() == kSTokOptions) {
+  if (at(kSTokOptions)) {
     take();
     Names names;
     if (!name_list(names) || !expect('.')) return false;
     decl_.apply_options(names);
   }
-  if (peek() == kSTokDefinitions) {
+  if (at(kSTokDefinitions)) {
     take();
     Names names;
     if (!name_list(names) || !expect('.')) return false;
     decl_.add_definition_modules(names);
   }
-  if (!starts_section(peek())) return syntax_error();
+  if (!starts_section(peek_among(kSectionKeywords))) return syntax_error();
   do
     if (!section()) return false;
-  while (starts_section(peek()));
+  while (starts_section(peek_among(kSectionKeywords)));
   if (!expect(kSTokRules)) return false;
   enter_rules();
-  do
+  do {
+    begin_declaration();
     if (!scanner_rule()) return false;
-  while (peek() == kSTokIdent);
-  if (peek() != kSTokEnd) return syntax_error();
+  } while (at(kSTokIdent));
+  if (!at(kSTokEnd)) return syntax_error();
   return true;
 }
 
@@ -116,7 +114,7 @@ bool Reader::specification() {
 //         | 'KEYWORDS' symbol_declaration SEQ | 'CHARSETS' charset_declaration SEQ
 //         | 'STRINGS' string_declaration SEQ .
 bool Reader::section() {
-  const int keyword = peek();
+  const int keyword = peek_among(kSectionKeywords);
   bool (Reader::*declaration)() = nullptr;
   switch (keyword) {
     case kSTokTypes: declaration = &Reader::type_declaration; break;
@@ -131,9 +129,10 @@ bool Reader::section() {
   take();
   if (keyword == kSTokSymbols) decl_.begin_symbol_section(SymbolSection::Symbols);
   if (keyword == kSTokKeywords) decl_.begin_symbol_section(SymbolSection::Keywords);
-  do
+  do {
+    begin_declaration();
     if (!(this->*declaration)()) return false;
-  while (peek() == kSTokIdent);
+  } while (at(kSTokIdent));
   return true;
 }
 
@@ -160,7 +159,7 @@ bool Reader::attribute_declaration() {
   Names terminals;
   if (!expect(kSTokSyn) || !expect(kSTokOf) || !name_list(terminals)) return false;
   std::string default_action;
-  if (peek() == kSTokWith) {
+  if (at(kSTokWith)) {
     take();
     if (!expect(kSTokDefault) || !ident(default_action)) return false;
   }
@@ -180,7 +179,7 @@ bool Reader::symbol_declaration() {
     Initialisations assigned;
     if (!expect_text(kSTokText, text) || !initialisations(assigned)) return false;
     if (Terminal* terminal = decl_.add_representation(text, assigned)) nfa_.literal(text, terminal);
-    if (peek() != '|') break;
+    if (!at('|')) break;
     take();
   }
   return expect('.');
@@ -202,7 +201,7 @@ bool Reader::charset_declaration() {
   if (!ident(name)) return false;
   decl_.declare_charset(name);
   if (!expect(':') || !expect('[') || !range()) return false;
-  while (peek() == ',') {
+  while (at(',')) {
     take();
     if (!range()) return false;
   }
@@ -213,12 +212,12 @@ bool Reader::charset_declaration() {
 // A single character is added once the token after it has been read; a
 // range as soon as its second character has been read.
 bool Reader::range() {
-  if (peek() != kSTokChar) return syntax_error();
+  if (!at(kSTokChar)) return syntax_error();
   const int low = take().value;
   int high = low;
-  if (peek() == kSTokRange) {
+  if (at(kSTokRange)) {
     take();
-    if (peek() != kSTokChar) return syntax_error();
+    if (!at(kSTokChar)) return syntax_error();
     high = take().value;
   }
   decl_.add_charset_range(low, high);
@@ -229,14 +228,14 @@ bool Reader::range() {
 //                     { ',' IDENT '=' { IDENT | CALL } } CLOS } OPTION .
 // Each value is a type value (IDENT) or a call of a conversion action.
 bool Reader::initialisations(Initialisations& assigned) {
-  if (peek() != kSTokIdent) return true;
+  if (!at(kSTokIdent)) return true;
   for (;;) {
     std::string attribute;
     if (!ident(attribute) || !expect('=')) return false;
-    if (peek() != kSTokIdent && peek() != kSTokCall) return syntax_error();
+    if (!at(kSTokIdent) && !at(kSTokCall)) return syntax_error();
     std::string value = take().text;
     assigned.push_back({std::move(attribute), std::move(value), diagnostics_.line()});
-    if (peek() != ',') return true;
+    if (!at(',')) return true;
     take();
   }
 }
@@ -247,7 +246,7 @@ bool Reader::scanner_rule() {
   std::string name;
   if (!ident(name) || !expect(':')) return false;
   TerminalKind kind = TerminalKind::Plain;
-  if (peek() == kSTokSkip || peek() == kSTokVerify) {
+  if (at(kSTokSkip) || at(kSTokVerify)) {
     kind = take().code == kSTokSkip ? TerminalKind::Skip : TerminalKind::Verify;
     if (!expect(':')) return false;
   }
@@ -255,7 +254,7 @@ bool Reader::scanner_rule() {
   nfa_.rule_start();
   Fragment expression;
   if (!alternatives(expression)) return false;
-  if (peek() == kSTokReserved) {
+  if (at(kSTokReserved)) {
     take();
     std::string call;
     if (!expect_text(kSTokCall, call) || !expect(kSTokElse)) return false;
@@ -263,7 +262,7 @@ bool Reader::scanner_rule() {
   }
   Initialisations assigned;
   if (!initialisations(assigned)) return false;
-  if (peek() != '.') return syntax_error();
+  if (!at('.')) return syntax_error();
   decl_.set_rule_initialisations(assigned);
   take();
   // A rejected head leaves no terminal of this rule to accept.
@@ -280,7 +279,7 @@ bool Reader::scanner_rule() {
 bool Reader::alternatives(Fragment& expression) {
   std::vector<GroupFrame> frames(1);
   for (;;) {
-    const int code = peek();
+    const int code = peek_among({kSTokStringName, kSTokSetName, '{'});
     if (code == kSTokStringName || code == kSTokSetName) {
       Fragment factor;
       if (!primary(factor)) return false;
@@ -296,7 +295,7 @@ bool Reader::alternatives(Fragment& expression) {
     // Every other token ends a sequence, which needs one factor at least.
     if (!frames.back().has_sequence) return syntax_error();
     end_sequence(frames.back());
-    if (code == '|') {
+    if (at('|')) {
       take();
       continue;
     }
@@ -304,7 +303,7 @@ bool Reader::alternatives(Fragment& expression) {
       expression = std::move(frames.back().alternatives);
       return true;
     }
-    if (code != '}') return syntax_error();
+    if (!at('}')) return syntax_error();
     take();
     Fragment group = std::move(frames.back().alternatives);
     frames.pop_back();
@@ -355,7 +354,7 @@ bool Reader::primary(Fragment& result) {
 // Evaluated from left to right.
 bool Reader::set_expression(StateSet& value) {
   if (!evaluate_set(take().text, kSetFirst, value)) return false;
-  while (peek() == '+' || peek() == '-' || peek() == '*') {
+  while (at('+') || at('-') || at('*')) {
     const auto op = static_cast<SetOperator>(take().code);
     std::string name;
     if (!expect_text(kSTokSetName, name) || !evaluate_set(name, op, value)) return false;
@@ -372,7 +371,7 @@ bool Reader::evaluate_set(const std::string& name, SetOperator op, StateSet& val
 
 // operator_part : { 'OPTION' | 'SEQ' | 'CLOS' } OPTION .
 PostfixOperator Reader::operator_part() {
-  switch (peek()) {
+  switch (peek_among({kSTokOption, kSTokSeq, kSTokClos})) {
     case kSTokOption: take(); return kPostfixOption;
     case kSTokSeq: take(); return kPostfixSeq;
     case kSTokClos: take(); return kPostfixClos;

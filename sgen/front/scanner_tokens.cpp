@@ -50,6 +50,24 @@ int escape_code(int letter) {
 
 int scanner_keyword(std::string_view word) { return find_keyword(kKeywords, word, kSTokIdent); }
 
+std::string_view ScannerScanner::keyword_in_other_case(std::string_view word) {
+  return zedra::keyword_in_other_case(kKeywords, word);
+}
+
+std::string ScannerScanner::describe(int code) {
+  switch (code) {
+    case kSTokChar: return "a character";
+    case kSTokIdent: return "a name";
+    case kSTokCall: return "a call";
+    case kSTokStringName: return "a string name";
+    case kSTokLiteral: return "a string";
+    case kSTokSetName: return "a character set name";
+    case kSTokText: return "a representation";
+    case kSTokRange: return "'..'";
+    default: return std::string(keyword_word(kKeywords, code));
+  }
+}
+
 bool ScannerScanner::skip_blank() {
   const int c = source_.peek();
   if (!is_blank(c) && c != '\n') return false;

@@ -79,6 +79,12 @@ class ScannerScanner {
 
   // Skips what the current mode skips and gives the next token.
   ScannerToken next();
+  // How a syntax error names token `code` (not a single character nor the
+  // end) among those expected: a keyword as written, the others by their
+  // kind ("a name").
+  static std::string describe(int code);
+  // The keyword that the name `word` spells in other case, or empty.
+  static std::string_view keyword_in_other_case(std::string_view word);
   ScanMode mode() const { return mode_; }
 
  private:

@@ -140,7 +140,9 @@ TEST_F(ReaderTest, SetExpressionsAreEvaluatedLeftToRight) {
 
 TEST_F(ReaderTest, NamesAreKnownOnlyAfterTheirDeclaration) {
   EXPECT_EQ(read("STRINGS s : \"ab\" . RULES t : s | letter . CHARSETS letter : ['a'] ."), kReadFailed);
-  EXPECT_EQ(reports(), "test.inp:1: Error: parse error at 'letter'\n");
+  EXPECT_EQ(reports(),
+            "test.inp:1: Error: parse error at 'letter'\n"
+            "  (expected a string name, a character set name or '{')\n");
 }
 
 TEST_F(ReaderTest, EmptyAlternativesAndGroupsAreSyntaxErrors) {
@@ -149,7 +151,9 @@ TEST_F(ReaderTest, EmptyAlternativesAndGroupsAreSyntaxErrors) {
   EXPECT_EQ(read("CHARSETS z : ['z'] . RULES t3 : z } ."), kReadFailed);
   EXPECT_EQ(reports(),
             "test.inp:1: Error: parse error at '.'\n"
+            "  (expected a string name, a character set name or '{')\n"
             "test.inp:1: Error: parse error at '}'\n"
+            "  (expected a string name, a character set name or '{')\n"
             "test.inp:1: Error: parse error at '}'\n");
 }
 
