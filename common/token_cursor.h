@@ -4,7 +4,7 @@
 // parse stack.
 #pragma once
 
-#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <initializer_list>
 #include <string>
@@ -54,18 +54,20 @@ class TokenCursor {
 
   int peek() {
     if (!have_token_) {
-      token_ = scanner_.next();
+      tokens_[ahead_] = scanner_.next();
       have_token_ = true;
     }
-    return token_.code;
+    return tokens_[ahead_].code;
   }
-  Token take() {
+  // The look-ahead, taken: it stays at hand until the next one is taken,
+  // for the message of a syntax error right behind it.
+  const Token& take() {
     peek();
     have_token_ = false;
-    expected_.clear();
+    expected_count_ = 0;
     ++declaration_tokens_;
-    last_name_ = token_.code == kIdentCode ? token_.text : std::string();
-    return std::move(token_);
+    ahead_ ^= 1;
+    return taken();
   }
   // Whether the look-ahead is `code`; a syntax error before the next token
   // is taken names `code` among the tokens expected.
@@ -86,15 +88,17 @@ class TokenCursor {
   // read as part of it. A keyword in the wrong case ("rules") was read as a
   // name.
   bool syntax_error() {
-    cursor_diagnostics_.report(Msg::ErrorAt, "parse error",
-                               token_.matched.empty() ? "end of file" : printable(token_.matched));
-    if (token_.matched == ":" && !last_name_.empty() && declaration_tokens_ > 1) {
+    peek();
+    const std::string& found = tokens_[ahead_].matched;
+    cursor_diagnostics_.report(Msg::ErrorAt, "parse error", found.empty() ? "end of file" : printable(found));
+    const std::string& last_name = taken().code == kIdentCode ? taken().text : kNoName;
+    if (found == ":" && !last_name.empty() && declaration_tokens_ > 1) {
       cursor_diagnostics_.report(Msg::FreeText, in_rules_
           ? "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')"
           : "  (a ':' after a name begins a declaration: the one before it may lack its closing '.')");
-    } else if (std::string_view keyword = Scanner::keyword_in_other_case(last_name_); !keyword.empty()) {
+    } else if (std::string_view keyword = Scanner::keyword_in_other_case(last_name); !keyword.empty()) {
       cursor_diagnostics_.report(Msg::FreeText, "  ('%s' before it is a name: the keyword is written %s)",
-                                 last_name_.c_str(), std::string(keyword).c_str());
+                                 last_name.c_str(), std::string(keyword).c_str());
     } else if (std::string expected = expected_tokens(); !expected.empty()) {
       cursor_diagnostics_.report(Msg::FreeText, "  (expected %s)", expected.c_str());
     }
@@ -157,19 +161,27 @@ class TokenCursor {
   ReadResult read_result(bool accepted) const { return accepted ? kReadAccepted : result_; }
 
  private:
+  const Token& taken() const { return tokens_[ahead_ ^ 1]; }
+
   // A longer list than this says little more than "parse error" does.
   static constexpr std::size_t kMostExpectedNamed = 4;
 
+  // Every token is tested several times, so this is kept cheap: once the
+  // list is too long to be named, it only counts.
   void note_expected(int code) {
-    if (std::find(expected_.begin(), expected_.end(), code) == expected_.end()) expected_.push_back(code);
+    if (expected_count_ > kMostExpectedNamed) return;
+    for (std::size_t i = 0; i < expected_count_; ++i)
+      if (expected_[i] == code) return;
+    if (expected_count_ < kMostExpectedNamed) expected_[expected_count_] = code;
+    ++expected_count_;
   }
   // "A", "A or B", "A, B or C": the tokens expected, single characters
   // quoted; empty when there are none or too many to help.
   std::string expected_tokens() const {
-    if (expected_.empty() || expected_.size() > kMostExpectedNamed) return {};
+    if (expected_count_ == 0 || expected_count_ > kMostExpectedNamed) return {};
     std::string list;
-    for (std::size_t i = 0; i < expected_.size(); ++i) {
-      if (i > 0) list += i + 1 == expected_.size() ? " or " : ", ";
+    for (std::size_t i = 0; i < expected_count_; ++i) {
+      if (i > 0) list += i + 1 == expected_count_ ? " or " : ", ";
       const int code = expected_[i];
       if (code == 0)
         list += "end of file";
@@ -183,11 +195,14 @@ class TokenCursor {
 
   Diagnostics& cursor_diagnostics_;
   Scanner scanner_;
-  Token token_;
+  // The look-ahead and the token taken last, which take() swaps by index.
+  Token tokens_[2];
+  int ahead_ = 0;
+  inline static const std::string kNoName;
   bool have_token_ = false;
   bool in_rules_ = false;
-  std::vector<int> expected_;  // tested since the last token was taken
-  std::string last_name_;      // the last token taken, when it was a name
+  std::array<int, kMostExpectedNamed> expected_{};  // tested since the last token was taken
+  std::size_t expected_count_ = 0;
   std::size_t declaration_tokens_ = 0;  // taken since the declaration began
   ReadResult result_ = kReadAccepted;
 };
