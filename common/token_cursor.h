@@ -85,9 +85,9 @@ class TokenCursor {
   // helps with the likely cause, else names the tokens expected there when
   // they are few. A ':' after a name inside a declaration or rule mostly
   // follows one whose closing '.' is missing: the name of the next one was
-  // read as part of it. A keyword in the wrong case ("rules") was read as a
-  // name.
-  bool syntax_error() {
+  // read as part of it. Else a reader may give a `hint` of its own. A
+  // keyword in the wrong case ("rules") was read as a name.
+  bool syntax_error(std::string_view hint = {}) {
     peek();
     const std::string& found = tokens_[ahead_].matched;
     cursor_diagnostics_.report(Msg::ErrorAt, "parse error", found.empty() ? "end of file" : printable(found));
@@ -96,6 +96,8 @@ class TokenCursor {
       cursor_diagnostics_.report(Msg::FreeText, in_rules_
           ? "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')"
           : "  (a ':' after a name begins a declaration: the one before it may lack its closing '.')");
+    } else if (!hint.empty()) {
+      cursor_diagnostics_.report(Msg::FreeText, "  (%s)", std::string(hint).c_str());
     } else if (std::string_view keyword = Scanner::keyword_in_other_case(last_name); !keyword.empty()) {
       cursor_diagnostics_.report(Msg::FreeText, "  ('%s' before it is a name: the keyword is written %s)",
                                  last_name.c_str(), std::string(keyword).c_str());
@@ -196,7 +198,7 @@ class TokenCursor {
   Diagnostics& cursor_diagnostics_;
   Scanner scanner_;
   // The look-ahead and the token taken last, which take() swaps by index.
-  Token tokens_[2];
+  std::array<Token, 2> tokens_;
   int ahead_ = 0;
   inline static const std::string kNoName;
   bool have_token_ = false;

@@ -337,7 +337,10 @@ bool Reader::alternatives(std::unique_ptr<Group>& body) {
         body = std::move(frame.group);
         return true;
       default:
-        return syntax_error();
+        // A quoted text is an action's argument only.
+        return syntax_error(peek() == kTokString
+            ? "a rule writes a terminal by its name, as TERMINALS or the scanner declare it, not by its text"
+            : "");
     }
   }
 }

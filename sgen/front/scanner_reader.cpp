@@ -66,6 +66,7 @@ class Reader : private TokenCursor<ScannerScanner, ScannerToken, kSTokIdent> {
   bool set_expression(StateSet& value);
   bool evaluate_set(const std::string& name, SetOperator op, StateSet& value);
   PostfixOperator operator_part();
+  bool rule_syntax_error();
 
   Diagnostics& diagnostics_;
   ScannerDeclarations& decl_;
@@ -262,7 +263,7 @@ bool Reader::scanner_rule() {
   }
   Initialisations assigned;
   if (!initialisations(assigned)) return false;
-  if (!at('.')) return syntax_error();
+  if (!at('.')) return rule_syntax_error();
   decl_.set_rule_initialisations(assigned);
   take();
   // A rejected head leaves no terminal of this rule to accept.
@@ -293,7 +294,7 @@ bool Reader::alternatives(Fragment& expression) {
       continue;
     }
     // Every other token ends a sequence, which needs one factor at least.
-    if (!frames.back().has_sequence) return syntax_error();
+    if (!frames.back().has_sequence) return rule_syntax_error();
     end_sequence(frames.back());
     if (at('|')) {
       take();
@@ -303,12 +304,20 @@ bool Reader::alternatives(Fragment& expression) {
       expression = std::move(frames.back().alternatives);
       return true;
     }
-    if (!at('}')) return syntax_error();
+    if (!at('}')) return rule_syntax_error();
     take();
     Fragment group = std::move(frames.back().alternatives);
     frames.pop_back();
     add_factor(frames.back(), std::move(group));
   }
+}
+
+// A syntax error inside a rule: a quoted text there is meant as a string,
+// which a rule writes by its name.
+bool Reader::rule_syntax_error() {
+  return syntax_error(peek() == kSTokLiteral
+      ? "a rule writes a string by its name: declare it under STRINGS, as name : \"text\" ."
+      : "");
 }
 
 // factor : primary operator_part .
