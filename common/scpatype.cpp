@@ -73,6 +73,13 @@ const TypeValue* TypeTable::type_value_find(std::string_view name, const TypeRec
   return nullptr;
 }
 
+const TypeRecord* TypeTable::value_type_find(std::string_view name) const {
+  for (const TypeList* list : {&own_, &predefined_, &imported_})
+    for (const TypeRecord& type : *list)
+      if (type_value_find(name, &type)) return &type;
+  return nullptr;
+}
+
 void TypeTable::free_list(TypeList& list) {
   for (const TypeRecord& type : list) {
     for (const TypeValue& value : type.values) symbols_.remove(*value.name);

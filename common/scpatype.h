@@ -44,6 +44,9 @@ class TypeTable {
   const TypeRecord* type_find(std::string_view name) const;
   // Searches the values of `type` only; null when either is missing.
   static const TypeValue* type_value_find(std::string_view name, const TypeRecord* type);
+  // The type that has a value `name`, searched as type_find searches; null
+  // when none has.
+  const TypeRecord* value_type_find(std::string_view name) const;
 
   // Frees the own types (their names leave the symbol table); with `all`
   // also the predefined and the imported layer.

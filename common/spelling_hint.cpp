@@ -76,4 +76,24 @@ std::vector<std::string_view> type_names(const TypeTable& types) {
   return names;
 }
 
+std::vector<std::string_view> value_names(const TypeRecord* type) {
+  std::vector<std::string_view> names;
+  if (type)
+    for (const TypeValue& value : type->values) names.push_back(*value.name);
+  return names;
+}
+
+bool report_value_of_other_type(Diagnostics& diagnostics, const TypeTable& types, std::string_view name,
+                                const TypeRecord* expected) {
+  const TypeRecord* type = types.value_type_find(name);
+  if (!type || type == expected) return false;
+  const std::string value(name);
+  if (expected)
+    diagnostics.report(Msg::FreeText, "  ('%s' is a value of type '%s', not of type '%s')", value.c_str(),
+                       type->name->c_str(), expected->name->c_str());
+  else
+    diagnostics.report(Msg::FreeText, "  ('%s' is a value of type '%s')", value.c_str(), type->name->c_str());
+  return true;
+}
+
 }  // namespace zedra

@@ -17,6 +17,7 @@ namespace zedra {
 
 class Diagnostics;
 class TypeTable;
+struct TypeRecord;
 
 // The closest candidate to NAME as above; empty when none qualifies.
 std::string_view closest_name(std::string_view name, const std::vector<std::string_view>& candidates);
@@ -43,5 +44,14 @@ class SpellingHints {
 // The names of the types a specification may use: its own, the
 // predefined and the imported ones, in that order.
 std::vector<std::string_view> type_names(const TypeTable& types);
+// The values of TYPE (none when it is null), in declaration order.
+std::vector<std::string_view> value_names(const TypeRecord* type);
+
+// Under the report of NAME, undefined as a value of type EXPECTED (null
+// when unknown): when another type has a value of that name, the line
+// "  ('lt' is a value of type 'relop', not of type 'colour')". Gives
+// whether it reported one.
+bool report_value_of_other_type(Diagnostics& diagnostics, const TypeTable& types, std::string_view name,
+                                const TypeRecord* expected);
 
 }  // namespace zedra

@@ -84,6 +84,7 @@ class Resolver {
   void resolve_call(ActionCall& call);
   void bind_symbol_attribute(const ActionCall& call, Argument& argument, int position);
   void bind_plain_name(const ActionCall& call, Argument& argument, int position);
+  std::vector<std::string_view> plain_argument_names(const FormalParameter& formal) const;
   void report_nothing_to_set(const ActionCall& call, int position);
 
   ParserDeclarations& decl_;
@@ -301,6 +302,16 @@ void Resolver::bind_symbol_attribute(const ActionCall& call, Argument& argument,
   if (attribute->type != argument.formal->type) diagnostics_.report(Msg::ArgumentTypeConflict, position, call.name);
 }
 
+// What a plain argument for `formal` may name, in the order of the lookup:
+// constants, locals of the rule, attributes, values of the formal's type.
+std::vector<std::string_view> Resolver::plain_argument_names(const FormalParameter& formal) const {
+  std::vector<std::string_view> names = names_of(constants_);
+  for (const Local& local : rule_->locals) names.push_back(local.name);
+  for (std::string_view name : names_of(attributes_)) names.push_back(name);
+  for (std::string_view name : value_names(formal.type)) names.push_back(name);
+  return names;
+}
+
 void Resolver::bind_plain_name(const ActionCall& call, Argument& argument, int position) {
   const TypeRecord* found_type = nullptr;
   if (const ParserConstant* constant = lookup(constants_, argument.name)) {
@@ -324,6 +335,8 @@ void Resolver::bind_plain_name(const ActionCall& call, Argument& argument, int p
     return;
   } else {
     diagnostics_.report(Msg::ArgumentUndefined, position, call.name);
+    if (!report_value_of_other_type(diagnostics_, decl_.types(), argument.name, argument.formal->type))
+      hints_.report(diagnostics_, argument.name, [&] { return plain_argument_names(*argument.formal); });
     return;
   }
   if (found_type != argument.formal->type) diagnostics_.report(Msg::ArgumentTypeConflict, position, call.name);

@@ -101,7 +101,7 @@ void resolve_attribute(ScannerDeclarations& declarations, ScannerAttribute& attr
 }
 
 void resolve_assignment(ScannerDeclarations& declarations, const Terminal& terminal,
-                        AttributeAssignment& assignment) {
+                        AttributeAssignment& assignment, SpellingHints& hints) {
   Diagnostics& diagnostics = declarations.diagnostics();
   diagnostics.set_line(assignment.line);
   assignment.attribute = declarations.attributes.scanner_attribute_find(assignment.attribute_name);
@@ -122,19 +122,21 @@ void resolve_assignment(ScannerDeclarations& declarations, const Terminal& termi
   // looked up.
   if (!attribute.type) return;
   assignment.type_value = TypeTable::type_value_find(assignment.value_text, attribute.type);
-  if (!assignment.type_value)
-    diagnostics.report(Msg::UndefinedReference, "Type value", assignment.value_text, "terminal", *terminal.name);
+  if (assignment.type_value) return;
+  diagnostics.report(Msg::UndefinedReference, "Type value", assignment.value_text, "terminal", *terminal.name);
+  if (!report_value_of_other_type(diagnostics, declarations.types(), assignment.value_text, attribute.type))
+    hints.report(diagnostics, assignment.value_text, [&] { return value_names(attribute.type); });
 }
 
-void resolve_terminal(ScannerDeclarations& declarations, Terminal& terminal) {
+void resolve_terminal(ScannerDeclarations& declarations, Terminal& terminal, SpellingHints& hints) {
   if (!terminal.has_representations()) {
     for (AttributeAssignment& assignment : terminal.own_assignments)
-      resolve_assignment(declarations, terminal, assignment);
+      resolve_assignment(declarations, terminal, assignment, hints);
     return;
   }
   for (Representation& representation : terminal.representations)
     for (AttributeAssignment& assignment : representation.assignments)
-      resolve_assignment(declarations, terminal, assignment);
+      resolve_assignment(declarations, terminal, assignment, hints);
 }
 
 // Assignments of `attribute` in `list` that the resolution left without a
@@ -156,7 +158,7 @@ void resolve_scanner_declarations(ScannerDeclarations& declarations) {
   resolve_action_types(declarations, hints);
   for (ScannerAttribute& attribute : declarations.attributes.list())
     resolve_attribute(declarations, attribute, hints);
-  for (Terminal& terminal : declarations.terminals.list()) resolve_terminal(declarations, terminal);
+  for (Terminal& terminal : declarations.terminals.list()) resolve_terminal(declarations, terminal, hints);
   declarations.diagnostics().set_line(0);
 }
 
