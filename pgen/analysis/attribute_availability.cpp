@@ -8,6 +8,7 @@
 #include "diagnostics.h"
 #include "front/parser_declarations.h"
 #include "analysis/availability_set.h"
+#include "analysis/occurrence_hint.h"
 
 namespace zedra {
 
@@ -213,6 +214,10 @@ void RuleTest::check_call(const ActionCall& call, AvailabilitySet& current) {
       }
     } else if (!found) {
       diagnostics_.report(Msg::CallAttributeNotEvaluated, rule_.name, instance.text(), action);
+      // A nonterminal's number beyond the rule's was explained by the
+      // reachability test already.
+      if (argument.kind == ArgumentKind::Attribute && !argument.rule)
+        explain_occurrence_beyond(diagnostics_, rule_, argument.symbol, argument.number);
       list_set("availability set= ", current);
     } else {
       ++found->uses;

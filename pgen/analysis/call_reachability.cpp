@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/occurrence_hint.h"
 #include "diagnostics.h"
 #include "model/action_modules.h"
 #include "model/rule_model.h"
@@ -101,7 +102,6 @@ class ReachabilityTest {
   void propagate_alternative(const Alternative& alternative, ReachView set);
   void propagate_secondary(const Secondary& secondary, ReachView set);
   void check_call(const ActionCall& call, const ReachSet& set);
-  void explain_missing_occurrence(const Argument& argument);
 
   Diagnostics& diagnostics_;
   const Rule& rule_;
@@ -183,57 +183,17 @@ void ReachabilityTest::propagate_secondary(const Secondary& secondary, ReachView
   }
 }
 
-int occurrence_count(const Group& group, const std::string& symbol);
-
-// The highest occurrence number of `symbol` in `secondary`, 0 for none.
-int occurrence_count(const Secondary& secondary, const std::string& symbol) {
-  int most = secondary.operand ? occurrence_count(*secondary.operand, symbol) : 0;
-  if (const Primary* primary = secondary.primary.get()) {
-    if (primary->kind == PrimaryKind::Group)
-      most = std::max(most, occurrence_count(*primary->group, symbol));
-    else if (primary->name == symbol)
-      most = std::max(most, primary->number);
-  }
-  return most;
-}
-
-// The same in `group`: how many times `symbol` occurs in it (its occurrences
-// are numbered from 1 through the whole rule).
-int occurrence_count(const Group& group, const std::string& symbol) {
-  int most = 0;
-  for (const Alternative& alternative : group.alternatives)
-    for (const Item& item : alternative.items)
-      if (!item.is_call()) most = std::max(most, occurrence_count(*item.secondary, symbol));
-  return most;
-}
-
 void ReachabilityTest::check_call(const ActionCall& call, const ReachSet& set) {
   for (const Argument& argument : call.arguments) {
     if (argument.kind != ArgumentKind::Attribute || !argument.rule) continue;
     if (set.contains({argument.symbol, argument.number})) continue;
     diagnostics_.report(Msg::NotInReachabilitySet, rule_.name, argument.symbol, argument.number, call.name);
-    explain_missing_occurrence(argument);
+    explain_occurrence_beyond(diagnostics_, rule_, argument.symbol, argument.number);
     std::string line = "*** reachability set= ";
     for (const Instance& pair : set.in_order()) line += " " + pair.first + "#" + std::to_string(pair.second);
     line += '\n';
     diagnostics_.listing().raw(line);
   }
-}
-
-// Under message 62 for an occurrence number beyond those of the rule: how
-// many there are.
-void ReachabilityTest::explain_missing_occurrence(const Argument& argument) {
-  const int count = occurrence_count(*rule_.body, argument.symbol);
-  if (argument.number <= count) return;
-  const char* symbol = argument.symbol.c_str();
-  if (count == 0 && argument.symbol == rule_.name)
-    diagnostics_.report(Msg::FreeText, "  (%s#0 is the rule itself, which does not occur in its body)", symbol);
-  else if (count == 0)
-    diagnostics_.report(Msg::FreeText, "  (%s does not occur in rule '%s')", symbol, rule_.name.c_str());
-  else if (count == 1)
-    diagnostics_.report(Msg::FreeText, "  (rule '%s' has %s#1 only)", rule_.name.c_str(), symbol);
-  else
-    diagnostics_.report(Msg::FreeText, "  (rule '%s' has %s#1 to %s#%d)", rule_.name.c_str(), symbol, symbol, count);
 }
 
 }  // namespace
