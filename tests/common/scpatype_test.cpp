@@ -84,6 +84,21 @@ TEST_F(TypeTableTest, FindSearchesAllThreeLayers) {
   EXPECT_EQ(TypeTable::type_value_find("true", nullptr), nullptr);
 }
 
+TEST_F(TypeTableTest, ValueTypeFindSearchesTheLayersInOrder) {
+  build_predefined();
+  types.type_new("relop");
+  types.type_value_new("lt");
+  types.build_into(TypeTable::Layer::Imported);
+  types.type_new("sign");
+  types.type_value_new("minus");
+  types.build_into(TypeTable::Layer::Own);
+  EXPECT_EQ(types.value_type_find("lt"), types.type_find("relop"));
+  EXPECT_EQ(types.value_type_find("true"), types.type_find("boolean"));
+  EXPECT_EQ(types.value_type_find("minus"), types.type_find("sign"));
+  EXPECT_EQ(types.value_type_find("LT"), nullptr);
+  EXPECT_EQ(types.value_type_find(""), nullptr);
+}
+
 TEST_F(TypeTableTest, ImportedTypesAppendAcrossIncludeFiles) {
   types.build_into(TypeTable::Layer::Imported);
   types.type_new("first");
