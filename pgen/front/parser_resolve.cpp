@@ -84,6 +84,7 @@ class Resolver {
   void resolve_call(ActionCall& call);
   void bind_symbol_attribute(const ActionCall& call, Argument& argument, int position);
   void bind_plain_name(const ActionCall& call, Argument& argument, int position);
+  std::vector<std::string_view> symbol_names() const;
   std::vector<std::string_view> plain_argument_names(const FormalParameter& formal) const;
   void report_nothing_to_set(const ActionCall& call, int position);
 
@@ -124,13 +125,17 @@ void Resolver::undefined_symbol(int line, const char* what, const std::string& n
     diagnostics_.report(Msg::FreeText, "  (an action call needs its parentheses: %s())", name.c_str());
     return;
   }
-  hints_.report(diagnostics_, name, [this] {
-    std::vector<std::string_view> names;
-    for (const Rule* rule : scope_.rules) names.push_back(rule->name);
-    for (const DeclarationLayer* layer : {&decl_.own, &decl_.imported})
-      for (const LocatedName& terminal : layer->terminals) names.push_back(terminal.name);
-    return names;
-  });
+  hints_.report(diagnostics_, name, [this] { return symbol_names(); });
+}
+
+// The rules and terminals a symbol may name, for the hint under an
+// undefined one.
+std::vector<std::string_view> Resolver::symbol_names() const {
+  std::vector<std::string_view> names;
+  for (const Rule* rule : scope_.rules) names.push_back(rule->name);
+  for (const DeclarationLayer* layer : {&decl_.own, &decl_.imported})
+    for (const LocatedName& terminal : layer->terminals) names.push_back(terminal.name);
+  return names;
 }
 
 void Resolver::undefined_type(int line, const std::string& name, const std::string& owner_kind,
@@ -290,6 +295,7 @@ void Resolver::bind_symbol_attribute(const ActionCall& call, Argument& argument,
   Rule* rule = lookup(rules_, argument.symbol);
   if (!rule && !is_terminal(argument.symbol)) {
     diagnostics_.report(Msg::UndefinedReference, "(Non)Terminal", argument.symbol, "rule", rule_->name);
+    hints_.report(diagnostics_, argument.symbol, [this] { return symbol_names(); });
     return;
   }
   if (!is_associated(*attribute, argument.symbol)) {
