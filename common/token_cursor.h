@@ -91,7 +91,7 @@ class TokenCursor {
     peek();
     const std::string& found = tokens_[ahead_].matched;
     cursor_diagnostics_.report(Msg::ErrorAt, "parse error", found.empty() ? "end of file" : printable(found));
-    const std::string& last_name = taken().code == kIdentCode ? taken().text : kNoName;
+    const std::string_view last_name = taken().code == kIdentCode ? std::string_view(taken().text) : "";
     if (found == ":" && !last_name.empty() && declaration_tokens_ > 1) {
       cursor_diagnostics_.report(Msg::FreeText, in_rules_
           ? "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')"
@@ -100,7 +100,7 @@ class TokenCursor {
       cursor_diagnostics_.report(Msg::FreeText, "  (%s)", std::string(hint).c_str());
     } else if (std::string_view keyword = Scanner::keyword_in_other_case(last_name); !keyword.empty()) {
       cursor_diagnostics_.report(Msg::FreeText, "  ('%s' before it is a name: the keyword is written %s)",
-                                 last_name.c_str(), std::string(keyword).c_str());
+                                 std::string(last_name).c_str(), std::string(keyword).c_str());
     } else if (std::string expected = expected_tokens(); !expected.empty()) {
       cursor_diagnostics_.report(Msg::FreeText, "  (expected %s)", expected.c_str());
     }
@@ -200,7 +200,6 @@ class TokenCursor {
   // The look-ahead and the token taken last, which take() swaps by index.
   std::array<Token, 2> tokens_;
   int ahead_ = 0;
-  inline static const std::string kNoName;
   bool have_token_ = false;
   bool in_rules_ = false;
   std::array<int, kMostExpectedNamed> expected_{};  // tested since the last token was taken
