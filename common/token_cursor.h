@@ -86,21 +86,24 @@ class TokenCursor {
   // they are few. A ':' after a name inside a declaration or rule mostly
   // follows one whose closing '.' is missing: the name of the next one was
   // read as part of it. Else a reader may give a `hint` of its own. A
-  // keyword in the wrong case ("rules") was read as a name.
+  // keyword in the wrong case ("rules"), found or read just before, is a
+  // name.
   bool syntax_error(std::string_view hint = {}) {
     peek();
-    const std::string& found = tokens_[ahead_].matched;
+    const std::string& found = ahead().matched;
     cursor_diagnostics_.report(Msg::ErrorAt, "parse error", found.empty() ? "end of file" : printable(found));
-    const std::string_view last_name = taken().code == kIdentCode ? std::string_view(taken().text) : "";
-    if (found == ":" && !last_name.empty() && declaration_tokens_ > 1) {
+    if (found == ":" && taken().code == kIdentCode && declaration_tokens_ > 1) {
       cursor_diagnostics_.report(Msg::FreeText, in_rules_
           ? "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')"
           : "  (a ':' after a name begins a declaration: the one before it may lack its closing '.')");
     } else if (!hint.empty()) {
       cursor_diagnostics_.report(Msg::FreeText, "  (%s)", std::string(hint).c_str());
-    } else if (std::string_view keyword = Scanner::keyword_in_other_case(last_name); !keyword.empty()) {
+    } else if (std::string_view keyword = keyword_in_other_case(ahead()); !keyword.empty()) {
+      cursor_diagnostics_.report(Msg::FreeText, "  ('%s' is a name: the keyword is written %s)",
+                                 ahead().text.c_str(), std::string(keyword).c_str());
+    } else if (std::string_view keyword = keyword_in_other_case(taken()); !keyword.empty()) {
       cursor_diagnostics_.report(Msg::FreeText, "  ('%s' before it is a name: the keyword is written %s)",
-                                 std::string(last_name).c_str(), std::string(keyword).c_str());
+                                 taken().text.c_str(), std::string(keyword).c_str());
     } else if (std::string expected = expected_tokens(); !expected.empty()) {
       cursor_diagnostics_.report(Msg::FreeText, "  (expected %s)", expected.c_str());
     }
@@ -164,6 +167,12 @@ class TokenCursor {
 
  private:
   const Token& taken() const { return tokens_[ahead_ ^ 1]; }
+  const Token& ahead() const { return tokens_[ahead_]; }
+  // The keyword that the name `token` spells in other case; empty when it
+  // is no name or spells none.
+  static std::string_view keyword_in_other_case(const Token& token) {
+    return token.code == kIdentCode ? Scanner::keyword_in_other_case(token.text) : std::string_view();
+  }
 
   // A longer list than this says little more than "parse error" does.
   static constexpr std::size_t kMostExpectedNamed = 4;
