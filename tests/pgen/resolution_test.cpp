@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "analysis/occurrence_hint.h"
 #include "pgen_test_support.h"
 
 namespace zedra {
@@ -129,6 +130,54 @@ TEST(Reader, GroupAsChainSeparator) {
   EXPECT_EQ(chain.kind, SecondaryKind::Chain);
   EXPECT_EQ(chain.primary->group->alternatives.size(), 2u);
   EXPECT_EQ(chain.operand->primary->name, "x");
+}
+
+TEST(Resolution, OccurrenceCountReachesIntoGroupsSeparatorsAndOperands) {
+  test::FrontEnd front;
+  ASSERT_EQ(front.read_and_resolve("TERMINALS a, b.\n"
+                                   "RULES r : a CHAIN a b { r | a } OPTION | { a } SEQ.\n"
+                                   "ROOT r.\n"),
+            kReadAccepted);
+  const Group& body = *front.rule("r").body;
+  EXPECT_EQ(occurrence_count(body, "a"), 4);
+  EXPECT_EQ(occurrence_count(body, "b"), 1);
+  EXPECT_EQ(occurrence_count(body, "r"), 1);
+  EXPECT_EQ(occurrence_count(body, "c"), 0);
+}
+
+// The line under a parse error, on the screen behind the error itself.
+std::string parse_error_hint(const std::string& text) {
+  test::FrontEnd front;
+  EXPECT_EQ(front.read(text), kReadFailed) << text;
+  const std::string screen = front.screen.text();
+  const std::size_t error = screen.find("parse error");
+  const std::size_t line_end = screen.find('\n', error);
+  return error == std::string::npos || line_end == std::string::npos ? "" : screen.substr(line_end + 1);
+}
+
+TEST(Reader, ParseErrorNamesTheFewTokensExpected) {
+  EXPECT_EQ(parse_error_hint("ACTIONS a() b()."), "  (expected '.')\n");
+  EXPECT_EQ(parse_error_hint("TERMINALS a b."), "  (expected ',' or '.')\n");
+  EXPECT_EQ(parse_error_hint("ATTRIBUTES v : integer OF r."), "  (expected GLOBAL, INH or SYN)\n");
+  EXPECT_EQ(parse_error_hint("RULES r : a f("), "  (expected ')', a number, a string or a name)\n");
+  EXPECT_EQ(parse_error_hint("RULES r : { a f() ."), "  (expected a name, '{', '|' or '}')\n");
+  EXPECT_EQ(parse_error_hint("RULES r : a f() }"), "  (expected a name, '{', '|' or '.')\n");
+  // After a name in a rule body a dozen tokens may follow: no list.
+  EXPECT_EQ(parse_error_hint("RULES r : a ;"), "");
+}
+
+TEST(Reader, ParseErrorExplainsLikelyCauses) {
+  EXPECT_EQ(parse_error_hint("TERMINALS a. rules r : a."), "  ('rules' is a name: the keyword is written RULES)\n");
+  EXPECT_EQ(parse_error_hint("TYPES t. rules r : a."),
+            "  ('rules' before it is a name: the keyword is written RULES)\n");
+  EXPECT_EQ(parse_error_hint("RULES r : a\n s : a."),
+            "  (a ':' after a name begins a rule: the rule before it may lack its closing '.')\n");
+  EXPECT_EQ(parse_error_hint("RULES r : 'x' ."),
+            "  (a rule writes a terminal by its name, as TERMINALS or the scanner declare it, not by its text)\n");
+  // A string is an argument; two in a row are a plain parse error.
+  EXPECT_EQ(parse_error_hint("RULES r : f('a' 'b')."), "  (expected ',' or ')')\n");
+  // The ':' right after an action's name is no missing '.'.
+  EXPECT_EQ(parse_error_hint("ACTIONS f : integer."), "  (expected '(')\n");
 }
 
 }  // namespace
