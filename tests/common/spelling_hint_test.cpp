@@ -8,6 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "diagnostics.h"
+#include "scpatype.h"
+#include "symtab.h"
+#include "test_support.h"
+
 namespace zedra {
 namespace {
 
@@ -47,6 +52,27 @@ TEST(SpellingHint, ARunGivesAtMostItsLimitOfHints) {
   EXPECT_EQ(hints.suggest("tIdnet", kNames), "tIdent");
   EXPECT_EQ(hints.suggest("zzz", kNames), "");
   EXPECT_EQ(hints.suggest("tIdnet", kNames), "");
+}
+
+TEST(SpellingHint, AValueOfAnotherTypeIsNamedWithItsType) {
+  test::CapturedStream screen;
+  Diagnostics diagnostics{screen.get()};
+  SymbolTable symbols{diagnostics};
+  TypeTable types{symbols};
+  types.type_new("relop");
+  types.type_value_new("lt");
+  types.type_new("colour");
+  types.type_value_new("red");
+  const TypeRecord* colour = types.type_find("colour");
+  EXPECT_TRUE(report_value_of_other_type(diagnostics, types, "lt", colour));
+  EXPECT_TRUE(report_value_of_other_type(diagnostics, types, "lt", nullptr));
+  EXPECT_FALSE(report_value_of_other_type(diagnostics, types, "red", colour));  // its own type: no line
+  EXPECT_FALSE(report_value_of_other_type(diagnostics, types, "blue", colour));
+  EXPECT_EQ(screen.text(),
+            "  ('lt' is a value of type 'relop', not of type 'colour')\n"
+            "  ('lt' is a value of type 'relop')\n");
+  EXPECT_EQ(value_names(colour), (std::vector<std::string_view>{"red"}));
+  EXPECT_TRUE(value_names(nullptr).empty());
 }
 
 }  // namespace

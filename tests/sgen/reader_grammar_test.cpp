@@ -238,5 +238,29 @@ TEST_F(ReaderTest, PascalExampleBuildsItsAutomaton) {
                               31, 34, 37}));
 }
 
+TEST_F(ReaderTest, ParseErrorsExplainTheCauseOrNameTheTokensExpected) {
+  // A symbol without its '.': the next name is read as an assignment.
+  EXPECT_EQ(read("SYMBOLS tA : a tB : b . RULES"), kReadFailed);
+  // A quoted text in a rule, first or behind a factor, and in a group.
+  EXPECT_EQ(read("CHARSETS x : ['x'] . RULES t1 : 'x' ."), kReadFailed);
+  EXPECT_EQ(read("CHARSETS y : ['y'] . RULES t2 : y 'y' ."), kReadFailed);
+  EXPECT_EQ(read("CHARSETS z : ['z'] . RULES t3 : { z 'z' } ."), kReadFailed);
+  // An operator in other case is a name, read as an assignment.
+  EXPECT_EQ(read("CHARSETS d : ['0'..'9'] . RULES t4 : d Seq ."), kReadFailed);
+  // Two ranges without the ',' between them.
+  EXPECT_EQ(read("CHARSETS l : ['a'..'z' 'A'..'Z'] ."), kReadFailed);
+  const std::string literal = "  (a rule writes a string by its name: declare it under STRINGS, as name : \"text\" .)\n";
+  EXPECT_EQ(reports(),
+            "test.inp:1: Error: parse error at ':'\n"
+            "  (a ':' after a name begins a declaration: the one before it may lack its closing '.')\n"
+            "test.inp:1: Error: parse error at '''\n" + literal +
+            "test.inp:1: Error: parse error at '''\n" + literal +
+            "test.inp:1: Error: parse error at '''\n" + literal +
+            "test.inp:1: Error: parse error at '.'\n"
+            "  ('Seq' before it is a name: the keyword is written SEQ)\n"
+            "test.inp:1: Error: parse error at ''A''\n"
+            "  (expected ',' or ']')\n");
+}
+
 }  // namespace
 }  // namespace zedra
